@@ -1,0 +1,24 @@
+#include "Clock.h"
+#include "MessageBoxDialogs.h"
+#include "TForm1.h"
+#include "Unit2.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("KVL"));
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    SystemClock clock;
+    MessageBoxDialogs dialogs;
+    TForm1 form1(clock, dialogs);
+    dialogs.setParent(&form1);
+    TForm2 form2(dialogs, [&form1] { form1.refreshCaption(); }, &form1);
+    form1.attachSetupDialog(&form2);
+    QObject::connect(&form1, &TForm1::closed, &app, &QCoreApplication::quit);
+
+    form1.show();
+    return app.exec();
+}

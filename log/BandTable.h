@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+// The six bands in panel order (top to bottom, also the order of band cycling
+// and of the band counters) and the two modes.
+namespace logbook {
+
+constexpr int kBandCount = 6;
+enum class Mode { SSB, CW };
+
+QString bandText(int band);         // "160" ... "10"
+QString bandPanelCaption(int band); // " 160", "  80", ...
+QString modeText(Mode mode);        // "SSB" / "CW"
+QString modeWord(Mode mode);        // "ssb" / "cw"
+std::optional<Mode> modeFromText(const QString& text);
+
+// Band text followed by mode text, at most 8 characters: "160SSB", "10CW".
+QString bandModeWord(int band, Mode mode);
+
+struct BandAndMode
+{
+    int band;
+    Mode mode;
+};
+// One of the twelve words, matched exactly; anything else selects nothing.
+std::optional<BandAndMode> parseBandModeWord(const QString& word);
+
+// Station coordinates followed by the serial number, zero-padded to three digits.
+QString sentExchange(const QString& coordinates, int serial);
+
+} // namespace logbook

@@ -1,0 +1,25 @@
+#include "FileNames.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace logbook {
+
+QString existingFileName(const QString& name)
+{
+    if (QFileInfo::exists(name))
+        return name;
+    const QStringList entries = QDir::current().entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QString& entry : entries) {
+        if (entry.compare(name, Qt::CaseInsensitive) == 0)
+            return entry;
+    }
+    return name;
+}
+
+bool fileExists(const QString& name)
+{
+    return QFileInfo::exists(existingFileName(name));
+}
+
+} // namespace logbook

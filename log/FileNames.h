@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+// The program keeps its files in the working directory and matches their names
+// without regard to letter case, as the files travel between systems that do
+// and do not distinguish case.
+namespace logbook {
+
+inline const QString kLogFileName = QStringLiteral("system.kvl");
+inline const QString kStateFileName = QStringLiteral("cfg.kvl");
+
+// The name of the existing entry that matches `name` case-insensitively, the
+// exact name first; `name` itself when there is none.
+QString existingFileName(const QString& name);
+bool fileExists(const QString& name);
+
+} // namespace logbook

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <array>
+
+namespace logbook {
+
+// One logged contact: field i is column i of the contact grid.
+enum QsoField { Time, BandMode, BandChange, Call, Sent, Received, Points, QsoFieldCount };
+
+struct QsoRecord
+{
+    static constexpr int Size = 59;
+    static constexpr std::array<int, QsoFieldCount> Capacity = {5, 8, 3, 11, 11, 11, 3};
+
+    std::array<QString, QsoFieldCount> fields;
+
+    QByteArray encode() const;
+    static QsoRecord decode(const char* data); // reads exactly Size bytes
+    bool operator==(const QsoRecord& other) const { return fields == other.fields; }
+};
+
+} // namespace logbook

@@ -1,0 +1,110 @@
+#include "RecordFile.h"
+
+#include "FileNames.h"
+#include "KvlError.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <cstring>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace logbook {
+namespace {
+
+[[noreturn]] void fail(const QString& action, const QFile& file)
+{
+    throw KvlError(QStringLiteral("%1 %2: %3").arg(action, QFileInfo(file.fileName()).fileName(), file.errorString()));
+}
+
+void syncToDisk(QFile& file)
+{
+    if (!file.flush())
+        fail(QStringLiteral("Cannot write file"), file);
+#ifdef Q_OS_WIN
+    const int rc = ::_commit(file.handle());
+#else
+    const int rc = ::fsync(file.handle());
+#endif
+    if (rc != 0)
+        throw KvlError(QStringLiteral("Cannot write file %1: %2").arg(file.fileName(), QString::fromLocal8Bit(std::strerror(errno))));
+}
+
+void openOrFail(QFile& file, QIODevice::OpenMode mode)
+{
+    if (QFileInfo(file.fileName()).isDir())
+        throw KvlError(QStringLiteral("Cannot open file %1: it is a folder").arg(file.fileName()));
+    if (!file.open(mode | QIODevice::ExistingOnly))
+        fail(QStringLiteral("Cannot open file"), file);
+}
+
+} // namespace
+
+RecordFile::RecordFile(QString name, int recordSize)
+    : m_name(std::move(name)), m_recordSize(recordSize)
+{
+}
+
+bool RecordFile::exists() const
+{
+    return fileExists(m_name);
+}
+
+qint64 RecordFile::recordCount() const
+{
+    return QFileInfo(existingFileName(m_name)).size() / m_recordSize;
+}
+
+void RecordFile::write(qint64 index, const QByteArray& record) const
+{
+    QFile file(existingFileName(m_name));
+    openOrFail(file, QIODevice::ReadWrite);
+    const qint64 position = index * m_recordSize;
+    const qint64 size = file.size();
+    if (position > size) {
+        if (!file.seek(size) || file.write(QByteArray(position - size, '\0')) != position - size)
+            fail(QStringLiteral("Cannot write file"), file);
+    }
+    if (!file.seek(position) || file.write(record) != record.size())
+        fail(QStringLiteral("Cannot write file"), file);
+    syncToDisk(file);
+}
+
+QByteArray RecordFile::read(qint64 first, qint64 count) const
+{
+    QFile file(existingFileName(m_name));
+    openOrFail(file, QIODevice::ReadOnly);
+    const qint64 available = file.size() / m_recordSize - first;
+    const qint64 wanted = qMin(count, available);
+    if (wanted <= 0)
+        return {};
+    if (!file.seek(first * m_recordSize))
+        fail(QStringLiteral("Cannot read file"), file);
+    QByteArray bytes = file.read(wanted * m_recordSize);
+    if (bytes.size() != wanted * m_recordSize)
+        fail(QStringLiteral("Cannot read file"), file);
+    return bytes;
+}
+
+void RecordFile::createEmpty() const
+{
+    QFile file(m_name);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        fail(QStringLiteral("Cannot create file"), file);
+    syncToDisk(file);
+}
+
+void RecordFile::remove() const
+{
+    const QString actual = existingFileName(m_name);
+    if (QFileInfo::exists(actual) && !QFile::remove(actual))
+        throw KvlError(QStringLiteral("Cannot delete file %1").arg(actual));
+}
+
+} // namespace logbook

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "Cp1251.h"
+#include "Fakes.h"
+#include "QsoRecord.h"
+#include "StateRecord.h"
+#include "TForm1.h"
+#include "Unit2.h"
+#include "WorkDir.h"
+
+#include <QApplication>
+#include <memory>
+
+// Starts the program as its entry does: the main window, then the setup
+// dialog, in a fresh working directory.
+class MainWindowTest : public WorkDirTest
+{
+protected:
+    FakeClock clock;
+    FakeDialogs dialogs;
+    std::unique_ptr<TForm1> form1;
+    std::unique_ptr<TForm2> form2;
+
+    void TearDown() override
+    {
+        form2.reset();
+        form1.reset();
+        WorkDirTest::TearDown();
+    }
+
+    static void writeStationData(QStringList lines)
+    {
+        while (lines.size() < 105)
+            lines << QString();
+        writeFile(QStringLiteral("Mydata.kvl"), logbook::cp1251::encode(lines.join(QStringLiteral("\r\n"))) + "\r\n");
+    }
+    static QStringList stationLines(std::initializer_list<std::pair<int, QString>> values)
+    {
+        QStringList lines(105, QString());
+        for (const auto& [line, text] : values)
+            lines[line] = text;
+        return lines;
+    }
+
+    void start()
+    {
+        form1 = std::make_unique<TForm1>(clock, dialogs);
+        form2 = std::make_unique<TForm2>(dialogs, [this] { form1->refreshCaption(); });
+        form1->attachSetupDialog(form2.get());
+    }
+    void startShown()
+    {
+        start();
+        form1->show();
+        QApplication::processEvents();
+    }
+
+    static logbook::StateRecord storedState()
+    {
+        const QByteArray b = readFile(QStringLiteral("cfg.kvl"));
+        return b.size() >= 52 ? logbook::StateRecord::decode(b.constData()) : logbook::StateRecord {};
+    }
+    static logbook::QsoRecord storedRecord(int index)
+    {
+        const QByteArray b = readFile(QStringLiteral("system.kvl"));
+        return b.size() >= (index + 1) * 59 ? logbook::QsoRecord::decode(b.constData() + index * 59)
+                                            : logbook::QsoRecord {};
+    }
+};

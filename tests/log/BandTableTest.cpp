@@ -1,0 +1,39 @@
+#include "BandTable.h"
+
+#include <gtest/gtest.h>
+
+using namespace logbook;
+
+TEST(BandTable, SentExchangePadsTheSerialToThreeDigits)
+{
+    struct Case
+    {
+        const char* coords;
+        int serial;
+        const char* expected;
+    };
+    const Case cases[] = {{"15", 7, "15007"}, {"15", 9, "15009"}, {"15", 10, "15010"}, {"15", 42, "15042"},
+                          {"15", 99, "15099"}, {"15", 100, "15100"}, {"15", 123, "15123"}, {"15", 1000, "151000"},
+                          {"", 1, "001"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(sentExchange(QString::fromLatin1(c.coords), c.serial), QLatin1String(c.expected)) << c.serial;
+}
+
+TEST(BandTable, TwelveWordsParseBackAndNothingElseDoes)
+{
+    int parsed = 0;
+    for (Mode mode : {Mode::SSB, Mode::CW}) {
+        for (int band = 0; band < kBandCount; ++band) {
+            const auto back = parseBandModeWord(bandModeWord(band, mode));
+            ASSERT_TRUE(back);
+            EXPECT_EQ(back->band, band);
+            EXPECT_EQ(back->mode, mode);
+            ++parsed;
+        }
+    }
+    EXPECT_EQ(parsed, 12);
+    for (const char* bad : {"", "160", "160ssb", "160SSB ", "30CW", "SSB", "\x01"})
+        EXPECT_FALSE(parseBandModeWord(QString::fromLatin1(bad))) << bad;
+    EXPECT_EQ(bandModeWord(0, Mode::SSB), QStringLiteral("160SSB"));
+    EXPECT_EQ(bandModeWord(5, Mode::CW), QStringLiteral("10CW"));
+}

@@ -1,0 +1,170 @@
+#include "BandTable.h"
+#include "ContactGrid.h"
+#include "FileNames.h"
+#include "KvlError.h"
+#include "Logbook.h"
+#include "WorkDir.h"
+
+using namespace logbook;
+
+namespace {
+
+QsoRecord contact(int n)
+{
+    QsoRecord r;
+    r.fields = {QStringLiteral("10:%1").arg(n, 2, 10, QLatin1Char('0')), QStringLiteral("20CW"), QString(),
+                QStringLiteral("UA%1AA").arg(n), sentExchange(QStringLiteral("15"), n), QStringLiteral("32%1").arg(n),
+                QStringLiteral("1")};
+    return r;
+}
+
+QByteArray stateBytes(qint32 nextRow)
+{
+    StateRecord s;
+    s.nextRow = nextRow;
+    s.bandChangeCount = 2;
+    s.bandMode = QStringLiteral("40CW");
+    s.subTourStart = 1;
+    s.bandCounters = {0, 0, 3, 0, 0, 0};
+    s.callsLineFlag = 1;
+    return s.encode();
+}
+
+QByteArray logBytes(int records)
+{
+    QByteArray bytes;
+    for (int i = 1; i <= records; ++i)
+        bytes += contact(i).encode();
+    return bytes;
+}
+
+} // namespace
+
+class LogbookTest : public WorkDirTest
+{
+protected:
+    ContactGrid grid;
+    Logbook log {grid};
+};
+
+TEST_F(LogbookTest, WithoutFilesTheStartCreatesThemEmptyWithFreshValues)
+{
+    EXPECT_FALSE(log.readState());
+    EXPECT_EQ(log.state().bandChangeCount, -1);
+    EXPECT_EQ(log.state().callsLineFlag, 1);
+    EXPECT_EQ(log.currentRow(), 1);
+    EXPECT_FALSE(log.readLog());
+    EXPECT_EQ(readFile(kStateFileName).size(), 0);
+    EXPECT_TRUE(QFile::exists(kLogFileName));
+    EXPECT_EQ(readFile(kLogFileName).size(), 0);
+}
+
+TEST_F(LogbookTest, ThreeContactsLoadIntoTheirRows)
+{
+    writeFile(kStateFileName, stateBytes(4));
+    writeFile(kLogFileName, logBytes(3));
+    EXPECT_TRUE(log.readState());
+    EXPECT_FALSE(log.readLog());
+    EXPECT_EQ(log.currentRow(), 4);
+    for (int r = 1; r <= 3; ++r)
+        EXPECT_EQ(grid.record(r), contact(r)) << r;
+    EXPECT_EQ(grid.record(4), QsoRecord {});
+    EXPECT_EQ(log.state().bandMode, QStringLiteral("40CW"));
+}
+
+TEST_F(LogbookTest, DamagedStateAndLogFilesStillStart)
+{
+    struct Case
+    {
+        const char* what;
+        QByteArray state;
+        QByteArray log;
+        int currentRow;
+        int rowsFilled;
+    };
+    const Case cases[] = {
+        {"empty state", QByteArray(), logBytes(2), 1, 0},
+        {"truncated state", stateBytes(3).left(30), logBytes(2), 1, 0},
+        {"zero next row", stateBytes(0), logBytes(2), 1, 0},
+        {"negative next row", stateBytes(-7), logBytes(2), 1, 0},
+        {"log shorter than next row", stateBytes(6), logBytes(2), 6, 2},
+        {"log longer than next row", stateBytes(2), logBytes(5), 2, 1},
+        {"log with a torn last record", stateBytes(4), logBytes(3).left(59 * 2 + 20), 4, 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        writeFile(kStateFileName, c.state);
+        writeFile(kLogFileName, c.log);
+        ContactGrid g;
+        Logbook l(g);
+        ASSERT_NO_THROW(l.readState());
+        ASSERT_NO_THROW(l.readLog());
+        EXPECT_EQ(l.currentRow(), c.currentRow);
+        for (int r = 1; r < c.currentRow; ++r)
+            EXPECT_EQ(g.record(r), r <= c.rowsFilled ? contact(r) : QsoRecord {}) << r;
+        EXPECT_EQ(g.record(c.currentRow), QsoRecord {});
+    }
+}
+
+TEST_F(LogbookTest, AnEmptyStateFileHidesTheCallsLine)
+{
+    writeFile(kStateFileName, QByteArray());
+    log.readState();
+    EXPECT_FALSE(log.state().callsLineShown());
+    EXPECT_EQ(log.state().bandMode, QString());
+}
+
+TEST_F(LogbookTest, AnImpossibleNextRowContinuesAfterTheLastRecord)
+{
+    writeFile(kStateFileName, stateBytes(2'000'000'000));
+    writeFile(kLogFileName, logBytes(5));
+    log.readState();
+    const auto warning = log.readLog();
+    ASSERT_TRUE(warning);
+    EXPECT_TRUE(warning->contains(kStateFileName));
+    EXPECT_EQ(log.currentRow(), 6);
+    EXPECT_EQ(grid.record(5), contact(5));
+}
+
+TEST_F(LogbookTest, RowsAndStateReachTheirPlacesOnDisk)
+{
+    log.readState();
+    log.readLog();
+    for (int r = 1; r <= 3; ++r) {
+        grid.setRecord(r, contact(r));
+        log.writeLogFile();
+        log.setCurrentRow(r + 1);
+        log.writeCfgFile();
+    }
+    const QByteArray bytes = readFile(kLogFileName);
+    EXPECT_EQ(bytes.size(), 177);
+    EXPECT_EQ(QsoRecord::decode(bytes.constData() + 118), contact(3));
+    EXPECT_EQ(StateRecord::decode(readFile(kStateFileName).constData()).nextRow, 4);
+    EXPECT_EQ(readFile(kStateFileName).size(), 52);
+
+    grid.setRecord(7, contact(7)); // an edit far below the log extends the file
+    log.writeRow(7);
+    EXPECT_EQ(readFile(kLogFileName).size(), 7 * 59);
+    EXPECT_EQ(readFile(kLogFileName).mid(3 * 59, 3 * 59), QByteArray(3 * 59, '\0'));
+}
+
+TEST_F(LogbookTest, WritesFailWhenTheFilesAreGone)
+{
+    log.readState();
+    log.readLog();
+    log.deleteFiles();
+    EXPECT_FALSE(QFile::exists(kLogFileName));
+    EXPECT_THROW(log.writeLogFile(), KvlError);
+    EXPECT_THROW(log.writeCfgFile(), KvlError);
+    EXPECT_FALSE(QFile::exists(kLogFileName));
+    EXPECT_FALSE(QFile::exists(kStateFileName));
+}
+
+TEST_F(LogbookTest, TheGridGrowsPastItsFirst1999Rows)
+{
+    EXPECT_EQ(grid.gridRowCount(), 2000);
+    log.setCurrentRow(2500);
+    EXPECT_GT(grid.gridRowCount(), 2500);
+    grid.setCell(2500, Call, QStringLiteral("UA1AAA"));
+    EXPECT_EQ(grid.cell(2500, Call), QStringLiteral("UA1AAA"));
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "Clock.h"
+#include "Dialogs.h"
+
+#include <QStringList>
+#include <deque>
+
+class FakeClock : public Clock
+{
+public:
+    QTime time {9, 5, 7};
+    QTime now() const override { return time; }
+};
+
+// Records every message and answers questions from a preset queue (No when empty).
+class FakeDialogs : public Dialogs
+{
+public:
+    QStringList errors;
+    QStringList questions;
+    std::deque<bool> answers;
+
+    void showError(const QString& text) override { errors << text; }
+    bool confirm(const QString& question) override
+    {
+        questions << question;
+        if (answers.empty())
+            return false;
+        const bool a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+};
