@@ -1,16 +1,18 @@
+// Start-up stages, the clock, the menu and the shutdown of the main window.
 #include "TForm1.h"
 
+#include "BandPanels.h"
 #include "Clock.h"
+#include "ContactGridView.h"
 #include "Dialogs.h"
-#include "ErrorGuard.h"
 #include "Panel.h"
 #include "StationDataFile.h"
 #include "Unit2.h"
 
-#include <QCheckBox>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLineEdit>
-#include <QTableView>
+#include <QPushButton>
 #include <QTimer>
 
 using logbook::Mode;
@@ -34,16 +36,30 @@ TForm1::TForm1(Clock& clock, Dialogs& dialogs, QWidget* parent)
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
-    connect(Timer1, &QTimer::timeout, this, [this] { guarded(m_dialogs, [this] { Timer1Timer(); }); });
-    for (int band = 0; band < logbook::kBandCount; ++band)
-        connect(m_bandPanels[size_t(band)], &Panel::clicked, this, [this, band] {
-            guarded(m_dialogs, [this, band] { SelectBand(band); });
-        });
+    connectControls();
+    qApp->installEventFilter(this);
     FormCreate();
     Timer1->start();
 }
 
 TForm1::~TForm1() = default;
+
+void TForm1::connectControls()
+{
+    connect(Timer1, &QTimer::timeout, this, [this] { runGuarded([this] { Timer1Timer(); }); });
+    connect(m_bands, &BandPanels::panelClicked, this, [this](int band) { runGuarded([this, band] { SelectBand(band); }); });
+    connect(m_bands, &BandPanels::boxClicked, this, [this](int band) { runGuarded([this, band] { CheckBoxMouseUp(band); }); });
+    connect(Panel7, &Panel::clicked, this, [this] { runGuarded([this] { Panel7Click(); }); });
+    connect(Panel8, &Panel::clicked, this, [this] { runGuarded([this] { Panel8Click(); }); });
+    connect(Panel9, &Panel::clicked, this, [this] { runGuarded([this] { Panel9Click(); }); });
+    connect(Panel12, &Panel::clicked, this, [this] { runGuarded([this] { Panel12Click(); }); });
+    connect(StringGrid1, &QAbstractItemView::clicked, this, [this] { runGuarded([this] { StringGrid1Click(); }); });
+    connect(&m_grid, &logbook::ContactGrid::cellEdited, this,
+            [this](int row) { runGuarded([this, row] { StringGrid1SetEditText(row); }); });
+    for (int i = 0; i < int(m_macroButtons.size()); ++i)
+        connect(m_macroButtons[size_t(i)], &QPushButton::clicked, this,
+                [this, i] { runGuarded([this, i] { MacroButtonClick(i); }); });
+}
 
 void TForm1::attachSetupDialog(TForm2* setupDialog)
 {
@@ -70,8 +86,8 @@ void TForm1::FormCreate()
     // Without the station data file the start-up still reads (or creates) the
     // log and the state, with empty coordinates: a later write can then never
     // overwrite a stored log.
-    guarded(m_dialogs, [this] { loadStationData(); });
-    guarded(m_dialogs, [this] {
+    runGuarded([this] { loadStationData(); });
+    runGuarded([this] {
         m_coordinates = m_stationData.value(setup::Coordinates).left(setup::kCoordinatesLength);
         readStateAndLog();
     });
@@ -116,25 +132,18 @@ void TForm1::FormActivate()
 
 void TForm1::selectCurrentRow()
 {
-    const int row = m_log.currentRow();
-    const QModelIndex index = m_grid.index(logbook::ContactGrid::modelRow(row), 0);
-    StringGrid1->setCurrentIndex(index);
-    if (row >= kEntryLine)
-        StringGrid1->scrollTo(index, QAbstractItemView::PositionAtBottom);
-    else
-        StringGrid1->scrollToTop();
+    StringGrid1->selectGridRow(m_log.currentRow(), kEntryLine);
 }
 
 void TForm1::Timer1Timer()
 {
-    const QString now = logbook::clockText(m_clock.now());
-    Label1->setText(now);
+    Label1->setText(logbook::clockText(m_clock.now()));
     SubTourCheck();
 }
 
 bool TForm1::FormClose()
 {
-    return guarded(m_dialogs, [this] {
+    return runGuarded([this] {
         ClosePort();
         CreateReport();
     });
@@ -143,7 +152,7 @@ bool TForm1::FormClose()
 bool TForm1::event(QEvent* event)
 {
     if (event->type() == QEvent::WindowActivate)
-        guarded(m_dialogs, [this] { FormActivate(); });
+        runGuarded([this] { FormActivate(); });
     return QMainWindow::event(event);
 }
 
@@ -152,7 +161,7 @@ void TForm1::showEvent(QShowEvent* event)
     QMainWindow::showEvent(event);
     if (!m_shown) {
         m_shown = true;
-        guarded(m_dialogs, [this] { FormShow(); });
+        runGuarded([this] { FormShow(); });
     }
 }
 
@@ -192,9 +201,6 @@ void TForm1::Label1Click()
     ClearLog();
 }
 
-void TForm1::N11Click() {}
-void TForm1::ClearLog() {}
-
 // ---- Files ----
 
 void TForm1::WriteLogFile()
@@ -206,84 +212,3 @@ void TForm1::WriteCfgFile()
 {
     m_log.writeCfgFile();
 }
-
-// ---- Bands ----
-
-void TForm1::SelectBand(int band)
-{
-    Panel* chosen = m_bandPanels.at(size_t(band));
-    if (!chosen->isRaised())
-        return;
-    m_bandChanged = true;
-    chosen->setCaptionColor(Qt::red);
-    Edit1->show();
-    AC();
-    m_selectedBand = band;
-    m_log.state().bandMode = logbook::bandModeWord(band, m_mode);
-    for (int b = 0; b < logbook::kBandCount; ++b) {
-        m_bandPanels[size_t(b)]->setRaised(b != band);
-        if (b != band)
-            m_bandPanels[size_t(b)]->setCaptionColor(Qt::black);
-    }
-    prefillCurrentRow();
-    WriteCfgFile();
-}
-
-void TForm1::prefillCurrentRow()
-{
-    const int row = m_log.currentRow();
-    Izero(row);
-    m_grid.setCell(row, logbook::BandMode, m_log.state().bandMode);
-}
-
-void TForm1::Izero(int row)
-{
-    m_grid.setCell(row, logbook::Sent, logbook::sentExchange(m_coordinates, row));
-}
-
-void TForm1::AC()
-{
-    if (Edit1->isVisible())
-        Edit1->setFocus();
-    if (Edit2->isVisible())
-        Edit2->setFocus();
-}
-
-void TForm1::RestoreBandAndMode()
-{
-    m_mode = Mode::SSB;
-    Panel7->setText(logbook::modeText(m_mode));
-    if (const auto restored = logbook::parseBandModeWord(m_log.state().bandMode)) {
-        m_mode = restored->mode;
-        Panel7->setText(logbook::modeText(m_mode));
-        SelectBand(restored->band);
-    }
-    WriteBitBtn();
-    m_bandChanged = false;
-}
-
-void TForm1::ShowCallsLineFlag()
-{
-    const bool shown = m_log.state().callsLineShown();
-    N11->setChecked(shown);
-    Edit4->setVisible(shown);
-}
-
-void TForm1::WriteCheckBox()
-{
-    for (int b = 0; b < logbook::kBandCount; ++b)
-        m_bandBoxes[size_t(b)]->setText(QString::number(m_log.state().bandCounters[size_t(b)]));
-}
-
-// ---- Steps of features still to come ----
-
-void TForm1::WriteBitBtn() {}
-void TForm1::RescoreAll() {}
-void TForm1::LoadRaBase() {}
-void TForm1::OpenVoiceFiles() {}
-void TForm1::SwitchOffSystemBeep() {} // a Windows-only setting; nothing to do here
-void TForm1::OpenKeyingPort() {}
-void TForm1::ReadTxDelay() {}
-void TForm1::ClosePort() {}
-void TForm1::CreateReport() {}
-void TForm1::SubTourCheck() {}

@@ -9,22 +9,24 @@
 #include <QStringList>
 #include <array>
 
+class BandPanels;
 class Clock;
+class ContactGridView;
 class Dialogs;
 class Panel;
 class TForm2;
 class QAction;
-class QCheckBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
-class QTableView;
 class QTimer;
 
 // The main window: the logger itself. It owns the contact grid, the entry
 // fields, the band and mode panels, the counters, the function-key buttons and
-// the clock, and mediates between them and the core.
+// the clock, and mediates between them and the core. Its operations are split
+// over files by subject: start-up and shutdown, bands and modes, entry, keys.
 class TForm1 : public QMainWindow
 {
     Q_OBJECT
@@ -57,15 +59,41 @@ public:
     void WriteCfgFile();
 
     // Bands and modes.
-    void SelectBand(int band);
+    void SelectBand(int band); // Panel1Click .. Panel6Click
+    void BandUp();
+    void BandDown();
+    void Panel7Click(); // toggle mode
+    void Panel9Click(); // toggle short zero
+    void CheckBoxMouseUp(int band);
     void RestoreBandAndMode();
     void Izero(int row); // sent exchange of a row
     void AC();           // entry focus rule
     void WriteBitBtn();  // function-key captions
 
+    // Entry of contacts.
+    void Edit1KeyUp(QKeyEvent* e);
+    bool Edit1KeyPress(QKeyEvent* e); // true: the character is swallowed
+    void Edit1KeyDown(QKeyEvent* e);
+    void Edit2KeyUp(QKeyEvent* e);
+    bool Edit2KeyPress(QKeyEvent* e);
+    void Edit2KeyDown(QKeyEvent* e);
+    void CompleteContact();
+    void StringGrid1Click();
+    void StringGrid1KeyPress(QKeyEvent* e);
+    void StringGrid1SetEditText(int row);
+
+    // Keyboard dispatchers; they see every key before the focused control.
+    void FormKeyDown(QKeyEvent* e);
+    void FormKeyUp(QKeyEvent* e);
+    void ShowHelp();
+
     // Steps filled in as their features land.
-    void ShowCallsLineFlag();
+    void StringOfCalls();
+    void CallEntered();
+    void ScoreRow(int row);
+    void SumCheckBox();
     void WriteCheckBox();
+    void ShowCallsLineFlag();
     void RescoreAll();
     void LoadRaBase();
     void OpenVoiceFiles();
@@ -75,12 +103,28 @@ public:
     void ClosePort();
     void CreateReport();
     void SubTourCheck();
+    void Panel8Click();  // start new sub-tour
+    void Panel12Click(); // delete or restore the last contact
+    void DiscardRestoreBuffer();
+    void ForceSubTour();
     void ClearLog();
+    bool portSet() const;
+    bool sending() const;
+    void EnterMacro();
+    void SpaceBarMacro();
+    void MacroButtonClick(int index);
+    void CtrlMacro(int index);
+    void CtrlLayer(bool on);
+    void PauseKeyer();
+    void AbortKeyer();
+    void ChangeKeyerSpeed(int deltaMs);
+    void ResetKeyerSpeed();
 
     logbook::Logbook& log() { return m_log; }
     logbook::ContactGrid& grid() { return m_grid; }
     int selectedBand() const { return m_selectedBand; }
     logbook::Mode mode() const { return m_mode; }
+    bool bandChanged() const { return m_bandChanged; }
     const QString& coordinates() const { return m_coordinates; }
     const QStringList& stationData() const { return m_stationData; }
 
@@ -89,6 +133,7 @@ Q_SIGNALS:
 
 protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -97,13 +142,20 @@ private:
     void buildLeftColumn(QWidget* client);
     void buildCentre(QWidget* client);
     void buildUnderGrid(QWidget* client);
-    void buildRightColumn(QWidget* client);
     void buildBottom(QWidget* client);
     void buildMenu();
+    void connectControls();
     void loadStationData();
     void readStateAndLog();
     void prefillCurrentRow();
     void selectCurrentRow();
+    void stampContactTime(int row);
+    void numberBandChange(int row);
+    bool previewKey(QWidget* target, QKeyEvent* e);
+    template <class Action>
+    bool runGuarded(Action&& action);
+    bool routeKeyToControl(QWidget* target, QKeyEvent* e);
+    void altCommand(int latinKey);
 
     static constexpr int kEntryLine = 6; // the lowest visible grid line
 
@@ -119,6 +171,8 @@ private:
     logbook::Mode m_mode = logbook::Mode::SSB;
     bool m_bandChanged = false;
     bool m_shown = false;
+    QString m_dupeCall;           // set by the calls scan: a repeat contact
+    QString m_rememberedExchange; // set by the calls scan: the call's earlier exchange
 
     // Controls, named as the rest of the program knows them.
     Panel* Panel7 = nullptr;  // mode
@@ -127,11 +181,10 @@ private:
     Panel* Panel10 = nullptr;
     Panel* Panel11 = nullptr;
     Panel* Panel12 = nullptr; // delete / restore
-    std::array<Panel*, logbook::kBandCount> m_bandPanels {};
-    std::array<QCheckBox*, logbook::kBandCount> m_bandBoxes {};
-    Panel* Label1 = nullptr;   // clock
+    Panel* Label1 = nullptr;  // clock
+    BandPanels* m_bands = nullptr;
     QLabel* Label25 = nullptr; // dupe warning
-    QTableView* StringGrid1 = nullptr;
+    ContactGridView* StringGrid1 = nullptr;
     QLineEdit* Edit1 = nullptr; // call
     QLineEdit* Edit2 = nullptr; // received exchange
     QLineEdit* Edit3 = nullptr; // sub-tour calls line
@@ -139,5 +192,14 @@ private:
     QPlainTextEdit* Memo1 = nullptr; // help
     std::array<QPushButton*, 12> m_macroButtons {};
     QAction* N11 = nullptr;
+    QAction* N12 = nullptr;
     QTimer* Timer1 = nullptr;
 };
+
+#include "ErrorGuard.h"
+
+template <class Action>
+bool TForm1::runGuarded(Action&& action)
+{
+    return guarded(m_dialogs, std::forward<Action>(action));
+}

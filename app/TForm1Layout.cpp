@@ -1,38 +1,24 @@
 // Building the main window's controls: positions, sizes, captions and colours.
 #include "TForm1.h"
 
+#include "BandPanels.h"
+#include "ContactGridView.h"
 #include "Panel.h"
+#include "UpperCaseValidator.h"
+#include "WidgetStyle.h"
 
-#include <QCheckBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTableView>
 
 namespace {
 
 constexpr int kClientWidth = 626;
 constexpr int kClientHeight = 376;
-constexpr std::array<int, logbook::ContactGrid::Columns> kColumnWidths = {50, 66, 30, 85, 69, 69, 26};
 constexpr std::array<int, 12> kMacroButtonX = {10, 58, 106, 154, 218, 266, 314, 362, 426, 474, 522, 570};
-
-QFont pixelFont(const QStringList& families, int pixels, bool bold)
-{
-    QFont f;
-    f.setFamilies(families);
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    return f;
-}
-
-QFont sansFont(int pixels, bool bold = false)
-{
-    return pixelFont({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans")}, pixels, bold);
-}
 
 template <class W>
 W* place(W* widget, const QString& name, int x, int y, int w, int h)
@@ -42,12 +28,13 @@ W* place(W* widget, const QString& name, int x, int y, int w, int h)
     return widget;
 }
 
-QLineEdit* entryField(QWidget* parent, const QString& name, QRect geometry, int maxLength)
+// Typing stops at `typedLimit`; an exchange the program fills in may be longer.
+QLineEdit* entryField(QWidget* parent, const QString& name, QRect geometry, int typedLimit)
 {
     auto* edit = place(new QLineEdit(parent), name, geometry.x(), geometry.y(), geometry.width(), geometry.height());
     edit->setFrame(false);
-    edit->setMaxLength(maxLength);
-    edit->setFont(sansFont(13, true));
+    edit->setValidator(new UpperCaseValidator(edit, typedLimit));
+    edit->setFont(widgetstyle::sansFont(13, true));
     edit->setStyleSheet(QStringLiteral("QLineEdit { background: blue; color: yellow; }"));
     edit->hide();
     return edit;
@@ -59,7 +46,7 @@ QLineEdit* callsLine(QWidget* parent, const QString& name, int y, const QString&
     edit->setReadOnly(true);
     edit->setMaxLength(50);
     edit->setFocusPolicy(Qt::NoFocus);
-    edit->setFont(sansFont(13, true));
+    edit->setFont(widgetstyle::sansFont(13, true));
     edit->setStyleSheet(QStringLiteral("QLineEdit { background: #404040; color: %1; }").arg(colour));
     return edit;
 }
@@ -86,7 +73,7 @@ void TForm1::buildWindow()
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Velmar ver 3.01"));
-    setFont(sansFont(13));
+    setFont(widgetstyle::sansFont(13));
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(kClientWidth, kClientHeight);
@@ -95,7 +82,7 @@ void TForm1::buildWindow()
     buildLeftColumn(client);
     buildCentre(client);
     buildUnderGrid(client);
-    buildRightColumn(client);
+    m_bands = new BandPanels(client);
     buildBottom(client);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -111,43 +98,22 @@ void TForm1::buildLeftColumn(QWidget* client)
     Label1->setFrameStyle(QFrame::NoFrame);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     Label1->setAutoFillBackground(false);
-    connect(Label1, &Panel::clicked, this, [this] { Label1Click(); });
-    Label1->setFont(pixelFont({QStringLiteral("Times New Roman"), QStringLiteral("DejaVu Serif")}, 21, true));
+    connect(Label1, &Panel::clicked, this, [this] { runGuarded([this] { Label1Click(); }); });
+    Label1->setFont(widgetstyle::serifFont(21, true));
     Label1->setCursor(Qt::PointingHandCursor);
 }
 
 void TForm1::buildCentre(QWidget* client)
 {
-    StringGrid1 = place(new QTableView(client), QStringLiteral("StringGrid1"), 115, 10, 399, 179);
-    StringGrid1->setModel(&m_grid);
-    StringGrid1->setFont(sansFont(13, true));
-    StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    StringGrid1->setShowGrid(false);
-    StringGrid1->verticalHeader()->hide();
-    StringGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    StringGrid1->verticalHeader()->setDefaultSectionSize(25);
-    StringGrid1->horizontalHeader()->setFixedHeight(25);
-    StringGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    StringGrid1->horizontalHeader()->setMinimumSectionSize(10);
-    StringGrid1->horizontalHeader()->setHighlightSections(false);
-    StringGrid1->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
-    StringGrid1->setTabKeyNavigation(true);
-    StringGrid1->setEditTriggers(QAbstractItemView::EditKeyPressed);
-    StringGrid1->setFrameShape(QFrame::NoFrame);
-    for (int c = 0; c < logbook::ContactGrid::Columns; ++c)
-        StringGrid1->setColumnWidth(c, kColumnWidths[size_t(c)]);
-    StringGrid1->setStyleSheet(QStringLiteral(
-        "QTableView { background: blue; color: yellow; selection-background-color: navy; selection-color: yellow; }"
-        "QHeaderView::section { background: blue; color: yellow; border: none; font-weight: bold; }"));
+    StringGrid1 = new ContactGridView(m_grid, client);
+    StringGrid1->setGeometry(115, 10, 399, 179);
 
     Edit1 = entryField(client, QStringLiteral("Edit1"), QRect(265, 164, 81, 22), 9);
     Edit2 = entryField(client, QStringLiteral("Edit2"), QRect(419, 164, 66, 22), 8);
 
     Memo1 = place(new QPlainTextEdit(client), QStringLiteral("Memo1"), 114, 10, 401, 217);
     Memo1->setReadOnly(true);
-    Memo1->setFont(sansFont(13, true));
+    Memo1->setFont(widgetstyle::sansFont(13, true));
     Memo1->setStyleSheet(QStringLiteral("QPlainTextEdit { background: black; color: white; }"));
     Memo1->setPlainText(kHelpLines.join(QLatin1Char('\n')));
     Memo1->hide();
@@ -158,33 +124,13 @@ void TForm1::buildUnderGrid(QWidget* client)
     Edit3 = callsLine(client, QStringLiteral("Edit3"), 187, QStringLiteral("white"));
     Edit4 = callsLine(client, QStringLiteral("Edit4"), 206, QStringLiteral("yellow"));
     Label25 = place(new QLabel(client), QStringLiteral("Label25"), 114, 228, 500, 20);
-    Label25->setFont(sansFont(16));
+    Label25->setFont(widgetstyle::sansFont(16));
     Label25->setStyleSheet(QStringLiteral("color: red;"));
     Panel8 = place(new Panel(QStringLiteral("Panel8"), QStringLiteral("Новый тур"), client), QStringLiteral("Panel8"), 115, 250, 400, 38);
-    Panel8->setFont(sansFont(32, true));
+    Panel8->setFont(widgetstyle::sansFont(32, true));
     Panel8->setCaptionColor(Qt::blue);
     Panel8->hide();
     Memo1->raise();
-}
-
-void TForm1::buildRightColumn(QWidget* client)
-{
-    for (int band = 0; band < logbook::kBandCount; ++band) {
-        const QString n = QString::number(band + 1);
-        auto* panel = new Panel(QStringLiteral("Panel") + n, logbook::bandPanelCaption(band), client);
-        place(panel, panel->objectName(), 522, 10 + 29 * band, 84, 24);
-        panel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        panel->setFont(sansFont(13, true));
-        panel->setCaptionColor(Qt::black);
-        m_bandPanels[size_t(band)] = panel;
-    }
-    constexpr std::array<int, logbook::kBandCount> kBoxY = {14, 43, 72, 100, 130, 159};
-    for (int band = 0; band < logbook::kBandCount; ++band) {
-        auto* box = new QCheckBox(client);
-        place(box, QStringLiteral("CheckBox") + QString::number(band + 1), 556, kBoxY[size_t(band)], 45, 17);
-        box->setFocusPolicy(Qt::NoFocus);
-        m_bandBoxes[size_t(band)] = box;
-    }
 }
 
 void TForm1::buildBottom(QWidget* client)
@@ -193,7 +139,7 @@ void TForm1::buildBottom(QWidget* client)
         const QString n = QString::number(i + 1);
         auto* label = place(new QLabel(QStringLiteral("F") + n, client), QStringLiteral("LabelF") + n,
                             kMacroButtonX[size_t(i)], 322, 46, 16);
-        label->setFont(sansFont(11, true));
+        label->setFont(widgetstyle::sansFont(11, true));
         label->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
         auto* button = place(new QPushButton(client), QStringLiteral("BitBtn") + n, kMacroButtonX[size_t(i)], 342, 46, 25);
         button->setFocusPolicy(Qt::NoFocus);
@@ -207,22 +153,23 @@ void TForm1::buildMenu()
 {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&Файл"));
     file->setObjectName(QStringLiteral("File1"));
-    QAction* setupItem = file->addAction(QStringLiteral("&Установки"), this, [this] { N1Click(); });
+    QAction* setupItem = file->addAction(QStringLiteral("&Установки"), this, [this] { runGuarded([this] { N1Click(); }); });
     setupItem->setObjectName(QStringLiteral("N1"));
     file->addSeparator();
-    file->addAction(QStringLiteral("&Выход"), this, [this] { N3Click(); })->setObjectName(QStringLiteral("N3"));
+    file->addAction(QStringLiteral("&Выход"), this, [this] { runGuarded([this] { N3Click(); }); })->setObjectName(QStringLiteral("N3"));
 
     QMenu* service = menuBar()->addMenu(QStringLiteral("&Сервис"));
     service->setObjectName(QStringLiteral("Service1"));
     service->addAction(QStringLiteral("&Режим редактора"))->setObjectName(QStringLiteral("N5"));
     service->addSeparator();
-    service->addAction(QStringLiteral("&Очистка ЛОГа"), this, [this] { N7Click(); })->setObjectName(QStringLiteral("N7"));
+    service->addAction(QStringLiteral("&Очистка ЛОГа"), this, [this] { runGuarded([this] { N7Click(); }); })->setObjectName(QStringLiteral("N7"));
     service->addSeparator();
     service->addAction(QStringLiteral("&Help"))->setObjectName(QStringLiteral("N9"));
     service->addSeparator();
-    N11 = service->addAction(QStringLiteral("Строка позывных"), this, [this] { N11Click(); });
+    N11 = service->addAction(QStringLiteral("Строка позывных"), this, [this] { runGuarded([this] { N11Click(); }); });
     N11->setObjectName(QStringLiteral("N11"));
     N11->setCheckable(true);
     N11->setChecked(true);
-    service->addAction(QStringLiteral("CW (0 \\ T)"))->setObjectName(QStringLiteral("N12"));
+    N12 = service->addAction(QStringLiteral("CW (0 \\ T)"), this, [this] { runGuarded([this] { Panel9Click(); }); });
+    N12->setObjectName(QStringLiteral("N12"));
 }

@@ -9,6 +9,7 @@
 #include "WorkDir.h"
 
 #include <QApplication>
+#include <QTest>
 #include <memory>
 
 // Starts the program as its entry does: the main window, then the setup
@@ -53,6 +54,30 @@ protected:
         start();
         form1->show();
         QApplication::processEvents();
+    }
+
+    // Shown and active, so that keys reach the focused field as they do for the operator.
+    void startActive()
+    {
+        startShown();
+        form1->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form1.get()));
+    }
+    QWidget* focused() const { return form1->focusWidget(); }
+    template <class W = QWidget>
+    W* control(const char* name) const
+    {
+        return form1->findChild<W*>(QLatin1String(name));
+    }
+    void type(const QString& text) { QTest::keyClicks(focused(), text); }
+    void key(Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier) { QTest::keyClick(focused(), k, mods); }
+    // Call, Enter, exchange, Enter: one contact.
+    void logContact(const QString& call, const QString& exchange)
+    {
+        type(call);
+        key(Qt::Key_Return);
+        type(exchange);
+        key(Qt::Key_Return);
     }
 
     static logbook::StateRecord storedState()

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QKeyEvent>
+
+// The modifier sets the keyboard commands use: none, Alt alone, Ctrl alone.
+namespace keychord {
+
+inline Qt::KeyboardModifiers held(const QKeyEvent* e)
+{
+    return e->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+}
+inline bool noModifier(const QKeyEvent* e) { return held(e) == Qt::NoModifier; }
+inline bool altOnly(const QKeyEvent* e) { return held(e) == Qt::AltModifier; }
+inline bool ctrlOnly(const QKeyEvent* e) { return held(e) == Qt::ControlModifier; }
+
+// The Latin letter on the same key, so that Alt commands work with the Russian
+// layout active too: Alt+B is Alt+И there.
+int latinKey(const QKeyEvent* e);
+
+// F1..F12 as 0..11, otherwise -1.
+inline int functionKeyIndex(const QKeyEvent* e)
+{
+    const int k = e->key();
+    return k >= Qt::Key_F1 && k <= Qt::Key_F12 ? k - Qt::Key_F1 : -1;
+}
+
+inline bool isEnter(const QKeyEvent* e)
+{
+    return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+}
+
+} // namespace keychord

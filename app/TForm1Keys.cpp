@@ -1,0 +1,131 @@
+// The keyboard: the window sees every key before the focused control, runs its
+// dispatchers, then the focused control's own handlers.
+#include "TForm1.h"
+
+#include "ContactGridView.h"
+#include "KeyChord.h"
+#include "Panel.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+using namespace keychord;
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
+        return false;
+    auto* target = qobject_cast<QWidget*>(watched);
+    if (!target || target->window() != this)
+        return false;
+    // A key travels up from the focused control; preview it once, there.
+    QWidget* focused = focusWidget() ? focusWidget() : this;
+    if (target != focused)
+        return false;
+    bool swallowed = false;
+    runGuarded([&] { swallowed = previewKey(target, static_cast<QKeyEvent*>(event)); });
+    return swallowed;
+}
+
+bool TForm1::previewKey(QWidget* target, QKeyEvent* e)
+{
+    if (e->type() == QEvent::KeyPress) {
+        FormKeyDown(e);
+        return routeKeyToControl(target, e);
+    }
+    if (e->isAutoRepeat())
+        return false;
+    FormKeyUp(e);
+    return routeKeyToControl(target, e);
+}
+
+bool TForm1::routeKeyToControl(QWidget* target, QKeyEvent* e)
+{
+    const bool press = e->type() == QEvent::KeyPress;
+    // Alt and Ctrl chords are commands, not characters typed into the field.
+    const bool typed = press && !e->text().isEmpty() && e->text().at(0).isPrint()
+        && !(e->modifiers() & (Qt::AltModifier | Qt::ControlModifier));
+    if (target == Edit1) {
+        if (!press) {
+            Edit1KeyUp(e);
+            return false;
+        }
+        Edit1KeyDown(e);
+        return typed && Edit1KeyPress(e);
+    }
+    if (target == Edit2) {
+        if (!press) {
+            Edit2KeyUp(e);
+            return false;
+        }
+        Edit2KeyDown(e);
+        return typed && Edit2KeyPress(e);
+    }
+    if (press && StringGrid1->ownsFocus())
+        StringGrid1KeyPress(e);
+    return false;
+}
+
+void TForm1::FormKeyDown(QKeyEvent* e)
+{
+    const int key = e->key();
+    // Keyer hooks first; none of them consumes the key.
+    if (key == Qt::Key_Pause)
+        PauseKeyer();
+    if (key == Qt::Key_Escape && sending())
+        AbortKeyer();
+    if (key == Qt::Key_PageUp && noModifier(e))
+        ChangeKeyerSpeed(-5);
+    if (key == Qt::Key_PageDown && noModifier(e))
+        ChangeKeyerSpeed(+5);
+    if (ctrlOnly(e))
+        CtrlLayer(true);
+    if (altOnly(e))
+        altCommand(latinKey(e));
+    const int fn = functionKeyIndex(e);
+    const bool entryFocused = focusWidget() == Edit1 || focusWidget() == Edit2;
+    if (fn >= 0 && fn != 9 && entryFocused) {
+        if (noModifier(e))
+            MacroButtonClick(fn);
+        else if (ctrlOnly(e) && portSet() && !sending())
+            CtrlMacro(fn);
+    }
+}
+
+void TForm1::altCommand(int key)
+{
+    switch (key) {
+    case Qt::Key_B: BandUp(); break;
+    case Qt::Key_V: BandDown(); break;
+    case Qt::Key_E: StringGrid1->editCurrentCell(); break;
+    case Qt::Key_T: ForceSubTour(); break;
+    case Qt::Key_M: Panel7Click(); break;
+    case Qt::Key_D: Panel12Click(); break;
+    case Qt::Key_H: ShowHelp(); break;
+    case Qt::Key_C: ResetKeyerSpeed(); break;
+    case Qt::Key_0: Panel9Click(); break;
+    default: break;
+    }
+}
+
+void TForm1::FormKeyUp(QKeyEvent* e)
+{
+    if (e->key() == Qt::Key_F10 && portSet() && !sending()) {
+        if (ctrlOnly(e))
+            CtrlMacro(9);
+        else if (noModifier(e))
+            MacroButtonClick(9);
+    }
+    if (!ctrlOnly(e) && m_mode == logbook::Mode::CW)
+        CtrlLayer(false);
+    if (e->key() == Qt::Key_Escape && noModifier(e) && focusWidget() == Memo1) {
+        Memo1->hide();
+        AC();
+    }
+}
+
+void TForm1::ShowHelp()
+{
+    Memo1->show();
+    Memo1->setFocus();
+}

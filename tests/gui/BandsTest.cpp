@@ -1,0 +1,165 @@
+#include "MainWindowFixture.h"
+
+#include "BandPanels.h"
+#include "Panel.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace logbook;
+
+class BandsTest : public MainWindowTest
+{
+protected:
+    QStringList captionLines() const
+    {
+        QStringList lines(105, QString());
+        for (size_t i = 0; i < setup::kFCaptionLines.size(); ++i)
+            lines[setup::kFCaptionLines[i]] = QStringLiteral("C%1").arg(i + 1);
+        lines[setup::Coordinates] = QStringLiteral("15");
+        lines[setup::ContestVariant] = QStringLiteral("Others");
+        return lines;
+    }
+    QStringList buttonCaptions() const
+    {
+        QStringList captions;
+        for (int i = 1; i <= 12; ++i)
+            captions << control<QPushButton>(qPrintable(QStringLiteral("BitBtn%1").arg(i)))->text();
+        return captions;
+    }
+    Panel* bandPanel(int band) const { return control<Panel>(qPrintable(QStringLiteral("Panel%1").arg(band + 1))); }
+    void expectSelected(int band) const
+    {
+        EXPECT_EQ(form1->selectedBand(), band);
+        for (int b = 0; b < kBandCount; ++b) {
+            EXPECT_EQ(bandPanel(b)->isRaised(), b != band) << b;
+            EXPECT_EQ(bandPanel(b)->captionColor(), b == band ? QColor(Qt::red) : QColor(Qt::black)) << b;
+        }
+    }
+};
+
+TEST_F(BandsTest, BandCyclingWrapsAndMovesOneBandPerKeyDown)
+{
+    writeStationData(captionLines());
+    startActive();
+    struct Step
+    {
+        Qt::Key key;
+        int expected;
+    };
+    const Step steps[] = {{Qt::Key_V, 5}, {Qt::Key_B, 0}, {Qt::Key_B, 1}, {Qt::Key_B, 2}, {Qt::Key_B, 3},
+                          {Qt::Key_B, 4}, {Qt::Key_B, 5}, {Qt::Key_B, 0}, {Qt::Key_V, 5}, {Qt::Key_V, 4}};
+    for (const auto& s : steps) {
+        key(s.key, Qt::AltModifier);
+        expectSelected(s.expected);
+        EXPECT_EQ(storedState().bandMode, bandModeWord(s.expected, Mode::SSB));
+        EXPECT_EQ(form1->grid().cell(1, BandMode), bandModeWord(s.expected, Mode::SSB));
+    }
+    // Held down, the key repeats its key-down: one band each.
+    QTest::keyPress(focused(), Qt::Key_B, Qt::AltModifier);
+    QTest::keyEvent(QTest::Press, focused(), Qt::Key_B, Qt::AltModifier);
+    QTest::keyRelease(focused(), Qt::Key_B, Qt::AltModifier);
+    expectSelected(0);
+    // Ctrl+B or Shift+Alt+B are no commands.
+    key(Qt::Key_B, Qt::ControlModifier);
+    key(Qt::Key_B, Qt::AltModifier | Qt::ShiftModifier);
+    expectSelected(0);
+}
+
+TEST_F(BandsTest, AClickOnTheSelectedBandChangesNothing)
+{
+    writeStationData(captionLines());
+    startActive();
+    key(Qt::Key_V, Qt::AltModifier); // 10 m
+    QFile::remove(QStringLiteral("cfg.kvl")); // any write would now fail
+    QTest::mouseClick(bandPanel(5), Qt::LeftButton);
+    EXPECT_TRUE(dialogs.errors.isEmpty());
+    expectSelected(5);
+    QTest::mouseClick(bandPanel(2), Qt::LeftButton);
+    EXPECT_EQ(dialogs.errors.size(), 1); // the click on 40 m did try to write
+    EXPECT_EQ(form1->selectedBand(), 2);
+}
+
+TEST_F(BandsTest, ACheckBoxClickSelectsItsBandAndKeepsItsMark)
+{
+    writeStationData(captionLines());
+    startActive();
+    auto* box = control<QCheckBox>("CheckBox4");
+    QTest::mouseClick(box, Qt::LeftButton);
+    EXPECT_FALSE(box->isChecked());
+    expectSelected(3);
+    box->setChecked(true);
+    QTest::mouseClick(control<QCheckBox>("CheckBox4"), Qt::LeftButton);
+    EXPECT_TRUE(box->isChecked());
+}
+
+TEST_F(BandsTest, ModeTogglingRelabelsTheKeysAndIsStored)
+{
+    writeStationData(captionLines());
+    startActive();
+    for (int i = 0; i < 2; ++i)
+        key(Qt::Key_B, Qt::AltModifier); // 40 m
+    const bool flagBefore = form1->bandChanged();
+    key(Qt::Key_M, Qt::AltModifier);
+    EXPECT_EQ(storedState().bandMode, QStringLiteral("40CW"));
+    EXPECT_EQ(form1->grid().cell(1, BandMode), QStringLiteral("40CW"));
+    EXPECT_EQ(control<Panel>("Panel7")->text(), QStringLiteral("CW"));
+    QStringList fromFile;
+    for (int i = 1; i <= 12; ++i)
+        fromFile << QStringLiteral("C%1").arg(i);
+    EXPECT_EQ(buttonCaptions(), fromFile);
+    EXPECT_EQ(form1->bandChanged(), flagBefore);
+    EXPECT_TRUE(form1->windowTitle().contains(QStringLiteral(" - CW. ")));
+
+    QTest::mouseClick(control<Panel>("Panel7"), Qt::LeftButton);
+    EXPECT_EQ(storedState().bandMode, QStringLiteral("40SSB"));
+    QStringList ssb(12, QString());
+    ssb[0] = QStringLiteral("CQ1");
+    ssb[1] = QStringLiteral("CQ2");
+    EXPECT_EQ(buttonCaptions(), ssb);
+}
+
+TEST_F(BandsTest, CoordinatesAreCutToSevenCharacters)
+{
+    struct Case
+    {
+        QString coordinates;
+        QString sent;
+    };
+    const Case cases[] = {{QStringLiteral("123456789"), QStringLiteral("1234567001")},
+                          {QString(), QStringLiteral("001")},
+                          {QStringLiteral("ЖЖ"), QStringLiteral("ЖЖ001")}};
+    for (const auto& c : cases) {
+        writeStationData(stationLines({{15, c.coordinates}}));
+        start();
+        EXPECT_EQ(form1->coordinates(), c.coordinates.left(7));
+        EXPECT_EQ(form1->grid().cell(1, Sent), c.sent);
+    }
+}
+
+TEST_F(BandsTest, AnUnknownStoredWordSelectsNoBand)
+{
+    writeStationData(captionLines());
+    StateRecord s;
+    s.nextRow = 1;
+    s.bandMode = QStringLiteral("30CW");
+    s.callsLineFlag = 1;
+    writeFile(QStringLiteral("cfg.kvl"), s.encode());
+    startActive();
+    EXPECT_EQ(form1->selectedBand(), -1);
+    EXPECT_EQ(form1->mode(), Mode::SSB);
+    EXPECT_TRUE(control<QLineEdit>("Edit1")->isHidden());
+    key(Qt::Key_B, Qt::AltModifier); // nothing to cycle from
+    EXPECT_EQ(form1->selectedBand(), -1);
+    QTest::mouseClick(bandPanel(3), Qt::LeftButton);
+    expectSelected(3);
+    EXPECT_EQ(storedState().bandMode, QStringLiteral("20SSB"));
+}
+
+TEST_F(BandsTest, RussianLayoutKeysWorkToo)
+{
+    writeStationData(captionLines());
+    startActive();
+    QTest::keyClick(focused(), Qt::Key(0x418), Qt::AltModifier); // И is B
+    expectSelected(1);
+}

@@ -1,0 +1,219 @@
+#include "MainWindowFixture.h"
+
+#include "ContactGridView.h"
+#include "Panel.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+using namespace logbook;
+
+class EntryTest : public MainWindowTest
+{
+protected:
+    void SetUp() override
+    {
+        MainWindowTest::SetUp();
+        writeStationData(stationLines({{15, QStringLiteral("15")}, {20, QStringLiteral("Others")}}));
+        startActive();
+    }
+    QLineEdit* edit1() const { return control<QLineEdit>("Edit1"); }
+    QLineEdit* edit2() const { return control<QLineEdit>("Edit2"); }
+};
+
+TEST_F(EntryTest, CompletingTheFirstContact)
+{
+    clock.time = QTime(9, 5, 7);
+    ASSERT_EQ(focused(), edit1());
+    logContact(QStringLiteral("ua9xyz"), QStringLiteral("32012"));
+    const QsoRecord row1 = form1->grid().record(1);
+    EXPECT_EQ(row1.fields[Time], QStringLiteral("09:05"));
+    EXPECT_EQ(row1.fields[BandMode], QStringLiteral("160SSB"));
+    EXPECT_EQ(row1.fields[BandChange], QString());
+    EXPECT_EQ(row1.fields[Call], QStringLiteral("UA9XYZ"));
+    EXPECT_EQ(row1.fields[Sent], QStringLiteral("15001"));
+    EXPECT_EQ(row1.fields[Received], QStringLiteral("32012"));
+    EXPECT_EQ(storedRecord(0), row1);
+    EXPECT_EQ(readFile(QStringLiteral("system.kvl")).size(), 59);
+    EXPECT_EQ(storedState().nextRow, 2);
+    EXPECT_EQ(storedState().bandCounters[0], 1);
+    EXPECT_EQ(form1->grid().cell(2, BandMode), QStringLiteral("160SSB"));
+    EXPECT_EQ(form1->grid().cell(2, Sent), QStringLiteral("15002"));
+    EXPECT_TRUE(edit1()->text().isEmpty());
+    EXPECT_TRUE(edit2()->isHidden());
+    EXPECT_EQ(focused(), edit1());
+    EXPECT_EQ(control<QCheckBox>("CheckBox1")->text(), QStringLiteral("1"));
+}
+
+TEST_F(EntryTest, TypingIsUpperCaseAndLimited)
+{
+    type(QStringLiteral("abcdefghijkl"));
+    EXPECT_EQ(edit1()->text(), QStringLiteral("ABCDEFGHI"));
+    key(Qt::Key_Return);
+    EXPECT_EQ(focused(), edit2());
+    type(QStringLiteral("1234567890"));
+    EXPECT_EQ(edit2()->text(), QStringLiteral("12345678"));
+    edit2()->setText(QStringLiteral("1234567890")); // a pre-filled exchange is not cut
+    EXPECT_EQ(edit2()->text(), QStringLiteral("1234567890"));
+    key(Qt::Key_Backspace);
+    EXPECT_EQ(edit2()->text(), QStringLiteral("123456789"));
+}
+
+TEST_F(EntryTest, EscapeRulesOfBothFields)
+{
+    type(QStringLiteral("RA3"));
+    key(Qt::Key_Escape);
+    EXPECT_TRUE(edit1()->text().isEmpty());
+
+    key(Qt::Key_Return); // an empty call opens nothing
+    EXPECT_TRUE(edit2()->isHidden());
+    EXPECT_EQ(form1->grid().cell(1, Call), QString());
+
+    type(QStringLiteral("RA3AA"));
+    key(Qt::Key_Return);
+    type(QStringLiteral("123"));
+    key(Qt::Key_Escape);
+    EXPECT_TRUE(edit2()->text().isEmpty());
+    EXPECT_FALSE(edit2()->isHidden());
+    key(Qt::Key_Escape);
+    EXPECT_TRUE(edit2()->isHidden());
+    EXPECT_EQ(focused(), edit1());
+    EXPECT_EQ(form1->grid().cell(1, Call), QStringLiteral("RA3AA"));
+    EXPECT_EQ(readFile(QStringLiteral("system.kvl")).size(), 0);
+}
+
+TEST_F(EntryTest, BandChangesAreNumbered)
+{
+    logContact(QStringLiteral("RA1A"), QStringLiteral("1"));
+    EXPECT_EQ(form1->grid().cell(1, BandChange), QString()); // the first selection counts to 0
+    key(Qt::Key_B, Qt::AltModifier);                         // 80 m
+    logContact(QStringLiteral("RA2A"), QStringLiteral("2"));
+    logContact(QStringLiteral("RA3A"), QStringLiteral("3"));
+    key(Qt::Key_M, Qt::AltModifier); // a mode change alone is no band change
+    logContact(QStringLiteral("RA4A"), QStringLiteral("4"));
+    key(Qt::Key_B, Qt::AltModifier); // 40 m
+    logContact(QStringLiteral("RA5A"), QStringLiteral("5"));
+    const QStringList expected = {QString(), QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("1"),
+                                  QStringLiteral("2")};
+    for (int r = 1; r <= 5; ++r)
+        EXPECT_EQ(form1->grid().cell(r, BandChange), expected[r - 1]) << r;
+    EXPECT_EQ(storedState().bandChangeCount, 2);
+    EXPECT_EQ(storedRecord(4).fields[BandChange], QStringLiteral("2"));
+}
+
+TEST_F(EntryTest, EditingACellRewritesItsWholeRow)
+{
+    for (int i = 1; i <= 6; ++i)
+        logContact(QStringLiteral("RA%1A").arg(i), QStringLiteral("%1").arg(i));
+    auto* grid = control<ContactGridView>("StringGrid1");
+    grid->setCurrentIndex(form1->grid().index(ContactGrid::modelRow(5), Call));
+    form1->StringGrid1Click();
+    EXPECT_TRUE(grid->editColours());
+    ASSERT_NE(focused(), edit1());
+    key(Qt::Key_End);
+    type(QStringLiteral("x"));
+    const QsoRecord row5 = form1->grid().record(5);
+    EXPECT_EQ(row5.fields[Call], QStringLiteral("RA5AX"));
+    EXPECT_EQ(storedRecord(4), row5);
+    EXPECT_EQ(storedRecord(5).fields[Call], QStringLiteral("RA6A"));
+    key(Qt::Key_Escape);
+    EXPECT_FALSE(grid->editColours());
+    EXPECT_EQ(focused(), edit1());
+}
+
+TEST_F(EntryTest, AltECanEditAndTypingInTheCallFieldEndsTheColours)
+{
+    key(Qt::Key_E, Qt::AltModifier);
+    auto* grid = control<ContactGridView>("StringGrid1");
+    EXPECT_TRUE(grid->editColours());
+    edit1()->setFocus();
+    type(QStringLiteral("R"));
+    EXPECT_FALSE(grid->editColours());
+}
+
+TEST_F(EntryTest, TheHelpPanelOpensWithAltHAndClosesWithEsc)
+{
+    key(Qt::Key_H, Qt::AltModifier);
+    auto* help = control<QPlainTextEdit>("Memo1");
+    EXPECT_FALSE(help->isHidden());
+    EXPECT_EQ(focused(), help);
+    key(Qt::Key_Escape);
+    EXPECT_TRUE(help->isHidden());
+    EXPECT_EQ(focused(), edit1());
+}
+
+TEST_F(EntryTest, AltTShowsTheNewSubTourPanelOnce)
+{
+    auto* panel = control<Panel>("Panel8");
+    key(Qt::Key_T, Qt::AltModifier);
+    EXPECT_FALSE(panel->isHidden());
+    key(Qt::Key_T, Qt::AltModifier);
+    EXPECT_FALSE(panel->isHidden());
+}
+
+TEST_F(EntryTest, ARestartBringsBackEverything)
+{
+    key(Qt::Key_B, Qt::AltModifier);
+    logContact(QStringLiteral("RA1A"), QStringLiteral("11"));
+    key(Qt::Key_M, Qt::AltModifier);
+    logContact(QStringLiteral("RA2A"), QStringLiteral("22"));
+    key(Qt::Key_B, Qt::AltModifier);
+    logContact(QStringLiteral("RA3A"), QStringLiteral("33"));
+    std::array<QsoRecord, 4> rows;
+    for (int r = 1; r <= 3; ++r)
+        rows[size_t(r)] = form1->grid().record(r);
+    const StateRecord state = storedState();
+    form1->close();
+
+    startActive();
+    for (int r = 1; r <= 3; ++r)
+        EXPECT_EQ(form1->grid().record(r), rows[size_t(r)]) << r;
+    EXPECT_EQ(form1->log().currentRow(), 4);
+    EXPECT_EQ(form1->selectedBand(), 2);
+    EXPECT_EQ(form1->mode(), Mode::CW);
+    EXPECT_EQ(form1->log().state(), state);
+    EXPECT_EQ(control<QCheckBox>("CheckBox2")->text(), QStringLiteral("2"));
+    EXPECT_EQ(control<QCheckBox>("CheckBox3")->text(), QStringLiteral("1"));
+    EXPECT_EQ(form1->grid().cell(4, Sent), QStringLiteral("15004"));
+    // The band change count goes on from where it was.
+    key(Qt::Key_B, Qt::AltModifier);
+    logContact(QStringLiteral("RA4A"), QStringLiteral("44"));
+    EXPECT_EQ(form1->grid().cell(4, BandChange), QString::number(state.bandChangeCount + 1));
+}
+
+TEST_F(EntryTest, AFailedWriteLeavesTheRowToBeEnteredAgain)
+{
+    QFile::remove(QStringLiteral("system.kvl"));
+    logContact(QStringLiteral("RA1A"), QStringLiteral("11"));
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_TRUE(dialogs.errors.first().contains(QStringLiteral("system.kvl")));
+    EXPECT_EQ(form1->log().currentRow(), 1);
+    EXPECT_FALSE(QFile::exists(QStringLiteral("system.kvl")));
+}
+
+TEST_F(EntryTest, ALogPastTheFirstGridHoldsEveryContact)
+{
+    constexpr int kContacts = 2500;
+    for (int n = 1; n <= kContacts; ++n) {
+        edit1()->setText(QStringLiteral("UA%1").arg(n));
+        form1->CallEntered();
+        edit2()->setText(QString::number(n));
+        form1->CompleteContact();
+    }
+    ASSERT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.first().toStdString();
+    EXPECT_EQ(readFile(QStringLiteral("system.kvl")).size(), kContacts * 59);
+    EXPECT_EQ(storedState().nextRow, kContacts + 1);
+    EXPECT_EQ(storedRecord(kContacts - 1).fields[Sent], QStringLiteral("152500"));
+    form1->close();
+
+    startActive();
+    EXPECT_EQ(form1->log().currentRow(), kContacts + 1);
+    for (int n : {1, 1999, 2000, 2500}) {
+        EXPECT_EQ(form1->grid().cell(n, Call), QStringLiteral("UA%1").arg(n));
+        EXPECT_EQ(form1->grid().cell(n, Received), QString::number(n));
+    }
+    EXPECT_EQ(form1->grid().cell(kContacts + 1, Sent), QStringLiteral("152501"));
+    logContact(QStringLiteral("RA1A"), QStringLiteral("1"));
+    EXPECT_EQ(storedRecord(kContacts).fields[Call], QStringLiteral("RA1A"));
+}
