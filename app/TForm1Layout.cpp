@@ -94,7 +94,7 @@ void TForm1::buildLeftColumn(QWidget* client)
     Panel10 = place(new Panel(QStringLiteral("Panel10"), QString(), client), QStringLiteral("Panel10"), 24, 68, 84, 24);
     Panel11 = place(new Panel(QStringLiteral("Panel11"), QString(), client), QStringLiteral("Panel11"), 24, 97, 84, 24);
     Panel12 = place(new Panel(QStringLiteral("Panel12"), QStringLiteral("DELETE QSO"), client), QStringLiteral("Panel12"), 24, 126, 84, 24);
-    Label1 = place(new Panel(QStringLiteral("Label1"), QStringLiteral("00:00"), client), QStringLiteral("Label1"), 26, 154, 90, 26);
+    Label1 = place(new Panel(QStringLiteral("Label1"), QStringLiteral("00:00"), client), QStringLiteral("Label1"), 26, 154, 88, 26);
     Label1->setFrameStyle(QFrame::NoFrame);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     Label1->setAutoFillBackground(false);

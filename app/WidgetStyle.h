@@ -17,12 +17,12 @@ inline QFont pixelFont(const QStringList& families, int pixels, bool bold)
 
 inline QFont sansFont(int pixels, bool bold = false)
 {
-    return pixelFont({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans")}, pixels, bold);
+    return pixelFont({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")}, pixels, bold);
 }
 
 inline QFont serifFont(int pixels, bool bold = false)
 {
-    return pixelFont({QStringLiteral("Times New Roman"), QStringLiteral("DejaVu Serif")}, pixels, bold);
+    return pixelFont({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")}, pixels, bold);
 }
 
 } // namespace widgetstyle
