@@ -137,8 +137,9 @@ void TForm1::selectCurrentRow()
 
 void TForm1::Timer1Timer()
 {
-    Label1->setText(logbook::clockText(m_clock.now()));
-    SubTourCheck();
+    const QTime now = m_clock.now();
+    Label1->setText(logbook::clockText(now));
+    SubTourCheck(now);
 }
 
 bool TForm1::FormClose()

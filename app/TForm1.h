@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <QStringList>
 #include <array>
+#include <optional>
 
 class BandPanels;
 class Clock;
@@ -21,6 +22,7 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QTime;
 class QTimer;
 
 // The main window: the logger itself. It owns the contact grid, the entry
@@ -102,7 +104,7 @@ public:
     void ReadTxDelay();
     void ClosePort();
     void CreateReport();
-    void SubTourCheck();
+    void SubTourCheck(const QTime& now);
     void Panel8Click();  // start new sub-tour
     void Panel12Click(); // delete or restore the last contact
     void DiscardRestoreBuffer();
@@ -151,6 +153,9 @@ private:
     void selectCurrentRow();
     void stampContactTime(int row);
     void numberBandChange(int row);
+    void deleteLastContact();
+    void restoreLastContact();
+    void changeSelectedCounter(int delta);
     bool previewKey(QWidget* target, QKeyEvent* e);
     template <class Action>
     bool runGuarded(Action&& action);
@@ -171,6 +176,7 @@ private:
     logbook::Mode m_mode = logbook::Mode::SSB;
     bool m_bandChanged = false;
     bool m_shown = false;
+    std::optional<logbook::QsoRecord> m_restore; // the last deleted contact, while it can be restored
     QString m_dupeCall;           // set by the calls scan: a repeat contact
     QString m_rememberedExchange; // set by the calls scan: the call's earlier exchange
 

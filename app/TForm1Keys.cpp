@@ -31,7 +31,9 @@ bool TForm1::previewKey(QWidget* target, QKeyEvent* e)
 {
     if (e->type() == QEvent::KeyPress) {
         FormKeyDown(e);
-        return routeKeyToControl(target, e);
+        // An Alt chord is a command: it never types its letter into a field.
+        const bool altChord = (e->modifiers() & Qt::AltModifier) && !e->text().isEmpty();
+        return routeKeyToControl(target, e) || altChord;
     }
     if (e->isAutoRepeat())
         return false;

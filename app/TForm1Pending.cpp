@@ -47,11 +47,6 @@ void TForm1::OpenKeyingPort() {}
 void TForm1::ReadTxDelay() {}
 void TForm1::ClosePort() {}
 void TForm1::CreateReport() {}
-void TForm1::SubTourCheck() {}
-void TForm1::Panel8Click() {}
-void TForm1::Panel12Click() {}
-void TForm1::DiscardRestoreBuffer() {}
-void TForm1::ClearLog() {}
 bool TForm1::portSet() const { return false; }
 bool TForm1::sending() const { return false; }
 void TForm1::EnterMacro() {}
@@ -64,8 +59,3 @@ void TForm1::AbortKeyer() {}
 void TForm1::ChangeKeyerSpeed(int) {}
 void TForm1::ResetKeyerSpeed() {}
 
-void TForm1::ForceSubTour()
-{
-    if (Panel8->isHidden())
-        Panel8->show();
-}

@@ -99,6 +99,7 @@ TEST_F(EntryTest, BandChangesAreNumbered)
     for (int r = 1; r <= 5; ++r)
         EXPECT_EQ(form1->grid().cell(r, BandChange), expected[r - 1]) << r;
     EXPECT_EQ(storedState().bandChangeCount, 2);
+    EXPECT_EQ(form1->grid().cell(2, Call), QStringLiteral("RA2A")); // Alt+B typed nothing
     EXPECT_EQ(storedRecord(4).fields[BandChange], QStringLiteral("2"));
 }
 
