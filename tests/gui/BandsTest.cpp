@@ -160,6 +160,9 @@ TEST_F(BandsTest, RussianLayoutKeysWorkToo)
 {
     writeStationData(captionLines());
     startActive();
-    QTest::keyClick(focused(), Qt::Key(0x418), Qt::AltModifier); // И is B
+    QKeyEvent press(QEvent::KeyPress, 0x418, Qt::AltModifier, QStringLiteral("и")); // И is on the B key
+    QKeyEvent release(QEvent::KeyRelease, 0x418, Qt::AltModifier, QStringLiteral("и"));
+    QApplication::sendEvent(focused(), &press);
+    QApplication::sendEvent(focused(), &release);
     expectSelected(1);
 }
