@@ -47,10 +47,12 @@ void TForm1::deleteLastContact()
     m_log.setCurrentRow(row);
     m_restore = m_grid.record(row);
     m_grid.setRecord(row, QsoRecord {});
-    WriteLogFile();
     changeSelectedCounter(-1);
-    prefillCurrentRow();
+    // The state goes first: should the program die in between, the contact is
+    // a leftover past the log's end rather than an empty contact inside it.
     WriteCfgFile();
+    WriteLogFile();
+    prefillCurrentRow();
 }
 
 void TForm1::restoreLastContact()

@@ -1,0 +1,76 @@
+#include "ApdComPort.h"
+
+#include "KvlError.h"
+
+namespace keyer {
+
+int parseComNumber(const QString& portText)
+{
+    if (portText == QLatin1String("None"))
+        return 0;
+    const QString fourth = portText.mid(3, 1);
+    if (fourth.size() == 1 && fourth.at(0) >= QLatin1Char('0') && fourth.at(0) <= QLatin1Char('9'))
+        return fourth.at(0).unicode() - '0';
+    throw KvlError(QLatin1Char('\'') + fourth + QStringLiteral("' is not a valid integer value"));
+}
+
+ApdComPort::ApdComPort(PortDevice& device)
+    : m_device(device)
+{
+}
+
+ApdComPort::~ApdComPort()
+{
+    if (m_open)
+        m_device.close();
+}
+
+void ApdComPort::setOpen(bool open)
+{
+    if (open == m_open)
+        return;
+    if (!open) {
+        m_open = false;
+        m_device.close();
+        return;
+    }
+    if (m_comNumber == 0)
+        return;
+    const QString failure = m_device.open(m_comNumber);
+    if (!failure.isEmpty())
+        throw KvlError(failure);
+    // The device opens with both lines off; lines requested while closed
+    // take effect now, so the recorded state is the real one.
+    m_open = true;
+    if (m_dtr)
+        m_device.setLine(ModemLine::DTR, true);
+    if (m_rts)
+        m_device.setLine(ModemLine::RTS, true);
+}
+
+void ApdComPort::setLine(std::atomic<bool>& state, ModemLine line, bool on)
+{
+    if (state == on)
+        return;
+    if (m_open)
+        m_device.setLine(line, on);
+    state = on;
+}
+
+void ApdComPort::setDTR(bool on)
+{
+    setLine(m_dtr, ModemLine::DTR, on);
+}
+
+void ApdComPort::setRTS(bool on)
+{
+    setLine(m_rts, ModemLine::RTS, on);
+}
+
+void ApdComPort::openFromSetting(const QString& portText)
+{
+    m_comNumber = parseComNumber(portText);
+    setOpen(true);
+}
+
+} // namespace keyer

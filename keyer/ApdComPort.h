@@ -1,0 +1,55 @@
+#pragma once
+
+#include "KeyingLines.h"
+#include "PortDevice.h"
+
+#include <QString>
+#include <atomic>
+
+// The keying port: a serial port used only for its DTR and RTS lines.
+// ComNumber 0 means that no keying port is set. The line state is recorded
+// also while the device is closed; only an actual change reaches the system.
+namespace keyer {
+
+class ApdComPort : public KeyingLines
+{
+public:
+    explicit ApdComPort(PortDevice& device);
+    ~ApdComPort() override;
+    ApdComPort(const ApdComPort&) = delete;
+    ApdComPort& operator=(const ApdComPort&) = delete;
+
+    int ComNumber() const { return m_comNumber; }
+    void setComNumber(int number) { m_comNumber = number; }
+    // The port set test of the macro keys.
+    bool portSet() const { return m_comNumber != 0; }
+
+    bool Open() const { return m_open; }
+    // Opening a set port may throw KvlError with the text for the error box;
+    // the port then stays closed and ComNumber keeps its value.
+    void setOpen(bool open);
+
+    bool DTR() const { return m_dtr; }
+    bool RTS() const { return m_rts; }
+    void setDTR(bool on) override;
+    void setRTS(bool on) override;
+
+    // The show step of the main window: the port field's text becomes
+    // ComNumber ("None" → 0), then a set port is opened. Throws KvlError.
+    void openFromSetting(const QString& portText);
+
+private:
+    void setLine(std::atomic<bool>& state, ModemLine line, bool on);
+
+    PortDevice& m_device;
+    int m_comNumber = 0;
+    std::atomic<bool> m_open {false};
+    std::atomic<bool> m_dtr {false};
+    std::atomic<bool> m_rts {false};
+};
+
+// "None" → 0; otherwise the digit in the text's fourth character. Anything
+// else throws KvlError "'x' is not a valid integer value" naming that character.
+int parseComNumber(const QString& portText);
+
+} // namespace keyer

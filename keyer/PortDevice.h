@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+// The operating system's side of the keying port: open a numbered port with
+// both lines off, switch one line, close. Behind an interface so that the
+// port's own rules can be tested without a device.
+namespace keyer {
+
+enum class ModemLine { DTR, RTS };
+
+class PortDevice
+{
+public:
+    virtual ~PortDevice() = default;
+    // Opens port `comNumber` (1 to 9) with DTR and RTS off. Returns the text
+    // for the error box on failure, an empty text on success.
+    virtual QString open(int comNumber) = 0;
+    virtual void close() = 0;
+    // Asserts or clears one line; called only while open, from any one thread at a time.
+    virtual void setLine(ModemLine line, bool on) = 0;
+};
+
+} // namespace keyer

@@ -1,0 +1,88 @@
+#include "SerialPortDevice.h"
+
+#ifdef Q_OS_LINUX
+#include <sys/ioctl.h>
+#include <termios.h>
+#endif
+
+namespace keyer {
+
+QString portDeviceName(int comNumber)
+{
+#ifdef Q_OS_WIN
+    return QStringLiteral("\\\\.\\COM%1").arg(comNumber);
+#else
+    return QStringLiteral("/dev/ttyS%1").arg(comNumber - 1);
+#endif
+}
+
+QString openErrorText(QSerialPort::SerialPortError error, const QString& systemText)
+{
+    switch (error) {
+    case QSerialPort::DeviceNotFoundError:
+        return QStringLiteral("ie_BadId - Specified comport doesn't exist");
+    case QSerialPort::PermissionError:
+        return QStringLiteral("ie_Open - device already open");
+    case QSerialPort::NoError:
+        break;
+    default:
+        if (!systemText.isEmpty())
+            return systemText;
+        break;
+    }
+    return QStringLiteral("Apro exception");
+}
+
+SerialPortDevice::SerialPortDevice()
+{
+    m_port.setBaudRate(QSerialPort::Baud19200);
+    m_port.setDataBits(QSerialPort::Data8);
+    m_port.setParity(QSerialPort::NoParity);
+    m_port.setStopBits(QSerialPort::OneStop);
+    m_port.setFlowControl(QSerialPort::NoFlowControl);
+    m_port.setReadBufferSize(4096);
+}
+
+SerialPortDevice::~SerialPortDevice()
+{
+    close();
+}
+
+QString SerialPortDevice::open(int comNumber)
+{
+    m_port.setPortName(portDeviceName(comNumber));
+    if (!m_port.open(QIODevice::ReadWrite))
+        return openErrorText(m_port.error(), m_port.errorString());
+    // Opening a tty raises DTR and RTS, which would key the transmitter:
+    // both go off at once, in one call.
+#ifdef Q_OS_LINUX
+    int both = TIOCM_DTR | TIOCM_RTS;
+    ::ioctl(int(m_port.handle()), TIOCMBIC, &both);
+#else
+    m_port.setDataTerminalReady(false);
+    m_port.setRequestToSend(false);
+#endif
+    return QString();
+}
+
+void SerialPortDevice::close()
+{
+    if (m_port.isOpen())
+        m_port.close();
+}
+
+void SerialPortDevice::setLine(ModemLine line, bool on)
+{
+#ifdef Q_OS_LINUX
+    // One ioctl per edge: QSerialPort's setters read the lines back first.
+    int bit = line == ModemLine::DTR ? TIOCM_DTR : TIOCM_RTS;
+    ::ioctl(int(m_port.handle()), on ? TIOCMBIS : TIOCMBIC, &bit);
+#else
+    if (line == ModemLine::DTR)
+        m_port.setDataTerminalReady(on);
+    else
+        m_port.setRequestToSend(on);
+#endif
+}
+
+} // namespace keyer

@@ -1,0 +1,91 @@
+#include "BaseText.h"
+
+#include "ContestVariant.h"
+#include "Cp1251.h"
+#include "FileNames.h"
+#include "KvlError.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace scoring {
+namespace {
+
+QString joinLinesWithCrLf(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    text.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+    return text;
+}
+
+} // namespace
+
+bool BaseText::load(const QString& fileName)
+{
+    const QString actual = logbook::existingFileName(fileName);
+    if (!QFileInfo::exists(actual))
+        return false;
+    QFile file(actual);
+    if (QFileInfo(actual).isDir())
+        throw KvlError(QStringLiteral("Cannot open file %1: it is a folder").arg(actual));
+    if (!file.open(QIODevice::ReadOnly))
+        throw KvlError(QStringLiteral("Cannot open file %1: %2").arg(actual, file.errorString()));
+    const QByteArray bytes = file.read(MaxBytes);
+    if (bytes.isEmpty() && file.error() != QFileDevice::NoError)
+        throw KvlError(QStringLiteral("Cannot read file %1: %2").arg(actual, file.errorString()));
+    m_text = joinLinesWithCrLf(logbook::cp1251::decode(bytes));
+    return true;
+}
+
+bool BaseText::loadRaBase(const QString& variantText)
+{
+    if (contestVariant(variantText) != ContestVariant::RA)
+        return false;
+    return load(kRaBaseLoadName);
+}
+
+std::optional<QString> raKey(const QString& call)
+{
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < call.size(); ++i) {
+        if (call[i] >= QLatin1Char('0') && call[i] <= QLatin1Char('9')) {
+            start = i;
+            break;
+        }
+    }
+    if (call.size() - start < 2)
+        return std::nullopt;
+    return call.mid(start, 2);
+}
+
+std::optional<QString> searchBase(const QString& baseText, const QString& key)
+{
+    const qsizetype at = baseText.indexOf(key + QLatin1Char('='));
+    if (at < 0)
+        return std::nullopt;
+    const QString window = baseText.mid(at + key.size(), 6); // starts with "="
+    const qsizetype semicolon = window.indexOf(QLatin1Char(';'));
+    if (semicolon < 0)
+        return QString();
+    return window.mid(1, semicolon - 1);
+}
+
+std::optional<QString> RABase(const QString& call, const BaseText& base)
+{
+    const std::optional<QString> key = raKey(call);
+    if (!key || !logbook::fileExists(kRaBaseTestName))
+        return std::nullopt;
+    return searchBase(base.text(), *key);
+}
+
+std::optional<QString> AsiaBase(const QString& call, const BaseText& base)
+{
+    // The call-entered step never looks up an empty call; an empty key would
+    // match the first "=" of the file.
+    if (call.isEmpty() || !logbook::fileExists(kAsiaBaseFileName))
+        return std::nullopt;
+    return searchBase(base.text(), call);
+}
+
+} // namespace scoring

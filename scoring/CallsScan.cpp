@@ -1,0 +1,174 @@
+#include "CallsScan.h"
+
+#include "Cp1251.h"
+#include "KvlError.h"
+#include "QsoRecord.h"
+#include "RecordFile.h"
+
+#include <cstring>
+
+namespace scoring {
+namespace {
+
+using logbook::QsoField;
+using logbook::QsoRecord;
+
+constexpr int fieldOffset(int field)
+{
+    int offset = 0;
+    for (int i = 0; i < field; ++i)
+        offset += QsoRecord::Capacity[size_t(i)] + 1;
+    return offset;
+}
+
+// The scan runs at every key over thousands of records, so it compares the
+// records' code page 1251 bytes and decodes only what it shows.
+QByteArrayView field(const char* record, QsoField f)
+{
+    const char* p = record + fieldOffset(f);
+    const int length = qMin(int(static_cast<unsigned char>(p[0])), QsoRecord::Capacity[size_t(f)]);
+    return QByteArrayView(p + 1, length);
+}
+
+QString text(QByteArrayView bytes)
+{
+    return logbook::cp1251::decode(bytes);
+}
+
+void appendOnce(QByteArray& line, QByteArrayView call)
+{
+    const QByteArray entry = call.toByteArray() + ' ';
+    if (!line.contains(entry))
+        line += entry;
+}
+
+QString dupeWarning(const char* record)
+{
+    const QString gap = QStringLiteral("   ");
+    return QStringLiteral("Dupe  ! ! !   ") + text(field(record, QsoField::Time)) + gap
+        + text(field(record, QsoField::BandMode)) + gap + text(field(record, QsoField::Call)) + gap
+        + text(field(record, QsoField::Sent)) + gap + text(field(record, QsoField::Received));
+}
+
+class Scanner
+{
+public:
+    Scanner(const CallsScanInput& input, QByteArrayView records, qint64 firstIndex)
+        : m_input(input), m_records(records), m_first(firstIndex),
+          m_end(firstIndex + records.size() / QsoRecord::Size),
+          m_typed(logbook::cp1251::encode(input.typed)), m_bandMode(logbook::cp1251::encode(input.currentBandMode))
+    {
+        if (const std::optional<logbook::Mode> mode = logbook::modeFromText(input.modeCaption)) {
+            for (int b = 0; b < logbook::kBandCount; ++b)
+                m_markWords[size_t(b)] = logbook::cp1251::encode(logbook::bandModeWord(b, *mode));
+        }
+    }
+
+    CallsScanResult run()
+    {
+        // A typed character the code page lacks can match no stored call.
+        const bool matchable = !m_typed.isEmpty() && text(m_typed) == m_input.typed;
+        if (matchable) {
+            scanSubTour();
+            if (m_input.callsLineShown)
+                scanLog();
+        }
+        m_result.subTourLine = text(m_subTourLine);
+        m_result.logLine = text(m_logLine);
+        return m_result;
+    }
+
+private:
+    const char* record(qint64 index) const
+    {
+        return m_records.data() + (index - m_first) * QsoRecord::Size;
+    }
+
+    bool beginsWithTyped(QByteArrayView call) const
+    {
+        return call.size() >= m_typed.size() && std::memcmp(call.data(), m_typed.constData(), size_t(m_typed.size())) == 0;
+    }
+
+    // Ascending from the sub-tour start up to and including the current row.
+    void scanSubTour()
+    {
+        const qint64 last = qMin<qint64>(m_input.currentRow, m_end - 1);
+        for (qint64 i = qMax<qint64>(m_input.subTourStart, m_first); i <= last; ++i) {
+            const char* rec = record(i);
+            const QByteArrayView call = field(rec, QsoField::Call);
+            if (!beginsWithTyped(call))
+                continue;
+            const QByteArrayView bandMode = field(rec, QsoField::BandMode);
+            if (call.size() == m_typed.size())
+                noteSameCall(rec, call, bandMode);
+            if (bandMode == m_bandMode)
+                appendOnce(m_subTourLine, call);
+            if (m_subTourLine.size() >= CallsScanResult::LineStop)
+                break;
+        }
+    }
+
+    void noteSameCall(const char* rec, QByteArrayView call, QByteArrayView bandMode)
+    {
+        for (int b = 0; b < logbook::kBandCount; ++b) {
+            if (!m_markWords[size_t(b)].isEmpty() && bandMode == m_markWords[size_t(b)])
+                m_result.marks[size_t(b)] = true;
+        }
+        if (bandMode == m_bandMode) {
+            m_result.dupeCall = text(call).left(CallsScanResult::ShortCapacity);
+            m_result.dupeWarning = dupeWarning(rec);
+        }
+    }
+
+    // Descending from the current row to record 0: the oldest exact match
+    // reached leaves its exchange.
+    void scanLog()
+    {
+        for (qint64 i = qMin<qint64>(m_input.currentRow, m_end - 1); i >= qMax<qint64>(0, m_first); --i) {
+            const char* rec = record(i);
+            const QByteArrayView call = field(rec, QsoField::Call);
+            if (!beginsWithTyped(call))
+                continue;
+            if (call.size() == m_typed.size())
+                m_result.rememberedExchange = text(field(rec, QsoField::Received)).left(CallsScanResult::ShortCapacity);
+            appendOnce(m_logLine, call);
+            if (m_logLine.size() >= CallsScanResult::LineStop)
+                break;
+        }
+    }
+
+    const CallsScanInput& m_input;
+    QByteArrayView m_records;
+    qint64 m_first;
+    qint64 m_end; // one past the last record held
+    QByteArray m_typed;
+    QByteArray m_bandMode;
+    std::array<QByteArray, logbook::kBandCount> m_markWords; // empty: the caption is no mode
+    QByteArray m_subTourLine;
+    QByteArray m_logLine;
+    CallsScanResult m_result;
+};
+
+} // namespace
+
+CallsScanResult scanCallRecords(const CallsScanInput& input, QByteArrayView records, qint64 firstIndex)
+{
+    return Scanner(input, records, firstIndex).run();
+}
+
+CallsScanResult StringOfCalls(const CallsScanInput& input, const logbook::RecordFile& logFile)
+{
+    const qint64 first = input.callsLineShown ? 0 : qMax(0, input.subTourStart);
+    const qint64 count = qMax<qint64>(0, qint64(input.currentRow) - first + 1);
+    QByteArray records;
+    try {
+        records = logFile.read(first, count);
+    } catch (const KvlError& e) {
+        CallsScanResult failed;
+        failed.error = e.message();
+        return failed;
+    }
+    return scanCallRecords(input, records, first);
+}
+
+} // namespace scoring

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "BandTable.h"
+
+#include <QByteArrayView>
+#include <QString>
+#include <array>
+#include <optional>
+
+namespace logbook {
+class RecordFile;
+}
+
+// The calls scan run after every key released in the call field: which bands
+// the typed call was worked on in the current mode and sub-tour, the calls of
+// the sub-tour (and of the whole log) that begin with the typed text, the
+// repeat-contact warning and the exchange remembered from the log.
+namespace scoring {
+
+struct CallsScanInput
+{
+    QString typed;           // the call field's text
+    int subTourStart = 0;    // record index of the sub-tour's first contact
+    int currentRow = 1;      // grid row of the contact being entered
+    QString modeCaption;     // the mode panel: "SSB" or "CW"
+    QString currentBandMode; // grid column 1 of the current row
+    bool callsLineShown = true;
+};
+
+struct CallsScanResult
+{
+    static constexpr int LineStop = 50; // a calls line stops growing here
+    static constexpr int ShortCapacity = 10;
+
+    std::array<bool, logbook::kBandCount> marks {};
+    QString subTourLine;        // Edit3
+    QString logLine;            // Edit4
+    QString dupeCall;           // not empty: a repeat contact
+    QString dupeWarning;        // Label25
+    QString rememberedExchange; // pre-fills the received field
+    // The log file could not be read: marks, warning, dupe call and remembered
+    // exchange are cleared, the calls lines were not rebuilt and keep the text
+    // they show; the text is for the error box.
+    std::optional<QString> error;
+};
+
+// The scan over records already read: `records` holds whole 59-byte QSO
+// records, the first of them record `firstIndex`; indices past its end are
+// taken as past the end of the log file.
+CallsScanResult scanCallRecords(const CallsScanInput& input, QByteArrayView records, qint64 firstIndex);
+
+// The scan as the window runs it: one read of the log file over the range the
+// scan needs (from the sub-tour start, or from record 0 while the log calls
+// line is shown, up to the current row), then the scan.
+CallsScanResult StringOfCalls(const CallsScanInput& input, const logbook::RecordFile& logFile);
+
+} // namespace scoring

@@ -1,0 +1,99 @@
+#include "Points.h"
+
+#include "ContactGrid.h"
+#include "Decimal.h"
+#include "KvlError.h"
+
+#include <cstdlib>
+
+namespace scoring {
+namespace {
+
+qint64 decimalInteger(const QString& text)
+{
+    const std::optional<qint64> value = decimalValue(text);
+    if (!value)
+        throw KvlError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+    return *value;
+}
+
+// The coordinates part of an exchange: without the serial's three digits, at
+// most 10 characters.
+QString coordinatesOf(const QString& exchange)
+{
+    return exchange.size() > 3 ? exchange.left(exchange.size() - 3).left(10) : QString();
+}
+
+} // namespace
+
+QString PointsCalculateRA(const QString&, const QString& received, const QString&)
+{
+    return received.startsWith(QStringLiteral("GA")) ? QStringLiteral("1+") : QStringLiteral("1");
+}
+
+QString PointsCalculateASIA(const QString& sent, const QString& received, const QString& cell)
+{
+    const QString s = coordinatesOf(sent);
+    const QString r = coordinatesOf(received);
+    if (s.size() < 2)
+        return cell;
+    if (r.size() < 2)
+        return QStringLiteral("0");
+    const qint64 d1 = std::llabs(decimalInteger(s.left(1)) - decimalInteger(r.left(1)));
+    const qint64 d2 = std::llabs(decimalInteger(s.mid(1)) - decimalInteger(r.mid(1)));
+    return QString::number(d1 + d2);
+}
+
+QString PointsCalculateOthers(const QString&, const QString&, const QString&)
+{
+    return QStringLiteral("0");
+}
+
+QString PointsCalculate(ContestVariant variant, const QString& sent, const QString& received, const QString& cell)
+{
+    switch (variant) {
+    case ContestVariant::Asia:
+        return PointsCalculateASIA(sent, received, cell);
+    case ContestVariant::RA:
+        return PointsCalculateRA(sent, received, cell);
+    case ContestVariant::Others:
+        break;
+    }
+    return PointsCalculateOthers(sent, received, cell);
+}
+
+ContactScore scoreCompletedContact(const QString& variantText, const QString& sent, const QString& received,
+                                   const QString& cell)
+{
+    const std::optional<ContestVariant> variant = contestVariant(variantText);
+    if (!variant)
+        return {cell, std::nullopt};
+    try {
+        return {PointsCalculate(*variant, sent, received, cell), std::nullopt};
+    } catch (const KvlError& e) {
+        return {QString(), e.message()};
+    }
+}
+
+int rescoreGrid(logbook::ContactGrid& grid, int currentRow, const QString& variantText)
+{
+    using logbook::QsoField;
+    const std::optional<ContestVariant> variant = contestVariant(variantText);
+    if (!variant)
+        return 0;
+    int leftAsTheyWere = 0;
+    for (int row = 1; row < currentRow && row < grid.gridRowCount(); ++row) {
+        const QString cell = grid.cell(row, QsoField::Points);
+        try {
+            const QString points = PointsCalculate(*variant, grid.cell(row, QsoField::Sent),
+                                                   grid.cell(row, QsoField::Received), cell);
+            if (points != cell)
+                grid.setCell(row, QsoField::Points, points);
+        } catch (const KvlError&) {
+            ++leftAsTheyWere;
+        }
+    }
+    return leftAsTheyWere;
+}
+
+} // namespace scoring

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "ContestVariant.h"
+
+#include <QString>
+#include <optional>
+
+namespace logbook {
+class ContactGrid;
+}
+
+// Points of one contact, worked out from its exchanges by the rule of the
+// contest variant. Each rule takes the sent and received exchanges and the
+// current points cell and returns the new cell; a rule that leaves the cell
+// as it is returns `cell`.
+namespace scoring {
+
+// "1+" when the received exchange begins with "GA", else "1".
+QString PointsCalculateRA(const QString& sent, const QString& received, const QString& cell);
+// Distance between the coordinates of both stations: each exchange without
+// its three-digit serial is a one-digit first coordinate and a second one of
+// one or more digits. A coordinate that is not a decimal integer throws
+// KvlError with the offending text.
+QString PointsCalculateASIA(const QString& sent, const QString& received, const QString& cell);
+// "0" for every contact.
+QString PointsCalculateOthers(const QString& sent, const QString& received, const QString& cell);
+
+QString PointsCalculate(ContestVariant variant, const QString& sent, const QString& received, const QString& cell);
+
+// Scoring a completed contact. A contact whose points cannot be computed is
+// still logged: its cell is empty, and `error` holds the text to show once the
+// contact is on disk. A setup text that names no variant leaves the cell.
+struct ContactScore
+{
+    QString cell;
+    std::optional<QString> error;
+};
+ContactScore scoreCompletedContact(const QString& variantText, const QString& sent, const QString& received,
+                                   const QString& cell);
+
+// Re-scoring at every activation of the window: rows 1 to currentRow - 1 in
+// ascending order under the variant in setup. A row whose points cannot be
+// computed keeps its cell and the next rows go on: an error box here would
+// reactivate the window and come back for ever. Only cells that change are
+// written. Returns the number of rows left as they were for that reason.
+int rescoreGrid(logbook::ContactGrid& grid, int currentRow, const QString& variantText);
+
+} // namespace scoring

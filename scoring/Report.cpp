@@ -1,0 +1,141 @@
+#include "Report.h"
+
+#include "ContactGrid.h"
+#include "ContestVariant.h"
+#include "Cp1251.h"
+#include "Decimal.h"
+#include "FileNames.h"
+#include "KvlError.h"
+#include "StationSettings.h"
+
+#include <QSaveFile>
+#include <optional>
+
+namespace scoring {
+namespace {
+
+using logbook::QsoField;
+using logbook::QsoRecord;
+
+const QString kCrLf = QStringLiteral("\r\n");
+
+QString spaces(int count)
+{
+    return QString(count, QLatin1Char(' '));
+}
+
+QString contactLine(const QsoRecord& r)
+{
+    const auto cell = [&r](QsoField f) { return r.fields[size_t(f)]; };
+    return cell(QsoField::Time) + spaces(2) + cell(QsoField::BandMode).leftJustified(6) + spaces(2)
+        + cell(QsoField::BandChange).leftJustified(2) + spaces(5) + cell(QsoField::Call).leftJustified(12)
+        + cell(QsoField::Sent).leftJustified(8) + spaces(2) + cell(QsoField::Received).leftJustified(12)
+        + cell(QsoField::Points);
+}
+
+QString header(const QString& variantText, const QString& modeWord, const QString& callSign)
+{
+    const QStringList lines = {
+        QString(),
+        QStringLiteral("Позывной: ") + callSign,
+        variantText + QLatin1Char(' ') + modeWord,
+        QString(),
+        QStringLiteral("Время   Диап  Перех  Позывной   № Передан   № Принят    Очки   Отметки судей"),
+        QString(),
+        QStringLiteral("-----   ----  -----  --------   ---------   ---------   ----   -------------"),
+        QString(),
+    };
+    return lines.join(kCrLf) + kCrLf;
+}
+
+// The last line has no line end.
+QString totalsBlock(const ReportTotals& totals)
+{
+    const QStringList lines = {
+        QString(76, QLatin1Char('-')),
+        spaces(33) + QStringLiteral("Очков") + spaces(6) + QStringLiteral("Заявлено") + spaces(4)
+            + QString::number(totals.claimedScore),
+        spaces(35) + QStringLiteral("на") + spaces(7) + QStringLiteral("Подтвержд"),
+        spaces(33) + QStringLiteral("листе") + spaces(6) + QStringLiteral("Штрафных"),
+        spaces(44) + QStringLiteral("Итого"),
+    };
+    return lines.join(kCrLf);
+}
+
+void writeReportFile(const QString& name, const QString& text)
+{
+    // A separator would put the file into another folder (or none).
+    if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')))
+        throw KvlError(QStringLiteral("Cannot create file %1: the call sign is no file name").arg(name));
+    const QByteArray bytes = logbook::cp1251::encode(text);
+    QSaveFile file(logbook::existingFileName(name));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        throw KvlError(QStringLiteral("Cannot create file %1: %2").arg(name, file.errorString()));
+}
+
+} // namespace
+
+QVector<QsoRecord> loggedRows(const logbook::ContactGrid& grid, int currentRow)
+{
+    QVector<QsoRecord> rows;
+    for (int row = 1; row < currentRow; ++row)
+        rows.append(grid.record(row));
+    return rows;
+}
+
+ReportTotals reportTotals(const QVector<QsoRecord>& rows, const QString& variantText)
+{
+    const std::optional<ContestVariant> variant = contestVariant(variantText);
+    ReportTotals totals;
+    for (const QsoRecord& r : rows) {
+        const QString& points = r.fields[QsoField::Points];
+        ++totals.contacts;
+        if (points == QStringLiteral("1+"))
+            ++totals.plusCount;
+        if (variant == ContestVariant::Asia)
+            totals.claimedScore += decimalValue(points).value_or(0);
+    }
+    if (variant == ContestVariant::RA) {
+        totals.plusCount = qMax(totals.plusCount, 1);
+        totals.claimedScore = qint64(totals.contacts) * totals.plusCount;
+    }
+    return totals;
+}
+
+QString bandChangesReached(const QVector<QsoRecord>& rows)
+{
+    std::optional<qint64> highest;
+    for (const QsoRecord& r : rows) {
+        const std::optional<qint64> value = decimalValue(r.fields[QsoField::BandChange]);
+        if (value && (!highest || *value > *highest))
+            highest = value;
+    }
+    return highest ? QString::number(*highest) : QString();
+}
+
+QString reportLogText(const QVector<QsoRecord>& rows, const QString& variantText, const QString& modeWord,
+                      const QString& callSign, const ReportTotals& totals)
+{
+    QString text = header(variantText, modeWord, callSign);
+    for (const QsoRecord& r : rows)
+        text += contactLine(r) + kCrLf;
+    return text + totalsBlock(totals);
+}
+
+ReportFileNames reportFileNames(const QString& callSign)
+{
+    return {callSign + QStringLiteral(".log"), callSign + QStringLiteral(".sum")};
+}
+
+ReportFileNames CreateReport(const QVector<QsoRecord>& rows, const QString& modeWord, const StationSettings& settings)
+{
+    const QString variant = settings.contestVariant();
+    const QString callSign = settings.callSign();
+    const ReportTotals totals = reportTotals(rows, variant);
+    const ReportFileNames names = reportFileNames(callSign);
+    writeReportFile(names.log, reportLogText(rows, variant, modeWord, callSign, totals));
+    writeReportFile(names.sum, summarySheetText(settings, totals, bandChangesReached(rows)));
+    return names;
+}
+
+} // namespace scoring

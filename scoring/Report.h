@@ -1,0 +1,56 @@
+#pragma once
+
+#include "QsoRecord.h"
+
+#include <QString>
+#include <QVector>
+
+class StationSettings;
+
+namespace logbook {
+class ContactGrid;
+}
+
+// The contest report written at every exit: the report log (every contact and
+// a totals block) and the summary sheet (the contest's paper form), both code
+// page 1251 with CR LF line ends, named after the operator's call sign.
+namespace scoring {
+
+struct ReportTotals
+{
+    int contacts = 0;
+    int plusCount = 0;       // points cells holding exactly "1+" (at least 1 under RA)
+    qint64 claimedScore = 0; // RA: contacts x "1+" count; Asia: sum of the points; else 0
+};
+
+// Grid rows 1 to currentRow - 1: the logged contacts, in order.
+QVector<logbook::QsoRecord> loggedRows(const logbook::ContactGrid& grid, int currentRow);
+
+// Under the Asia variant a points cell that is not an integer counts 0, so
+// the report is always complete.
+ReportTotals reportTotals(const QVector<logbook::QsoRecord>& rows, const QString& variantText);
+
+// The band change count reached: the highest number in the rows' band change
+// cells; empty when no row has one.
+QString bandChangesReached(const QVector<logbook::QsoRecord>& rows);
+
+QString reportLogText(const QVector<logbook::QsoRecord>& rows, const QString& variantText, const QString& modeWord,
+                      const QString& callSign, const ReportTotals& totals);
+QString summarySheetText(const StationSettings& settings, const ReportTotals& totals, const QString& bandChanges);
+
+struct ReportFileNames
+{
+    QString log; // call sign + ".log"
+    QString sum; // call sign + ".sum"
+};
+ReportFileNames reportFileNames(const QString& callSign);
+
+// Writes both files from the logged rows, the mode word ("ssb" or "cw") and
+// the setup fields, each replacing any earlier file of that name and on the
+// disk before this returns. A file that cannot be written throws KvlError
+// naming it; an earlier file of that name then stays whole, and the summary
+// sheet is not written after a failed report log.
+ReportFileNames CreateReport(const QVector<logbook::QsoRecord>& rows, const QString& modeWord,
+                             const StationSettings& settings);
+
+} // namespace scoring

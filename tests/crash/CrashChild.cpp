@@ -1,0 +1,115 @@
+// Logs contacts from scripted keys in the real main window, reporting each
+// finished step on stdout, until it is killed.
+//   kvl_crash_child <folder> <seed>
+// Lines: START <next row> | GRID <row>:<call> ... | DONE <row> <call> |
+//        DELETING <row> | DELETED <row> | RESTORING <row> | RESTORED <row> | ERROR <text>
+#include "Clock.h"
+#include "Dialogs.h"
+#include "TForm1.h"
+#include "Unit2.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QFile>
+#include <QLineEdit>
+#include <QRandomGenerator>
+#include <QTest>
+#include <cstdio>
+
+namespace {
+
+class ReportingDialogs : public Dialogs
+{
+public:
+    void showError(const QString& text) override { say(QStringLiteral("ERROR ") + text); }
+    bool confirm(const QString&) override { return false; }
+    static void say(const QString& line)
+    {
+        std::fputs(qPrintable(line + QLatin1Char('\n')), stdout);
+        std::fflush(stdout);
+    }
+};
+
+void writeStationData()
+{
+    if (QFile::exists(QStringLiteral("Mydata.kvl")))
+        return;
+    QStringList lines(105, QString());
+    lines[15] = QStringLiteral("15");
+    lines[19] = QStringLiteral("None");
+    lines[20] = QStringLiteral("Others");
+    QFile f(QStringLiteral("Mydata.kvl"));
+    if (f.open(QIODevice::WriteOnly))
+        f.write(lines.join(QStringLiteral("\r\n")).toLatin1());
+}
+
+void reportStart(TForm1& form)
+{
+    const int next = form.log().currentRow();
+    ReportingDialogs::say(QStringLiteral("START %1").arg(next));
+    QString grid = QStringLiteral("GRID");
+    for (int r = 1; r < next; ++r)
+        grid += QStringLiteral(" %1:%2").arg(r).arg(form.grid().cell(r, logbook::Call));
+    ReportingDialogs::say(grid);
+}
+
+void logOneContact(TForm1& form, QRandomGenerator& rng)
+{
+    const int row = form.log().currentRow();
+    const QString call = QStringLiteral("R%1A%2").arg(rng.bounded(10)).arg(row);
+    QTest::keyClicks(form.focusWidget(), call);
+    QTest::keyClick(form.focusWidget(), Qt::Key_Return);
+    QTest::keyClicks(form.focusWidget(), QString::number(rng.bounded(1000)));
+    QTest::keyClick(form.focusWidget(), Qt::Key_Return);
+    if (form.log().currentRow() == row + 1)
+        ReportingDialogs::say(QStringLiteral("DONE %1 %2").arg(row).arg(call));
+}
+
+void deleteOrRestore(TForm1& form)
+{
+    const bool restoring = form.findChild<QLabel*>(QStringLiteral("Panel12"))->text() == QLatin1String("RESTORE QSO");
+    const int row = form.log().currentRow() - (restoring ? 0 : 1);
+    if (row < 1)
+        return;
+    ReportingDialogs::say(QStringLiteral("%1 %2").arg(restoring ? "RESTORING" : "DELETING").arg(row));
+    QTest::keyClick(form.focusWidget(), Qt::Key_D, Qt::AltModifier);
+    ReportingDialogs::say(QStringLiteral("%1 %2").arg(restoring ? "RESTORED" : "DELETED").arg(row));
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    if (argc < 3 || !QDir::setCurrent(QString::fromLocal8Bit(argv[1])))
+        return 2;
+    QRandomGenerator rng(quint32(QByteArray(argv[2]).toUInt()));
+    writeStationData();
+
+    SystemClock clock;
+    ReportingDialogs dialogs;
+    TForm1 form(clock, dialogs);
+    TForm2 setupDialog(dialogs, [&form] { form.refreshCaption(); });
+    form.attachSetupDialog(&setupDialog);
+    form.show();
+    form.activateWindow();
+    if (!QTest::qWaitForWindowActive(&form))
+        ReportingDialogs::say(QStringLiteral("ERROR the window did not become active"));
+    reportStart(form);
+
+    for (;;) {
+        const int action = int(rng.bounded(100));
+        if (action < 70) {
+            logOneContact(form, rng);
+        } else if (action < 80) {
+            QTest::keyClick(form.focusWidget(), action % 2 ? Qt::Key_B : Qt::Key_V, Qt::AltModifier);
+        } else if (action < 85) {
+            QTest::keyClick(form.focusWidget(), Qt::Key_M, Qt::AltModifier);
+        } else {
+            deleteOrRestore(form);
+        }
+        QApplication::processEvents();
+    }
+}

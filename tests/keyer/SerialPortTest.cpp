@@ -1,0 +1,131 @@
+// Tests on the machine's own serial ports; a test skips where the device it
+// needs is missing or cannot be opened.
+#include "ApdComPort.h"
+#include "CwKeyer.h"
+#include "KvlError.h"
+#include "LineRecorder.h"
+#include "SerialPortDevice.h"
+#include "VirtualKeyerTime.h"
+
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+#ifdef Q_OS_LINUX
+#include <sys/ioctl.h>
+#include <termios.h>
+#endif
+
+using namespace keyer;
+
+TEST(SerialPort, ComNIsTtySNMinusOne)
+{
+#ifdef Q_OS_LINUX
+    EXPECT_EQ(portDeviceName(1), QLatin1String("/dev/ttyS0"));
+    EXPECT_EQ(portDeviceName(9), QLatin1String("/dev/ttyS8"));
+#else
+    EXPECT_EQ(portDeviceName(3), QLatin1String("\\\\.\\COM3"));
+#endif
+}
+
+#ifdef Q_OS_LINUX
+
+namespace {
+
+// Reads the lines back from the device after every switch.
+class ReadBack : public KeyingLines
+{
+public:
+    ReadBack(ApdComPort& port, const SerialPortDevice& device)
+        : m_port(port)
+        , m_device(device)
+    {
+    }
+    void setDTR(bool on) override
+    {
+        m_port.setDTR(on);
+        states.push_back(modemLines(m_device));
+    }
+    void setRTS(bool on) override
+    {
+        m_port.setRTS(on);
+        states.push_back(modemLines(m_device));
+    }
+    static int modemLines(const SerialPortDevice& device)
+    {
+        int bits = 0;
+        ::ioctl(int(device.handle()), TIOCMGET, &bits);
+        return bits & (TIOCM_DTR | TIOCM_RTS);
+    }
+    std::vector<int> states;
+
+private:
+    ApdComPort& m_port;
+    const SerialPortDevice& m_device;
+};
+
+} // namespace
+
+class RealPortTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        if (!QFileInfo::exists(QStringLiteral("/dev/ttyS0")))
+            GTEST_SKIP() << "/dev/ttyS0 does not exist";
+        try {
+            port.openFromSetting(QStringLiteral("Com1"));
+        } catch (const KvlError& e) {
+            GTEST_SKIP() << "/dev/ttyS0 cannot be opened: " << qPrintable(e.message());
+        }
+    }
+    SerialPortDevice device;
+    ApdComPort port {device};
+};
+
+TEST_F(RealPortTest, OpensWithDtrAndRtsOff)
+{
+    EXPECT_TRUE(port.Open());
+    EXPECT_EQ(ReadBack::modemLines(device), 0);
+}
+
+TEST_F(RealPortTest, KeysOnDtrWithPttOnRts)
+{
+    VirtualKeyerTime time;
+    ReadBack lines(port, device);
+    CwKeyer keyer(lines, time);
+    keyer.setSendBuffer(QStringLiteral("E"));
+    keyer.CwOut();
+    const int dtr = TIOCM_DTR;
+    const int rts = TIOCM_RTS;
+    // PTT on, key down, key up, DotWait (no change), PTT off.
+    const std::vector<int> expected = {rts, rts | dtr, rts, rts, rts, 0};
+    EXPECT_EQ(lines.states, expected);
+}
+
+TEST_F(RealPortTest, ASecondOpeningFindsThePortBusy)
+{
+    SerialPortDevice other;
+    EXPECT_EQ(other.open(1), QLatin1String("ie_Open - device already open"));
+}
+
+TEST(SerialPort, AMissingDeviceDoesNotExist)
+{
+    for (int n = 9; n >= 2; --n) {
+        if (QFileInfo::exists(portDeviceName(n)))
+            continue;
+        SerialPortDevice device;
+        ApdComPort port(device);
+        try {
+            port.openFromSetting(QStringLiteral("Com%1").arg(n));
+            ADD_FAILURE() << "opened a missing device";
+        } catch (const KvlError& e) {
+            EXPECT_EQ(e.message(), QLatin1String("ie_BadId - Specified comport doesn't exist"));
+        }
+        EXPECT_EQ(port.ComNumber(), n);
+        EXPECT_FALSE(port.Open());
+        return;
+    }
+    GTEST_SKIP() << "every port from /dev/ttyS1 to /dev/ttyS8 exists";
+}
+
+#endif
