@@ -66,6 +66,12 @@ void TForm1::attachSetupDialog(TForm2* setupDialog)
     m_setupDialog = setupDialog;
 }
 
+void TForm1::settingsChanged(TForm2& setupDialog)
+{
+    attachSetupDialog(&setupDialog);
+    refreshCaption();
+}
+
 const StationSettings& TForm1::settings() const
 {
     return m_setupDialog ? static_cast<const StationSettings&>(*m_setupDialog) : kNoSettings;

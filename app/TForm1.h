@@ -39,6 +39,8 @@ public:
     // The setup dialog is created after this window; from then on it is the
     // live store of the settings.
     void attachSetupDialog(TForm2* setupDialog);
+    // The setup dialog loaded or saved its settings: take them and show them in the caption.
+    void settingsChanged(TForm2& setupDialog);
     const StationSettings& settings() const;
     void refreshCaption();
 

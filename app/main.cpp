@@ -15,8 +15,7 @@ int main(int argc, char* argv[])
     MessageBoxDialogs dialogs;
     TForm1 form1(clock, dialogs);
     dialogs.setParent(&form1);
-    TForm2 form2(dialogs, [&form1] { form1.refreshCaption(); }, &form1);
-    form1.attachSetupDialog(&form2);
+    TForm2 form2(dialogs, [&form1](TForm2& settings) { form1.settingsChanged(settings); }, &form1);
     QObject::connect(&form1, &TForm1::closed, &app, &QCoreApplication::quit);
 
     form1.show();

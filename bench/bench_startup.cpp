@@ -72,8 +72,7 @@ int main(int argc, char** argv)
         QElapsedTimer t;
         t.start();
         TForm1 form1(clock, dialogs);
-        TForm2 form2(dialogs, [&form1] { form1.refreshCaption(); });
-        form1.attachSetupDialog(&form2);
+        TForm2 form2(dialogs, [&form1](TForm2& settings) { form1.settingsChanged(settings); });
         form1.show();
         form1.FormActivate();
         QApplication::processEvents();

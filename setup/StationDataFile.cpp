@@ -3,12 +3,79 @@
 #include "Cp1251.h"
 #include "FileNames.h"
 #include "KvlError.h"
+#include "RtfReader.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
 namespace setup {
+namespace {
+
+// The document as the rich-text control writes it: a Cyrillic font, then one
+// paragraph per line.
+constexpr char kHeader[] = "{\\rtf1\\ansi\\ansicpg1251\\deff0\\deflang1049"
+                           "{\\fonttbl{\\f0\\fnil\\fcharset204 Courier New;}}\r\n"
+                           "\\viewkind4\\uc1\\pard\\f0\\fs20\r\n";
+
+void appendHex(QByteArray& out, unsigned char byte)
+{
+    constexpr char kDigits[] = "0123456789abcdef";
+    out += "\\'";
+    out += kDigits[byte >> 4];
+    out += kDigits[byte & 0x0F];
+}
+
+void appendEscaped(QByteArray& out, const QString& line)
+{
+    for (const QChar ch : line) {
+        const char16_t unit = ch.unicode();
+        if (unit == u'\\' || unit == u'{' || unit == u'}') {
+            out += '\\';
+            out += char(unit);
+        } else if (unit < 0x20 || unit == 0x7F) {
+            appendHex(out, static_cast<unsigned char>(unit));
+        } else if (unit < 0x80) {
+            out += char(unit);
+        } else if (const char byte = logbook::cp1251::encodeChar(unit); byte != '?') {
+            appendHex(out, static_cast<unsigned char>(byte));
+        } else {
+            // Beyond the code page: kept as Unicode, with "?" for older readers.
+            out += "\\u" + QByteArray::number(static_cast<qint16>(unit)) + '?';
+        }
+    }
+}
+
+QStringList plainTextLines(QByteArrayView bytes)
+{
+    QString text = bytes.startsWith("\xEF\xBB\xBF") ? QString::fromUtf8(bytes.sliced(3))
+                                                    : logbook::cp1251::decode(bytes);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QStringList lines = text.split(QLatin1Char('\n'));
+    if (lines.last().isEmpty())
+        lines.removeLast(); // the end of the last line, not a line of its own
+    return lines;
+}
+
+} // namespace
+
+QByteArray encodeStationData(const QStringList& lines)
+{
+    QByteArray out(kHeader);
+    out.reserve(out.size() + lines.size() * 16);
+    for (const QString& line : lines) {
+        appendEscaped(out, line);
+        out += "\\par\r\n";
+    }
+    out += "}\r\n";
+    return out;
+}
+
+QStringList decodeStationData(QByteArrayView bytes)
+{
+    return isRtf(bytes) ? rtfLines(bytes) : plainTextLines(bytes);
+}
 
 QStringList readStationData(const QString& fileName)
 {
@@ -16,21 +83,20 @@ QStringList readStationData(const QString& fileName)
     QFile file(actual);
     if (QFileInfo(actual).isDir() || !file.open(QIODevice::ReadOnly))
         throw KvlError(QStringLiteral("Cannot open file %1").arg(fileName));
-    QString text = logbook::cp1251::decode(file.readAll());
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QStringList lines = text.split(QLatin1Char('\n'));
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw KvlError(QStringLiteral("Cannot open file %1").arg(fileName));
+    return decodeStationData(bytes);
 }
 
 void writeStationData(const QString& fileName, const QStringList& lines)
 {
+    const QByteArray bytes = encodeStationData(lines);
     QSaveFile file(logbook::existingFileName(fileName));
-    QByteArray bytes;
-    for (const QString& line : lines)
-        bytes += logbook::cp1251::encode(line) + "\r\n";
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    // Unbuffered, so that a short write (a full disk, a size limit) is seen
+    // here: a buffered save file can commit the cut-off text without an error.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(bytes) != bytes.size()
+        || !file.commit())
         throw KvlError(QStringLiteral("Cannot create file %1").arg(fileName));
 }
 

@@ -2,36 +2,151 @@
 
 #include "ErrorGuard.h"
 #include "FileNames.h"
+#include "SetupPages.h"
 #include "StationDataFile.h"
 
-TForm2::TForm2(Dialogs& dialogs, std::function<void()> refreshMainCaption, QWidget* parent)
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace {
+
+// A key that types a character, as opposed to an editing or moving key or a
+// Ctrl / Alt command.
+bool typesCharacter(const QKeyEvent* event)
+{
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    const QString text = event->text();
+    return !text.isEmpty() && text.at(0).isPrint();
+}
+
+} // namespace
+
+TForm2::TForm2(Dialogs& dialogs, SettingsChanged refreshMainCaption, QWidget* parent)
     : QDialog(parent), m_dialogs(dialogs), m_refreshMainCaption(std::move(refreshMainCaption))
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Установки"));
+    setModal(false);
+    setWindowFlag(Qt::WindowStaysOnTopHint);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(setup::buildSetupPages(this, m_controls));
+    const auto& fields = setup::setupFields();
+    for (size_t i = 0; i < fields.size(); ++i)
+        m_controlOfLine[size_t(fields[i].line)] = m_controls[i];
+    Edit41 = findChild<QLineEdit*>(QStringLiteral("Edit41"));
+    ComboBox1 = findChild<QComboBox*>(QStringLiteral("ComboBox1"));
+    ComboBox2 = findChild<QComboBox*>(QStringLiteral("ComboBox2"));
+
+    // Key preview: the dialog sees every key before the field that has the focus.
+    installEventFilter(this);
+    for (QWidget* child : findChildren<QWidget*>())
+        child->installEventFilter(this);
+
+    centreOnScreen();
     FormCreate();
 }
 
 QString TForm2::field(int line) const
 {
-    return m_lines.value(line);
+    if (line < 0 || line >= int(m_controlOfLine.size()) || !m_controlOfLine[size_t(line)])
+        return {};
+    return setup::shownText(m_controlOfLine[size_t(line)]);
 }
 
 void TForm2::FormCreate()
 {
-    guarded(m_dialogs, [&] {
+    guarded(m_dialogs, [this] {
         if (!logbook::fileExists(setup::kStationDataFileName))
             setup::writeStationData(setup::kStationDataFileName, QStringList(setup::kTemplateLineCount, QString()));
         m_lines = setup::readStationData(setup::kStationDataFileName);
-        m_refreshMainCaption();
+        loadFields();
+        m_refreshMainCaption(*this);
     });
 }
 
 void TForm2::FormClose()
 {
-    guarded(m_dialogs, [&] {
+    guarded(m_dialogs, [this] {
+        saveFields();
         setup::writeStationData(setup::kStationDataFileName, m_lines);
-        m_refreshMainCaption();
+        m_refreshMainCaption(*this);
         hide();
     });
+}
+
+void TForm2::loadFields()
+{
+    const auto& fields = setup::setupFields();
+    for (size_t i = 0; i < fields.size(); ++i)
+        setup::showText(m_controls[i], m_lines.value(fields[i].line)); // a short file's missing lines are empty
+}
+
+void TForm2::saveFields()
+{
+    while (m_lines.size() < setup::kTemplateLineCount)
+        m_lines << QString();
+    const auto& fields = setup::setupFields();
+    for (size_t i = 0; i < fields.size(); ++i)
+        m_lines[fields[i].line] = setup::shownText(m_controls[i]);
+}
+
+bool TForm2::FormKeyDown(QKeyEvent* event)
+{
+    if (event->key() != Qt::Key_Escape)
+        return false;
+    FormClose();
+    return true;
+}
+
+bool TForm2::Edit41KeyPress(QKeyEvent* event)
+{
+    // Digits and backspace only; backspace types no printable character.
+    if (!typesCharacter(event))
+        return false;
+    const char16_t ch = event->text().at(0).unicode();
+    return ch < u'0' || ch > u'9';
+}
+
+bool TForm2::ComboBox1KeyPress(QKeyEvent* event)
+{
+    return typesCharacter(event); // chosen from the list only
+}
+
+bool TForm2::ComboBox2KeyPress(QKeyEvent* event)
+{
+    return typesCharacter(event);
+}
+
+void TForm2::reject()
+{
+    FormClose();
+}
+
+bool TForm2::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (event->type() != QEvent::KeyPress || !widget || widget->window() != this)
+        return QDialog::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (FormKeyDown(key))
+        return true;
+    if (watched == Edit41)
+        return Edit41KeyPress(key);
+    if (watched == ComboBox1)
+        return ComboBox1KeyPress(key);
+    if (watched == ComboBox2)
+        return ComboBox2KeyPress(key);
+    return false;
+}
+
+void TForm2::centreOnScreen()
+{
+    adjustSize();
+    if (const QScreen* s = screen())
+        move(s->availableGeometry().center() - rect().center());
 }

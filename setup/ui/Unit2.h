@@ -4,27 +4,65 @@
 
 #include <QDialog>
 #include <QStringList>
+#include <array>
 #include <functional>
+#include <vector>
 
 class Dialogs;
+class QComboBox;
+class QKeyEvent;
+class QLineEdit;
 
 // The setup dialog: created once after the main window, shown and hidden,
-// never destroyed while the program runs. Its content is the live store of the
-// station settings.
+// never destroyed while the program runs. Its fields are the live store of the
+// station settings; the station data file only carries them between runs.
 class TForm2 : public QDialog, public StationSettings
 {
     Q_OBJECT
 public:
-    // `refreshMainCaption` sets the main window's caption from the settings.
-    TForm2(Dialogs& dialogs, std::function<void()> refreshMainCaption, QWidget* parent = nullptr);
+    // Called with the dialog whenever its settings are (re)loaded or saved, so
+    // that the main window can set its caption from them.
+    using SettingsChanged = std::function<void(TForm2&)>;
 
+    TForm2(Dialogs& dialogs, SettingsChanged refreshMainCaption, QWidget* parent = nullptr);
+
+    // The shown text of the field that owns `line`; empty for unbound lines.
     QString field(int line) const override;
+    // The whole file as last loaded or saved, unbound lines included.
+    const QStringList& lines() const { return m_lines; }
 
+    // Loads the station data file into the fields (creating it when missing)
+    // and sets the main window's caption.
     void FormCreate();
+    // Saves the fields, sets the caption and hides; on a write error the
+    // dialog stays open with its fields as they are.
     void FormClose();
 
+    // Key handlers; each returns true when it has used up (or dropped) the key.
+    bool FormKeyDown(QKeyEvent* event);
+    bool Edit41KeyPress(QKeyEvent* event);
+    bool ComboBox1KeyPress(QKeyEvent* event);
+    bool ComboBox2KeyPress(QKeyEvent* event);
+
+public Q_SLOTS:
+    // Esc and the close control both end here: there is no cancel.
+    void reject() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void loadFields();
+    void saveFields();
+    void centreOnScreen();
+
     Dialogs& m_dialogs;
-    std::function<void()> m_refreshMainCaption;
-    QStringList m_lines;
+    SettingsChanged m_refreshMainCaption;
+    QStringList m_lines; // the file's lines; the fields own the bound ones
+    std::vector<QWidget*> m_controls; // in the order of setup::setupFields()
+    std::array<QWidget*, setup::kTemplateLineCount> m_controlOfLine {};
+
+    QLineEdit* Edit41 = nullptr;     // TX Delay
+    QComboBox* ComboBox1 = nullptr;  // port
+    QComboBox* ComboBox2 = nullptr;  // contest variant
 };

@@ -91,8 +91,7 @@ int main(int argc, char** argv)
     SystemClock clock;
     ReportingDialogs dialogs;
     TForm1 form(clock, dialogs);
-    TForm2 setupDialog(dialogs, [&form] { form.refreshCaption(); });
-    form.attachSetupDialog(&setupDialog);
+    TForm2 setupDialog(dialogs, [&form](TForm2& settings) { form.settingsChanged(settings); });
     form.show();
     form.activateWindow();
     if (!QTest::qWaitForWindowActive(&form))

@@ -46,8 +46,7 @@ protected:
     void start()
     {
         form1 = std::make_unique<TForm1>(clock, dialogs);
-        form2 = std::make_unique<TForm2>(dialogs, [this] { form1->refreshCaption(); });
-        form1->attachSetupDialog(form2.get());
+        form2 = std::make_unique<TForm2>(dialogs, [this](TForm2& settings) { form1->settingsChanged(settings); });
     }
     void startShown()
     {

@@ -42,7 +42,9 @@ TEST_F(MainWindowTest, AFirstLogWritesTheFreshState)
 
 TEST_F(MainWindowTest, AStoredLogAndStateComeBack)
 {
-    writeStationData(stationLines({{15, QStringLiteral("15")}}));
+    writeStationData(stationLines({{setup::Coordinates, QStringLiteral("15")},
+                                   {setup::CallSign, QStringLiteral("UA9XYZ")},
+                                   {setup::ContestVariant, QStringLiteral("Чемпионат РА")}}));
     StateRecord s;
     s.nextRow = 4;
     s.bandChangeCount = 2;
@@ -63,6 +65,7 @@ TEST_F(MainWindowTest, AStoredLogAndStateComeBack)
     EXPECT_FALSE(form1->findChild<QLineEdit*>(QStringLiteral("Edit1"))->isHidden());
     EXPECT_EQ(form1->findChild<QCheckBox*>(QStringLiteral("CheckBox3"))->text(), QStringLiteral("2"));
     EXPECT_EQ(form1->findChild<Panel*>(QStringLiteral("Panel7"))->text(), QStringLiteral("CW"));
+    EXPECT_EQ(form1->windowTitle(), QStringLiteral("KVL Версия 3.01 : Чемпионат РА - CW. UA9XYZ"));
     // The restore is no change: the stored state is left as it was.
     EXPECT_EQ(readFile(QStringLiteral("cfg.kvl")), s.encode());
 }

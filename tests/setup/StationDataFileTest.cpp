@@ -1,8 +1,25 @@
 #include "KvlError.h"
 #include "StationDataFile.h"
 #include "WorkDir.h"
+#include "WriteLimits.h"
+
+#include <QDir>
 
 using namespace setup;
+
+namespace {
+
+QString errorOf(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const KvlError& e) {
+        return e.message();
+    }
+    return {};
+}
+
+} // namespace
 
 class StationDataFileTest : public WorkDirTest
 {
@@ -10,20 +27,95 @@ class StationDataFileTest : public WorkDirTest
 
 TEST_F(StationDataFileTest, AMissingFileIsReportedByName)
 {
-    try {
-        readStationData(kStationDataFileName);
-        FAIL();
-    } catch (const KvlError& e) {
-        EXPECT_EQ(e.message(), QStringLiteral("Cannot open file Mydata.kvl"));
-    }
+    EXPECT_EQ(errorOf([] { readStationData(kStationDataFileName); }), QStringLiteral("Cannot open file Mydata.kvl"));
 }
 
-TEST_F(StationDataFileTest, LinesRoundTrip)
+TEST_F(StationDataFileTest, EveryKindOfLineComesBackExactly)
 {
     QStringList lines(105, QString());
+    lines[0] = QStringLiteral("Иванов Ёжик №1 «кавычки»");
     lines[4] = QStringLiteral("UA9XYZ");
+    lines[7] = QStringLiteral("  blanks at both ends  ");
     lines[20] = QStringLiteral("Чемпионат РА");
-    lines[104] = QStringLiteral("last");
+    lines[25] = QStringLiteral("CQ \\ {TEST} } { \\par \\'c0");
+    lines[34] = QStringLiteral("tab\there, bell\a, emoji 😀, 中文");
+    lines[104] = QStringLiteral("{\\rtf1 not a header}");
     writeStationData(kStationDataFileName, lines);
     EXPECT_EQ(readStationData(kStationDataFileName), lines);
+}
+
+TEST_F(StationDataFileTest, TheFileIsRtfWithCyrillicAsCodePageEscapes)
+{
+    writeStationData(kStationDataFileName, {QStringLiteral("Иван"), QString(), QStringLiteral("UA9")});
+    const QByteArray bytes = readFile(kStationDataFileName);
+    EXPECT_TRUE(bytes.startsWith("{\\rtf1"));
+    EXPECT_TRUE(bytes.contains("\\ansicpg1251"));
+    EXPECT_TRUE(bytes.contains("\\'c8\\'e2\\'e0\\'ed\\par"));
+    EXPECT_EQ(bytes.count("\\par\r\n"), 3); // one paragraph per line
+    EXPECT_TRUE(std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }));
+}
+
+TEST_F(StationDataFileTest, TenThousandLinesRoundTrip)
+{
+    QStringList lines;
+    for (int i = 0; i < 10'000; ++i)
+        lines << QStringLiteral("строка %1").arg(i);
+    writeStationData(kStationDataFileName, lines);
+    EXPECT_EQ(readStationData(kStationDataFileName), lines);
+}
+
+TEST_F(StationDataFileTest, PlainTextIsReadAsLines)
+{
+    struct Case
+    {
+        QByteArray bytes;
+        QStringList lines;
+    };
+    const QString ivan = QStringLiteral("Иван");
+    const std::vector<Case> cases = {
+        {"a\r\nb\r\n", {"a", "b"}},
+        {"a\nb", {"a", "b"}},
+        {"a\rb\r", {"a", "b"}},
+        {"\r\n\r\n", {"", ""}},
+        {"", {}},
+        {"\xc8\xe2\xe0\xed\r\n", {ivan}},
+        {"\xEF\xBB\xBF" + ivan.toUtf8() + "\n", {ivan}},
+        {"rtf1 is not at the start\r\n", {"rtf1 is not at the start"}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(decodeStationData(c.bytes), c.lines) << c.bytes.toStdString();
+}
+
+TEST_F(StationDataFileTest, TheNameIsMatchedWithoutLetterCase)
+{
+    writeFile(QStringLiteral("MYDATA.KVL"), "plain\r\n");
+    EXPECT_EQ(readStationData(kStationDataFileName), QStringList {QStringLiteral("plain")});
+    writeStationData(kStationDataFileName, {QStringLiteral("new")});
+    EXPECT_EQ(QDir().entryList(QDir::Files), QStringList {QStringLiteral("MYDATA.KVL")});
+    EXPECT_EQ(readStationData(QStringLiteral("MYDATA.KVL")), QStringList {QStringLiteral("new")});
+}
+
+TEST_F(StationDataFileTest, AFailedWriteLeavesNoTraceAndNamesTheFile)
+{
+    // A folder in the file's place cannot be replaced, whoever runs the test.
+    ASSERT_TRUE(QDir().mkdir(kStationDataFileName));
+    EXPECT_EQ(errorOf([] { writeStationData(kStationDataFileName, {QStringLiteral("x")}); }),
+              QStringLiteral("Cannot create file Mydata.kvl"));
+    EXPECT_EQ(errorOf([] { readStationData(kStationDataFileName); }), QStringLiteral("Cannot open file Mydata.kvl"));
+    EXPECT_EQ(QDir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              QStringList {kStationDataFileName});
+}
+
+TEST_F(StationDataFileTest, AWriteCutShortKeepsTheOldFile)
+{
+    writeStationData(kStationDataFileName, {QStringLiteral("old")});
+    const QByteArray old = readFile(kStationDataFileName);
+    QString error;
+    {
+        const FileSizeLimit fullDisk(old.size() + 10);
+        error = errorOf([] { writeStationData(kStationDataFileName, QStringList(105, QStringLiteral("новое"))); });
+    }
+    EXPECT_EQ(error, QStringLiteral("Cannot create file Mydata.kvl"));
+    EXPECT_EQ(readFile(kStationDataFileName), old);
+    EXPECT_EQ(QDir().entryList(QDir::Files | QDir::Hidden), QStringList {kStationDataFileName});
 }

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "SetupFields.h"
+
+#include <QString>
+#include <QValidator>
+#include <vector>
+
+class QTabWidget;
+class QWidget;
+
+namespace setup {
+
+// Turns letters to upper case as they are typed, and in text shown by the
+// program, as an upper-case edit box does.
+class UpperCaseValidator : public QValidator
+{
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& pos) const override;
+};
+
+// The four tabs with every field of setupFields(), labelled and limited.
+// `controls` receives the field controls in the order of setupFields().
+QTabWidget* buildSetupPages(QWidget* parent, std::vector<QWidget*>& controls);
+
+// A field's text as shown: a line edit's text, a list's current item.
+QString shownText(const QWidget* control);
+
+// Shows `text` in a field. A line edit takes it whole, even past its typing
+// limit (a value written by hand must not be cut); a list selects the item
+// named so, ignoring letter case, or nothing.
+void showText(QWidget* control, const QString& text);
+
+} // namespace setup

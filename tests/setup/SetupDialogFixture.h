@@ -1,0 +1,67 @@
+#pragma once
+
+#include "Fakes.h"
+#include "StationDataFile.h"
+#include "Unit2.h"
+#include "WorkDir.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+#include <memory>
+
+// The setup dialog in a fresh working directory; the main window's caption
+// is recorded as the caption callback would set it (mode SSB).
+class SetupDialogTest : public WorkDirTest
+{
+protected:
+    FakeDialogs dialogs;
+    QStringList captions;
+    std::unique_ptr<TForm2> form;
+
+    void TearDown() override
+    {
+        form.reset();
+        WorkDirTest::TearDown();
+    }
+
+    void create()
+    {
+        form.reset();
+        form = std::make_unique<TForm2>(dialogs, [this](TForm2& f) {
+            captions << setup::windowCaption(f.contestVariant(), QStringLiteral("SSB"), f.callSign());
+        });
+    }
+    void reopen()
+    {
+        form->show();
+        QApplication::processEvents();
+    }
+
+    QLineEdit* edit(const QString& name) const { return form->findChild<QLineEdit*>(name); }
+    QComboBox* list(const QString& name) const { return form->findChild<QComboBox*>(name); }
+
+    static QStringList storedLines() { return setup::readStationData(setup::kStationDataFileName); }
+    static void storeLines(QStringList lines, int count = 105)
+    {
+        while (lines.size() < count)
+            lines << QString();
+        setup::writeStationData(setup::kStationDataFileName, lines);
+    }
+
+    static void storeLines(std::initializer_list<std::pair<int, QString>> values)
+    {
+        QStringList lines(105, QString());
+        for (const auto& [line, text] : values)
+            lines[line] = text;
+        storeLines(lines);
+    }
+
+    // Types any text, Cyrillic included, a key per character.
+    static void type(QWidget* widget, const QString& text)
+    {
+        for (const QChar ch : text)
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+    }
+};
