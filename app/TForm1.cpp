@@ -29,8 +29,14 @@ const NoSettings kNoSettings;
 
 } // namespace
 
-TForm1::TForm1(Clock& clock, Dialogs& dialogs, QWidget* parent)
-    : QMainWindow(parent), m_clock(clock), m_dialogs(dialogs), m_log(m_grid)
+TForm1::TForm1(const MainWindowServices& services, QWidget* parent)
+    : QMainWindow(parent)
+    , m_clock(services.clock)
+    , m_dialogs(services.dialogs)
+    , m_log(m_grid)
+    , ApdComPort1(services.portDevice)
+    , m_keyer(ApdComPort1, services.keyerTime)
+    , m_voice(services.player1, services.player2)
 {
     buildWindow();
     Timer1 = new QTimer(this);

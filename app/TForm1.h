@@ -1,9 +1,13 @@
 #pragma once
 
+#include "ApdComPort.h"
 #include "BandTable.h"
 #include "ContactGrid.h"
+#include "CwKeyer.h"
 #include "Logbook.h"
+#include "MainWindowServices.h"
 #include "StationSettings.h"
+#include "VoiceMessages.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -33,7 +37,7 @@ class TForm1 : public QMainWindow
 {
     Q_OBJECT
 public:
-    TForm1(Clock& clock, Dialogs& dialogs, QWidget* parent = nullptr);
+    explicit TForm1(const MainWindowServices& services, QWidget* parent = nullptr);
     ~TForm1() override;
 
     // The setup dialog is created after this window; from then on it is the
@@ -119,12 +123,11 @@ public:
     void MacroButtonClick(int index);
     void CtrlMacro(int index);
     void CtrlLayer(bool on);
-    void PauseKeyer();
-    void AbortKeyer();
-    void ChangeKeyerSpeed(int deltaMs);
-    void ResetKeyerSpeed();
+    void keyerHooks(QKeyEvent* e); // Pause, Esc while sending, Page Up/Down, Alt+C
 
     logbook::Logbook& log() { return m_log; }
+    keyer::CwKeyer& keyer() { return m_keyer; }
+    keyer::ApdComPort& keyingPort() { return ApdComPort1; }
     logbook::ContactGrid& grid() { return m_grid; }
     int selectedBand() const { return m_selectedBand; }
     logbook::Mode mode() const { return m_mode; }
@@ -172,6 +175,10 @@ private:
 
     logbook::ContactGrid m_grid;
     logbook::Logbook m_log;
+    // The port outlives the keyer that switches its lines.
+    keyer::ApdComPort ApdComPort1;
+    keyer::CwKeyer m_keyer;
+    keyer::VoiceMessages m_voice;
     QStringList m_stationData; // the window's own copy of the station data file
     QString m_coordinates;
     int m_selectedBand = -1;

@@ -48,11 +48,6 @@ void TForm1::Panel7Click()
     WriteCfgFile();
 }
 
-void TForm1::Panel9Click()
-{
-    Panel9->setText(Panel9->text() == QLatin1String("0") ? QStringLiteral("0 короткий") : QStringLiteral("0"));
-}
-
 void TForm1::CheckBoxMouseUp(int band)
 {
     AC();

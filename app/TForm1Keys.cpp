@@ -70,16 +70,7 @@ bool TForm1::routeKeyToControl(QWidget* target, QKeyEvent* e)
 
 void TForm1::FormKeyDown(QKeyEvent* e)
 {
-    const int key = e->key();
-    // Keyer hooks first; none of them consumes the key.
-    if (key == Qt::Key_Pause)
-        PauseKeyer();
-    if (key == Qt::Key_Escape && sending())
-        AbortKeyer();
-    if (key == Qt::Key_PageUp && noModifier(e))
-        ChangeKeyerSpeed(-5);
-    if (key == Qt::Key_PageDown && noModifier(e))
-        ChangeKeyerSpeed(+5);
+    keyerHooks(e); // first, and none of them consumes the key
     if (ctrlOnly(e))
         CtrlLayer(true);
     if (altOnly(e))
@@ -104,7 +95,6 @@ void TForm1::altCommand(int key)
     case Qt::Key_M: Panel7Click(); break;
     case Qt::Key_D: Panel12Click(); break;
     case Qt::Key_H: ShowHelp(); break;
-    case Qt::Key_C: ResetKeyerSpeed(); break;
     case Qt::Key_0: Panel9Click(); break;
     default: break;
     }

@@ -41,21 +41,6 @@ void TForm1::ScoreRow(int) {}
 void TForm1::N11Click() {}
 void TForm1::RescoreAll() {}
 void TForm1::LoadRaBase() {}
-void TForm1::OpenVoiceFiles() {}
 void TForm1::SwitchOffSystemBeep() {} // a Windows-only setting; nothing to do here
-void TForm1::OpenKeyingPort() {}
-void TForm1::ReadTxDelay() {}
-void TForm1::ClosePort() {}
 void TForm1::CreateReport() {}
-bool TForm1::portSet() const { return false; }
-bool TForm1::sending() const { return false; }
-void TForm1::EnterMacro() {}
-void TForm1::SpaceBarMacro() {}
-void TForm1::MacroButtonClick(int) {}
-void TForm1::CtrlMacro(int) {}
-void TForm1::CtrlLayer(bool) {}
-void TForm1::PauseKeyer() {}
-void TForm1::AbortKeyer() {}
-void TForm1::ChangeKeyerSpeed(int) {}
-void TForm1::ResetKeyerSpeed() {}
 

@@ -1,5 +1,8 @@
 #include "Clock.h"
+#include "MediaVoicePlayer.h"
 #include "MessageBoxDialogs.h"
+#include "RealKeyerTime.h"
+#include "SerialPortDevice.h"
 #include "TForm1.h"
 #include "Unit2.h"
 
@@ -13,7 +16,11 @@ int main(int argc, char* argv[])
 
     SystemClock clock;
     MessageBoxDialogs dialogs;
-    TForm1 form1(clock, dialogs);
+    keyer::SerialPortDevice portDevice;
+    keyer::RealKeyerTime keyerTime;
+    keyer::MediaVoicePlayer player1;
+    keyer::MediaVoicePlayer player2;
+    TForm1 form1({clock, dialogs, portDevice, keyerTime, player1, player2});
     dialogs.setParent(&form1);
     TForm2 form2(dialogs, [&form1](TForm2& settings) { form1.settingsChanged(settings); }, &form1);
     QObject::connect(&form1, &TForm1::closed, &app, &QCoreApplication::quit);

@@ -2,6 +2,9 @@
 // window. Prints the median and the worst of several runs.
 #include "Clock.h"
 #include "Dialogs.h"
+#include "MediaVoicePlayer.h"
+#include "RealKeyerTime.h"
+#include "SerialPortDevice.h"
 #include "QsoRecord.h"
 #include "StateRecord.h"
 #include "TForm1.h"
@@ -28,6 +31,7 @@ void writeFixture(int contacts)
 {
     QStringList lines(105, QString());
     lines[15] = QStringLiteral("15");
+    lines[19] = QStringLiteral("None");
     lines[20] = QStringLiteral("Others");
     QFile data(QStringLiteral("Mydata.kvl"));
     data.open(QIODevice::WriteOnly);
@@ -67,11 +71,15 @@ int main(int argc, char** argv)
 
     SystemClock clock;
     SilentDialogs dialogs;
+    keyer::SerialPortDevice portDevice; // the port stays "None": never opened
+    keyer::RealKeyerTime keyerTime;
+    keyer::MediaVoicePlayer player1;
+    keyer::MediaVoicePlayer player2;
     std::vector<double> ms;
     for (int run = 0; run < 15; ++run) {
         QElapsedTimer t;
         t.start();
-        TForm1 form1(clock, dialogs);
+        TForm1 form1({clock, dialogs, portDevice, keyerTime, player1, player2});
         TForm2 form2(dialogs, [&form1](TForm2& settings) { form1.settingsChanged(settings); });
         form1.show();
         form1.FormActivate();

@@ -4,7 +4,9 @@
 // Lines: START <next row> | GRID <row>:<call> ... | DONE <row> <call> |
 //        DELETING <row> | DELETED <row> | RESTORING <row> | RESTORED <row> | ERROR <text>
 #include "Clock.h"
+#include "DeviceFakes.h"
 #include "Dialogs.h"
+#include "RealKeyerTime.h"
 #include "TForm1.h"
 #include "Unit2.h"
 
@@ -90,7 +92,11 @@ int main(int argc, char** argv)
 
     SystemClock clock;
     ReportingDialogs dialogs;
-    TForm1 form(clock, dialogs);
+    keyer::RealKeyerTime keyerTime;
+    FakePortDevice port(keyerTime);
+    FakeVoicePlayer player1;
+    FakeVoicePlayer player2;
+    TForm1 form({clock, dialogs, port, keyerTime, player1, player2});
     TForm2 setupDialog(dialogs, [&form](TForm2& settings) { form.settingsChanged(settings); });
     form.show();
     form.activateWindow();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Cp1251.h"
+#include "DeviceFakes.h"
 #include "Fakes.h"
 #include "QsoRecord.h"
 #include "StateRecord.h"
@@ -19,6 +20,10 @@ class MainWindowTest : public WorkDirTest
 protected:
     FakeClock clock;
     FakeDialogs dialogs;
+    keyer::VirtualKeyerTime keyerTime;
+    FakePortDevice port {keyerTime};
+    FakeVoicePlayer player1;
+    FakeVoicePlayer player2;
     std::unique_ptr<TForm1> form1;
     std::unique_ptr<TForm2> form2;
 
@@ -29,10 +34,13 @@ protected:
         WorkDirTest::TearDown();
     }
 
+    // No keying port unless the lines choose one.
     static void writeStationData(QStringList lines)
     {
         while (lines.size() < 105)
             lines << QString();
+        if (lines[setup::Port].isEmpty())
+            lines[setup::Port] = QStringLiteral("None");
         writeFile(QStringLiteral("Mydata.kvl"), logbook::cp1251::encode(lines.join(QStringLiteral("\r\n"))) + "\r\n");
     }
     static QStringList stationLines(std::initializer_list<std::pair<int, QString>> values)
@@ -45,7 +53,8 @@ protected:
 
     void start()
     {
-        form1 = std::make_unique<TForm1>(clock, dialogs);
+        form1.reset();
+        form1 = std::make_unique<TForm1>(MainWindowServices {clock, dialogs, port, keyerTime, player1, player2});
         form2 = std::make_unique<TForm2>(dialogs, [this](TForm2& settings) { form1->settingsChanged(settings); });
     }
     void startShown()
