@@ -169,6 +169,10 @@ private:
 
     static constexpr int kEntryLine = 6; // the lowest visible grid line
 
+    // ---- Transmitter control (TForm1Keyer.cpp) ----
+
+    // ---- Scoring and the calls lines (TForm1Scoring.cpp) ----
+
     Clock& m_clock;
     Dialogs& m_dialogs;
     TForm2* m_setupDialog = nullptr;
