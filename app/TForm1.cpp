@@ -95,6 +95,7 @@ void TForm1::FormCreate()
     // Keyer speed and the Asia base file are set up by their own components.
     m_log.setCurrentRow(1);
     m_mode = Mode::SSB;
+    runGuarded([this] { LoadAsiaBase(); });
     // Without the station data file the start-up still reads (or creates) the
     // log and the state, with empty coordinates: a later write can then never
     // overwrite a stored log.
@@ -140,6 +141,11 @@ void TForm1::FormActivate()
     OpenVoiceFiles();
     SwitchOffSystemBeep();
     selectCurrentRow();
+}
+
+void TForm1::SwitchOffSystemBeep()
+{
+    // Only Windows has a system warning beep to switch off; elsewhere nothing to do.
 }
 
 void TForm1::selectCurrentRow()

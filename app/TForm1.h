@@ -2,6 +2,8 @@
 
 #include "ApdComPort.h"
 #include "BandTable.h"
+#include "BaseText.h"
+#include "ContestVariant.h"
 #include "ContactGrid.h"
 #include "CwKeyer.h"
 #include "Logbook.h"
@@ -98,7 +100,8 @@ public:
     // Steps filled in as their features land.
     void StringOfCalls();
     void CallEntered();
-    void ScoreRow(int row);
+    std::optional<QString> ScoreRow(int row); // the text to show once the contact is on disk
+    void LoadAsiaBase();
     void SumCheckBox();
     void WriteCheckBox();
     void ShowCallsLineFlag();
@@ -172,6 +175,9 @@ private:
     // ---- Transmitter control (TForm1Keyer.cpp) ----
 
     // ---- Scoring and the calls lines (TForm1Scoring.cpp) ----
+    void lookUpBase(scoring::ContestVariant variant);
+    void showCallsLine(bool shown);
+    scoring::BaseText m_base;
 
     Clock& m_clock;
     Dialogs& m_dialogs;

@@ -102,13 +102,6 @@ void TForm1::AC()
         Edit2->setFocus();
 }
 
-void TForm1::ShowCallsLineFlag()
-{
-    const bool shown = m_log.state().callsLineShown();
-    N11->setChecked(shown);
-    Edit4->setVisible(shown);
-}
-
 void TForm1::WriteCheckBox()
 {
     m_bands->showCounters(m_log.state().bandCounters);

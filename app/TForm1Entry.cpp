@@ -3,6 +3,7 @@
 #include "TForm1.h"
 
 #include "Clock.h"
+#include "Dialogs.h"
 #include "ContactGridView.h"
 #include "KeyChord.h"
 #include "Panel.h"
@@ -71,7 +72,7 @@ void TForm1::CompleteContact()
     SumCheckBox();
     WriteCheckBox();
     numberBandChange(row);
-    ScoreRow(row);
+    const std::optional<QString> scoringError = ScoreRow(row);
     WriteLogFile();
     if (!Panel8->isHidden())
         Panel8Click();
@@ -79,6 +80,10 @@ void TForm1::CompleteContact()
     WriteCfgFile();
     DiscardRestoreBuffer();
     selectCurrentRow();
+    // Points that cannot be worked out never stop a contact from being logged:
+    // the operator reads why once the contact is on disk.
+    if (scoringError)
+        m_dialogs.showError(errorBoxText(*scoringError));
     if (portSet() && !sending())
         EnterMacro();
 }

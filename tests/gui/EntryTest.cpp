@@ -187,8 +187,10 @@ TEST_F(EntryTest, AFailedWriteLeavesTheRowToBeEnteredAgain)
 {
     QFile::remove(QStringLiteral("system.kvl"));
     logContact(QStringLiteral("RA1A"), QStringLiteral("11"));
-    ASSERT_EQ(dialogs.errors.size(), 1);
-    EXPECT_TRUE(dialogs.errors.first().contains(QStringLiteral("system.kvl")));
+    // Every calls scan and the completion itself report the missing log.
+    ASSERT_FALSE(dialogs.errors.isEmpty());
+    for (const QString& error : dialogs.errors)
+        EXPECT_TRUE(error.contains(QStringLiteral("system.kvl"))) << error.toStdString();
     EXPECT_EQ(form1->log().currentRow(), 1);
     EXPECT_FALSE(QFile::exists(QStringLiteral("system.kvl")));
 }
