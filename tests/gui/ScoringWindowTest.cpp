@@ -1,1 +1,221 @@
 #include "MainWindowFixture.h"
+
+#include "Cp1251.h"
+#include "Panel.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalSpy>
+
+using namespace logbook;
+
+namespace {
+
+const QString kAsia = QStringLiteral("Чемпионат Азиатской части РФ");
+const QString kRa = QStringLiteral("Чемпионат РА");
+
+QsoRecord contact(const QString& bandMode, const QString& call, const QString& received)
+{
+    QsoRecord r;
+    r.fields = {QStringLiteral("10:00"), bandMode, QString(), call, QStringLiteral("15001"), received, QStringLiteral("0")};
+    return r;
+}
+
+} // namespace
+
+class ScoringWindowTest : public MainWindowTest
+{
+protected:
+    // A stored log on 20 m SSB with the sub-tour starting at `subTourStart`.
+    void startWithLog(const QVector<QsoRecord>& records, int subTourStart, const QString& variant = QStringLiteral("Others"))
+    {
+        writeStationData(stationLines({{setup::Coordinates, QStringLiteral("15")}, {setup::ContestVariant, variant}}));
+        QByteArray log;
+        for (const QsoRecord& r : records)
+            log += r.encode();
+        writeFile(QStringLiteral("system.kvl"), log);
+        StateRecord s;
+        s.nextRow = int(records.size()) + 1;
+        s.bandMode = QStringLiteral("20SSB");
+        s.subTourStart = subTourStart;
+        s.callsLineFlag = 1;
+        writeFile(QStringLiteral("cfg.kvl"), s.encode());
+        startActive();
+    }
+    QString line(const char* name) const { return control<QLineEdit>(name)->text(); }
+    QString warning() const { return control<QLabel>("Label25")->text(); }
+    bool marked(int band) const { return control<QCheckBox>(qPrintable(QStringLiteral("CheckBox%1").arg(band + 1)))->isChecked(); }
+    void chooseVariant(const QString& variant)
+    {
+        form2->findChild<QComboBox*>(QStringLiteral("ComboBox2"))->setCurrentText(variant);
+    }
+};
+
+TEST_F(ScoringWindowTest, ARepeatIsShownWhileTypingAndRefusedOnEnter)
+{
+    startWithLog({contact(QStringLiteral("20SSB"), QStringLiteral("QA9ZZ"), QStringLiteral("32012"))}, 0);
+    type(QStringLiteral("QA9"));
+    EXPECT_EQ(line("Edit3"), QStringLiteral("QA9ZZ "));
+    EXPECT_FALSE(marked(3));
+    EXPECT_TRUE(warning().isEmpty());
+    type(QStringLiteral("ZZ"));
+    EXPECT_TRUE(marked(3));
+    EXPECT_EQ(warning(), QStringLiteral("Dupe  ! ! !   10:00   20SSB   QA9ZZ   15001   32012"));
+    key(Qt::Key_Return);
+    EXPECT_TRUE(control<QLineEdit>("Edit1")->text().isEmpty());
+    EXPECT_TRUE(control<QLineEdit>("Edit2")->text().isEmpty());
+    EXPECT_TRUE(control<QLineEdit>("Edit2")->isHidden());
+    EXPECT_EQ(form1->grid().cell(2, Call), QString());
+    EXPECT_FALSE(warning().isEmpty()); // stays until the next key
+}
+
+TEST_F(ScoringWindowTest, OtherModesAndEarlierSubToursAreNoRepeats)
+{
+    startWithLog({contact(QStringLiteral("20SSB"), QStringLiteral("RA1A"), QStringLiteral("111")),
+                  contact(QStringLiteral("20CW"), QStringLiteral("UA9CW"), QStringLiteral("222")),
+                  contact(QStringLiteral("40SSB"), QStringLiteral("RA1A"), QStringLiteral("333"))},
+                 1);
+    type(QStringLiteral("UA9CW"));
+    EXPECT_EQ(line("Edit3"), QString());
+    EXPECT_EQ(line("Edit4"), QStringLiteral("UA9CW "));
+    EXPECT_TRUE(warning().isEmpty());
+    key(Qt::Key_Escape);
+
+    type(QStringLiteral("RA1A")); // on 20 m only in the previous sub-tour
+    EXPECT_TRUE(warning().isEmpty());
+    EXPECT_TRUE(marked(2));  // 40 m in this sub-tour
+    EXPECT_FALSE(marked(3)); // 20 m was the previous sub-tour
+    key(Qt::Key_Return);
+    EXPECT_EQ(control<QLineEdit>("Edit2")->text(), QStringLiteral("111")); // the oldest exchange
+    EXPECT_EQ(form1->grid().cell(4, Call), QStringLiteral("RA1A"));
+}
+
+TEST_F(ScoringWindowTest, TheCallsLineSettingSurvivesARestart)
+{
+    startWithLog({contact(QStringLiteral("20SSB"), QStringLiteral("RA1A"), QStringLiteral("111"))}, 1);
+    auto* item = form1->findChild<QAction*>(QStringLiteral("N11"));
+    item->trigger();
+    EXPECT_TRUE(control<QLineEdit>("Edit4")->isHidden());
+    EXPECT_EQ(control<QLabel>("Label25")->y(), 209);
+    EXPECT_EQ(storedState().callsLineFlag, 0);
+    type(QStringLiteral("RA1A"));
+    key(Qt::Key_Return);
+    EXPECT_TRUE(control<QLineEdit>("Edit2")->text().isEmpty()); // nothing remembered without the line
+    form1->close();
+
+    startActive();
+    EXPECT_FALSE(form1->findChild<QAction*>(QStringLiteral("N11"))->isChecked());
+    EXPECT_TRUE(control<QLineEdit>("Edit4")->isHidden());
+    form1->findChild<QAction*>(QStringLiteral("N11"))->trigger();
+    EXPECT_FALSE(control<QLineEdit>("Edit4")->isHidden());
+    EXPECT_EQ(control<QLabel>("Label25")->y(), 228);
+    EXPECT_EQ(storedState().callsLineFlag, 1);
+}
+
+TEST_F(ScoringWindowTest, PointsFollowTheVariantAndAreRescoredOnActivation)
+{
+    startWithLog({}, 0, kRa);
+    logContact(QStringLiteral("RA1A"), QStringLiteral("GA12"));
+    logContact(QStringLiteral("RA2A"), QStringLiteral("12"));
+    EXPECT_EQ(form1->grid().cell(1, Points), QStringLiteral("1+"));
+    EXPECT_EQ(form1->grid().cell(2, Points), QStringLiteral("1"));
+    EXPECT_EQ(storedRecord(0).fields[Points], QStringLiteral("1+"));
+
+    chooseVariant(QStringLiteral("Others"));
+    form1->FormActivate();
+    EXPECT_EQ(form1->grid().cell(1, Points), QStringLiteral("0"));
+    EXPECT_EQ(storedRecord(0).fields[Points], QStringLiteral("1+")); // the log keeps the old points
+}
+
+TEST_F(ScoringWindowTest, AContactWhosePointsCannotBeWorkedOutIsStillLogged)
+{
+    startWithLog({}, 0, kAsia);
+    logContact(QStringLiteral("RA1A"), QStringLiteral("37012"));
+    EXPECT_EQ(form1->grid().cell(1, Points), QStringLiteral("4"));
+    EXPECT_TRUE(dialogs.errors.isEmpty());
+    logContact(QStringLiteral("RA2A"), QStringLiteral("12345")); // the filter lets digits only; force letters in
+    form1->grid().setCell(2, Received, QString());
+    control<QLineEdit>("Edit1")->setText(QStringLiteral("RA3A"));
+    form1->CallEntered();
+    control<QLineEdit>("Edit2")->setText(QStringLiteral("X1012"));
+    form1->CompleteContact();
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_EQ(storedRecord(2).fields[Call], QStringLiteral("RA3A"));
+    EXPECT_EQ(storedRecord(2).fields[Points], QString());
+    EXPECT_EQ(storedState().nextRow, 4);
+    form1->FormActivate(); // re-scoring leaves that row and goes on
+    EXPECT_EQ(dialogs.errors.size(), 1);
+    EXPECT_EQ(form1->grid().cell(1, Points), QStringLiteral("4"));
+}
+
+TEST_F(ScoringWindowTest, TheAsiaReceivedFieldTakesDigitsOnly)
+{
+    startWithLog({}, 0, kAsia);
+    type(QStringLiteral("RA1A"));
+    key(Qt::Key_Return);
+    type(QStringLiteral("1a2:-3"));
+    EXPECT_EQ(control<QLineEdit>("Edit2")->text(), QStringLiteral("123"));
+    type(QStringLiteral(" "));
+    EXPECT_EQ(focused(), control<QLineEdit>("Edit1"));
+    EXPECT_FALSE(control<QLineEdit>("Edit2")->isHidden());
+    EXPECT_EQ(control<QLineEdit>("Edit2")->text(), QStringLiteral("123"));
+}
+
+TEST_F(ScoringWindowTest, BaseFilesPrefillTheExchange)
+{
+    writeFile(QStringLiteral("RA.kvl"), logbook::cp1251::encode(QStringLiteral("9Z=ABC;\r\n1A=МОС;\r\n")));
+    startWithLog({}, 0, kRa);
+    type(QStringLiteral("QA9ZZ"));
+    key(Qt::Key_Return);
+    EXPECT_EQ(control<QLineEdit>("Edit2")->text(), QStringLiteral("ABC"));
+    key(Qt::Key_Escape);
+    key(Qt::Key_Escape);
+    key(Qt::Key_Escape);
+    type(QStringLiteral("UA1AB"));
+    key(Qt::Key_Return);
+    EXPECT_EQ(control<QLineEdit>("Edit2")->text(), QStringLiteral("МОС"));
+}
+
+TEST_F(ScoringWindowTest, EveryExitWritesTheReport)
+{
+    writeStationData(stationLines({{setup::Coordinates, QStringLiteral("15")},
+                                   {setup::CallSign, QStringLiteral("UA9XYZ")},
+                                   {setup::ContestVariant, kRa}}));
+    startActive();
+    logContact(QStringLiteral("RA1A"), QStringLiteral("GA1"));
+    logContact(QStringLiteral("RA2A"), QStringLiteral("2"));
+    form1->close();
+    const QString report = cp1251::decode(readFile(QStringLiteral("UA9XYZ.log")));
+    EXPECT_TRUE(report.contains(QStringLiteral("RA1A")));
+    EXPECT_TRUE(report.contains(QStringLiteral("Заявлено    2\r\n")));
+    EXPECT_TRUE(report.endsWith(QStringLiteral("Итого")));
+    EXPECT_TRUE(QFile::exists(QStringLiteral("UA9XYZ.sum")));
+}
+
+TEST_F(ScoringWindowTest, AReportThatCannotBeWrittenKeepsTheWindowOpen)
+{
+    writeStationData(stationLines({{setup::CallSign, QStringLiteral("UA9XYZ")}}));
+    QDir().mkdir(QStringLiteral("UA9XYZ.log")); // a folder where the report goes
+    startActive();
+    QSignalSpy closed(form1.get(), &TForm1::closed);
+    form1->close();
+    EXPECT_EQ(closed.count(), 0);
+    EXPECT_TRUE(form1->isVisible());
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_TRUE(dialogs.errors.first().contains(QStringLiteral("UA9XYZ.log")));
+}
+
+TEST_F(ScoringWindowTest, ANewSubTourMakesEveryStationNewAgain)
+{
+    startWithLog({contact(QStringLiteral("20SSB"), QStringLiteral("RA1A"), QStringLiteral("111"))}, 0);
+    type(QStringLiteral("RA1A"));
+    EXPECT_FALSE(warning().isEmpty());
+    key(Qt::Key_Escape);
+    key(Qt::Key_T, Qt::AltModifier);
+    logContact(QStringLiteral("UA2B"), QStringLiteral("2"));
+    type(QStringLiteral("RA1A"));
+    EXPECT_TRUE(warning().isEmpty());
+    EXPECT_FALSE(marked(3));
+}
