@@ -1,5 +1,7 @@
 #include "SetupPages.h"
 
+#include "UpperCaseValidator.h"
+
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -124,14 +126,6 @@ void place(const Pages& p, const SetupField& f, QWidget* control)
 }
 
 } // namespace
-
-QValidator::State UpperCaseValidator::validate(QString& input, int&) const
-{
-    // One character for one, so the cursor stays where it was.
-    for (QChar& ch : input)
-        ch = ch.toUpper();
-    return Acceptable;
-}
 
 QTabWidget* buildSetupPages(QWidget* parent, std::vector<QWidget*>& controls)
 {

@@ -11,15 +11,6 @@ class QWidget;
 
 namespace setup {
 
-// Turns letters to upper case as they are typed, and in text shown by the
-// program, as an upper-case edit box does.
-class UpperCaseValidator : public QValidator
-{
-public:
-    using QValidator::QValidator;
-    State validate(QString& input, int& pos) const override;
-};
-
 // The four tabs with every field of setupFields(), labelled and limited.
 // `controls` receives the field controls in the order of setupFields().
 QTabWidget* buildSetupPages(QWidget* parent, std::vector<QWidget*>& controls);

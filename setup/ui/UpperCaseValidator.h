@@ -4,8 +4,9 @@
 
 class QLineEdit;
 
-// Turns typed letters to upper case and, when given a limit, refuses typing
-// past it; text the program puts into the field is not limited.
+// Turns letters to upper case as they are typed (one character for one, so
+// the cursor stays) and, when given a limit, refuses typing past it; text the
+// program puts into the field is not limited.
 class UpperCaseValidator : public QValidator
 {
     Q_OBJECT
