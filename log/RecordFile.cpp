@@ -27,8 +27,11 @@ void syncToDisk(QFile& file)
 {
     if (!file.flush())
         fail(QStringLiteral("Cannot write file"), file);
-#ifdef Q_OS_WIN
+#if defined(Q_OS_WIN)
     const int rc = ::_commit(file.handle());
+#elif defined(Q_OS_LINUX)
+    // The data and the size the file needs to read it back; no time stamps.
+    const int rc = ::fdatasync(file.handle());
 #else
     const int rc = ::fsync(file.handle());
 #endif
