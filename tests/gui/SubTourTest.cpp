@@ -152,6 +152,8 @@ TEST_F(SubTourTest, ClearingTheLogAsksTwice)
     EXPECT_EQ(closed.count(), 1);
     EXPECT_FALSE(QFile::exists(QStringLiteral("system.kvl")));
     EXPECT_FALSE(QFile::exists(QStringLiteral("cfg.kvl")));
+    // The report was written from the grid still in memory (no call sign: ".log").
+    EXPECT_TRUE(readFile(QStringLiteral(".log")).contains("RA1A"));
 
     startActive();
     EXPECT_EQ(form1->log().currentRow(), 1);
