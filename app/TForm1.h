@@ -173,6 +173,9 @@ private:
     static constexpr int kEntryLine = 6; // the lowest visible grid line
 
     // ---- Transmitter control (TForm1Keyer.cpp) ----
+    void singleMacro(const QString& macroText);
+    void Macros(const QString& macroText);
+    bool m_ctrlLayer = false; // Ctrl alone held: the buttons send the Ctrl bank
 
     // ---- Scoring and the calls lines (TForm1Scoring.cpp) ----
     void lookUpBase(scoring::ContestVariant variant);

@@ -2,9 +2,14 @@
 // the function keys, Enter and the space bar, and the voice messages.
 #include "TForm1.h"
 
+#include "Macros.h"
 #include "Panel.h"
 
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+
+using logbook::Mode;
 
 void TForm1::OpenKeyingPort()
 {
@@ -50,10 +55,60 @@ void TForm1::Panel9Click()
     m_keyer.setShortZero(shortZero);
 }
 
-// ---- Still to come: the macros and the Ctrl layer ----
+// ---- Macros and the Ctrl layer ----
 
-void TForm1::EnterMacro() {}
-void TForm1::SpaceBarMacro() {}
-void TForm1::MacroButtonClick(int) {}
-void TForm1::CtrlMacro(int) {}
-void TForm1::CtrlLayer(bool) {}
+void TForm1::EnterMacro()
+{
+    singleMacro(settings().enterMacro());
+}
+
+void TForm1::SpaceBarMacro()
+{
+    singleMacro(settings().spaceBarMacro());
+}
+
+void TForm1::CtrlMacro(int index)
+{
+    singleMacro(settings().ctrlMacro(index));
+}
+
+// The callers have tested the port and Sending; in SSB these keys send nothing.
+void TForm1::singleMacro(const QString& macroText)
+{
+    AC();
+    if (m_mode == Mode::CW)
+        Macros(macroText);
+}
+
+void TForm1::MacroButtonClick(int index)
+{
+    AC(); // a click must not leave the focus off the entry line
+    if (index < 2 && m_mode == Mode::SSB)
+        m_voice.play(index + 1);
+    if (m_mode != Mode::CW || sending() || !portSet())
+        return;
+    if (m_ctrlLayer)
+        CtrlMacro(index);
+    else
+        Macros(settings().fMacro(index));
+}
+
+// Returns only when the message has ended; the window keeps running meanwhile,
+// so nothing after this call may rely on the state from before it.
+void TForm1::Macros(const QString& macroText)
+{
+    const keyer::MacroValues values {settings().callSign(), Edit1->text(),
+                                     m_grid.cell(m_log.currentRow(), logbook::Sent), Edit2->text()};
+    keyer::Macros(macroText, values, m_keyer);
+}
+
+// The captions come from the setup fields as they stand, so an edit there
+// shows at the next Ctrl press or key release.
+void TForm1::CtrlLayer(bool on)
+{
+    m_ctrlLayer = on;
+    if (m_mode != Mode::CW)
+        return;
+    for (int i = 0; i < int(m_macroButtons.size()); ++i)
+        m_macroButtons[size_t(i)]->setText(on ? settings().ctrlCaption(i) : settings().fCaption(i));
+}
