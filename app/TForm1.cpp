@@ -125,6 +125,7 @@ void TForm1::readStateAndLog()
     if (warning) {
         prefillCurrentRow();
         m_dialogs.showError(errorBoxText(*warning));
+        WriteCfgFile(); // so that the next start trusts the state again
     }
 }
 

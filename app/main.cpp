@@ -23,6 +23,7 @@ int main(int argc, char* argv[])
     TForm1 form1({clock, dialogs, portDevice, keyerTime, player1, player2});
     dialogs.setParent(&form1);
     TForm2 form2(dialogs, [&form1](TForm2& settings) { form1.settingsChanged(settings); }, &form1);
+    form1.attachSetupDialog(&form2); // also when the dialog could not load its file
     QObject::connect(&form1, &TForm1::closed, &app, &QCoreApplication::quit);
 
     form1.show();

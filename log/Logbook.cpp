@@ -2,6 +2,7 @@
 
 #include "ContactGrid.h"
 #include "FileNames.h"
+#include "KvlError.h"
 #include "QsoRecord.h"
 
 namespace logbook {
@@ -32,40 +33,70 @@ void Logbook::writeCfgFile()
 
 bool Logbook::readState()
 {
-    if (!m_stateFile.exists()) {
-        m_state = StateRecord {};
+    const bool found = m_stateFile.exists();
+    m_state = StateRecord {};
+    QByteArray bytes;
+    if (!found) {
         m_state.bandChangeCount = -1;
         m_state.callsLineFlag = 1;
         m_stateFile.createEmpty();
-        return false;
+        m_stateDoubt = QStringLiteral("The state file %1 is missing").arg(m_stateFile.name());
+    } else {
+        try {
+            bytes = m_stateFile.read(0, 1);
+        } catch (const KvlError& e) {
+            m_stateDoubt = e.message();
+        }
     }
-    const QByteArray bytes = m_stateFile.read(0, 1);
-    m_state = bytes.size() == StateRecord::Size ? StateRecord::decode(bytes.constData()) : StateRecord {};
-    m_nextRowUntrusted = m_state.nextRow > UntrustedNextRow;
-    setCurrentRow(m_nextRowUntrusted ? 1 : m_state.nextRow);
-    return true;
+    if (bytes.size() == StateRecord::Size)
+        m_state = StateRecord::decode(bytes.constData());
+    else if (found && !m_stateDoubt)
+        m_stateDoubt = QStringLiteral("The state file %1 is empty or cut short").arg(m_stateFile.name());
+    const bool trusted = m_state.nextRow >= 1 && m_state.nextRow <= UntrustedNextRow;
+    if (bytes.size() == StateRecord::Size && !trusted)
+        m_stateDoubt = QStringLiteral("The state file %1 holds an impossible next row (%2)")
+                           .arg(m_stateFile.name())
+                           .arg(m_state.nextRow);
+    setCurrentRow(trusted ? m_state.nextRow : 1);
+    return found;
 }
 
 std::optional<QString> Logbook::readLog()
 {
     if (!m_logFile.exists()) {
         m_logFile.createEmpty();
+        m_stateDoubt.reset();
         return std::nullopt;
     }
     std::optional<QString> warning;
-    if (m_nextRowUntrusted) {
-        setCurrentRow(int(qMin<qint64>(m_logFile.recordCount(), UntrustedNextRow)) + 1);
-        warning = QStringLiteral("The state file %1 holds an impossible next row (%2); the log continues after its last record, row %3")
-                      .arg(m_stateFile.name())
-                      .arg(m_state.nextRow)
-                      .arg(m_currentRow);
-        m_nextRowUntrusted = false;
+    if (m_stateDoubt) {
+        // Without a state to trust, the log goes on after its last contact:
+        // starting at row 1 would overwrite the contacts already logged.
+        const int lastContact = lastContactRow();
+        if (lastContact > 0) {
+            setCurrentRow(lastContact + 1);
+            warning = QStringLiteral("%1; the log %2 continues after its last contact, row %3")
+                          .arg(*m_stateDoubt, m_logFile.name())
+                          .arg(m_currentRow);
+        }
+        m_stateDoubt.reset();
     }
     const QByteArray bytes = m_logFile.read(0, m_currentRow - 1);
     const int records = int(bytes.size() / QsoRecord::Size);
     for (int i = 0; i < records; ++i)
         m_grid.setRecord(i + 1, QsoRecord::decode(bytes.constData() + qsizetype(i) * QsoRecord::Size));
     return warning;
+}
+
+int Logbook::lastContactRow() const
+{
+    const QByteArray bytes = m_logFile.read(0, UntrustedNextRow);
+    const QsoRecord empty;
+    for (qsizetype i = bytes.size() / QsoRecord::Size - 1; i >= 0; --i) {
+        if (!(QsoRecord::decode(bytes.constData() + i * QsoRecord::Size) == empty))
+            return int(i + 1);
+    }
+    return 0;
 }
 
 void Logbook::deleteFiles()

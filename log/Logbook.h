@@ -35,20 +35,24 @@ public:
     // Start-up. readState() answers whether a state file was there; without one
     // it creates an empty file and sets the fresh values in memory (the first
     // band selection then writes them). readLog() fills rows 1 to current - 1
-    // and creates an empty log file when there is none; it returns a warning
-    // for the operator when the stored state could not be trusted.
+    // and creates an empty log file when there is none. When the state is
+    // missing, unreadable, cut short or impossible while the log holds
+    // contacts, the log continues after its last contact, and readLog()
+    // returns the warning for the operator.
     bool readState();
     std::optional<QString> readLog();
 
     void deleteFiles();
 
 private:
+    int lastContactRow() const; // 0 when the log holds no contact
+
     ContactGrid& m_grid;
     RecordFile m_logFile;
     RecordFile m_stateFile;
     StateRecord m_state;
     int m_currentRow = 1;
-    bool m_nextRowUntrusted = false;
+    std::optional<QString> m_stateDoubt; // why the stored next row cannot be trusted
 };
 
 } // namespace logbook

@@ -24,8 +24,24 @@ QString joinLinesWithCrLf(QString text)
 bool BaseText::load(const QString& fileName)
 {
     const QString actual = logbook::existingFileName(fileName);
-    if (!QFileInfo::exists(actual))
+    const QFileInfo info(actual);
+    if (!info.exists())
         return false;
+    const Failure current {actual, info.size(), info.lastModified()};
+    if (current == m_reported)
+        return false;
+    try {
+        const bool loaded = read(actual);
+        m_reported = Failure();
+        return loaded;
+    } catch (...) {
+        m_reported = current;
+        throw;
+    }
+}
+
+bool BaseText::read(const QString& actual)
+{
     QFile file(actual);
     if (QFileInfo(actual).isDir())
         throw KvlError(QStringLiteral("Cannot open file %1: it is a folder").arg(actual));

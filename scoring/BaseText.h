@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 #include <optional>
 
@@ -27,7 +28,10 @@ public:
 
     // Replaces the text with the file's content, its lines joined by CR LF,
     // when the file exists; answers whether it did. A file that exists but
-    // cannot be read throws KvlError naming it, and the text stays.
+    // cannot be read throws KvlError naming it, and the text stays. The same
+    // unreadable file is reported once, not again until it changes: the RA
+    // file is loaded at every activation, and the error box itself activates
+    // the window again.
     bool load(const QString& fileName);
     // At window creation: "Asia.kvl", whatever the variant.
     bool loadAsiaBase() { return load(kAsiaBaseFileName); }
@@ -35,6 +39,16 @@ public:
     bool loadRaBase(const QString& variantText);
 
 private:
+    struct Failure
+    {
+        QString name;
+        qint64 size = -1;
+        QDateTime modified;
+        bool operator==(const Failure& o) const { return name == o.name && size == o.size && modified == o.modified; }
+    };
+    bool read(const QString& actual);
+
+    Failure m_reported;
     QString m_text = QStringLiteral("Это поле используется для баз данных.");
 };
 

@@ -132,10 +132,16 @@ private:
 
     void put(QChar ch)
     {
-        // A line never holds a line end, however it was escaped.
-        if (takeFallback() || skipping() || ch == u'\r' || ch == u'\n')
+        if (takeFallback() || skipping())
             return;
-        m_line += ch;
+        append(ch);
+    }
+
+    // A line never holds a line end, however it was escaped (\'0d, \u13).
+    void append(QChar ch)
+    {
+        if (ch != u'\r' && ch != u'\n')
+            m_line += ch;
     }
 
     void endLine()
@@ -262,7 +268,7 @@ private:
         if (value < 0)
             value += 0x10000;
         if (value >= 0 && value <= 0xFFFF && !skipping())
-            m_line += QChar(char16_t(value));
+            append(QChar(char16_t(value)));
         m_pendingFallback = m_groups.empty() ? 1 : m_groups.back().fallbackLength;
     }
 

@@ -58,14 +58,20 @@ void reportStart(TForm1& form)
 
 void logOneContact(TForm1& form, QRandomGenerator& rng)
 {
+    auto* received = form.findChild<QLineEdit*>(QStringLiteral("Edit2"));
     const int row = form.log().currentRow();
     const QString call = QStringLiteral("R%1A%2").arg(rng.bounded(10)).arg(row);
     QTest::keyClicks(form.focusWidget(), call);
     QTest::keyClick(form.focusWidget(), Qt::Key_Return);
+    if (received->isHidden()) { // refused as a repeat: the operator types the next call
+        QTest::keyClick(form.focusWidget(), Qt::Key_Escape);
+        return;
+    }
     QTest::keyClicks(form.focusWidget(), QString::number(rng.bounded(1000)));
     QTest::keyClick(form.focusWidget(), Qt::Key_Return);
+    // Reported as the grid shows it: what the operator sees logged.
     if (form.log().currentRow() == row + 1)
-        ReportingDialogs::say(QStringLiteral("DONE %1 %2").arg(row).arg(call));
+        ReportingDialogs::say(QStringLiteral("DONE %1 %2").arg(row).arg(form.grid().cell(row, logbook::Call)));
 }
 
 void deleteOrRestore(TForm1& form)
@@ -98,6 +104,7 @@ int main(int argc, char** argv)
     FakeVoicePlayer player2;
     TForm1 form({clock, dialogs, port, keyerTime, player1, player2});
     TForm2 setupDialog(dialogs, [&form](TForm2& settings) { form.settingsChanged(settings); });
+    form.attachSetupDialog(&setupDialog);
     form.show();
     form.activateWindow();
     if (!QTest::qWaitForWindowActive(&form))

@@ -105,7 +105,11 @@ protected:
                     == it.value();
             if (!present) {
                 ++lost;
-                ADD_FAILURE() << "row " << row << " " << it.value().toStdString() << " lost";
+                const QString found = log.size() >= row * logbook::QsoRecord::Size
+                    ? logbook::QsoRecord::decode(log.constData() + (row - 1) * logbook::QsoRecord::Size).fields[logbook::Call]
+                    : QStringLiteral("(past the end)");
+                ADD_FAILURE() << "row " << row << " " << it.value().toStdString() << " lost: next row " << state.nextRow
+                              << ", record holds " << found.toStdString();
             }
         }
         for (int row = 1; row < state.nextRow; ++row) {

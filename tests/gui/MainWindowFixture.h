@@ -56,6 +56,7 @@ protected:
         form1.reset();
         form1 = std::make_unique<TForm1>(MainWindowServices {clock, dialogs, port, keyerTime, player1, player2});
         form2 = std::make_unique<TForm2>(dialogs, [this](TForm2& settings) { form1->settingsChanged(settings); });
+        form1->attachSetupDialog(form2.get()); // also when the dialog could not load its file
     }
     void startShown()
     {

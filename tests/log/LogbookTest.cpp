@@ -5,6 +5,8 @@
 #include "Logbook.h"
 #include "WorkDir.h"
 
+#include <QDir>
+
 using namespace logbook;
 
 namespace {
@@ -83,10 +85,13 @@ TEST_F(LogbookTest, DamagedStateAndLogFilesStillStart)
         int rowsFilled;
     };
     const Case cases[] = {
-        {"empty state", QByteArray(), logBytes(2), 1, 0},
-        {"truncated state", stateBytes(3).left(30), logBytes(2), 1, 0},
-        {"zero next row", stateBytes(0), logBytes(2), 1, 0},
-        {"negative next row", stateBytes(-7), logBytes(2), 1, 0},
+        // A state that cannot be trusted: the log goes on after its last contact.
+        {"empty state", QByteArray(), logBytes(2), 3, 2},
+        {"truncated state", stateBytes(3).left(30), logBytes(2), 3, 2},
+        {"zero next row", stateBytes(0), logBytes(2), 3, 2},
+        {"negative next row", stateBytes(-7), logBytes(2), 3, 2},
+        {"empty state and log", QByteArray(), QByteArray(), 1, 0},
+        {"trailing deleted contact", QByteArray(), logBytes(2) + QsoRecord {}.encode(), 3, 2},
         {"log shorter than next row", stateBytes(6), logBytes(2), 6, 2},
         {"log longer than next row", stateBytes(2), logBytes(5), 2, 1},
         {"log with a torn last record", stateBytes(4), logBytes(3).left(59 * 2 + 20), 4, 2},
@@ -124,6 +129,26 @@ TEST_F(LogbookTest, AnImpossibleNextRowContinuesAfterTheLastRecord)
     EXPECT_TRUE(warning->contains(kStateFileName));
     EXPECT_EQ(log.currentRow(), 6);
     EXPECT_EQ(grid.record(5), contact(5));
+}
+
+TEST_F(LogbookTest, AMissingOrUnreadableStateNeverOverwritesTheLog)
+{
+    for (const bool folder : {false, true}) {
+        SCOPED_TRACE(folder ? "a folder in place of the state" : "no state file");
+        QFile::remove(kStateFileName);
+        QDir().rmdir(kStateFileName);
+        if (folder)
+            QDir().mkdir(kStateFileName);
+        writeFile(kLogFileName, logBytes(4));
+        ContactGrid g;
+        Logbook l(g);
+        EXPECT_EQ(l.readState(), folder);
+        const auto warning = l.readLog();
+        ASSERT_TRUE(warning);
+        EXPECT_TRUE(warning->contains(kStateFileName)) << warning->toStdString();
+        EXPECT_EQ(l.currentRow(), 5);
+        EXPECT_EQ(g.record(4), contact(4));
+    }
 }
 
 TEST_F(LogbookTest, RowsAndStateReachTheirPlacesOnDisk)

@@ -187,3 +187,24 @@ TEST_F(BaseFileTest, AnUnreadableBaseFileIsAnErrorNamingIt)
     }
     EXPECT_EQ(base.text(), BaseText().text());
 }
+
+TEST_F(BaseFileTest, AnUnreadableRaFileIsReportedOnceUntilItChanges)
+{
+    // The RA file is loaded at every activation, and closing the error box
+    // activates the window again: a second report would never end.
+    ASSERT_TRUE(QDir().mkdir(QStringLiteral("RA.kvl")));
+    const QString ra = QStringLiteral("Чемпионат РА");
+    BaseText base;
+    EXPECT_THROW(base.loadRaBase(ra), KvlError);
+    EXPECT_NO_THROW(EXPECT_FALSE(base.loadRaBase(ra)));
+    EXPECT_NO_THROW(EXPECT_FALSE(base.loadRaBase(ra)));
+    // Mended, the file loads; broken again, it is reported again.
+    ASSERT_TRUE(QDir().rmdir(QStringLiteral("RA.kvl")));
+    writeFile(QStringLiteral("RA.kvl"), "9Z=ABC;\r\n");
+    EXPECT_TRUE(base.loadRaBase(ra));
+    EXPECT_EQ(searchBase(base.text(), QStringLiteral("9Z")), QStringLiteral("ABC"));
+    ASSERT_TRUE(QFile::remove(QStringLiteral("RA.kvl")));
+    ASSERT_TRUE(QDir().mkdir(QStringLiteral("RA.kvl")));
+    EXPECT_THROW(base.loadRaBase(ra), KvlError);
+    EXPECT_EQ(searchBase(base.text(), QStringLiteral("9Z")), QStringLiteral("ABC"));
+}

@@ -53,6 +53,8 @@ TEST(RtfReaderTest, CharactersAreDecoded)
         {"{\\rtf1 {\\uc2 \\u1055\\'3f\\'3f}\\u1088?\\par}", {"Пр"}},
         {"{\\rtf1 \\u-10179?\\u-8704?\\par}", {"😀"}},
         {"{\\rtf1 \\'zz\\par}", {"zz"}},
+        // A line end written as a Unicode escape stays out of the line, as \'0d does.
+        {"{\\rtf1 a\\u10?b\\u13?c\\'0d\\'0ad\\par}", {"abcd"}},
     };
     for (const Case& c : cases)
         EXPECT_EQ(rtfLines(c.rtf), c.lines) << c.rtf;

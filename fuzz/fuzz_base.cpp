@@ -1,0 +1,38 @@
+// Base files and the lookups of the call-entered step over any text and call.
+#include "BaseText.h"
+#include "FuzzFields.h"
+
+#include <cstdio>
+
+using namespace scoring;
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    enterScratchFolder();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    FuzzFields in(data, size);
+    const QString call = in.text();
+    const QByteArray file = in.rest();
+
+    for (const QString& name : {kAsiaBaseFileName, kRaBaseTestName})
+        putFile(name, file);
+    BaseText base;
+    FUZZ_CHECK(base.load(kAsiaBaseFileName));
+
+    const std::optional<QString> direct = searchBase(base.text(), call);
+    if (direct)
+        FUZZ_CHECK(direct->size() <= 4 && !direct->contains(QLatin1Char(';')));
+    const std::optional<QString> asia = AsiaBase(call, base);
+    FUZZ_CHECK(call.isEmpty() ? !asia : asia == direct);
+
+    const std::optional<QString> key = raKey(call);
+    if (key)
+        FUZZ_CHECK(key->size() == 2 && call.contains(*key));
+    const std::optional<QString> ra = RABase(call, base);
+    FUZZ_CHECK(!key ? !ra : ra == searchBase(base.text(), *key));
+    return 0;
+}
