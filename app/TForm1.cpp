@@ -182,6 +182,9 @@ void TForm1::showEvent(QShowEvent* event)
     if (!m_shown) {
         m_shown = true;
         runGuarded([this] { FormShow(); });
+        // The current row sits on the entry line from the first moment, also
+        // where the window manager never makes the window active.
+        selectCurrentRow();
     }
 }
 
