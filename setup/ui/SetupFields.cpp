@@ -1,5 +1,7 @@
 #include "SetupFields.h"
 
+#include "ContestVariant.h"
+
 #include <array>
 
 namespace setup {
@@ -115,9 +117,13 @@ QStringList portItems()
     return items;
 }
 
+// The contests the scoring knows, in its order.
 QStringList variantItems()
 {
-    return {QStringLiteral("Чемпионат Азиатской части РФ"), QStringLiteral("Чемпионат РА"), QStringLiteral("Others")};
+    QStringList items;
+    for (const auto v : {scoring::ContestVariant::Asia, scoring::ContestVariant::RA, scoring::ContestVariant::Others})
+        items << scoring::variantText(v);
+    return items;
 }
 
 } // namespace setup
