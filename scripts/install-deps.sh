@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   g++ make cmake ninja-build pkg-config
   qt6-base-dev qt6-serialport-dev qt6-multimedia-dev libgl-dev
+  libhamlib-dev libhamlib-utils
   libgtest-dev libgmock-dev
   clang libclang-rt-14-dev
   fonts-dejavu-core fonts-liberation
