@@ -22,4 +22,15 @@ bool fileExists(const QString& name)
     return QFileInfo::exists(existingFileName(name));
 }
 
+QString safeFileStem(const QString& stem)
+{
+    static const QString kForbidden = QStringLiteral("/\\:*?\"<>|");
+    QString safe = stem;
+    for (QChar& c : safe) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f || kForbidden.contains(c))
+            c = QLatin1Char('_');
+    }
+    return safe;
+}
+
 } // namespace logbook

@@ -15,4 +15,9 @@ inline const QString kStateFileName = QStringLiteral("cfg.kvl");
 QString existingFileName(const QString& name);
 bool fileExists(const QString& name);
 
+// `stem` made fit to stand as a file name on Linux and Windows: every
+// separator, wildcard, quote, redirection or control character becomes "_"
+// (a portable call UA9XX/P gives UA9XX_P). Everything else is kept.
+QString safeFileStem(const QString& stem);
+
 } // namespace logbook
