@@ -1,6 +1,7 @@
 #include "ApdComPort.h"
 
 #include "KvlError.h"
+#include "PortList.h"
 
 namespace keyer {
 
@@ -34,9 +35,9 @@ void ApdComPort::setOpen(bool open)
         m_device.close();
         return;
     }
-    if (m_comNumber == 0)
+    if (!portSet())
         return;
-    const QString failure = m_device.open(m_comNumber);
+    const QString failure = m_devicePath.isEmpty() ? m_device.open(m_comNumber) : m_device.openDevice(m_devicePath);
     if (!failure.isEmpty())
         throw KvlError(failure);
     // The device opens with both lines off; lines requested while closed
@@ -69,7 +70,10 @@ void ApdComPort::setRTS(bool on)
 
 void ApdComPort::openFromSetting(const QString& portText)
 {
-    m_comNumber = parseComNumber(portText);
+    const std::optional<QString> device = deviceOfPortEntry(portText);
+    setComNumber(device ? 0 : parseComNumber(portText));
+    if (device)
+        m_devicePath = *device;
     setOpen(true);
 }
 

@@ -6,9 +6,11 @@
 #include <QString>
 #include <atomic>
 
-// The keying port: a serial port used only for its DTR and RTS lines.
-// ComNumber 0 means that no keying port is set. The line state is recorded
-// also while the device is closed; only an actual change reaches the system.
+// The keying port: a serial port used only for its DTR and RTS lines, either
+// a numbered port (ComNumber 1 to 9) or another serial device chosen by its
+// entry in the port field (DevicePath). Neither means that no keying port is
+// set. The line state is recorded also while the device is closed; only an
+// actual change reaches the system.
 namespace keyer {
 
 class ApdComPort : public KeyingLines
@@ -20,9 +22,15 @@ public:
     ApdComPort& operator=(const ApdComPort&) = delete;
 
     int ComNumber() const { return m_comNumber; }
-    void setComNumber(int number) { m_comNumber = number; }
+    void setComNumber(int number)
+    {
+        m_comNumber = number;
+        m_devicePath.clear();
+    }
+    // The device of a port entry other than Com N; empty for a numbered port.
+    const QString& DevicePath() const { return m_devicePath; }
     // The port set test of the macro keys.
-    bool portSet() const { return m_comNumber != 0; }
+    bool portSet() const { return m_comNumber != 0 || !m_devicePath.isEmpty(); }
 
     bool Open() const { return m_open; }
     // Opening a set port may throw KvlError with the text for the error box;
@@ -35,7 +43,8 @@ public:
     void setRTS(bool on) override;
 
     // The show step of the main window: the port field's text becomes
-    // ComNumber ("None" → 0), then a set port is opened. Throws KvlError.
+    // DevicePath for a device entry ("ttyUSB0", "by-id/..."), ComNumber
+    // otherwise ("None" → 0), then a set port is opened. Throws KvlError.
     void openFromSetting(const QString& portText);
 
 private:
@@ -43,6 +52,7 @@ private:
 
     PortDevice& m_device;
     int m_comNumber = 0;
+    QString m_devicePath;
     std::atomic<bool> m_open {false};
     std::atomic<bool> m_dtr {false};
     std::atomic<bool> m_rts {false};

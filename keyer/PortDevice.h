@@ -2,12 +2,15 @@
 
 #include <QString>
 
-// The operating system's side of the keying port: open a numbered port with
-// both lines off, switch one line, close. Behind an interface so that the
-// port's own rules can be tested without a device.
+// The operating system's side of the keying port: open a port with both lines
+// off, switch one line, close. Behind an interface so that the port's own
+// rules can be tested without a device.
 namespace keyer {
 
 enum class ModemLine { DTR, RTS };
+
+// What an opening answers when the device is not there.
+inline const QString kNoSuchPortText = QStringLiteral("ie_BadId - Specified comport doesn't exist");
 
 class PortDevice
 {
@@ -16,6 +19,14 @@ public:
     // Opens port `comNumber` (1 to 9) with DTR and RTS off. Returns the text
     // for the error box on failure, an empty text on success.
     virtual QString open(int comNumber) = 0;
+    // Opens any other serial device by its path (/dev/ttyUSB0,
+    // /dev/serial/by-id/...), with the same guarantees and answers as open().
+    // A device that knows only the numbered ports finds no other.
+    virtual QString openDevice(const QString& path)
+    {
+        Q_UNUSED(path);
+        return kNoSuchPortText;
+    }
     virtual void close() = 0;
     // Asserts or clears one line; called only while open, from any one thread at a time.
     virtual void setLine(ModemLine line, bool on) = 0;

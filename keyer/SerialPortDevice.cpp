@@ -1,5 +1,7 @@
 #include "SerialPortDevice.h"
 
+#include <QFileInfo>
+
 #ifdef Q_OS_LINUX
 #include <sys/ioctl.h>
 #include <termios.h>
@@ -7,20 +9,11 @@
 
 namespace keyer {
 
-QString portDeviceName(int comNumber)
-{
-#ifdef Q_OS_WIN
-    return QStringLiteral("\\\\.\\COM%1").arg(comNumber);
-#else
-    return QStringLiteral("/dev/ttyS%1").arg(comNumber - 1);
-#endif
-}
-
 QString openErrorText(QSerialPort::SerialPortError error, const QString& systemText)
 {
     switch (error) {
     case QSerialPort::DeviceNotFoundError:
-        return QStringLiteral("ie_BadId - Specified comport doesn't exist");
+        return kNoSuchPortText;
     case QSerialPort::PermissionError:
         return QStringLiteral("ie_Open - device already open");
     case QSerialPort::NoError:
@@ -50,7 +43,18 @@ SerialPortDevice::~SerialPortDevice()
 
 QString SerialPortDevice::open(int comNumber)
 {
-    m_port.setPortName(portDeviceName(comNumber));
+    return openPath(portDeviceName(comNumber));
+}
+
+QString SerialPortDevice::openDevice(const QString& path)
+{
+    const QString device = QFileInfo(path).canonicalFilePath();
+    return openPath(device.isEmpty() ? path : device);
+}
+
+QString SerialPortDevice::openPath(const QString& path)
+{
+    m_port.setPortName(path);
     if (!m_port.open(QIODevice::ReadWrite))
         return openErrorText(m_port.error(), m_port.errorString());
     // Opening a tty raises DTR and RTS, which would key the transmitter:

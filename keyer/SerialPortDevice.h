@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PortDevice.h"
+#include "PortList.h"
 
 #include <QSerialPort>
 #include <QString>
@@ -16,6 +17,9 @@ public:
     ~SerialPortDevice() override;
 
     QString open(int comNumber) override;
+    // A link (/dev/serial/by-id/...) opens the device it names, so that both
+    // names of one adapter share one lock.
+    QString openDevice(const QString& path) override;
     void close() override;
     void setLine(ModemLine line, bool on) override;
 
@@ -24,11 +28,10 @@ public:
     qintptr handle() const { return m_port.handle(); }
 
 private:
+    QString openPath(const QString& path);
+
     QSerialPort m_port;
 };
-
-// Com N is /dev/ttyS<N-1> on Linux and \\.\COM<N> on Windows.
-QString portDeviceName(int comNumber);
 
 // The error box text for a failed opening.
 QString openErrorText(QSerialPort::SerialPortError error, const QString& systemText);

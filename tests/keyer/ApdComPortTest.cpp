@@ -20,6 +20,11 @@ public:
         calls << QStringLiteral("open %1").arg(comNumber);
         return failure;
     }
+    QString openDevice(const QString& path) override
+    {
+        calls << QStringLiteral("open ") + path;
+        return failure;
+    }
     void close() override { calls << QStringLiteral("close"); }
     void setLine(ModemLine line, bool on) override
     {
@@ -120,6 +125,45 @@ TEST(ApdComPort, OnlyAChangeOfALineReachesTheSystem)
     port.setDTR(true); // closed: recorded only
     EXPECT_TRUE(port.DTR());
     EXPECT_EQ(device.calls.join(QLatin1Char(',')), QLatin1String("open 2,RTS on,DTR on,DTR off,RTS off,close"));
+}
+
+TEST(ApdComPort, ADeviceEntryOpensItsDevice)
+{
+    struct Case
+    {
+        const char* entry;
+        const char* opening;
+    };
+    const Case cases[] = {
+        {"ttyUSB0", "open /dev/ttyUSB0"},
+        {"by-id/usb-FTDI_FT232R-if00-port0", "open /dev/serial/by-id/usb-FTDI_FT232R-if00-port0"},
+        {"Com4", "open 4"},
+    };
+    for (const Case& c : cases) {
+        FakeDevice device;
+        ApdComPort port(device);
+        port.openFromSetting(QString::fromUtf8(c.entry));
+        EXPECT_TRUE(port.portSet()) << c.entry;
+        EXPECT_TRUE(port.Open()) << c.entry;
+        port.setDTR(true);
+        port.setOpen(false);
+        EXPECT_EQ(device.calls.join(QLatin1Char(',')), QString::fromUtf8(c.opening) + QLatin1String(",DTR on,close"))
+            << c.entry;
+    }
+}
+
+TEST(ApdComPort, AnAbsentDeviceIsReportedAndStaysSet)
+{
+    FakeDevice device;
+    device.failure = kNoSuchPortText;
+    ApdComPort port(device);
+    EXPECT_EQ(errorOf([&] { port.openFromSetting(QStringLiteral("ttyUSB3")); }), kNoSuchPortText);
+    EXPECT_EQ(port.DevicePath(), QLatin1String("/dev/ttyUSB3"));
+    EXPECT_EQ(port.ComNumber(), 0);
+    EXPECT_TRUE(port.portSet());
+    EXPECT_FALSE(port.Open());
+    port.setRTS(true);
+    EXPECT_EQ(device.calls, QStringList {QStringLiteral("open /dev/ttyUSB3")});
 }
 
 TEST(OpenErrorText, FollowsTheCauseOfTheFailure)

@@ -65,7 +65,9 @@ private:
 
 } // namespace
 
-class RealPortTest : public ::testing::Test
+// /dev/ttyS0 chosen as "Com1" and by its device name: both ways give the
+// same guarantees.
+class RealPortTest : public ::testing::TestWithParam<const char*>
 {
 protected:
     void SetUp() override
@@ -73,7 +75,7 @@ protected:
         if (!QFileInfo::exists(QStringLiteral("/dev/ttyS0")))
             GTEST_SKIP() << "/dev/ttyS0 does not exist";
         try {
-            port.openFromSetting(QStringLiteral("Com1"));
+            port.openFromSetting(QString::fromLatin1(GetParam()));
         } catch (const KvlError& e) {
             GTEST_SKIP() << "/dev/ttyS0 cannot be opened: " << qPrintable(e.message());
         }
@@ -82,13 +84,13 @@ protected:
     ApdComPort port {device};
 };
 
-TEST_F(RealPortTest, OpensWithDtrAndRtsOff)
+TEST_P(RealPortTest, OpensWithDtrAndRtsOff)
 {
     EXPECT_TRUE(port.Open());
     EXPECT_EQ(ReadBack::modemLines(device), 0);
 }
 
-TEST_F(RealPortTest, KeysOnDtrWithPttOnRts)
+TEST_P(RealPortTest, KeysOnDtrWithPttOnRts)
 {
     VirtualKeyerTime time;
     ReadBack lines(port, device);
@@ -102,11 +104,15 @@ TEST_F(RealPortTest, KeysOnDtrWithPttOnRts)
     EXPECT_EQ(lines.states, expected);
 }
 
-TEST_F(RealPortTest, ASecondOpeningFindsThePortBusy)
+TEST_P(RealPortTest, ASecondOpeningFindsThePortBusy)
 {
     SerialPortDevice other;
     EXPECT_EQ(other.open(1), QLatin1String("ie_Open - device already open"));
+    SerialPortDevice byName;
+    EXPECT_EQ(byName.openDevice(QStringLiteral("/dev/ttyS0")), QLatin1String("ie_Open - device already open"));
 }
+
+INSTANTIATE_TEST_SUITE_P(ByNumberAndByName, RealPortTest, ::testing::Values("Com1", "ttyS0"));
 
 TEST(SerialPort, AMissingDeviceDoesNotExist)
 {
@@ -126,6 +132,23 @@ TEST(SerialPort, AMissingDeviceDoesNotExist)
         return;
     }
     GTEST_SKIP() << "every port from /dev/ttyS1 to /dev/ttyS8 exists";
+}
+
+TEST(SerialPort, AnAbsentDeviceEntryDoesNotExist)
+{
+    for (const char* entry : {"ttyUSB97", "by-id/usb-KVL_no_such_adapter-if00-port0"}) {
+        SerialPortDevice device;
+        ApdComPort port(device);
+        ASSERT_FALSE(QFileInfo::exists(*deviceOfPortEntry(QString::fromLatin1(entry))));
+        try {
+            port.openFromSetting(QString::fromLatin1(entry));
+            ADD_FAILURE() << "opened a missing device";
+        } catch (const KvlError& e) {
+            EXPECT_EQ(e.message(), kNoSuchPortText) << entry;
+        }
+        EXPECT_TRUE(port.portSet());
+        EXPECT_FALSE(port.Open());
+    }
 }
 
 #endif
