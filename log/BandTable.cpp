@@ -9,15 +9,16 @@ struct BandRow
 {
     const char* caption;
     const char* text;
+    int lowerEdgeKhz;
 };
 
 constexpr std::array<BandRow, kBandCount> kBands = {{
-    {" 160", "160"},
-    {"  80", "80"},
-    {"  40", "40"},
-    {"  20", "20"},
-    {"  15", "15"},
-    {"  10", "10"},
+    {" 160", "160", 1800},
+    {"  80", "80", 3500},
+    {"  40", "40", 7000},
+    {"  20", "20", 14000},
+    {"  15", "15", 21000},
+    {"  10", "10", 28000},
 }};
 
 } // namespace
@@ -30,6 +31,16 @@ QString bandText(int band)
 QString bandPanelCaption(int band)
 {
     return QString::fromLatin1(kBands.at(size_t(band)).caption);
+}
+
+int bandLowerEdgeKhz(int band)
+{
+    return kBands.at(size_t(band)).lowerEdgeKhz;
+}
+
+QString adifBandName(int band)
+{
+    return bandText(band) + QLatin1Char('m');
 }
 
 QString modeText(Mode mode)

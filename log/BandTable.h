@@ -12,6 +12,8 @@ enum class Mode { SSB, CW };
 
 QString bandText(int band);         // "160" ... "10"
 QString bandPanelCaption(int band); // " 160", "  80", ...
+int bandLowerEdgeKhz(int band);     // 1800 ... 28000: the frequency a contest log gives for the band
+QString adifBandName(int band);     // "160m" ... "10m"
 QString modeText(Mode mode);        // "SSB" / "CW"
 QString modeWord(Mode mode);        // "ssb" / "cw"
 std::optional<Mode> modeFromText(const QString& text);

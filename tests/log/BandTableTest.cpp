@@ -37,3 +37,13 @@ TEST(BandTable, TwelveWordsParseBackAndNothingElseDoes)
     EXPECT_EQ(bandModeWord(0, Mode::SSB), QStringLiteral("160SSB"));
     EXPECT_EQ(bandModeWord(5, Mode::CW), QStringLiteral("10CW"));
 }
+
+TEST(BandTable, ExportFrequencyAndBandNameFollowThePanelOrder)
+{
+    const int edges[kBandCount] = {1800, 3500, 7000, 14000, 21000, 28000};
+    const char* names[kBandCount] = {"160m", "80m", "40m", "20m", "15m", "10m"};
+    for (int band = 0; band < kBandCount; ++band) {
+        EXPECT_EQ(bandLowerEdgeKhz(band), edges[band]) << band;
+        EXPECT_EQ(adifBandName(band), QLatin1String(names[band])) << band;
+    }
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "ContestDate.h"
+
+#include <QDateTime>
+#include <QString>
+#include <QVector>
+
+class StationSettings;
+
+// The ADIF 3.1 logbook file (ADI): a header, then one record per contact.
+// Every value is ASCII text (see asciiText), so a field's length counts
+// characters and bytes alike, as ADI requires of its String fields.
+namespace scoring {
+
+// "<NAME:LEN>value"; nothing for an empty value.
+QString adifField(const QString& name, const QString& value);
+
+QString adifText(const QVector<DatedContact>& contacts, const StationSettings& settings, const QDateTime& createdUtc);
+
+} // namespace scoring

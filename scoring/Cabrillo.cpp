@@ -1,0 +1,128 @@
+#include "Cabrillo.h"
+
+#include "ExportText.h"
+#include "StationSettings.h"
+
+#include <QRegularExpression>
+
+namespace scoring {
+namespace {
+
+constexpr int kAddressLineLength = 45; // Cabrillo's limit for one ADDRESS: line
+
+const QString kCrLf = QStringLiteral("\r\n");
+
+// One space-free token per field, so that every QSO: line has the same
+// columns; an empty field is "-".
+QString token(const QString& text)
+{
+    static const QRegularExpression blanks(QStringLiteral("\\s+"));
+    const QString t = asciiText(text).remove(blanks);
+    return t.isEmpty() ? QStringLiteral("-") : t;
+}
+
+QString categoryMode(const QVector<DatedContact>& contacts)
+{
+    bool ssb = false;
+    bool cw = false;
+    for (const DatedContact& c : contacts)
+        (c.bandMode.mode == logbook::Mode::CW ? cw : ssb) = true;
+    return ssb && cw ? QStringLiteral("MIXED") : cw ? QStringLiteral("CW") : ssb ? QStringLiteral("SSB") : QString();
+}
+
+// The word of "E-mail/тел." that holds an "@", if any: the field often holds a telephone too.
+QString emailAddress(const QString& field)
+{
+    static const QRegularExpression separators(QStringLiteral("[\\s,;]+"));
+    for (const QString& word : field.split(separators, Qt::SkipEmptyParts)) {
+        if (word.contains(QLatin1Char('@')))
+            return word;
+    }
+    return QString();
+}
+
+QString fullName(const StationSettings& s)
+{
+    QStringList parts;
+    for (const int line : {setup::Surname, setup::FirstName, setup::Patronymic}) {
+        if (const QString part = s.field(line).trimmed(); !part.isEmpty())
+            parts << part;
+    }
+    return parts.join(QLatin1Char(' '));
+}
+
+QStringList wrappedAddress(const QString& address)
+{
+    QStringList lines;
+    for (const QString& word : address.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (!lines.isEmpty() && lines.last().size() + 1 + word.size() <= kAddressLineLength)
+            lines.last() += QLatin1Char(' ') + word;
+        else
+            lines << word;
+    }
+    return lines;
+}
+
+void addTag(QStringList& lines, const char* tag, const QString& value)
+{
+    if (!value.isEmpty())
+        lines << QString::fromLatin1(tag) + QStringLiteral(": ") + value;
+}
+
+QStringList headerLines(const QVector<DatedContact>& contacts, const StationSettings& s, const ReportTotals& totals)
+{
+    QStringList lines = {QStringLiteral("START-OF-LOG: 3.0")};
+    addTag(lines, "CALLSIGN", asciiText(s.callSign()));
+    addTag(lines, "CONTEST", exportContestName(s.contestVariant()));
+    addTag(lines, "CATEGORY-OPERATOR", QStringLiteral("SINGLE-OP"));
+    addTag(lines, "CATEGORY-MODE", categoryMode(contacts));
+    addTag(lines, "CLAIMED-SCORE", QString::number(totals.claimedScore));
+    addTag(lines, "NAME", asciiText(fullName(s)));
+    for (const QString& line : wrappedAddress(asciiText(s.field(setup::HomeAddress))))
+        addTag(lines, "ADDRESS", line);
+    addTag(lines, "EMAIL", asciiText(emailAddress(s.field(setup::EmailPhone))));
+    if (const QString locator = s.field(setup::Locator).trimmed(); isGridLocator(locator))
+        addTag(lines, "GRID-LOCATOR", locator);
+    addTag(lines, "CLUB", asciiText(s.field(setup::RadioClub).trimmed()));
+    addTag(lines, "CREATED-BY", programName() + QLatin1Char(' ') + programVersion());
+    return lines;
+}
+
+} // namespace
+
+bool isGridLocator(const QString& text)
+{
+    static const QRegularExpression pattern(
+        QRegularExpression::anchoredPattern(QStringLiteral("[A-R]{2}[0-9]{2}([A-X]{2})?")),
+        QRegularExpression::CaseInsensitiveOption);
+    return pattern.match(text).hasMatch();
+}
+
+QString cabrilloQsoLine(const DatedContact& c, const QString& ownCall)
+{
+    const QStringList fields = {
+        QStringLiteral("QSO:"),
+        QString::number(logbook::bandLowerEdgeKhz(c.bandMode.band)),
+        c.bandMode.mode == logbook::Mode::CW ? QStringLiteral("CW") : QStringLiteral("PH"),
+        c.date.toString(QStringLiteral("yyyy-MM-dd")),
+        c.time.toString(QStringLiteral("hhmm")),
+        token(ownCall),
+        token(c.sent),
+        token(c.call),
+        token(c.received),
+    };
+    return fields.join(QLatin1Char(' '));
+}
+
+QString cabrilloText(const QVector<DatedContact>& contacts, const StationSettings& settings,
+                     const ReportTotals& totals)
+{
+    QStringList lines = headerLines(contacts, settings, totals);
+    const QString ownCall = settings.callSign();
+    for (const DatedContact& c : contacts)
+        lines << cabrilloQsoLine(c, ownCall);
+    lines << QStringLiteral("END-OF-LOG:");
+    return lines.join(kCrLf) + kCrLf;
+}
+
+} // namespace scoring

@@ -1,0 +1,111 @@
+#include "ExportText.h"
+
+#include "ContestVariant.h"
+
+#include <array>
+
+namespace scoring {
+namespace {
+
+// А to Я in code order; Ё is Е.
+constexpr std::array<const char*, 32> kCapitals = {"A",  "B",  "V",  "G",    "D",  "E", "ZH", "Z",
+                                                   "I",  "I",  "K",  "L",    "M",  "N", "O",  "P",
+                                                   "R",  "S",  "T",  "U",    "F",  "KH", "TS", "CH",
+                                                   "SH", "SHCH", "IE", "Y", "",   "E", "IU", "IA"};
+
+constexpr char16_t kCapitalA = u'А';
+constexpr char16_t kSmallA = u'а';
+
+// The Latin letters of one Cyrillic letter, capitals; null when it is none.
+const char* latinOf(char16_t c, bool& small)
+{
+    small = false;
+    if (c == u'Ё' || c == u'ё') {
+        small = c == u'ё';
+        return "E";
+    }
+    if (c >= kCapitalA && c < kCapitalA + 32)
+        return kCapitals[size_t(c - kCapitalA)];
+    if (c >= kSmallA && c < kSmallA + 32) {
+        small = true;
+        return kCapitals[size_t(c - kSmallA)];
+    }
+    return nullptr;
+}
+
+// Typographic signs a Russian keyboard or word processor gives.
+const char* asciiSign(char16_t c)
+{
+    switch (c) {
+    case u'«':
+    case u'»':
+    case u'„':
+    case u'“':
+    case u'”':
+        return "\"";
+    case u'–':
+    case u'—':
+        return "-";
+    case u'№':
+        return "N";
+    default:
+        return nullptr;
+    }
+}
+
+} // namespace
+
+QString asciiText(const QString& text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        bool small = false;
+        if (c >= 0x20 && c < 0x7F) {
+            out += QChar(c);
+        } else if (c < 0x20 || c == 0x7F) {
+            out += QLatin1Char(' ');
+        } else if (const char* latin = latinOf(c, small)) {
+            QString letters = QString::fromLatin1(latin);
+            const bool nextSmall = i + 1 < text.size() && text[i + 1].isLower();
+            if (small)
+                letters = letters.toLower();
+            else if (nextSmall && letters.size() > 1)
+                letters = letters.left(1) + letters.mid(1).toLower();
+            out += letters;
+        } else if (const char* sign = asciiSign(c)) {
+            out += QLatin1String(sign);
+        } else {
+            out += QLatin1Char('?');
+            if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+                ++i; // one character, one "?"
+        }
+    }
+    return out;
+}
+
+QString exportContestName(const QString& variantText)
+{
+    switch (contestVariant(variantText).value_or(ContestVariant::Others)) {
+    case ContestVariant::Asia:
+        return QStringLiteral("RUS-ASIA-CHAMP");
+    case ContestVariant::RA:
+        return QStringLiteral("RUS-RA-CHAMP");
+    case ContestVariant::Others:
+        break;
+    }
+    return QStringLiteral("OTHER");
+}
+
+QString programName()
+{
+    return QStringLiteral("KVL");
+}
+
+QString programVersion()
+{
+    return QStringLiteral(KVL_VERSION);
+}
+
+} // namespace scoring

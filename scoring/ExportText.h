@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+// What the Cabrillo and ADIF files share: plain ASCII text, the contest's
+// name and the program's name and version.
+namespace scoring {
+
+// Russian letters transliterated as in Russian passports (Ж ZH, Х KH, Ц TS,
+// Щ SHCH, Ю IU, Я IA, Ь dropped), a capital before a small letter as "Zh";
+// quotes and dashes as " and -, № as N, blanks and printable ASCII kept,
+// control characters as blanks, anything else "?". Contest robots and ADI
+// readers take ASCII only.
+QString asciiText(const QString& text);
+
+// The fixed CONTEST (Cabrillo) and CONTEST_ID (ADIF) name of the setup's
+// contest variant: "RUS-ASIA-CHAMP", "RUS-RA-CHAMP", "OTHER" (also for none).
+QString exportContestName(const QString& variantText);
+
+QString programName();    // "KVL"
+QString programVersion(); // the build's version, "3.01"
+
+} // namespace scoring

@@ -1,0 +1,74 @@
+#include "Exports.h"
+
+#include "Adif.h"
+#include "Cabrillo.h"
+#include "ContestDate.h"
+#include "FileNames.h"
+#include "KvlError.h"
+#include "StationSettings.h"
+
+#include <QSaveFile>
+
+namespace scoring {
+namespace {
+
+void writeExportFile(const QString& name, const QString& asciiText)
+{
+    const QByteArray bytes = asciiText.toLatin1();
+    QSaveFile file(logbook::existingFileName(name));
+    // Unbuffered, so that a short write (a full disk) is seen here and the
+    // earlier file stays in place.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(bytes) != bytes.size()
+        || !file.commit())
+        throw KvlError(QStringLiteral("Cannot create file %1: %2").arg(name, file.errorString()));
+}
+
+void writeInto(ExportResult& result, const QString& name, const QString& text)
+{
+    try {
+        writeExportFile(name, text);
+        result.written << name;
+    } catch (const KvlError& e) {
+        result.messages << e.message();
+    }
+}
+
+QString unreadableRowsMessage(const QVector<int>& rows)
+{
+    QStringList numbers;
+    for (const int row : rows)
+        numbers << QString::number(row);
+    return QStringLiteral("Contacts %1 have no readable time or band and are left out of the Cabrillo and ADIF files")
+        .arg(numbers.join(QStringLiteral(", ")));
+}
+
+} // namespace
+
+ExportFileNames exportFileNames(const QString& callSign)
+{
+    const QString stem = logbook::safeFileStem(callSign);
+    return {stem + QStringLiteral(".cbr"), stem + QStringLiteral(".adi")};
+}
+
+ExportResult CreateExports(const QVector<logbook::QsoRecord>& rows, const StationSettings& settings,
+                           const ReportTotals& totals, const QDateTime& createdUtc)
+{
+    ExportResult result;
+    const QString dateText = settings.field(setup::ContestDate);
+    if (dateText.trimmed().isEmpty())
+        return result;
+    const std::optional<QDate> date = parseContestDate(dateText);
+    if (!date) {
+        result.messages << contestDateRefusal(dateText);
+        return result;
+    }
+    const DatedLog log = datedContacts(rows, *date);
+    const ExportFileNames names = exportFileNames(settings.callSign());
+    writeInto(result, names.cabrillo, cabrilloText(log.contacts, settings, totals));
+    writeInto(result, names.adif, adifText(log.contacts, settings, createdUtc));
+    if (!log.unreadableRows.isEmpty())
+        result.messages << unreadableRowsMessage(log.unreadableRows);
+    return result;
+}
+
+} // namespace scoring

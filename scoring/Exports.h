@@ -1,0 +1,40 @@
+#pragma once
+
+#include "QsoRecord.h"
+#include "Report.h"
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+class StationSettings;
+
+// The Cabrillo (.cbr) and ADIF (.adi) files written beside the report at
+// every exit, from the same rows.
+namespace scoring {
+
+struct ExportFileNames
+{
+    QString cabrillo; // safe file stem of the call sign + ".cbr"
+    QString adif;     // the same + ".adi"
+};
+ExportFileNames exportFileNames(const QString& callSign);
+
+struct ExportResult
+{
+    QStringList written;  // the files written
+    QStringList messages; // for the error box, one box each, in order
+};
+
+// Never throws and never blocks the exit: what went wrong comes back as
+// messages. With "Дата" empty nothing is written and nothing said; with a
+// "Дата" that is not a date nothing is written and one message names it.
+// Otherwise each file replaces any earlier one whole, on the disk before this
+// returns, or stays as it was and its error is a message; contacts whose time
+// or band cannot be read are left out and listed in a message. `totals` are
+// the report's (reportTotals), `createdUtc` stamps the ADIF header.
+ExportResult CreateExports(const QVector<logbook::QsoRecord>& rows, const StationSettings& settings,
+                           const ReportTotals& totals, const QDateTime& createdUtc);
+
+} // namespace scoring
