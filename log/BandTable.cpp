@@ -10,15 +10,16 @@ struct BandRow
     const char* caption;
     const char* text;
     int lowerEdgeKhz;
+    int upperEdgeKhz; // the contest's part of the band ends here
 };
 
 constexpr std::array<BandRow, kBandCount> kBands = {{
-    {" 160", "160", 1800},
-    {"  80", "80", 3500},
-    {"  40", "40", 7000},
-    {"  20", "20", 14000},
-    {"  15", "15", 21000},
-    {"  10", "10", 28000},
+    {" 160", "160", 1800, 2000},
+    {"  80", "80", 3500, 3800},
+    {"  40", "40", 7000, 7200},
+    {"  20", "20", 14000, 14350},
+    {"  15", "15", 21000, 21450},
+    {"  10", "10", 28000, 29700},
 }};
 
 } // namespace
@@ -36,6 +37,16 @@ QString bandPanelCaption(int band)
 int bandLowerEdgeKhz(int band)
 {
     return kBands.at(size_t(band)).lowerEdgeKhz;
+}
+
+std::optional<int> contestBandOfFrequency(qint64 hz)
+{
+    for (int band = 0; band < kBandCount; ++band) {
+        const BandRow& row = kBands.at(size_t(band));
+        if (hz >= qint64(row.lowerEdgeKhz) * 1000 && hz <= qint64(row.upperEdgeKhz) * 1000)
+            return band;
+    }
+    return std::nullopt;
 }
 
 QString adifBandName(int band)

@@ -14,6 +14,9 @@ QString bandText(int band);         // "160" ... "10"
 QString bandPanelCaption(int band); // " 160", "  80", ...
 int bandLowerEdgeKhz(int band);     // 1800 ... 28000: the frequency a contest log gives for the band
 QString adifBandName(int band);     // "160m" ... "10m"
+// The band whose contest range (edges included) holds a frequency: 1.8-2.0,
+// 3.5-3.8, 7.0-7.2, 14.0-14.35, 21.0-21.45, 28.0-29.7 MHz. None outside them.
+std::optional<int> contestBandOfFrequency(qint64 hz);
 QString modeText(Mode mode);        // "SSB" / "CW"
 QString modeWord(Mode mode);        // "ssb" / "cw"
 std::optional<Mode> modeFromText(const QString& text);
