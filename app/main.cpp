@@ -1,5 +1,5 @@
 #include "Clock.h"
-#include "MediaVoicePlayer.h"
+#include "SoundVoicePlayer.h"
 #include "MessageBoxDialogs.h"
 #include "RealKeyerTime.h"
 #include "SerialPortDevice.h"
@@ -18,8 +18,8 @@ int main(int argc, char* argv[])
     MessageBoxDialogs dialogs;
     keyer::SerialPortDevice portDevice;
     keyer::RealKeyerTime keyerTime;
-    keyer::MediaVoicePlayer player1;
-    keyer::MediaVoicePlayer player2;
+    keyer::SoundVoicePlayer player1;
+    keyer::SoundVoicePlayer player2;
     TForm1 form1({clock, dialogs, portDevice, keyerTime, player1, player2});
     dialogs.setParent(&form1);
     TForm2 form2(dialogs, [&form1](TForm2& settings) { form1.settingsChanged(settings); }, &form1);

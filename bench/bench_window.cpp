@@ -2,7 +2,7 @@
 // window, and completing a contact, durable writes included.
 #include "Clock.h"
 #include "Dialogs.h"
-#include "MediaVoicePlayer.h"
+#include "SoundVoicePlayer.h"
 #include "RealKeyerTime.h"
 #include "SerialPortDevice.h"
 #include "QsoRecord.h"
@@ -100,8 +100,8 @@ int main(int argc, char** argv)
     SilentDialogs dialogs;
     keyer::SerialPortDevice portDevice; // the port stays "None": never opened
     keyer::RealKeyerTime keyerTime;
-    keyer::MediaVoicePlayer player1;
-    keyer::MediaVoicePlayer player2;
+    keyer::SoundVoicePlayer player1;
+    keyer::SoundVoicePlayer player2;
     std::vector<double> ms;
     for (int run = 0; run < 15; ++run) {
         QElapsedTimer t;

@@ -13,6 +13,13 @@ namespace {
 constexpr int kChunkHeader = 8;
 constexpr quint32 kPcmFormatSize = 16;
 
+// Samples the player decodes itself: integer PCM, floating point, and the
+// extensible header that carries either. Compressed wave files are refused.
+bool playableFormat(quint16 tag)
+{
+    return tag == 1 || tag == 3 || tag == 0xFFFE;
+}
+
 } // namespace
 
 bool isWaveAudio(const QString& fileName)
@@ -34,8 +41,11 @@ bool isWaveAudio(const QString& fileName)
             return format; // the format must come before the samples
         if (id == "fmt ") {
             const QByteArray fmt = file.read(kPcmFormatSize);
-            const quint16 channels = fmt.size() == int(kPcmFormatSize) ? qFromLittleEndian<quint16>(fmt.constData() + 2) : 0;
-            if (size < kPcmFormatSize || channels == 0)
+            if (size < kPcmFormatSize || fmt.size() != int(kPcmFormatSize))
+                return false;
+            const quint16 tag = qFromLittleEndian<quint16>(fmt.constData());
+            const quint16 channels = qFromLittleEndian<quint16>(fmt.constData() + 2);
+            if (!playableFormat(tag) || channels == 0)
                 return false;
             format = true;
             if (!file.seek(file.pos() - kPcmFormatSize))

@@ -10,7 +10,8 @@ namespace keyer {
 // The error text for a file that cannot be played as wave audio.
 extern const char* const kNotWaveAudio;
 
-// True when `fileName` is a RIFF WAVE file with a format chunk and a data chunk.
+// True when `fileName` is a RIFF WAVE file of uncompressed samples, with a
+// format chunk before its data chunk.
 bool isWaveAudio(const QString& fileName);
 
 } // namespace keyer

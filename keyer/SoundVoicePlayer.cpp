@@ -1,0 +1,74 @@
+#include "SoundVoicePlayer.h"
+
+#include "KvlError.h"
+#include "WaveFile.h"
+
+#include <QFileInfo>
+#include <QSoundEffect>
+#include <QUrl>
+
+namespace keyer {
+
+SoundVoicePlayer::SoundVoicePlayer() = default;
+
+SoundVoicePlayer::~SoundVoicePlayer()
+{
+    close();
+}
+
+SoundVoicePlayer::FileState SoundVoicePlayer::stateOf(const QString& fileName)
+{
+    const QFileInfo info(fileName);
+    return {info.absoluteFilePath(), info.size(), info.lastModified()};
+}
+
+void SoundVoicePlayer::close()
+{
+    m_open = false;
+    if (m_effect) {
+        m_effect->stop();
+        m_effect->setSource(QUrl());
+    }
+}
+
+void SoundVoicePlayer::open(const QString& fileName)
+{
+    const FileState file = stateOf(fileName);
+    // The file the decoder refused, unchanged: it was said once, and the
+    // player stays quiet until the file changes.
+    if (m_undecodable && file == m_file)
+        return;
+    close();
+    m_undecodable = false;
+    // Checked here, at once: the effect would only report a bad file later,
+    // asynchronously.
+    if (!isWaveAudio(fileName))
+        throw KvlError(QString::fromLatin1(kNotWaveAudio));
+    if (!m_effect)
+        m_effect = std::make_unique<QSoundEffect>();
+    m_effect->setSource(QUrl::fromLocalFile(file.path));
+    m_file = file;
+    m_open = true;
+}
+
+void SoundVoicePlayer::play()
+{
+    if (m_undecodable)
+        return;
+    if (!m_open)
+        throw KvlError(QStringLiteral("No MCI device open"));
+    // The file loads in the background; a wave file its decoder cannot read
+    // shows here, at the first press after the load failed.
+    if (m_effect->status() == QSoundEffect::Error) {
+        close();
+        m_undecodable = true;
+        throw KvlError(QString::fromLatin1(kNotWaveAudio));
+    }
+    // A message still playing plays on; one that has ended starts again from
+    // its beginning. Where no sound can be made (no sound server, no audio
+    // device) nothing is said: the operator hears it.
+    if (!m_effect->isPlaying())
+        m_effect->play();
+}
+
+} // namespace keyer

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "VoicePlayer.h"
+
+#include <QDateTime>
+#include <memory>
+
+class QSoundEffect;
+
+// A voice player on Qt Multimedia's sound effect, which decodes the wave file
+// itself and plays it through the audio output: it needs no media pipeline
+// plugins, so a machine without them still starts and plays. The effect is
+// made at the first successful opening, so a run without voice files never
+// starts the audio back end.
+namespace keyer {
+
+class SoundVoicePlayer : public VoicePlayer
+{
+public:
+    SoundVoicePlayer();
+    ~SoundVoicePlayer() override;
+
+    void open(const QString& fileName) override;
+    void play() override;
+    bool isOpen() const override { return m_open; }
+
+private:
+    // A file as it stands on disk: a changed file is another file.
+    struct FileState
+    {
+        QString path;
+        qint64 size = -1;
+        QDateTime modified;
+        bool operator==(const FileState& o) const { return path == o.path && size == o.size && modified == o.modified; }
+    };
+    static FileState stateOf(const QString& fileName);
+    void close();
+
+    std::unique_ptr<QSoundEffect> m_effect;
+    bool m_open = false;
+    FileState m_file;
+    bool m_undecodable = false; // the decoder refused m_file; said once
+};
+
+} // namespace keyer
