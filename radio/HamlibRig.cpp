@@ -1,0 +1,92 @@
+#include "HamlibRig.h"
+
+#include <hamlib/rig.h>
+
+namespace radio {
+namespace {
+
+// Short enough to keep the poller responsive, long enough for a slow rig
+// behind rigctld; a failed reading is tried once more by the poller anyway.
+const char* const kTimeoutMs = "1000";
+const char* const kRetries = "0";
+
+QString hamlibError(int code)
+{
+    return QString::fromLocal8Bit(rigerror2(code)).trimmed();
+}
+
+int setConf(RIG* rig, const char* name, const QByteArray& value)
+{
+    return rig_set_conf(rig, rig_token_lookup(rig, name), value.constData());
+}
+
+} // namespace
+
+HamlibRig::HamlibRig(RigSettings settings)
+    : m_settings(std::move(settings))
+{
+}
+
+HamlibRig::~HamlibRig()
+{
+    close();
+}
+
+QString HamlibRig::open()
+{
+    close();
+    rig_set_debug(RIG_DEBUG_NONE); // Hamlib's chatter would fill the terminal
+    m_rig = rig_init(rig_model_t(m_settings.model));
+    if (!m_rig)
+        return QStringLiteral("Hamlib knows no rig model %1").arg(m_settings.model);
+    int result = RIG_OK;
+    if (!m_settings.port.isEmpty())
+        result = setConf(m_rig, "rig_pathname", m_settings.port.toLocal8Bit());
+    if (result == RIG_OK && m_settings.speed > 0)
+        result = setConf(m_rig, "serial_speed", QByteArray::number(m_settings.speed));
+    if (result == RIG_OK)
+        result = setConf(m_rig, "timeout", kTimeoutMs);
+    if (result == RIG_OK)
+        result = setConf(m_rig, "retry", kRetries);
+    if (result == RIG_OK)
+        result = rig_open(m_rig);
+    if (result != RIG_OK) {
+        rig_cleanup(m_rig);
+        m_rig = nullptr;
+        return hamlibError(result);
+    }
+    // Every poll asks the rig itself: a cached answer only delays a change.
+    rig_set_cache_timeout_ms(m_rig, HAMLIB_CACHE_ALL, 0);
+    return QString();
+}
+
+QString HamlibRig::read(RigReading& reading)
+{
+    freq_t frequency = 0;
+    rmode_t mode = RIG_MODE_NONE;
+    pbwidth_t width = 0;
+    int result = rig_get_freq(m_rig, RIG_VFO_CURR, &frequency);
+    if (result == RIG_OK)
+        result = rig_get_mode(m_rig, RIG_VFO_CURR, &mode, &width);
+    if (result != RIG_OK)
+        return hamlibError(result);
+    reading.frequencyHz = frequency;
+    reading.mode = QString::fromLatin1(rig_strrmode(mode));
+    return QString();
+}
+
+void HamlibRig::close()
+{
+    if (!m_rig)
+        return;
+    rig_close(m_rig);
+    rig_cleanup(m_rig);
+    m_rig = nullptr;
+}
+
+std::unique_ptr<RigConnection> hamlibConnection(const RigSettings& settings)
+{
+    return std::make_unique<HamlibRig>(settings);
+}
+
+} // namespace radio

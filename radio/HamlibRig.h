@@ -1,0 +1,37 @@
+#pragma once
+
+#include "RigConnection.h"
+#include "RigSettings.h"
+
+#include <memory>
+
+struct s_rig; // Hamlib's RIG
+
+// The rig through Hamlib: any of its models on a serial port, or rigctld's
+// network rig (model 2) on host:port. Every call to the rig gives up after a
+// short timeout, so that the poller's thread never stays long in one.
+namespace radio {
+
+class HamlibRig : public RigConnection
+{
+public:
+    explicit HamlibRig(RigSettings settings);
+    ~HamlibRig() override;
+    HamlibRig(const HamlibRig&) = delete;
+    HamlibRig& operator=(const HamlibRig&) = delete;
+
+    QString open() override;
+    QString read(RigReading& reading) override;
+    void close() override;
+
+    // The open rig, for tests that turn the knobs of Hamlib's dummy rig.
+    s_rig* handle() const { return m_rig; }
+
+private:
+    RigSettings m_settings;
+    s_rig* m_rig = nullptr;
+};
+
+std::unique_ptr<RigConnection> hamlibConnection(const RigSettings& settings);
+
+} // namespace radio

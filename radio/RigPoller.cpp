@@ -1,0 +1,176 @@
+#include "RigPoller.h"
+
+#include "HamlibRig.h"
+
+#include <QMetaObject>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+
+namespace radio {
+
+using Clock = std::chrono::steady_clock;
+
+// What the poller and one polling thread share. The thread owns its
+// connection; the poller lets go of a job by clearing `owner`, after which the
+// thread posts nothing more and ends at its next chance.
+struct RigPoller::Job
+{
+    std::mutex mutex;
+    std::condition_variable changed;
+    RigPoller* owner = nullptr;
+    int generation = 0;
+    bool done = false;
+
+    bool stopping()
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        return owner == nullptr;
+    }
+    void post(const RigEvents& events)
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        if (!owner)
+            return;
+        RigPoller* poller = owner;
+        const int generationNow = generation;
+        QMetaObject::invokeMethod(
+            poller, [poller, generationNow, events] { poller->deliver(generationNow, events); },
+            Qt::QueuedConnection);
+    }
+    void waitUntil(Clock::time_point deadline)
+    {
+        std::unique_lock<std::mutex> lock(mutex);
+        changed.wait_until(lock, deadline, [this] { return owner == nullptr; });
+    }
+    void finish()
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        done = true;
+        changed.notify_all();
+    }
+};
+
+namespace {
+
+// One attempt: open the connection where it is closed, then read the rig.
+RigEvents attempt(RigConnection& rig, RigTracker& tracker, bool& open, Millis now)
+{
+    if (!open) {
+        const QString failure = rig.open();
+        if (!failure.isEmpty())
+            return tracker.failed(failure, now);
+        open = true;
+    }
+    RigReading reading;
+    const QString failure = rig.read(reading);
+    RigEvents events = failure.isEmpty() ? tracker.answered(reading, now) : tracker.failed(failure, now);
+    if (!tracker.connected()) {
+        rig.close();
+        open = false;
+    }
+    return events;
+}
+
+} // namespace
+
+void RigPoller::run(const std::shared_ptr<Job>& job, std::unique_ptr<RigConnection> rig, RigTracker tracker)
+{
+    const Clock::time_point start = Clock::now();
+    bool open = false;
+    while (!job->stopping()) {
+        const Millis now = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
+        job->post(attempt(*rig, tracker, open, now));
+        job->waitUntil(start + std::chrono::milliseconds(tracker.nextAttempt()));
+    }
+    if (open)
+        rig->close();
+    rig.reset();
+    job->finish();
+}
+
+RigPoller::RigPoller(QObject* parent)
+    : RigPoller(hamlibConnection, RigTiming {}, parent)
+{
+}
+
+RigPoller::RigPoller(ConnectionFactory connect, RigTiming timing, QObject* parent)
+    : QObject(parent)
+    , m_connect(std::move(connect))
+    , m_timing(timing)
+{
+}
+
+RigPoller::~RigPoller()
+{
+    stop();
+    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(m_timing.shutdownWait);
+    for (Worker& w : m_workers) {
+        std::unique_lock<std::mutex> lock(w.job->mutex);
+        const bool done = w.job->changed.wait_until(lock, deadline, [&w] { return w.job->done; });
+        lock.unlock();
+        if (done)
+            w.thread.join();
+        else
+            w.thread.detach(); // a rig call that outlasts its timeout; the thread ends on its own
+    }
+}
+
+void RigPoller::start(const RigSettings& settings)
+{
+    stop();
+    if (!settings.enabled())
+        return;
+    m_job = std::make_shared<Job>();
+    m_job->owner = this;
+    m_job->generation = ++m_generation;
+    RigTracker tracker(rigDescription(settings), m_timing);
+    m_workers.push_back({m_job, std::thread(run, m_job, m_connect(settings), std::move(tracker))});
+}
+
+void RigPoller::stop()
+{
+    if (m_job) {
+        std::lock_guard<std::mutex> lock(m_job->mutex);
+        m_job->owner = nullptr;
+        m_job->changed.notify_all();
+    }
+    m_job.reset();
+    ++m_generation; // events already on their way are dropped
+    joinFinished();
+}
+
+void RigPoller::joinFinished()
+{
+    for (auto w = m_workers.begin(); w != m_workers.end();) {
+        bool done = false;
+        {
+            std::lock_guard<std::mutex> lock(w->job->mutex);
+            done = w->job->done;
+        }
+        if (done) {
+            w->thread.join();
+            w = m_workers.erase(w);
+        } else {
+            ++w;
+        }
+    }
+}
+
+void RigPoller::deliver(int generation, const RigEvents& events)
+{
+    // A receiver may stop or restart the poller; what is left then is stale.
+    const auto current = [this, generation] { return generation == m_generation; };
+    if (current() && !events.lost.isEmpty())
+        Q_EMIT connectionLost(events.lost);
+    if (current() && events.reconnected)
+        Q_EMIT reconnected();
+    if (current() && events.frequencyHz)
+        Q_EMIT rigStateChanged(*events.frequencyHz, events.mode);
+    if (current() && events.band)
+        Q_EMIT bandWanted(*events.band);
+    if (current() && events.logMode)
+        Q_EMIT modeWanted(*events.logMode);
+}
+
+} // namespace radio

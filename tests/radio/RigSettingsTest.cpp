@@ -1,0 +1,66 @@
+#include "KvlError.h"
+#include "RigSettings.h"
+#include "WorkDir.h"
+
+using namespace radio;
+
+using RigSettingsTest = WorkDirTest;
+
+TEST_F(RigSettingsTest, NoFileOrNoSectionMeansNoRig)
+{
+    RigSettingsRead read = readRigSettings();
+    EXPECT_FALSE(read.settings.enabled());
+    EXPECT_EQ(read.problem, QString());
+    writeFile(kRigSettingsFileName, "[Other]\nkey=1\n");
+    read = readRigSettings();
+    EXPECT_EQ(read.settings, RigSettings());
+    EXPECT_EQ(read.problem, QString());
+}
+
+TEST_F(RigSettingsTest, AreWrittenBesideOtherSectionsAndReadBack)
+{
+    writeFile(kRigSettingsFileName, "[Other]\nkey=1\n");
+    const RigSettings cases[] = {
+        {2, QStringLiteral("127.0.0.1:4532"), 0},
+        {3073, QStringLiteral("/dev/serial/by-id/usb-Silicon_Labs_CP2102-if00-port0"), 19200},
+        {0, QString(), 0},
+    };
+    for (const RigSettings& settings : cases) {
+        writeRigSettings(settings);
+        const RigSettingsRead read = readRigSettings();
+        EXPECT_EQ(read.settings, settings) << qPrintable(settings.port);
+        EXPECT_EQ(read.problem, QString());
+    }
+    EXPECT_TRUE(readFile(kRigSettingsFileName).contains("[Other]\nkey=1\n"));
+}
+
+TEST_F(RigSettingsTest, ABadValueMeansNoRigAndSaysWhichValue)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"model=abc\nport=/dev/ttyUSB0\n", "kvl.ini, [Rig] model: 'abc' is not a Hamlib model number"},
+        {"model=-1\n", "kvl.ini, [Rig] model: '-1' is not a Hamlib model number"},
+        {"model=1.5\n", "kvl.ini, [Rig] model: '1.5' is not a Hamlib model number"},
+        {"model=99999999999\n", "kvl.ini, [Rig] model: '99999999999' is not a Hamlib model number"},
+        {"model=2\nspeed=-9600\n", "kvl.ini, [Rig] speed: '-9600' is not a speed in baud"},
+        {"model=2\nspeed=fast, very\n", "kvl.ini, [Rig] speed: 'fast,very' is not a speed in baud"},
+    };
+    for (const auto& [section, problem] : cases) {
+        writeFile(kRigSettingsFileName, QByteArray("[Rig]\n") + section);
+        const RigSettingsRead read = readRigSettings();
+        EXPECT_FALSE(read.settings.enabled()) << section;
+        EXPECT_EQ(read.problem, QString::fromLatin1(problem) +
+                                    QStringLiteral(". The rig is not followed; the band and mode are set by hand"))
+            << section;
+    }
+}
+
+TEST_F(RigSettingsTest, AFileThatCannotBeWrittenIsReported)
+{
+    writeFile(QStringLiteral("Mydata.kvl"), "a file, no folder");
+    try {
+        writeRigSettings({2, QStringLiteral("localhost:4532"), 0}, QStringLiteral("Mydata.kvl/kvl.ini"));
+        ADD_FAILURE() << "wrote into a file";
+    } catch (const KvlError& e) {
+        EXPECT_EQ(e.message(), QStringLiteral("Cannot write file kvl.ini"));
+    }
+}
