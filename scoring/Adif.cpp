@@ -3,65 +3,66 @@
 #include "ExportText.h"
 #include "StationSettings.h"
 
-#include <QStringList>
-
 namespace scoring {
 namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
 const QString kAdifVersion = QStringLiteral("3.1.0");
 
+void appendField(QString& out, QLatin1String name, const QString& value)
+{
+    const QString ascii = asciiText(value);
+    if (ascii.isEmpty())
+        return;
+    // Appended piece by piece: 90,000 fields for a 10,000-contact log.
+    out += QLatin1Char('<');
+    out += name;
+    out += QLatin1Char(':');
+    out += QString::number(ascii.size());
+    out += QLatin1Char('>');
+    out += ascii;
+    out += QLatin1Char(' ');
+}
+
 QString header(const QDateTime& createdUtc)
 {
     // Text before the first field must not start with "<".
-    return QStringLiteral("ADIF export from ") + programName() + QLatin1Char(' ') + programVersion() + kCrLf
-        + adifField(QStringLiteral("ADIF_VER"), kAdifVersion) + kCrLf
-        + adifField(QStringLiteral("PROGRAMID"), programName()) + kCrLf
-        + adifField(QStringLiteral("PROGRAMVERSION"), programVersion()) + kCrLf
-        + adifField(QStringLiteral("CREATED_TIMESTAMP"), createdUtc.toUTC().toString(QStringLiteral("yyyyMMdd HHmmss")))
-        + kCrLf + QStringLiteral("<EOH>") + kCrLf;
-}
-
-QString record(const DatedContact& c, const QString& stationCall, const QString& contestId)
-{
-    const QStringList fields = {
-        adifField(QStringLiteral("CALL"), c.call.trimmed()),
-        adifField(QStringLiteral("QSO_DATE"), c.date.toString(QStringLiteral("yyyyMMdd"))),
-        adifField(QStringLiteral("TIME_ON"), c.time.toString(QStringLiteral("HHmm"))),
-        adifField(QStringLiteral("BAND"), logbook::adifBandName(c.bandMode.band)),
-        adifField(QStringLiteral("MODE"), logbook::modeText(c.bandMode.mode)),
-        adifField(QStringLiteral("STX_STRING"), c.sent.trimmed()),
-        adifField(QStringLiteral("SRX_STRING"), c.received.trimmed()),
-        adifField(QStringLiteral("STATION_CALLSIGN"), stationCall),
-        adifField(QStringLiteral("CONTEST_ID"), contestId),
-        QStringLiteral("<EOR>"),
-    };
-    QString line;
-    for (const QString& f : fields) {
-        if (!f.isEmpty())
-            line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + f;
-    }
-    return line + kCrLf;
+    QString out = QStringLiteral("ADIF export from ") + programName() + QLatin1Char(' ') + programVersion() + kCrLf;
+    appendField(out, QLatin1String("ADIF_VER"), kAdifVersion);
+    appendField(out, QLatin1String("PROGRAMID"), programName());
+    appendField(out, QLatin1String("PROGRAMVERSION"), programVersion());
+    appendField(out, QLatin1String("CREATED_TIMESTAMP"),
+                createdUtc.toUTC().toString(QStringLiteral("yyyyMMdd HHmmss")));
+    return out + QStringLiteral("<EOH>") + kCrLf;
 }
 
 } // namespace
 
-QString adifField(const QString& name, const QString& value)
-{
-    const QString ascii = asciiText(value);
-    if (ascii.isEmpty())
-        return QString();
-    return QLatin1Char('<') + name + QLatin1Char(':') + QString::number(ascii.size()) + QLatin1Char('>') + ascii;
-}
-
 QString adifText(const QVector<DatedContact>& contacts, const StationSettings& settings, const QDateTime& createdUtc)
 {
-    QString text = header(createdUtc);
+    QString out = header(createdUtc);
+    out.reserve(out.size() + contacts.size() * 200);
     const QString stationCall = settings.callSign().trimmed();
     const QString contestId = exportContestName(settings.contestVariant());
-    for (const DatedContact& c : contacts)
-        text += record(c, stationCall, contestId);
-    return text;
+    QDate lastDate;
+    QString dateText;
+    for (const DatedContact& c : contacts) {
+        if (c.date != lastDate) { // a log has a few dates, formatting one is slow
+            lastDate = c.date;
+            dateText = c.date.toString(QStringLiteral("yyyyMMdd"));
+        }
+        appendField(out, QLatin1String("CALL"), c.call.trimmed());
+        appendField(out, QLatin1String("QSO_DATE"), dateText);
+        appendField(out, QLatin1String("TIME_ON"), hhmm(c.time));
+        appendField(out, QLatin1String("BAND"), logbook::adifBandName(c.bandMode.band));
+        appendField(out, QLatin1String("MODE"), logbook::modeText(c.bandMode.mode));
+        appendField(out, QLatin1String("STX_STRING"), c.sent.trimmed());
+        appendField(out, QLatin1String("SRX_STRING"), c.received.trimmed());
+        appendField(out, QLatin1String("STATION_CALLSIGN"), stationCall);
+        appendField(out, QLatin1String("CONTEST_ID"), contestId);
+        out += QLatin1String("<EOR>\r\n");
+    }
+    return out;
 }
 
 } // namespace scoring

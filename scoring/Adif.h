@@ -13,9 +13,6 @@ class StationSettings;
 // characters and bytes alike, as ADI requires of its String fields.
 namespace scoring {
 
-// "<NAME:LEN>value"; nothing for an empty value.
-QString adifField(const QString& name, const QString& value);
-
 QString adifText(const QVector<DatedContact>& contacts, const StationSettings& settings, const QDateTime& createdUtc);
 
 } // namespace scoring

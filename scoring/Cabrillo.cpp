@@ -16,8 +16,8 @@ const QString kCrLf = QStringLiteral("\r\n");
 // columns; an empty field is "-".
 QString token(const QString& text)
 {
-    static const QRegularExpression blanks(QStringLiteral("\\s+"));
-    const QString t = asciiText(text).remove(blanks);
+    QString t = asciiText(text);
+    t.removeIf([](QChar c) { return c == u' '; }); // asciiText leaves no other blanks
     return t.isEmpty() ? QStringLiteral("-") : t;
 }
 
@@ -88,6 +88,23 @@ QStringList headerLines(const QVector<DatedContact>& contacts, const StationSett
     return lines;
 }
 
+// Appended piece by piece: a big log has 10,000 of them.
+void appendQsoLine(QString& out, const DatedContact& c, const QString& dateText, const QString& ownCall)
+{
+    const QLatin1Char space(' ');
+    out += QLatin1String("QSO: ");
+    out += QString::number(logbook::bandLowerEdgeKhz(c.bandMode.band));
+    out += c.bandMode.mode == logbook::Mode::CW ? QLatin1String(" CW ") : QLatin1String(" PH ");
+    out += dateText;
+    out += space;
+    out += hhmm(c.time);
+    for (const QString& field : {ownCall, token(c.sent), token(c.call), token(c.received)}) {
+        out += space;
+        out += field;
+    }
+    out += kCrLf;
+}
+
 } // namespace
 
 bool isGridLocator(const QString& text)
@@ -98,31 +115,22 @@ bool isGridLocator(const QString& text)
     return pattern.match(text).hasMatch();
 }
 
-QString cabrilloQsoLine(const DatedContact& c, const QString& ownCall)
-{
-    const QStringList fields = {
-        QStringLiteral("QSO:"),
-        QString::number(logbook::bandLowerEdgeKhz(c.bandMode.band)),
-        c.bandMode.mode == logbook::Mode::CW ? QStringLiteral("CW") : QStringLiteral("PH"),
-        c.date.toString(QStringLiteral("yyyy-MM-dd")),
-        c.time.toString(QStringLiteral("hhmm")),
-        token(ownCall),
-        token(c.sent),
-        token(c.call),
-        token(c.received),
-    };
-    return fields.join(QLatin1Char(' '));
-}
-
 QString cabrilloText(const QVector<DatedContact>& contacts, const StationSettings& settings,
                      const ReportTotals& totals)
 {
-    QStringList lines = headerLines(contacts, settings, totals);
-    const QString ownCall = settings.callSign();
-    for (const DatedContact& c : contacts)
-        lines << cabrilloQsoLine(c, ownCall);
-    lines << QStringLiteral("END-OF-LOG:");
-    return lines.join(kCrLf) + kCrLf;
+    QString out = headerLines(contacts, settings, totals).join(kCrLf) + kCrLf;
+    out.reserve(out.size() + contacts.size() * 64);
+    const QString ownCall = token(settings.callSign());
+    QDate lastDate;
+    QString dateText;
+    for (const DatedContact& c : contacts) {
+        if (c.date != lastDate) { // a log has a few dates, formatting one is slow
+            lastDate = c.date;
+            dateText = c.date.toString(Qt::ISODate);
+        }
+        appendQsoLine(out, c, dateText, ownCall);
+    }
+    return out + QLatin1String("END-OF-LOG:\r\n");
 }
 
 } // namespace scoring

@@ -8,15 +8,13 @@
 
 class StationSettings;
 
-// The Cabrillo 3.0 contest submission: a header from setup, one QSO: line
-// per contact, ASCII text with CR LF line ends.
+// The Cabrillo 3.0 contest submission: a header from setup, one line
+// "QSO: freq mo yyyy-mm-dd hhmm call-sent exch-sent call-rcvd exch-rcvd" per
+// contact, ASCII text with CR LF line ends.
 namespace scoring {
 
 QString cabrilloText(const QVector<DatedContact>& contacts, const StationSettings& settings,
                      const ReportTotals& totals);
-
-// "QSO: freq mo yyyy-mm-dd hhmm call-sent exch-sent call-rcvd exch-rcvd".
-QString cabrilloQsoLine(const DatedContact& contact, const QString& ownCall);
 
 // True for a Maidenhead locator of 4 or 6 characters (AA00 or AA00aa, any case).
 bool isGridLocator(const QString& text);

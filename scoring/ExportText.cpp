@@ -2,6 +2,7 @@
 
 #include "ContestVariant.h"
 
+#include <algorithm>
 #include <array>
 
 namespace scoring {
@@ -57,6 +58,9 @@ const char* asciiSign(char16_t c)
 
 QString asciiText(const QString& text)
 {
+    const bool plain = std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u' ' && c < u'\x7F'; });
+    if (plain)
+        return text; // nearly every value: shared, not copied
     QString out;
     out.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -96,6 +100,15 @@ QString exportContestName(const QString& variantText)
         break;
     }
     return QStringLiteral("OTHER");
+}
+
+QString hhmm(const QTime& time)
+{
+    const int digits[] = {time.hour() / 10, time.hour() % 10, time.minute() / 10, time.minute() % 10};
+    QString out(4, Qt::Uninitialized);
+    for (int i = 0; i < 4; ++i)
+        out[i] = QChar(u'0' + digits[i]);
+    return out;
 }
 
 QString programName()

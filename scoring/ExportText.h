@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QTime>
 
 // What the Cabrillo and ADIF files share: plain ASCII text, the contest's
 // name and the program's name and version.
@@ -16,6 +17,9 @@ QString asciiText(const QString& text);
 // The fixed CONTEST (Cabrillo) and CONTEST_ID (ADIF) name of the setup's
 // contest variant: "RUS-ASIA-CHAMP", "RUS-RA-CHAMP", "OTHER" (also for none).
 QString exportContestName(const QString& variantText);
+
+// "0905" for 09:05, as both formats write a time.
+QString hhmm(const QTime& time);
 
 QString programName();    // "KVL"
 QString programVersion(); // the build's version, "3.01"

@@ -40,24 +40,14 @@ FakeSettings station(const QString& call, const QString& variant, const QString&
     return s;
 }
 
-QsoRecord row(const QString& time, const char* bandMode, const char* change, const char* call, const char* sent,
-              const QString& received, const char* points)
-{
-    QsoRecord r;
-    r.fields = {time,
-                QString::fromLatin1(bandMode),
-                QString::fromLatin1(change),
-                QString::fromLatin1(call),
-                QString::fromLatin1(sent),
-                received,
-                QString::fromLatin1(points)};
-    return r;
-}
-
 QsoRecord row(const char* time, const char* bandMode, const char* change, const char* call, const char* sent,
               const char* received, const char* points)
 {
-    return row(QString::fromLatin1(time), bandMode, change, call, sent, QString::fromLatin1(received), points);
+    QsoRecord r;
+    r.fields = {QString::fromUtf8(time), QString::fromUtf8(bandMode), QString::fromUtf8(change),
+                QString::fromUtf8(call), QString::fromUtf8(sent),     QString::fromUtf8(received),
+                QString::fromUtf8(points)};
+    return r;
 }
 
 struct GoldenCase
@@ -101,9 +91,9 @@ QVector<GoldenCase> goldenCases()
           row("09:01", "15SSB", "1", "RA3AAA", "15002", "MO002", "1+")},
          "UA9XX_P", 2},
         {"cyrillic", cyrillic,
-         {row(QStringLiteral("14:00"), "20SSB", "1", "UA9ABC", "15001", QStringLiteral("ГА12"), "1"),
-          row(QStringLiteral("14:01"), "20SSB", "1", "RA9AB", "15002", QStringLiteral("Щука 5"), "1"),
-          row(QStringLiteral("14:02"), "20CW", "1", "RW9C", "15003", QStringLiteral("№7"), "1")},
+         {row("14:00", "20SSB", "1", "UA9ABC", "15001", "ГА12", "1"),
+          row("14:01", "20SSB", "1", "RA9AB", "15002", "Щука 5", "1"),
+          row("14:02", "20CW", "1", "RW9C", "15003", "№7", "1")},
          "UA9XYZ", 3},
         {"empty", station(QStringLiteral("UA9XYZ"), kRa, QStringLiteral("01.02.2024")), {}, "UA9XYZ", 0},
     };
