@@ -161,12 +161,12 @@ void TForm1::Timer1Timer()
     SubTourCheck(now);
 }
 
-bool TForm1::FormClose()
+// The report is rebuilt from the log at every exit, so one that cannot be
+// written is shown and the exit goes on: leaving loses nothing.
+void TForm1::FormClose()
 {
-    return runGuarded([this] {
-        ClosePort();
-        CreateReport();
-    });
+    runGuarded([this] { ClosePort(); });
+    runGuarded([this] { CreateReport(); });
 }
 
 bool TForm1::event(QEvent* event)
@@ -190,10 +190,7 @@ void TForm1::showEvent(QShowEvent* event)
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
-    if (!FormClose()) {
-        event->ignore();
-        return;
-    }
+    FormClose();
     event->accept();
     Q_EMIT closed();
 }

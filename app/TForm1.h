@@ -55,7 +55,7 @@ public:
     void FormShow();
     void FormActivate();
     void Timer1Timer();
-    bool FormClose(); // false when the exit was abandoned
+    void FormClose(); // never abandons the exit
 
     // Menu and label commands.
     void N1Click();  // "&Установки"

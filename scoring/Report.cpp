@@ -64,9 +64,6 @@ QString totalsBlock(const ReportTotals& totals)
 
 void writeReportFile(const QString& name, const QString& text)
 {
-    // A separator would put the file into another folder (or none).
-    if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')))
-        throw KvlError(QStringLiteral("Cannot create file %1: the call sign is no file name").arg(name));
     const QByteArray bytes = logbook::cp1251::encode(text);
     QSaveFile file(logbook::existingFileName(name));
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
@@ -124,7 +121,10 @@ QString reportLogText(const QVector<QsoRecord>& rows, const QString& variantText
 
 ReportFileNames reportFileNames(const QString& callSign)
 {
-    return {callSign + QStringLiteral(".log"), callSign + QStringLiteral(".sum")};
+    // A portable call (UA9XX/P) must not name a folder: the name takes a safe
+    // stem, while the files themselves carry the call as it stands.
+    const QString stem = logbook::safeFileStem(callSign);
+    return {stem + QStringLiteral(".log"), stem + QStringLiteral(".sum")};
 }
 
 ReportFileNames CreateReport(const QVector<QsoRecord>& rows, const QString& modeWord, const StationSettings& settings)

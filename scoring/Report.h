@@ -43,6 +43,8 @@ struct ReportFileNames
     QString log; // call sign + ".log"
     QString sum; // call sign + ".sum"
 };
+// The call sign with every character a file name cannot hold (/ \ : * ? " < >
+// | and control characters) made "_": UA9XX/P gives UA9XX_P.log.
 ReportFileNames reportFileNames(const QString& callSign);
 
 // Writes both files from the logged rows, the mode word ("ssb" or "cw") and

@@ -194,17 +194,24 @@ TEST_F(ScoringWindowTest, EveryExitWritesTheReport)
     EXPECT_TRUE(QFile::exists(QStringLiteral("UA9XYZ.sum")));
 }
 
-TEST_F(ScoringWindowTest, AReportThatCannotBeWrittenKeepsTheWindowOpen)
+TEST_F(ScoringWindowTest, APortableCallNamesTheReportAndAFailedReportNeverBlocksTheExit)
 {
-    writeStationData(stationLines({{setup::CallSign, QStringLiteral("UA9XYZ")}}));
-    QDir().mkdir(QStringLiteral("UA9XYZ.log")); // a folder where the report goes
+    writeStationData(stationLines({{setup::CallSign, QStringLiteral("UA9XX/P")}}));
+    startActive();
+    form1->close();
+    EXPECT_TRUE(cp1251::decode(readFile(QStringLiteral("UA9XX_P.log"))).contains(QStringLiteral("UA9XX/P")));
+    EXPECT_TRUE(QFile::exists(QStringLiteral("UA9XX_P.sum")));
+    EXPECT_TRUE(dialogs.errors.isEmpty());
+
+    ASSERT_TRUE(QFile::remove(QStringLiteral("UA9XX_P.sum")));
+    ASSERT_TRUE(QDir().mkdir(QStringLiteral("UA9XX_P.sum"))); // a folder where the report goes
     startActive();
     QSignalSpy closed(form1.get(), &TForm1::closed);
     form1->close();
-    EXPECT_EQ(closed.count(), 0);
-    EXPECT_TRUE(form1->isVisible());
+    EXPECT_EQ(closed.count(), 1);
+    EXPECT_FALSE(form1->isVisible());
     ASSERT_EQ(dialogs.errors.size(), 1);
-    EXPECT_TRUE(dialogs.errors.first().contains(QStringLiteral("UA9XYZ.log")));
+    EXPECT_TRUE(dialogs.errors.first().contains(QStringLiteral("UA9XX_P.sum")));
 }
 
 TEST_F(ScoringWindowTest, ANewSubTourMakesEveryStationNewAgain)

@@ -253,23 +253,31 @@ TEST_F(ReportTest, LoggedRowsAreTheGridRowsBeforeTheCurrentRow)
 
 TEST_F(ReportTest, AFileThatCannotBeWrittenIsAnErrorNamingIt)
 {
-    struct Case
-    {
-        QString callSign;
-        QString named;
-    };
     QDir().mkdir(QStringLiteral("UA9DIR.log"));
-    const Case cases[] = {
-        {QStringLiteral("UA9DIR"), QStringLiteral("UA9DIR.log")},
-        {QStringLiteral("UA9XYZ/P"), QStringLiteral("UA9XYZ/P.log")},
+    try {
+        CreateReport(kRa5, QStringLiteral("ssb"), station(QStringLiteral("UA9DIR"), kRa));
+        ADD_FAILURE() << "no error";
+    } catch (const KvlError& e) {
+        EXPECT_TRUE(e.message().contains(QStringLiteral("UA9DIR.log"))) << e.message().toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(QStringLiteral("UA9DIR.sum")));
+}
+
+TEST_F(ReportTest, PortableCallsNameTheFilesWithASafeStemAndKeepTheCallInside)
+{
+    const std::pair<QString, QString> cases[] = {
+        {QStringLiteral("UA9XX/P"), QStringLiteral("UA9XX_P")},
+        {QStringLiteral("R9AA/9"), QStringLiteral("R9AA_9")},
+        {QStringLiteral("A\\B:C*D?E\"F<G>H|I\tJ"), QStringLiteral("A_B_C_D_E_F_G_H_I_J")},
+        {QString(), QString()},
     };
-    for (const Case& c : cases) {
-        try {
-            CreateReport(kRa5, QStringLiteral("ssb"), station(c.callSign, kRa));
-            ADD_FAILURE() << "no error for " << c.callSign.toStdString();
-        } catch (const KvlError& e) {
-            EXPECT_TRUE(e.message().contains(c.named)) << e.message().toStdString();
-        }
-        EXPECT_FALSE(QFile::exists(c.callSign + QStringLiteral(".sum"))) << c.callSign.toStdString();
+    for (const auto& [call, stem] : cases) {
+        const ReportFileNames names = CreateReport(kRa5, QStringLiteral("ssb"), station(call, kRa));
+        EXPECT_EQ(names.log, stem + QStringLiteral(".log"));
+        EXPECT_EQ(names.sum, stem + QStringLiteral(".sum"));
+        const QString log = logbook::cp1251::decode(readFile(names.log));
+        EXPECT_TRUE(log.contains(QStringLiteral("Позывной: ") + call + QStringLiteral("\r\n"))) << stem.toStdString();
+        EXPECT_TRUE(QFile::exists(names.sum) && logbook::cp1251::decode(readFile(names.sum)).contains(call))
+            << stem.toStdString();
     }
 }
