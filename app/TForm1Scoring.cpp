@@ -37,7 +37,7 @@ void TForm1::StringOfCalls()
     const int row = m_log.currentRow();
     const scoring::CallsScanResult scan = scoring::StringOfCalls(
         {Edit1->text(), m_log.state().subTourStart, row, Panel7->text(), m_grid.cell(row, BandMode),
-         m_log.state().callsLineShown()},
+         m_log.state().callsLineShown(), !Panel8->isHidden()},
         m_log.logFile());
     m_bands->setMarks(scan.marks);
     Label25->setText(scan.dupeWarning);

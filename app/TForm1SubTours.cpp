@@ -10,19 +10,23 @@ using namespace logbook;
 void TForm1::SubTourCheck(const QTime& now)
 {
     if (subTourDue(settings().subTourTimes(), now))
-        Panel8->show();
+        ForceSubTour();
 }
 
+// From now on the contact being entered belongs to the new sub-tour. Enter
+// does not rescan, so a call already typed is scanned again at once: its
+// repeat warning from the old sub-tour must not refuse it.
 void TForm1::ForceSubTour()
 {
-    if (Panel8->isHidden())
-        Panel8->show();
+    if (!Panel8->isHidden())
+        return;
+    Panel8->show();
+    StringOfCalls();
 }
 
 void TForm1::Panel8Click()
 {
-    if (m_log.currentRow() > 0)
-        m_log.state().subTourStart = m_log.currentRow() - 1;
+    m_log.state().subTourStart = newSubTourStart(m_log.currentRow(), m_log.state().subTourStart);
     WriteCfgFile();
     Panel8->hide();
 }

@@ -4,6 +4,7 @@
 #include "KvlError.h"
 #include "QsoRecord.h"
 #include "RecordFile.h"
+#include "SubTourTimes.h"
 
 #include <cstring>
 
@@ -93,7 +94,7 @@ private:
     void scanSubTour()
     {
         const qint64 last = qMin<qint64>(m_input.currentRow, m_end - 1);
-        for (qint64 i = qMax<qint64>(m_input.subTourStart, m_first); i <= last; ++i) {
+        for (qint64 i = qMax<qint64>(scanSubTourStart(m_input), m_first); i <= last; ++i) {
             const char* rec = record(i);
             const QByteArrayView call = field(rec, QsoField::Call);
             if (!beginsWithTyped(call))
@@ -151,6 +152,11 @@ private:
 
 } // namespace
 
+int scanSubTourStart(const CallsScanInput& input)
+{
+    return input.newSubTourPending ? logbook::newSubTourStart(input.currentRow, input.subTourStart) : input.subTourStart;
+}
+
 CallsScanResult scanCallRecords(const CallsScanInput& input, QByteArrayView records, qint64 firstIndex)
 {
     return Scanner(input, records, firstIndex).run();
@@ -158,7 +164,7 @@ CallsScanResult scanCallRecords(const CallsScanInput& input, QByteArrayView reco
 
 CallsScanResult StringOfCalls(const CallsScanInput& input, const logbook::RecordFile& logFile)
 {
-    const qint64 first = input.callsLineShown ? 0 : qMax(0, input.subTourStart);
+    const qint64 first = input.callsLineShown ? 0 : qMax(0, scanSubTourStart(input));
     const qint64 count = qMax<qint64>(0, qint64(input.currentRow) - first + 1);
     QByteArray records;
     try {

@@ -25,7 +25,13 @@ struct CallsScanInput
     QString modeCaption;     // the mode panel: "SSB" or "CW"
     QString currentBandMode; // grid column 1 of the current row
     bool callsLineShown = true;
+    bool newSubTourPending = false; // the panel "Новый тур" is shown
 };
+
+// The record index the sub-tour scan begins at. While a new sub-tour is
+// pending, the contact being entered is already its first, so no earlier
+// record makes it a repeat.
+int scanSubTourStart(const CallsScanInput& input);
 
 struct CallsScanResult
 {

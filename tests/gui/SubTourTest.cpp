@@ -3,6 +3,7 @@
 #include "Panel.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
 
@@ -61,6 +62,39 @@ TEST_F(SubTourTest, TheNextContactStartsThePendingSubTour)
     QTest::mouseClick(newSubTour(), Qt::LeftButton); // a click starts it with the row being entered
     EXPECT_TRUE(newSubTour()->isHidden());
     EXPECT_EQ(storedState().subTourStart, 3);
+}
+
+TEST_F(SubTourTest, TheFirstContactOfAPendingSubTourMayRepeatAnEarlierOne)
+{
+    startWith(QStringLiteral("10:00:00"));
+    struct Case
+    {
+        QString call;
+        bool byClock;
+        bool typedFirst; // the panel appears while the call stands typed
+    };
+    const Case cases[] = {{QStringLiteral("RA1AA"), false, false}, {QStringLiteral("RA2AA"), false, true},
+                          {QStringLiteral("RA3AA"), true, true}};
+    auto* warning = control<QLabel>("Label25");
+    for (const Case& c : cases) {
+        logContact(c.call, QStringLiteral("1"));
+        const int row = form1->log().currentRow();
+        if (c.typedFirst) {
+            type(c.call);
+            ASSERT_FALSE(warning->text().isEmpty());
+        }
+        c.byClock ? tick({10, 0, 0}) : key(Qt::Key_T, Qt::AltModifier);
+        if (!c.typedFirst)
+            type(c.call);
+        EXPECT_TRUE(warning->text().isEmpty()) << c.call.toStdString();
+        EXPECT_EQ(control<QLineEdit>("Edit3")->text(), QString()) << c.call.toStdString();
+        key(Qt::Key_Return);
+        type(QStringLiteral("2"));
+        key(Qt::Key_Return);
+        EXPECT_EQ(storedRecord(row - 1).fields[Call], c.call);
+        EXPECT_EQ(storedState().subTourStart, row - 1);
+        EXPECT_TRUE(newSubTour()->isHidden());
+    }
 }
 
 TEST_F(SubTourTest, DeletingAndRestoringTheLastContact)

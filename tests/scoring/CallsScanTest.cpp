@@ -273,3 +273,24 @@ TEST_F(CallsScanTest, ExactlyFiftyCharactersAlreadyStopTheLine)
     EXPECT_EQ(r.subTourLine, QStringLiteral("QA9AAAAAA QA9AAAAAB QA9AAAAAC QA9AAAAAD QA9AAAAAE "));
     EXPECT_EQ(r.logLine, QStringLiteral("QA9AAAAAF QA9AAAAAE QA9AAAAAD QA9AAAAAC QA9AAAAAB "));
 }
+
+TEST_F(CallsScanTest, WhileANewSubTourIsPendingNoEarlierRecordCounts)
+{
+    // Records 0 and 1 are logged; the contact being entered is record 2.
+    struct Case
+    {
+        int subTourStart;
+        bool pending;
+        bool callsLineShown;
+        bool repeat;
+    };
+    const Case cases[] = {{0, false, true, true}, {0, true, true, false}, {1, true, false, false}, {2, false, true, false}};
+    for (const Case& c : cases) {
+        m_input.newSubTourPending = c.pending;
+        const CallsScanResult r = scan({{"UA1AA", "20SSB"}, {"RA3AA", "20SSB"}}, QStringLiteral("RA3AA"), c.subTourStart, c.callsLineShown);
+        EXPECT_EQ(r.dupeCall.isEmpty(), !c.repeat) << c.subTourStart << c.pending;
+        EXPECT_EQ(r.marks[k20m], c.repeat) << c.subTourStart << c.pending;
+        EXPECT_EQ(r.subTourLine, c.repeat ? QStringLiteral("RA3AA ") : QString()) << c.subTourStart << c.pending;
+        EXPECT_EQ(r.logLine, c.callsLineShown ? QStringLiteral("RA3AA ") : QString());
+    }
+}
