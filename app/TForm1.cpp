@@ -76,6 +76,23 @@ void TForm1::settingsChanged(TForm2& setupDialog)
 {
     attachSetupDialog(&setupDialog);
     refreshCaption();
+    takeStationData(setupDialog.lines());
+}
+
+// The window's copy of the station data follows every load and save of setup,
+// so new coordinates and F-key captions apply at once: to the row being
+// entered, never to a logged one.
+void TForm1::takeStationData(const QStringList& lines)
+{
+    m_stationData = lines;
+    takeCoordinates();
+    WriteBitBtn();
+    Izero(m_log.currentRow());
+}
+
+void TForm1::takeCoordinates()
+{
+    m_coordinates = m_stationData.value(setup::Coordinates).left(setup::kCoordinatesLength);
 }
 
 const StationSettings& TForm1::settings() const
@@ -101,7 +118,7 @@ void TForm1::FormCreate()
     // overwrite a stored log.
     runGuarded([this] { loadStationData(); });
     runGuarded([this] {
-        m_coordinates = m_stationData.value(setup::Coordinates).left(setup::kCoordinatesLength);
+        takeCoordinates();
         readStateAndLog();
     });
 }

@@ -45,7 +45,8 @@ public:
     // The setup dialog is created after this window; from then on it is the
     // live store of the settings.
     void attachSetupDialog(TForm2* setupDialog);
-    // The setup dialog loaded or saved its settings: take them and show them in the caption.
+    // The setup dialog loaded or saved its settings: show them in the caption,
+    // take its coordinates and F-key captions.
     void settingsChanged(TForm2& setupDialog);
     const StationSettings& settings() const;
     void refreshCaption();
@@ -156,6 +157,8 @@ private:
     void buildMenu();
     void connectControls();
     void loadStationData();
+    void takeStationData(const QStringList& lines);
+    void takeCoordinates();
     void readStateAndLog();
     void prefillCurrentRow();
     void selectCurrentRow();

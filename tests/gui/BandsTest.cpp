@@ -137,6 +137,26 @@ TEST_F(BandsTest, CoordinatesAreCutToSevenCharacters)
     }
 }
 
+TEST_F(BandsTest, SetupEditsApplyAtOnceToTheRowBeingEntered)
+{
+    writeStationData(captionLines());
+    startActive();
+    logContact(QStringLiteral("RA1A"), QStringLiteral("1"));
+    key(Qt::Key_M, Qt::AltModifier); // CW: the keys show the captions of setup
+    form1->N1Click();
+    auto* coordinates = form2->findChild<QLineEdit*>(QStringLiteral("Edit16"));
+    coordinates->clear();
+    QTest::keyClicks(coordinates, QStringLiteral("om12"));
+    form2->findChild<QLineEdit*>(QStringLiteral("Edit33"))->setText(QStringLiteral("TEST")); // F1
+    QTest::keyClick(coordinates, Qt::Key_Escape);
+    ASSERT_TRUE(form2->isHidden());
+    EXPECT_EQ(form1->grid().cell(2, Sent), QStringLiteral("OM12002"));
+    EXPECT_EQ(buttonCaptions().first(), QStringLiteral("TEST"));
+    logContact(QStringLiteral("RA2A"), QStringLiteral("2"));
+    EXPECT_EQ(storedRecord(0).fields[Sent], QStringLiteral("15001")); // logged rows keep theirs
+    EXPECT_EQ(storedRecord(1).fields[Sent], QStringLiteral("OM12002"));
+}
+
 TEST_F(BandsTest, AnUnknownStoredWordSelectsNoBand)
 {
     writeStationData(captionLines());
