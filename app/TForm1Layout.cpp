@@ -43,8 +43,9 @@ QLineEdit* entryField(QWidget* parent, const QString& name, QRect geometry, int 
 QLineEdit* callsLine(QWidget* parent, const QString& name, int y, const QString& colour)
 {
     auto* edit = place(new QLineEdit(parent), name, 115, y, 399, 21);
+    // No length limit: the scan stops a line once it holds 50 characters but
+    // keeps the last call whole, so the line can be longer.
     edit->setReadOnly(true);
-    edit->setMaxLength(50);
     edit->setFocusPolicy(Qt::NoFocus);
     edit->setFont(widgetstyle::sansFont(13, true));
     edit->setStyleSheet(QStringLiteral("QLineEdit { background: #404040; color: %1; }").arg(colour));

@@ -92,6 +92,21 @@ TEST_F(ScoringWindowTest, OtherModesAndEarlierSubToursAreNoRepeats)
     EXPECT_EQ(form1->grid().cell(4, Call), QStringLiteral("RA1A"));
 }
 
+TEST_F(ScoringWindowTest, TheCallsLinesShowTheLastCallWhole)
+{
+    QVector<QsoRecord> log;
+    QStringList calls;
+    for (char last = 'A'; last <= 'H'; ++last) {
+        calls << QStringLiteral("UA9AA") + QLatin1Char(last);
+        log << contact(QStringLiteral("20SSB"), calls.last(), QStringLiteral("1"));
+    }
+    startWithLog(log, 0);
+    type(QStringLiteral("UA9"));
+    EXPECT_EQ(line("Edit3"), calls.join(QLatin1Char(' ')) + QLatin1Char(' '));
+    std::reverse(calls.begin(), calls.end());
+    EXPECT_EQ(line("Edit4"), calls.join(QLatin1Char(' ')) + QLatin1Char(' '));
+}
+
 TEST_F(ScoringWindowTest, TheCallsLineSettingSurvivesARestart)
 {
     startWithLog({contact(QStringLiteral("20SSB"), QStringLiteral("RA1A"), QStringLiteral("111"))}, 1);
