@@ -22,18 +22,20 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
     QWidget* focused = focusWidget() ? focusWidget() : this;
     if (target != focused)
         return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    // An Alt chord is a command: it never types its letter into a field, also
+    // when the command fails part way.
+    const bool altChord = key->type() == QEvent::KeyPress && (key->modifiers() & Qt::AltModifier) && !key->text().isEmpty();
     bool swallowed = false;
-    runGuarded([&] { swallowed = previewKey(target, static_cast<QKeyEvent*>(event)); });
-    return swallowed;
+    runGuarded([&] { swallowed = previewKey(target, key); });
+    return swallowed || altChord;
 }
 
 bool TForm1::previewKey(QWidget* target, QKeyEvent* e)
 {
     if (e->type() == QEvent::KeyPress) {
         FormKeyDown(e);
-        // An Alt chord is a command: it never types its letter into a field.
-        const bool altChord = (e->modifiers() & Qt::AltModifier) && !e->text().isEmpty();
-        return routeKeyToControl(target, e) || altChord;
+        return routeKeyToControl(target, e);
     }
     if (e->isAutoRepeat())
         return false;

@@ -144,6 +144,19 @@ TEST_F(EntryTest, TheHelpPanelOpensWithAltHAndClosesWithEsc)
     EXPECT_EQ(focused(), edit1());
 }
 
+TEST_F(EntryTest, AFailedAltCommandTypesNothing)
+{
+    ASSERT_TRUE(QFile::remove(QStringLiteral("cfg.kvl")));
+    ASSERT_TRUE(QDir().mkdir(QStringLiteral("cfg.kvl"))); // the state can no longer be written
+    type(QStringLiteral("RA"));
+    for (Qt::Key k : {Qt::Key_B, Qt::Key_M}) {
+        dialogs.errors.clear();
+        key(k, Qt::AltModifier);
+        EXPECT_EQ(dialogs.errors.size(), 1) << k;
+        EXPECT_EQ(edit1()->text(), QStringLiteral("RA")) << k;
+    }
+}
+
 TEST_F(EntryTest, AltTShowsTheNewSubTourPanelOnce)
 {
     auto* panel = control<Panel>("Panel8");
