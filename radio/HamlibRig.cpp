@@ -2,6 +2,8 @@
 
 #include <hamlib/rig.h>
 
+#include <clocale>
+
 namespace radio {
 namespace {
 
@@ -87,6 +89,11 @@ void HamlibRig::close()
 std::unique_ptr<RigConnection> hamlibConnection(const RigSettings& settings)
 {
     return std::make_unique<HamlibRig>(settings);
+}
+
+void settleNumericLocaleForHamlib()
+{
+    std::setlocale(LC_NUMERIC, "C");
 }
 
 } // namespace radio

@@ -34,4 +34,12 @@ private:
 
 std::unique_ptr<RigConnection> hamlibConnection(const RigSettings& settings);
 
+// Hamlib switches LC_NUMERIC to "C" around its calls and back to the name it
+// read before, a name the switch has freed unless it was "C" already; and
+// the switch is the whole process's. So the numeric locale is set to "C"
+// once, on the main thread, before any rig is opened (Qt's own advice for
+// programs that use the C library's number conversions). Qt's formatting
+// does not depend on it.
+void settleNumericLocaleForHamlib();
+
 } // namespace radio

@@ -121,6 +121,7 @@ void RigPoller::start(const RigSettings& settings)
     stop();
     if (!settings.enabled())
         return;
+    settleNumericLocaleForHamlib(); // before the polling thread calls Hamlib
     m_job = std::make_shared<Job>();
     m_job->owner = this;
     m_job->generation = ++m_generation;

@@ -1,13 +1,16 @@
 // Keying precision: a 60-character macro keyed with the real time source on
 // /dev/ttyS0 where it can be opened (on recorded lines otherwise), with the
-// window idle and with a key typed every 100 ms. Prints the timing error of
-// every edge against the ideal schedule, and the processor time while keying.
+// window idle and with a key typed every 100 ms, each without and with a rig
+// (Hamlib's dummy) polled every 250 ms. Prints the timing error of every edge
+// against the ideal schedule, and the processor time while keying.
 #include "ApdComPort.h"
 #include "CwKeyer.h"
 #include "KvlError.h"
 #include "LineRecorder.h"
 #include "MorseTable.h"
+#include "HamlibRig.h"
 #include "RealKeyerTime.h"
+#include "RigPoller.h"
 #include "SerialPortDevice.h"
 
 #include <QApplication>
@@ -17,6 +20,7 @@
 #include <QLineEdit>
 #include <QTimer>
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <sys/resource.h>
 #include <vector>
@@ -74,17 +78,36 @@ double percentile(std::vector<double> v, double p)
     return v[std::min(v.size() - 1, size_t(p * double(v.size() - 1) + 0.5))];
 }
 
+// Hamlib's dummy rig, counting the readings taken.
+class CountedRig : public radio::HamlibRig
+{
+public:
+    CountedRig(const radio::RigSettings& settings, std::atomic<int>& readings)
+        : HamlibRig(settings)
+        , m_readings(readings)
+    {
+    }
+    QString read(radio::RigReading& reading) override
+    {
+        ++m_readings;
+        return HamlibRig::read(reading);
+    }
+
+private:
+    std::atomic<int>& m_readings;
+};
+
 bool report(const char* name, const std::vector<Edge>& edges, double cpuPercent)
 {
     const std::vector<IdealEdge> ideal = idealSchedule(kMessage, kDashTime, kTxDelay);
     if (edges.size() != ideal.size()) {
-        std::printf("%-7s edge count %zu, expected %zu\n", name, edges.size(), ideal.size());
+        std::printf("%-10s edge count %zu, expected %zu\n", name, edges.size(), ideal.size());
         return false;
     }
     std::vector<double> errors;
     for (size_t i = 1; i < edges.size(); ++i) {
         if (edges[i].line != ideal[i].line || edges[i].on != ideal[i].on) {
-            std::printf("%-7s edge %zu on the wrong line\n", name, i);
+            std::printf("%-10s edge %zu on the wrong line\n", name, i);
             return false;
         }
         errors.push_back(double(std::llabs(edges[i].at - edges[0].at - ideal[i].at)) / 1000.0);
@@ -92,7 +115,7 @@ bool report(const char* name, const std::vector<Edge>& edges, double cpuPercent)
     const double p99 = percentile(errors, 0.99);
     const double max = *std::max_element(errors.begin(), errors.end());
     const bool met = p99 <= 0.2 && max <= 1.0 && cpuPercent <= 3.0;
-    std::printf("%-7s %zu edges  error p50 %.3f ms  p99 %.3f ms  max %.3f ms  CPU %.2f %%  %s\n", name,
+    std::printf("%-10s %zu edges  error p50 %.3f ms  p99 %.3f ms  max %.3f ms  CPU %.2f %%  %s\n", name,
                 edges.size(), percentile(errors, 0.5), p99, max, cpuPercent, met ? "goal met" : "GOAL MISSED");
     return met;
 }
@@ -132,20 +155,30 @@ int main(int argc, char** argv)
 
     std::printf("keyer: %lld-character macro, DashTime %d (unit %d ms; start speed is 150), TX delay %d ms, on %s\n",
                 static_cast<long long>(kMessage.size()), kDashTime, kDashTime / 3, kTxDelay, qPrintable(linesName));
+    std::atomic<int> readings {0};
+    radio::RigPoller poller([&readings](const radio::RigSettings& s) { return std::make_unique<CountedRig>(s, readings); },
+                            radio::RigTiming {});
     bool met = true;
-    for (const bool typing : {false, true}) {
-        lines.clear();
-        if (typing)
-            typist.start();
-        QElapsedTimer wall;
-        const double cpu0 = cpuSeconds();
-        wall.start();
-        keyer.setSendBuffer(kMessage);
-        keyer.CwOut();
-        const double cpuPercent = 100.0 * (cpuSeconds() - cpu0) / (double(wall.nsecsElapsed()) / 1e9);
-        typist.stop();
-        met = report(typing ? "typing" : "idle", lines.edges(), cpuPercent) && met;
+    for (const bool rig : {false, true}) {
+        if (rig)
+            poller.start({1, {}, 0}); // Hamlib's dummy rig, in this process
+        for (const bool typing : {false, true}) {
+            lines.clear();
+            if (typing)
+                typist.start();
+            QElapsedTimer wall;
+            const double cpu0 = cpuSeconds();
+            wall.start();
+            keyer.setSendBuffer(kMessage);
+            keyer.CwOut();
+            const double cpuPercent = 100.0 * (cpuSeconds() - cpu0) / (double(wall.nsecsElapsed()) / 1e9);
+            typist.stop();
+            const QString name = QLatin1String(typing ? "typing" : "idle") + QLatin1String(rig ? "+rig" : "");
+            met = report(qPrintable(name), lines.edges(), cpuPercent) && met;
+        }
     }
+    poller.stop();
+    std::printf("keyer: rig polled every 250 ms meanwhile: %d readings of Hamlib's dummy rig\n", readings.load());
     keyer.shutdown();
     std::printf("keyer: %s\n", met ? "all goals met" : "some goals missed");
     return 0;
