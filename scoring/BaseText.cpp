@@ -47,6 +47,10 @@ bool BaseText::read(const QString& actual)
         throw KvlError(QStringLiteral("Cannot open file %1: it is a folder").arg(actual));
     if (!file.open(QIODevice::ReadOnly))
         throw KvlError(QStringLiteral("Cannot open file %1: %2").arg(actual, file.errorString()));
+    if (file.size() > MaxBytes)
+        throw KvlError(QStringLiteral("Cannot load file %1: it is larger than %2 MiB, too large for a base file")
+                           .arg(actual)
+                           .arg(MaxBytes / (1024 * 1024)));
     const QByteArray bytes = file.read(MaxBytes);
     if (bytes.isEmpty() && file.error() != QFileDevice::NoError)
         throw KvlError(QStringLiteral("Cannot read file %1: %2").arg(actual, file.errorString()));

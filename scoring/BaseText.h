@@ -20,18 +20,19 @@ inline const QString kRaBaseLoadName = QStringLiteral("ra.kvl");
 class BaseText
 {
 public:
-    // A real base file is a few kilobytes; only this much of a file is read, so
-    // a wrong file (a recording, a disk image) cannot stall the window.
-    static constexpr qint64 MaxBytes = 1024 * 1024;
+    // A real base file is read whole; even one entry for every call sign of
+    // the country stays far below this. A larger file is no base (a recording,
+    // a disk image): it is refused with a message rather than stall the window.
+    static constexpr qint64 MaxBytes = 64 * 1024 * 1024;
 
     const QString& text() const { return m_text; }
 
     // Replaces the text with the file's content, its lines joined by CR LF,
     // when the file exists; answers whether it did. A file that exists but
-    // cannot be read throws KvlError naming it, and the text stays. The same
-    // unreadable file is reported once, not again until it changes: the RA
-    // file is loaded at every activation, and the error box itself activates
-    // the window again.
+    // cannot be read, or is larger than MaxBytes, throws KvlError naming it,
+    // and the text stays. The same bad file is reported once, not again until
+    // it changes: the RA file is loaded at every activation, and the error box
+    // itself activates the window again.
     bool load(const QString& fileName);
     // At window creation: "Asia.kvl", whatever the variant.
     bool loadAsiaBase() { return load(kAsiaBaseFileName); }

@@ -4,6 +4,7 @@
 #include "MainWindowFixture.h"
 
 #include "../setup/WriteLimits.h"
+#include "BaseText.h"
 #include "StationDataFile.h"
 #include "WaveFile.h"
 
@@ -83,6 +84,7 @@ class BadFileTest : public MainWindowTest, public ::testing::WithParamInterface<
 protected:
     QString file() const { return QLatin1String(std::get<0>(GetParam())); }
     Damage damage() const { return std::get<1>(GetParam()); }
+    bool baseFile() const { return file() == QLatin1String("RA.kvl") || file() == QLatin1String("Asia.kvl"); }
     QString variant() const
     {
         if (file() == QLatin1String("RA.kvl"))
@@ -132,7 +134,7 @@ protected:
             // A whole file followed by zeros, made sparse so the test stays quick.
             writeFile(file(), good);
             QFile f(file());
-            ASSERT_TRUE(f.resize(kOversized));
+            ASSERT_TRUE(f.resize(baseFile() ? scoring::BaseText::MaxBytes + 1 : kOversized));
             break;
         }
         case Damage::Garbage:
@@ -155,6 +157,8 @@ protected:
             return damage() != Damage::Oversized && damage() != Damage::Garbage;
         if (damage() == Damage::Missing)
             return file() == QLatin1String("Mydata.kvl");
+        if (baseFile())
+            return damage() == Damage::Oversized; // past the ceiling of a base file
         return file().startsWith(QLatin1String("CQ")) && damage() != Damage::Oversized;
     }
 };
