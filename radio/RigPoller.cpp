@@ -80,7 +80,9 @@ void RigPoller::run(const std::shared_ptr<Job>& job, std::unique_ptr<RigConnecti
     bool open = false;
     while (!job->stopping()) {
         const Millis now = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
-        job->post(attempt(*rig, tracker, open, now));
+        const RigEvents events = attempt(*rig, tracker, open, now);
+        if (!events.empty())
+            job->post(events);
         job->waitUntil(start + std::chrono::milliseconds(tracker.nextAttempt()));
     }
     if (open)

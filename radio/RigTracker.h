@@ -31,6 +31,8 @@ struct RigEvents
     QString mode;
     std::optional<int> band;           // a contest band the logger should select
     std::optional<logbook::Mode> logMode; // a mode the logger should switch to
+
+    bool empty() const { return lost.isEmpty() && !reconnected && !frequencyHz && !band && !logMode; }
 };
 
 class RigTracker
