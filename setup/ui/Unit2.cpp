@@ -5,6 +5,7 @@
 #include "SetupPages.h"
 #include "StationDataFile.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -46,6 +47,10 @@ TForm2::TForm2(Dialogs& dialogs, SettingsChanged refreshMainCaption, QWidget* pa
     installEventFilter(this);
     for (QWidget* child : findChildren<QWidget*>())
         child->installEventFilter(this);
+    // While a list is open its view has the keys; it would jump to the item a
+    // typed letter begins.
+    for (QComboBox* list : {ComboBox1, ComboBox2})
+        list->view()->installEventFilter(this);
 
     centreOnScreen();
     FormCreate();
@@ -129,6 +134,8 @@ void TForm2::reject()
 
 bool TForm2::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::KeyPress && (watched == ComboBox1->view() || watched == ComboBox2->view()))
+        return typesCharacter(static_cast<QKeyEvent*>(event));
     auto* widget = qobject_cast<QWidget*>(watched);
     if (event->type() != QEvent::KeyPress || !widget || widget->window() != this)
         return QDialog::eventFilter(watched, event);

@@ -1,6 +1,7 @@
 #include "SetupDialogFixture.h"
 #include "WriteLimits.h"
 
+#include <QAbstractItemView>
 #include <QDir>
 #include <QTabWidget>
 
@@ -221,6 +222,34 @@ TEST_F(SetupDialogTest, TheListsAreChosenFromOnly)
     form->FormClose();
     EXPECT_EQ(storedLines()[setup::Port], QStringLiteral("None"));
     EXPECT_EQ(storedLines()[setup::ContestVariant], QStringLiteral("Others"));
+}
+
+TEST_F(SetupDialogTest, AnOpenListTakesNoTypedCharacterButArrowsChoose)
+{
+    storeLines({{setup::Port, QStringLiteral("None")}, {setup::ContestVariant, QStringLiteral("Others")}});
+    create();
+    reopen();
+    struct Case
+    {
+        const char* name;
+        QString typed; // begins another item
+        int shown;
+        Qt::Key arrow;
+        int chosen;
+    };
+    const Case cases[] = {{"ComboBox1", QStringLiteral("c"), 0, Qt::Key_Down, 1},
+                          {"ComboBox2", QStringLiteral("ч"), 2, Qt::Key_Up, 1}};
+    for (const Case& c : cases) {
+        QComboBox* box = list(QLatin1String(c.name));
+        box->showPopup(); // the open list has the keys
+        type(box->view(), c.typed);
+        QTest::keyClick(box->view(), Qt::Key_Return);
+        EXPECT_EQ(box->currentIndex(), c.shown) << c.name;
+        box->showPopup();
+        QTest::keyClick(box->view(), c.arrow);
+        QTest::keyClick(box->view(), Qt::Key_Return);
+        EXPECT_EQ(box->currentIndex(), c.chosen) << c.name;
+    }
 }
 
 TEST_F(SetupDialogTest, EscOnEveryTabSavesAndHides)
