@@ -15,25 +15,11 @@
 #include <QPushButton>
 #include <QTimer>
 
-using logbook::Mode;
-
-namespace {
-
-// Settings before the setup dialog exists: every field empty.
-class NoSettings : public StationSettings
-{
-public:
-    QString field(int) const override { return {}; }
-};
-const NoSettings kNoSettings;
-
-} // namespace
-
 TForm1::TForm1(const MainWindowServices& services, QWidget* parent)
     : QMainWindow(parent)
     , m_clock(services.clock)
     , m_dialogs(services.dialogs)
-    , m_log(m_grid)
+    , m_session(m_settings)
     , ApdComPort1(services.portDevice)
     , m_keyer(ApdComPort1, services.keyerTime)
     , m_voice(services.player1, services.player2)
@@ -60,7 +46,7 @@ void TForm1::connectControls()
     connect(Panel9, &Panel::clicked, this, [this] { runGuarded([this] { Panel9Click(); }); });
     connect(Panel12, &Panel::clicked, this, [this] { runGuarded([this] { Panel12Click(); }); });
     connect(StringGrid1, &QAbstractItemView::clicked, this, [this] { runGuarded([this] { StringGrid1Click(); }); });
-    connect(&m_grid, &logbook::ContactGrid::cellEdited, this,
+    connect(&m_session.grid(), &logbook::ContactGrid::cellEdited, this,
             [this](int row) { runGuarded([this, row] { StringGrid1SetEditText(row); }); });
     for (int i = 0; i < int(m_macroButtons.size()); ++i)
         connect(m_macroButtons[size_t(i)], &QPushButton::clicked, this,
@@ -70,6 +56,7 @@ void TForm1::connectControls()
 void TForm1::attachSetupDialog(TForm2* setupDialog)
 {
     m_setupDialog = setupDialog;
+    m_settings.source = setupDialog;
 }
 
 void TForm1::settingsChanged(TForm2& setupDialog)
@@ -85,19 +72,41 @@ void TForm1::settingsChanged(TForm2& setupDialog)
 void TForm1::takeStationData(const QStringList& lines)
 {
     m_stationData = lines;
-    takeCoordinates();
+    m_session.setCoordinates(m_stationData.value(setup::Coordinates));
     WriteBitBtn();
-    Izero(m_log.currentRow());
-}
-
-void TForm1::takeCoordinates()
-{
-    m_coordinates = m_stationData.value(setup::Coordinates).left(setup::kCoordinatesLength);
 }
 
 const StationSettings& TForm1::settings() const
 {
-    return m_setupDialog ? static_cast<const StationSettings&>(*m_setupDialog) : kNoSettings;
+    return m_settings;
+}
+
+bool TForm1::showChanges(const session::Changes& changes)
+{
+    if (changes.band) {
+        Edit1->show();
+        AC();
+        m_bands->showSelected(m_session.selectedBand());
+    }
+    if (changes.mode) {
+        Panel7->setText(logbook::modeText(m_session.mode()));
+        WriteBitBtn();
+    }
+    if (changes.counters)
+        WriteCheckBox();
+    if (changes.restore)
+        Panel12->setText(m_session.restorePending() ? QStringLiteral("RESTORE QSO") : QStringLiteral("DELETE QSO"));
+    if (changes.subTour)
+        Panel8->setVisible(m_session.subTourPending());
+    if (changes.callsLine)
+        ShowCallsLineFlag();
+    if (changes.currentRow)
+        selectCurrentRow();
+    for (const std::optional<QString>& text : {changes.error, changes.notice}) {
+        if (text)
+            m_dialogs.showError(errorBoxText(*text));
+    }
+    return !changes.error;
 }
 
 void TForm1::refreshCaption()
@@ -110,40 +119,17 @@ void TForm1::refreshCaption()
 void TForm1::FormCreate()
 {
     // Keyer speed and the Asia base file are set up by their own components.
-    m_log.setCurrentRow(1);
-    m_mode = Mode::SSB;
-    runGuarded([this] { LoadAsiaBase(); });
+    showChanges(m_session.loadAsiaBase());
     // Without the station data file the start-up still reads (or creates) the
     // log and the state, with empty coordinates: a later write can then never
     // overwrite a stored log.
     runGuarded([this] { loadStationData(); });
-    runGuarded([this] {
-        takeCoordinates();
-        readStateAndLog();
-    });
+    showChanges(m_session.start(m_stationData.value(setup::Coordinates)));
 }
 
 void TForm1::loadStationData()
 {
     m_stationData = setup::readStationData(setup::kStationDataFileName);
-}
-
-void TForm1::readStateAndLog()
-{
-    const bool stateFound = m_log.readState();
-    ShowCallsLineFlag();
-    if (stateFound) {
-        WriteCheckBox();
-        RestoreBandAndMode();
-    } else {
-        SelectBand(0);
-    }
-    const std::optional<QString> warning = m_log.readLog();
-    if (warning) {
-        prefillCurrentRow();
-        m_dialogs.showError(errorBoxText(*warning));
-        WriteCfgFile(); // so that the next start trusts the state again
-    }
 }
 
 void TForm1::FormShow()
@@ -154,8 +140,9 @@ void TForm1::FormShow()
 
 void TForm1::FormActivate()
 {
-    RescoreAll();
-    LoadRaBase();
+    m_session.rescore();
+    if (!showChanges(m_session.loadRaBase()))
+        return;
     OpenVoiceFiles();
     SwitchOffSystemBeep();
     selectCurrentRow();
@@ -168,7 +155,7 @@ void TForm1::SwitchOffSystemBeep()
 
 void TForm1::selectCurrentRow()
 {
-    StringGrid1->selectGridRow(m_log.currentRow(), kEntryLine);
+    StringGrid1->selectGridRow(m_session.currentRow(), kEntryLine);
 }
 
 void TForm1::Timer1Timer()
@@ -236,16 +223,4 @@ void TForm1::N7Click()
 void TForm1::Label1Click()
 {
     ClearLog();
-}
-
-// ---- Files ----
-
-void TForm1::WriteLogFile()
-{
-    m_log.writeLogFile();
-}
-
-void TForm1::WriteCfgFile()
-{
-    m_log.writeCfgFile();
 }

@@ -1,15 +1,11 @@
 #pragma once
 
 #include "ApdComPort.h"
-#include "BandTable.h"
-#include "BaseText.h"
-#include "ContestVariant.h"
-#include "ContactGrid.h"
 #include "CwKeyer.h"
-#include "Logbook.h"
 #include "MainWindowServices.h"
 #include "StationSettings.h"
 #include "VoiceMessages.h"
+#include "session/ContestSession.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -31,10 +27,10 @@ class QPushButton;
 class QTime;
 class QTimer;
 
-// The main window: the logger itself. It owns the contact grid, the entry
-// fields, the band and mode panels, the counters, the function-key buttons and
-// the clock, and mediates between them and the core. Its operations are split
-// over files by subject: start-up and shutdown, bands and modes, entry, keys.
+// The main window: the logger on screen. Its handlers turn the controls into
+// calls of the contest session, which holds the log and its rules, and show
+// what each call changed. Its operations are split over files by subject:
+// start-up and shutdown, bands and modes, entry, keys, the transmitter.
 class TForm1 : public QMainWindow
 {
     Q_OBJECT
@@ -65,19 +61,11 @@ public:
     void N11Click(); // "Строка позывных"
     void Label1Click();
 
-    // Log and state files.
-    void WriteLogFile();
-    void WriteCfgFile();
-
     // Bands and modes.
     void SelectBand(int band); // Panel1Click .. Panel6Click
-    void BandUp();
-    void BandDown();
     void Panel7Click(); // toggle mode
     void Panel9Click(); // toggle short zero
     void CheckBoxMouseUp(int band);
-    void RestoreBandAndMode();
-    void Izero(int row); // sent exchange of a row
     void AC();           // entry focus rule
     void WriteBitBtn();  // function-key captions
 
@@ -98,16 +86,10 @@ public:
     void FormKeyUp(QKeyEvent* e);
     void ShowHelp();
 
-    // Steps filled in as their features land.
     void StringOfCalls();
     void CallEntered();
-    std::optional<QString> ScoreRow(int row); // the text to show once the contact is on disk
-    void LoadAsiaBase();
-    void SumCheckBox();
     void WriteCheckBox();
     void ShowCallsLineFlag();
-    void RescoreAll();
-    void LoadRaBase();
     void OpenVoiceFiles();
     void SwitchOffSystemBeep();
     void OpenKeyingPort();
@@ -117,7 +99,6 @@ public:
     void SubTourCheck(const QTime& now);
     void Panel8Click();  // start new sub-tour
     void Panel12Click(); // delete or restore the last contact
-    void DiscardRestoreBuffer();
     void ForceSubTour();
     void ClearLog();
     bool portSet() const;
@@ -129,14 +110,9 @@ public:
     void CtrlLayer(bool on);
     void keyerHooks(QKeyEvent* e); // Pause, Esc while sending, Page Up/Down, Alt+C
 
-    logbook::Logbook& log() { return m_log; }
+    session::ContestSession& session() { return m_session; }
     keyer::CwKeyer& keyer() { return m_keyer; }
     keyer::ApdComPort& keyingPort() { return ApdComPort1; }
-    logbook::ContactGrid& grid() { return m_grid; }
-    int selectedBand() const { return m_selectedBand; }
-    logbook::Mode mode() const { return m_mode; }
-    bool bandChanged() const { return m_bandChanged; }
-    const QString& coordinates() const { return m_coordinates; }
     const QStringList& stationData() const { return m_stationData; }
 
 Q_SIGNALS:
@@ -158,15 +134,10 @@ private:
     void connectControls();
     void loadStationData();
     void takeStationData(const QStringList& lines);
-    void takeCoordinates();
-    void readStateAndLog();
-    void prefillCurrentRow();
+    // Shows what a call of the session changed, and its error or notice;
+    // false when it failed, so that the handler stops there.
+    bool showChanges(const session::Changes& changes);
     void selectCurrentRow();
-    void stampContactTime(int row);
-    void numberBandChange(int row);
-    void deleteLastContact();
-    void restoreLastContact();
-    void changeSelectedCounter(int delta);
     bool previewKey(QWidget* target, QKeyEvent* e);
     template <class Action>
     bool runGuarded(Action&& action);
@@ -180,30 +151,28 @@ private:
     void Macros(const QString& macroText);
     bool m_ctrlLayer = false; // Ctrl alone held: the buttons send the Ctrl bank
 
-    // ---- Scoring and the calls lines (TForm1Scoring.cpp) ----
-    void lookUpBase(scoring::ContestVariant variant);
+    // ---- The calls lines (TForm1Scoring.cpp) ----
     void showCallsLine(bool shown);
-    scoring::BaseText m_base;
+
+    // The setup dialog's fields once it exists; empty fields before.
+    class LiveSettings : public StationSettings
+    {
+    public:
+        const StationSettings* source = nullptr;
+        QString field(int line) const override { return source ? source->field(line) : QString(); }
+    };
 
     Clock& m_clock;
     Dialogs& m_dialogs;
     TForm2* m_setupDialog = nullptr;
-
-    logbook::ContactGrid m_grid;
-    logbook::Logbook m_log;
+    LiveSettings m_settings;
+    session::ContestSession m_session;
     // The port outlives the keyer that switches its lines.
     keyer::ApdComPort ApdComPort1;
     keyer::CwKeyer m_keyer;
     keyer::VoiceMessages m_voice;
     QStringList m_stationData; // the window's own copy of the station data file
-    QString m_coordinates;
-    int m_selectedBand = -1;
-    logbook::Mode m_mode = logbook::Mode::SSB;
-    bool m_bandChanged = false;
     bool m_shown = false;
-    std::optional<logbook::QsoRecord> m_restore; // the last deleted contact, while it can be restored
-    QString m_dupeCall;           // set by the calls scan: a repeat contact
-    QString m_rememberedExchange; // set by the calls scan: the call's earlier exchange
 
     // Controls, named as the rest of the program knows them.
     Panel* Panel7 = nullptr;  // mode

@@ -1,5 +1,5 @@
 // Bands and modes: the band panels, the mode panel, the function-key captions
-// that follow the mode, the sent exchange and the entry focus rule.
+// that follow the mode, and the entry focus rule.
 #include "TForm1.h"
 
 #include "BandPanels.h"
@@ -12,59 +12,21 @@ using logbook::Mode;
 
 void TForm1::SelectBand(int band)
 {
-    if (!m_bands->isSelectable(band))
-        return;
-    m_bandChanged = true;
-    Edit1->show();
-    AC();
-    m_selectedBand = band;
-    m_log.state().bandMode = logbook::bandModeWord(band, m_mode);
-    m_bands->showSelected(band);
-    prefillCurrentRow();
-    WriteCfgFile();
-}
-
-void TForm1::BandUp()
-{
-    if (m_selectedBand >= 0)
-        SelectBand((m_selectedBand + 1) % logbook::kBandCount);
-}
-
-void TForm1::BandDown()
-{
-    if (m_selectedBand >= 0)
-        SelectBand((m_selectedBand + logbook::kBandCount - 1) % logbook::kBandCount);
+    showChanges(m_session.selectBand(band));
 }
 
 void TForm1::Panel7Click()
 {
-    m_mode = Panel7->text() == logbook::modeText(Mode::SSB) ? Mode::CW : Mode::SSB;
-    Panel7->setText(logbook::modeText(m_mode));
+    const session::Changes changes = m_session.toggleMode();
+    Panel7->setText(logbook::modeText(m_session.mode()));
     refreshCaption();
-    if (m_selectedBand >= 0)
-        m_log.state().bandMode = logbook::bandModeWord(m_selectedBand, m_mode);
-    m_grid.setCell(m_log.currentRow(), logbook::BandMode, m_log.state().bandMode);
-    WriteBitBtn();
-    WriteCfgFile();
+    showChanges(changes);
 }
 
 void TForm1::CheckBoxMouseUp(int band)
 {
     AC();
     SelectBand(band);
-}
-
-void TForm1::RestoreBandAndMode()
-{
-    m_mode = Mode::SSB;
-    Panel7->setText(logbook::modeText(m_mode));
-    if (const auto restored = logbook::parseBandModeWord(m_log.state().bandMode)) {
-        m_mode = restored->mode;
-        Panel7->setText(logbook::modeText(m_mode));
-        SelectBand(restored->band);
-    }
-    WriteBitBtn();
-    m_bandChanged = false;
 }
 
 void TForm1::WriteBitBtn()
@@ -82,18 +44,6 @@ void TForm1::WriteBitBtn()
     }
 }
 
-void TForm1::prefillCurrentRow()
-{
-    const int row = m_log.currentRow();
-    Izero(row);
-    m_grid.setCell(row, logbook::BandMode, m_log.state().bandMode);
-}
-
-void TForm1::Izero(int row)
-{
-    m_grid.setCell(row, logbook::Sent, logbook::sentExchange(m_coordinates, row));
-}
-
 void TForm1::AC()
 {
     if (!Edit1->isHidden())
@@ -104,11 +54,5 @@ void TForm1::AC()
 
 void TForm1::WriteCheckBox()
 {
-    m_bands->showCounters(m_log.state().bandCounters);
-}
-
-void TForm1::SumCheckBox()
-{
-    if (m_selectedBand >= 0)
-        ++m_log.state().bandCounters[size_t(m_selectedBand)];
+    m_bands->showCounters(m_session.state().bandCounters);
 }

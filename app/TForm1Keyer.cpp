@@ -76,16 +76,16 @@ void TForm1::CtrlMacro(int index)
 void TForm1::singleMacro(const QString& macroText)
 {
     AC();
-    if (m_mode == Mode::CW)
+    if (m_session.mode() == Mode::CW)
         Macros(macroText);
 }
 
 void TForm1::MacroButtonClick(int index)
 {
     AC(); // a click must not leave the focus off the entry line
-    if (index < 2 && m_mode == Mode::SSB)
+    if (index < 2 && m_session.mode() == Mode::SSB)
         m_voice.play(index + 1);
-    if (m_mode != Mode::CW || sending() || !portSet())
+    if (m_session.mode() != Mode::CW || sending() || !portSet())
         return;
     if (m_ctrlLayer)
         CtrlMacro(index);
@@ -98,7 +98,7 @@ void TForm1::MacroButtonClick(int index)
 void TForm1::Macros(const QString& macroText)
 {
     const keyer::MacroValues values {settings().callSign(), Edit1->text(),
-                                     m_grid.cell(m_log.currentRow(), logbook::Sent), Edit2->text()};
+                                     m_session.grid().cell(m_session.currentRow(), logbook::Sent), Edit2->text()};
     keyer::Macros(macroText, values, m_keyer);
 }
 
@@ -107,7 +107,7 @@ void TForm1::Macros(const QString& macroText)
 void TForm1::CtrlLayer(bool on)
 {
     m_ctrlLayer = on;
-    if (m_mode != Mode::CW)
+    if (m_session.mode() != Mode::CW)
         return;
     for (int i = 0; i < int(m_macroButtons.size()); ++i)
         m_macroButtons[size_t(i)]->setText(on ? settings().ctrlCaption(i) : settings().fCaption(i));

@@ -90,8 +90,8 @@ void TForm1::FormKeyDown(QKeyEvent* e)
 void TForm1::altCommand(int key)
 {
     switch (key) {
-    case Qt::Key_B: BandUp(); break;
-    case Qt::Key_V: BandDown(); break;
+    case Qt::Key_B: showChanges(m_session.bandUp()); break;
+    case Qt::Key_V: showChanges(m_session.bandDown()); break;
     case Qt::Key_E: StringGrid1->editCurrentCell(); break;
     case Qt::Key_T: ForceSubTour(); break;
     case Qt::Key_M: Panel7Click(); break;
@@ -110,7 +110,7 @@ void TForm1::FormKeyUp(QKeyEvent* e)
         else if (noModifier(e))
             MacroButtonClick(9);
     }
-    if (!ctrlOnly(e) && m_mode == logbook::Mode::CW)
+    if (!ctrlOnly(e) && m_session.mode() == logbook::Mode::CW)
         CtrlLayer(false);
     if (e->key() == Qt::Key_Escape && noModifier(e) && focusWidget() == Memo1) {
         Memo1->hide();

@@ -1,13 +1,9 @@
-// Contest variants, points, the calls lines with the repeat-contact check, and
-// the contest report.
+// The calls lines with the repeat warning, the call-entered step, the Asia
+// received-field filter, and the contest report.
 #include "TForm1.h"
 
 #include "BandPanels.h"
-#include "CallsScan.h"
 #include "ContestVariant.h"
-#include "Dialogs.h"
-#include "Panel.h"
-#include "Points.h"
 #include "Report.h"
 
 #include <QAction>
@@ -15,77 +11,40 @@
 #include <QLabel>
 #include <QLineEdit>
 
-using namespace logbook;
-
 namespace {
 constexpr int kWarningTopWithLogLine = 228;
 constexpr int kWarningTopWithoutLogLine = 209;
 } // namespace
 
-void TForm1::LoadAsiaBase()
-{
-    m_base.loadAsiaBase();
-}
-
-void TForm1::LoadRaBase()
-{
-    m_base.loadRaBase(settings().contestVariant());
-}
-
 void TForm1::StringOfCalls()
 {
-    const int row = m_log.currentRow();
-    const scoring::CallsScanResult scan = scoring::StringOfCalls(
-        {Edit1->text(), m_log.state().subTourStart, row, Panel7->text(), m_grid.cell(row, BandMode),
-         m_log.state().callsLineShown(), !Panel8->isHidden()},
-        m_log.logFile());
+    const scoring::CallsScanResult scan = m_session.scanCalls(Edit1->text());
     m_bands->setMarks(scan.marks);
     Label25->setText(scan.dupeWarning);
-    m_dupeCall = scan.dupeCall;
-    m_rememberedExchange = scan.rememberedExchange;
     if (scan.error)
         throw KvlError(*scan.error);
     Edit3->setText(scan.subTourLine);
     Edit4->setText(scan.logLine);
 }
 
-// ContestAsia, ContestRA and ContestOthers differ only in the base lookup.
 void TForm1::CallEntered()
 {
-    const std::optional<scoring::ContestVariant> variant = scoring::contestVariant(settings().contestVariant());
-    if (!variant)
-        return;
-    if (!m_dupeCall.isEmpty()) {
+    const session::ContestSession::CallEntry entry = m_session.enterCall(Edit1->text(), Edit2->text());
+    if (entry.refused) {
         Edit1->clear();
         Edit2->clear();
     }
-    if (Edit1->text().isEmpty())
+    if (!entry.received)
         return;
-    if (Edit2->text().isEmpty()) {
-        Edit2->setText(m_rememberedExchange);
-        if (Edit2->text().isEmpty())
-            lookUpBase(*variant);
-    }
+    Edit2->setText(*entry.received);
     Edit2->end(false);
-    m_grid.setCell(m_log.currentRow(), Call, Edit1->text());
     Edit2->show();
     AC();
 }
 
-void TForm1::lookUpBase(scoring::ContestVariant variant)
-{
-    std::optional<QString> value;
-    if (variant == scoring::ContestVariant::RA)
-        value = scoring::RABase(Edit1->text(), m_base);
-    else if (variant == scoring::ContestVariant::Asia)
-        value = scoring::AsiaBase(Edit1->text(), m_base);
-    if (value)
-        Edit2->setText(*value);
-}
-
 bool TForm1::Edit2KeyPress(QKeyEvent* e)
 {
-    if (scoring::contestVariant(settings().contestVariant()) != scoring::ContestVariant::Asia)
+    if (m_session.variant() != scoring::ContestVariant::Asia)
         return false;
     switch (scoring::asiaReceivedKey(e->text().at(0))) {
     case scoring::ReceivedKey::Accept:
@@ -99,30 +58,15 @@ bool TForm1::Edit2KeyPress(QKeyEvent* e)
     return false;
 }
 
-std::optional<QString> TForm1::ScoreRow(int row)
-{
-    const scoring::ContactScore score = scoring::scoreCompletedContact(
-        settings().contestVariant(), m_grid.cell(row, Sent), m_grid.cell(row, Received), m_grid.cell(row, Points));
-    m_grid.setCell(row, Points, score.cell);
-    return score.error;
-}
-
-void TForm1::RescoreAll()
-{
-    scoring::rescoreGrid(m_grid, m_log.currentRow(), settings().contestVariant());
-}
-
 void TForm1::N11Click()
 {
-    const bool shown = N11->isChecked(); // the menu item has just toggled its mark
-    m_log.state().callsLineFlag = shown ? 1 : 0;
-    showCallsLine(shown);
-    WriteCfgFile();
+    // The menu item has just toggled its mark.
+    showChanges(m_session.setCallsLineShown(N11->isChecked()));
 }
 
 void TForm1::ShowCallsLineFlag()
 {
-    const bool shown = m_log.state().callsLineShown();
+    const bool shown = m_session.state().callsLineShown();
     N11->setChecked(shown);
     showCallsLine(shown);
 }
@@ -135,5 +79,5 @@ void TForm1::showCallsLine(bool shown)
 
 void TForm1::CreateReport()
 {
-    scoring::CreateReport(scoring::loggedRows(m_grid, m_log.currentRow()), modeWord(m_mode), settings());
+    scoring::CreateReport(m_session.loggedRows(), logbook::modeWord(m_session.mode()), settings());
 }

@@ -48,18 +48,18 @@ void writeStationData()
 
 void reportStart(TForm1& form)
 {
-    const int next = form.log().currentRow();
+    const int next = form.session().logbook().currentRow();
     ReportingDialogs::say(QStringLiteral("START %1").arg(next));
     QString grid = QStringLiteral("GRID");
     for (int r = 1; r < next; ++r)
-        grid += QStringLiteral(" %1:%2").arg(r).arg(form.grid().cell(r, logbook::Call));
+        grid += QStringLiteral(" %1:%2").arg(r).arg(form.session().grid().cell(r, logbook::Call));
     ReportingDialogs::say(grid);
 }
 
 void logOneContact(TForm1& form, QRandomGenerator& rng)
 {
     auto* received = form.findChild<QLineEdit*>(QStringLiteral("Edit2"));
-    const int row = form.log().currentRow();
+    const int row = form.session().logbook().currentRow();
     const QString call = QStringLiteral("R%1A%2").arg(rng.bounded(10)).arg(row);
     QTest::keyClicks(form.focusWidget(), call);
     QTest::keyClick(form.focusWidget(), Qt::Key_Return);
@@ -70,14 +70,14 @@ void logOneContact(TForm1& form, QRandomGenerator& rng)
     QTest::keyClicks(form.focusWidget(), QString::number(rng.bounded(1000)));
     QTest::keyClick(form.focusWidget(), Qt::Key_Return);
     // Reported as the grid shows it: what the operator sees logged.
-    if (form.log().currentRow() == row + 1)
-        ReportingDialogs::say(QStringLiteral("DONE %1 %2").arg(row).arg(form.grid().cell(row, logbook::Call)));
+    if (form.session().logbook().currentRow() == row + 1)
+        ReportingDialogs::say(QStringLiteral("DONE %1 %2").arg(row).arg(form.session().grid().cell(row, logbook::Call)));
 }
 
 void deleteOrRestore(TForm1& form)
 {
     const bool restoring = form.findChild<QLabel*>(QStringLiteral("Panel12"))->text() == QLatin1String("RESTORE QSO");
-    const int row = form.log().currentRow() - (restoring ? 0 : 1);
+    const int row = form.session().logbook().currentRow() - (restoring ? 0 : 1);
     if (row < 1)
         return;
     ReportingDialogs::say(QStringLiteral("%1 %2").arg(restoring ? "RESTORING" : "DELETING").arg(row));

@@ -206,9 +206,9 @@ TEST_P(BadFileTest, TheWindowStartsSaysWhatIsWrongAndKeepsTheLog)
     // band where the state lost it, and logs on.
     form2->findChild<QComboBox*>(QStringLiteral("ComboBox2"))->setCurrentText(variant());
     dialogs.errors.clear();
-    if (form1->selectedBand() < 0)
+    if (form1->session().selectedBand() < 0)
         QTest::mouseClick(control<QWidget>("Panel4"), Qt::LeftButton); // 20 m
-    const int row = form1->log().currentRow();
+    const int row = form1->session().logbook().currentRow();
     if (file() == QLatin1String("cfg.kvl") && damage() == Damage::Folder) {
         ASSERT_TRUE(storedErrors(dialogs).contains(QStringLiteral("cfg.kvl")));
         EXPECT_EQ(row, 4); // after the last contact, never over record 1
@@ -230,7 +230,7 @@ TEST_P(BadFileTest, TheWindowStartsSaysWhatIsWrongAndKeepsTheLog)
     if (file() != QLatin1String("cfg.kvl") || damage() != Damage::Folder) {
         EXPECT_TRUE(dialogs.errors.isEmpty());
     }
-    EXPECT_EQ(form1->log().currentRow(), row + 1);
+    EXPECT_EQ(form1->session().logbook().currentRow(), row + 1);
     EXPECT_EQ(storedRecord(row - 1).fields[Call], QStringLiteral("RA9AA"));
     // Every other record is as it was; a state that names no row (missing,
     // empty, cut short) starts the log again at row 1, over its first record.
@@ -298,7 +298,7 @@ TEST_F(BadInputTest, AFullDiskRefusesTheContactAndKeepsTheLog)
     ASSERT_FALSE(dialogs.errors.isEmpty());
     EXPECT_TRUE(storedErrors(dialogs).contains(QStringLiteral("system.kvl"))) << storedErrors(dialogs).toStdString();
     EXPECT_EQ(readFile(QStringLiteral("system.kvl")), logBefore);
-    EXPECT_EQ(form1->log().currentRow(), 4);
+    EXPECT_EQ(form1->session().logbook().currentRow(), 4);
     EXPECT_EQ(storedState().nextRow, 4);
     // Room again: the contact can be entered once more.
     dialogs.errors.clear();
@@ -377,9 +377,9 @@ TEST_F(BadInputTest, PastesIntoTheEntryFieldsAreRefusedOrCutAndLogged)
     edit("Edit2")->insert(QStringLiteral("1中3"));
     key(Qt::Key_Return);
     EXPECT_TRUE(dialogs.errors.isEmpty()) << storedErrors(dialogs).toStdString();
-    EXPECT_EQ(form1->log().currentRow(), 5);
+    EXPECT_EQ(form1->session().logbook().currentRow(), 5);
     const QsoRecord stored = storedRecord(3);
-    EXPECT_EQ(stored.fields[Call], cp1251::decode(cp1251::encode(form1->grid().cell(4, Call))));
+    EXPECT_EQ(stored.fields[Call], cp1251::decode(cp1251::encode(form1->session().grid().cell(4, Call))));
     EXPECT_TRUE(stored.fields[Call].contains(QStringLiteral("Ж€?")));
     EXPECT_TRUE(stored.fields[Received].endsWith(QStringLiteral("1?3")));
     EXPECT_EQ(readFile(QStringLiteral("system.kvl")).left(logBefore.size()), logBefore);
@@ -390,7 +390,7 @@ TEST_F(BadInputTest, APasteIntoTheGridEditorRewritesOnlyItsRow)
     startWithThreeContacts();
     const QByteArray logBefore = readFile(QStringLiteral("system.kvl"));
     auto* grid = control<QTableView>("StringGrid1");
-    grid->setCurrentIndex(form1->grid().index(ContactGrid::modelRow(2), Call));
+    grid->setCurrentIndex(form1->session().grid().index(ContactGrid::modelRow(2), Call));
     form1->StringGrid1Click();
     QApplication::processEvents();
     auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
@@ -403,7 +403,7 @@ TEST_F(BadInputTest, APasteIntoTheGridEditorRewritesOnlyItsRow)
     ASSERT_EQ(logAfter.size(), logBefore.size());
     EXPECT_EQ(logAfter.left(QsoRecord::Size), logBefore.left(QsoRecord::Size));
     EXPECT_EQ(logAfter.mid(2 * QsoRecord::Size), logBefore.mid(2 * QsoRecord::Size));
-    EXPECT_EQ(storedRecord(1).fields[Call], cp1251::decode(cp1251::encode(form1->grid().cell(2, Call))).left(11));
+    EXPECT_EQ(storedRecord(1).fields[Call], cp1251::decode(cp1251::encode(form1->session().grid().cell(2, Call))).left(11));
     EXPECT_NE(storedRecord(1).fields[Call], QStringLiteral("RA2A"));
 }
 
@@ -427,6 +427,6 @@ TEST_F(BadInputTest, PastesIntoEverySetupFieldSurviveARestart)
     EXPECT_TRUE(dialogs.errors.isEmpty()) << storedErrors(dialogs).toStdString();
     for (QLineEdit* field : form2->findChildren<QLineEdit*>(QRegularExpression(QStringLiteral("^Edit\\d+$"))))
         EXPECT_EQ(field->text(), shown.value(field->objectName())) << field->objectName().toStdString();
-    EXPECT_EQ(form1->log().currentRow(), 4);
+    EXPECT_EQ(form1->session().logbook().currentRow(), 4);
     EXPECT_EQ(readFile(QStringLiteral("system.kvl")), logBefore);
 }

@@ -30,7 +30,7 @@ protected:
     Panel* bandPanel(int band) const { return control<Panel>(qPrintable(QStringLiteral("Panel%1").arg(band + 1))); }
     void expectSelected(int band) const
     {
-        EXPECT_EQ(form1->selectedBand(), band);
+        EXPECT_EQ(form1->session().selectedBand(), band);
         for (int b = 0; b < kBandCount; ++b) {
             EXPECT_EQ(bandPanel(b)->isRaised(), b != band) << b;
             EXPECT_EQ(bandPanel(b)->captionColor(), b == band ? QColor(Qt::red) : QColor(Qt::black)) << b;
@@ -53,7 +53,7 @@ TEST_F(BandsTest, BandCyclingWrapsAndMovesOneBandPerKeyDown)
         key(s.key, Qt::AltModifier);
         expectSelected(s.expected);
         EXPECT_EQ(storedState().bandMode, bandModeWord(s.expected, Mode::SSB));
-        EXPECT_EQ(form1->grid().cell(1, BandMode), bandModeWord(s.expected, Mode::SSB));
+        EXPECT_EQ(form1->session().grid().cell(1, BandMode), bandModeWord(s.expected, Mode::SSB));
     }
     // Held down, the key repeats its key-down: one band each.
     QTest::keyPress(focused(), Qt::Key_B, Qt::AltModifier);
@@ -77,7 +77,7 @@ TEST_F(BandsTest, AClickOnTheSelectedBandChangesNothing)
     expectSelected(5);
     QTest::mouseClick(bandPanel(2), Qt::LeftButton);
     EXPECT_EQ(dialogs.errors.size(), 1); // the click on 40 m did try to write
-    EXPECT_EQ(form1->selectedBand(), 2);
+    EXPECT_EQ(form1->session().selectedBand(), 2);
 }
 
 TEST_F(BandsTest, ACheckBoxClickSelectsItsBandAndKeepsItsMark)
@@ -99,16 +99,16 @@ TEST_F(BandsTest, ModeTogglingRelabelsTheKeysAndIsStored)
     startActive();
     for (int i = 0; i < 2; ++i)
         key(Qt::Key_B, Qt::AltModifier); // 40 m
-    const bool flagBefore = form1->bandChanged();
+    const bool flagBefore = form1->session().bandChanged();
     key(Qt::Key_M, Qt::AltModifier);
     EXPECT_EQ(storedState().bandMode, QStringLiteral("40CW"));
-    EXPECT_EQ(form1->grid().cell(1, BandMode), QStringLiteral("40CW"));
+    EXPECT_EQ(form1->session().grid().cell(1, BandMode), QStringLiteral("40CW"));
     EXPECT_EQ(control<Panel>("Panel7")->text(), QStringLiteral("CW"));
     QStringList fromFile;
     for (int i = 1; i <= 12; ++i)
         fromFile << QStringLiteral("C%1").arg(i);
     EXPECT_EQ(buttonCaptions(), fromFile);
-    EXPECT_EQ(form1->bandChanged(), flagBefore);
+    EXPECT_EQ(form1->session().bandChanged(), flagBefore);
     EXPECT_TRUE(form1->windowTitle().contains(QStringLiteral(" - CW. ")));
 
     QTest::mouseClick(control<Panel>("Panel7"), Qt::LeftButton);
@@ -132,8 +132,8 @@ TEST_F(BandsTest, CoordinatesAreCutToSevenCharacters)
     for (const auto& c : cases) {
         writeStationData(stationLines({{15, c.coordinates}}));
         start();
-        EXPECT_EQ(form1->coordinates(), c.coordinates.left(7));
-        EXPECT_EQ(form1->grid().cell(1, Sent), c.sent);
+        EXPECT_EQ(form1->session().coordinates(), c.coordinates.left(7));
+        EXPECT_EQ(form1->session().grid().cell(1, Sent), c.sent);
     }
 }
 
@@ -150,7 +150,7 @@ TEST_F(BandsTest, SetupEditsApplyAtOnceToTheRowBeingEntered)
     form2->findChild<QLineEdit*>(QStringLiteral("Edit33"))->setText(QStringLiteral("TEST")); // F1
     QTest::keyClick(coordinates, Qt::Key_Escape);
     ASSERT_TRUE(form2->isHidden());
-    EXPECT_EQ(form1->grid().cell(2, Sent), QStringLiteral("OM12002"));
+    EXPECT_EQ(form1->session().grid().cell(2, Sent), QStringLiteral("OM12002"));
     EXPECT_EQ(buttonCaptions().first(), QStringLiteral("TEST"));
     logContact(QStringLiteral("RA2A"), QStringLiteral("2"));
     EXPECT_EQ(storedRecord(0).fields[Sent], QStringLiteral("15001")); // logged rows keep theirs
@@ -166,11 +166,11 @@ TEST_F(BandsTest, AnUnknownStoredWordSelectsNoBand)
     s.callsLineFlag = 1;
     writeFile(QStringLiteral("cfg.kvl"), s.encode());
     startActive();
-    EXPECT_EQ(form1->selectedBand(), -1);
-    EXPECT_EQ(form1->mode(), Mode::SSB);
+    EXPECT_EQ(form1->session().selectedBand(), -1);
+    EXPECT_EQ(form1->session().mode(), Mode::SSB);
     EXPECT_TRUE(control<QLineEdit>("Edit1")->isHidden());
     key(Qt::Key_B, Qt::AltModifier); // nothing to cycle from
-    EXPECT_EQ(form1->selectedBand(), -1);
+    EXPECT_EQ(form1->session().selectedBand(), -1);
     QTest::mouseClick(bandPanel(3), Qt::LeftButton);
     expectSelected(3);
     EXPECT_EQ(storedState().bandMode, QStringLiteral("20SSB"));

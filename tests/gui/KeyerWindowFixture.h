@@ -59,9 +59,9 @@ protected:
         QApplication::processEvents();
         form1->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form1.get()));
-        if (form1->mode() != mode)
+        if (form1->session().mode() != mode)
             key(Qt::Key_M, Qt::AltModifier);
-        ASSERT_EQ(form1->mode(), mode);
+        ASSERT_EQ(form1->session().mode(), mode);
         lines.clear();
     }
     void startKeyer(const QStringList& stationLines, Mode mode)

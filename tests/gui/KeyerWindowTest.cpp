@@ -214,7 +214,7 @@ TEST_F(KeyerWindowTest, ButtonClickedWithTheCtrlLayerOnSendsItsCtrlMacro)
     // Ctrl held in SSB, then the mode panel clicked: the layer is still on.
     press(Qt::Key_Control, Qt::ControlModifier);
     QTest::mouseClick(control("Panel7"), Qt::LeftButton);
-    ASSERT_EQ(form1->mode(), Mode::CW);
+    ASSERT_EQ(form1->session().mode(), Mode::CW);
     control("StringGrid1")->setFocus(); // the operator was in the grid
     QTest::mouseClick(button3, Qt::LeftButton);
     EXPECT_EQ(sent(), QStringLiteral("N"));
@@ -269,7 +269,7 @@ TEST_F(KeyerWindowTest, PortAndTxDelayAtTheFirstShow)
         setField(setup::kFMacroLines[0], QStringLiteral("E"));
         if (c.port) {
             logContact(QStringLiteral("RA3A"), QStringLiteral("59"));
-            EXPECT_EQ(form1->grid().cell(form1->log().currentRow() - 1, logbook::Call), QStringLiteral("RA3A"));
+            EXPECT_EQ(form1->session().grid().cell(form1->session().logbook().currentRow() - 1, logbook::Call), QStringLiteral("RA3A"));
         } else {
             type(QStringLiteral("RA3A "));
             EXPECT_EQ(control<QLineEdit>("Edit1")->text(), QStringLiteral("RA3A ")); // no port: the space is typed

@@ -67,7 +67,7 @@ TEST_F(ScoringWindowTest, ARepeatIsShownWhileTypingAndRefusedOnEnter)
     EXPECT_TRUE(control<QLineEdit>("Edit1")->text().isEmpty());
     EXPECT_TRUE(control<QLineEdit>("Edit2")->text().isEmpty());
     EXPECT_TRUE(control<QLineEdit>("Edit2")->isHidden());
-    EXPECT_EQ(form1->grid().cell(2, Call), QString());
+    EXPECT_EQ(form1->session().grid().cell(2, Call), QString());
     EXPECT_FALSE(warning().isEmpty()); // stays until the next key
 }
 
@@ -89,7 +89,7 @@ TEST_F(ScoringWindowTest, OtherModesAndEarlierSubToursAreNoRepeats)
     EXPECT_FALSE(marked(3)); // 20 m was the previous sub-tour
     key(Qt::Key_Return);
     EXPECT_EQ(control<QLineEdit>("Edit2")->text(), QStringLiteral("111")); // the oldest exchange
-    EXPECT_EQ(form1->grid().cell(4, Call), QStringLiteral("RA1A"));
+    EXPECT_EQ(form1->session().grid().cell(4, Call), QStringLiteral("RA1A"));
 }
 
 TEST_F(ScoringWindowTest, TheCallsLinesShowTheLastCallWhole)
@@ -134,13 +134,13 @@ TEST_F(ScoringWindowTest, PointsFollowTheVariantAndAreRescoredOnActivation)
     startWithLog({}, 0, kRa);
     logContact(QStringLiteral("RA1A"), QStringLiteral("GA12"));
     logContact(QStringLiteral("RA2A"), QStringLiteral("12"));
-    EXPECT_EQ(form1->grid().cell(1, Points), QStringLiteral("1+"));
-    EXPECT_EQ(form1->grid().cell(2, Points), QStringLiteral("1"));
+    EXPECT_EQ(form1->session().grid().cell(1, Points), QStringLiteral("1+"));
+    EXPECT_EQ(form1->session().grid().cell(2, Points), QStringLiteral("1"));
     EXPECT_EQ(storedRecord(0).fields[Points], QStringLiteral("1+"));
 
     chooseVariant(QStringLiteral("Others"));
     form1->FormActivate();
-    EXPECT_EQ(form1->grid().cell(1, Points), QStringLiteral("0"));
+    EXPECT_EQ(form1->session().grid().cell(1, Points), QStringLiteral("0"));
     EXPECT_EQ(storedRecord(0).fields[Points], QStringLiteral("1+")); // the log keeps the old points
 }
 
@@ -148,10 +148,10 @@ TEST_F(ScoringWindowTest, AContactWhosePointsCannotBeWorkedOutIsStillLogged)
 {
     startWithLog({}, 0, kAsia);
     logContact(QStringLiteral("RA1A"), QStringLiteral("37012"));
-    EXPECT_EQ(form1->grid().cell(1, Points), QStringLiteral("4"));
+    EXPECT_EQ(form1->session().grid().cell(1, Points), QStringLiteral("4"));
     EXPECT_TRUE(dialogs.errors.isEmpty());
     logContact(QStringLiteral("RA2A"), QStringLiteral("12345")); // the filter lets digits only; force letters in
-    form1->grid().setCell(2, Received, QString());
+    form1->session().grid().setCell(2, Received, QString());
     control<QLineEdit>("Edit1")->setText(QStringLiteral("RA3A"));
     form1->CallEntered();
     control<QLineEdit>("Edit2")->setText(QStringLiteral("X1012"));
@@ -162,7 +162,7 @@ TEST_F(ScoringWindowTest, AContactWhosePointsCannotBeWorkedOutIsStillLogged)
     EXPECT_EQ(storedState().nextRow, 4);
     form1->FormActivate(); // re-scoring leaves that row and goes on
     EXPECT_EQ(dialogs.errors.size(), 1);
-    EXPECT_EQ(form1->grid().cell(1, Points), QStringLiteral("4"));
+    EXPECT_EQ(form1->session().grid().cell(1, Points), QStringLiteral("4"));
 }
 
 TEST_F(ScoringWindowTest, TheAsiaReceivedFieldTakesDigitsOnly)

@@ -35,9 +35,9 @@ TEST_F(MainWindowTest, AFirstLogWritesTheFreshState)
     EXPECT_EQ(readFile(QStringLiteral("cfg.kvl")), fresh.encode());
     EXPECT_TRUE(QFile::exists(QStringLiteral("system.kvl")));
     EXPECT_EQ(readFile(QStringLiteral("system.kvl")).size(), 0);
-    EXPECT_EQ(form1->selectedBand(), 0);
-    EXPECT_EQ(form1->grid().cell(1, BandMode), QStringLiteral("160SSB"));
-    EXPECT_EQ(form1->grid().cell(1, Sent), QStringLiteral("001"));
+    EXPECT_EQ(form1->session().selectedBand(), 0);
+    EXPECT_EQ(form1->session().grid().cell(1, BandMode), QStringLiteral("160SSB"));
+    EXPECT_EQ(form1->session().grid().cell(1, Sent), QStringLiteral("001"));
 }
 
 TEST_F(MainWindowTest, AStoredLogAndStateComeBack)
@@ -56,12 +56,12 @@ TEST_F(MainWindowTest, AStoredLogAndStateComeBack)
     start();
     EXPECT_TRUE(dialogs.errors.isEmpty());
     for (int r = 1; r <= 3; ++r)
-        EXPECT_EQ(form1->grid().record(r), contact(r));
-    EXPECT_EQ(form1->log().currentRow(), 4);
-    EXPECT_EQ(form1->selectedBand(), 2);
-    EXPECT_EQ(form1->mode(), Mode::CW);
-    EXPECT_EQ(form1->grid().cell(4, BandMode), QStringLiteral("40CW"));
-    EXPECT_EQ(form1->grid().cell(4, Sent), QStringLiteral("15004"));
+        EXPECT_EQ(form1->session().grid().record(r), contact(r));
+    EXPECT_EQ(form1->session().logbook().currentRow(), 4);
+    EXPECT_EQ(form1->session().selectedBand(), 2);
+    EXPECT_EQ(form1->session().mode(), Mode::CW);
+    EXPECT_EQ(form1->session().grid().cell(4, BandMode), QStringLiteral("40CW"));
+    EXPECT_EQ(form1->session().grid().cell(4, Sent), QStringLiteral("15004"));
     EXPECT_FALSE(form1->findChild<QLineEdit*>(QStringLiteral("Edit1"))->isHidden());
     EXPECT_EQ(form1->findChild<QCheckBox*>(QStringLiteral("CheckBox3"))->text(), QStringLiteral("2"));
     EXPECT_EQ(form1->findChild<Panel*>(QStringLiteral("Panel7"))->text(), QStringLiteral("CW"));
@@ -82,9 +82,9 @@ TEST_F(MainWindowTest, WithoutStationDataTheStoredLogIsKeptAndUsed)
     start();
     ASSERT_FALSE(dialogs.errors.isEmpty());
     EXPECT_EQ(dialogs.errors.first(), QStringLiteral("Cannot open file Mydata.kvl."));
-    EXPECT_EQ(form1->grid().record(2), contact(2));
-    EXPECT_EQ(form1->log().currentRow(), 3);
-    EXPECT_EQ(form1->grid().cell(3, Sent), QStringLiteral("003"));
+    EXPECT_EQ(form1->session().grid().record(2), contact(2));
+    EXPECT_EQ(form1->session().logbook().currentRow(), 3);
+    EXPECT_EQ(form1->session().grid().cell(3, Sent), QStringLiteral("003"));
     EXPECT_EQ(readFile(QStringLiteral("system.kvl")), log);
     // The setup dialog created the station data file for the next start.
     EXPECT_TRUE(QFile::exists(QStringLiteral("Mydata.kvl")));

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+namespace session {
+
+// What one operation of the contest session changed, for the window to show.
+// Grid cells carry no flag: the grid model tells its view itself.
+struct Changes
+{
+    bool band = false;       // the selected band, and the call field it opens
+    bool mode = false;       // the current mode: mode panel, caption, F-key captions
+    bool counters = false;   // the band counters
+    bool currentRow = false; // the row being entered moved
+    bool restore = false;    // a restore became pending, or ended
+    bool subTour = false;    // a new sub-tour became pending, or was applied
+    bool callsLine = false;  // the log calls line was shown or hidden
+    // The step that failed, for the error box; the steps after it were not
+    // done, and what the steps before it changed stays changed.
+    std::optional<QString> error;
+    // For the error box once the operation is complete and on disk (points
+    // that cannot be worked out, a state file that cannot be trusted).
+    std::optional<QString> notice;
+};
+
+} // namespace session

@@ -1,0 +1,335 @@
+#include "session/ContestSession.h"
+
+#include "log/Clock.h"
+#include "log/KvlError.h"
+#include "log/SubTourTimes.h"
+#include "scoring/Points.h"
+#include "scoring/Report.h"
+#include "setup/StationSettings.h"
+
+#include <utility>
+
+using namespace logbook;
+
+namespace session {
+
+ContestSession::ContestSession(const StationSettings& settings)
+    : m_settings(settings), m_log(m_grid)
+{
+}
+
+template <class Steps>
+Changes ContestSession::run(Steps&& steps)
+{
+    Changes changes;
+    try {
+        steps(changes);
+    } catch (const KvlError& e) {
+        changes.error = e.message();
+    }
+    return changes;
+}
+
+std::optional<scoring::ContestVariant> ContestSession::variant() const
+{
+    return scoring::contestVariant(m_settings.contestVariant());
+}
+
+QVector<QsoRecord> ContestSession::loggedRows() const
+{
+    return scoring::loggedRows(m_grid, currentRow());
+}
+
+// ---- Start-up ----
+
+Changes ContestSession::start(const QString& coordinates)
+{
+    return run([&](Changes& changes) {
+        m_coordinates = coordinates.left(setup::kCoordinatesLength);
+        const bool stateFound = m_log.readState();
+        changes.callsLine = changes.currentRow = true;
+        // A fresh state shows no counters until the first contact.
+        changes.counters = changes.mode = stateFound;
+        if (stateFound) {
+            m_mode = Mode::SSB;
+            if (const auto restored = parseBandModeWord(m_log.state().bandMode)) {
+                m_mode = restored->mode;
+                selectBandSteps(restored->band, changes);
+            }
+            m_bandChanged = false;
+        } else {
+            selectBandSteps(0, changes);
+        }
+        changes.notice = m_log.readLog();
+        if (changes.notice) {
+            prefillCurrentRow();
+            m_log.writeCfgFile(); // so that the next start trusts the state again
+        }
+    });
+}
+
+void ContestSession::setCoordinates(const QString& coordinates)
+{
+    m_coordinates = coordinates.left(setup::kCoordinatesLength);
+    m_grid.setCell(currentRow(), Sent, sentExchange(m_coordinates, currentRow()));
+}
+
+// ---- Bands and modes ----
+
+Changes ContestSession::selectBand(int band)
+{
+    return run([&](Changes& changes) { selectBandSteps(band, changes); });
+}
+
+// Only another band is a selection: the selected one changes nothing and
+// writes nothing.
+void ContestSession::selectBandSteps(int band, Changes& changes)
+{
+    if (band < 0 || band >= kBandCount || band == m_selectedBand)
+        return;
+    m_bandChanged = true;
+    m_selectedBand = band;
+    changes.band = true;
+    m_log.state().bandMode = bandModeWord(band, m_mode);
+    prefillCurrentRow();
+    m_log.writeCfgFile();
+}
+
+Changes ContestSession::bandUp()
+{
+    return m_selectedBand < 0 ? Changes {} : selectBand((m_selectedBand + 1) % kBandCount);
+}
+
+Changes ContestSession::bandDown()
+{
+    return m_selectedBand < 0 ? Changes {} : selectBand((m_selectedBand + kBandCount - 1) % kBandCount);
+}
+
+Changes ContestSession::toggleMode()
+{
+    return run([&](Changes& changes) {
+        m_mode = m_mode == Mode::SSB ? Mode::CW : Mode::SSB;
+        changes.mode = true;
+        if (m_selectedBand >= 0)
+            m_log.state().bandMode = bandModeWord(m_selectedBand, m_mode);
+        m_grid.setCell(currentRow(), BandMode, m_log.state().bandMode);
+        m_log.writeCfgFile();
+    });
+}
+
+void ContestSession::prefillCurrentRow()
+{
+    const int row = currentRow();
+    m_grid.setCell(row, Sent, sentExchange(m_coordinates, row));
+    m_grid.setCell(row, BandMode, m_log.state().bandMode);
+}
+
+// ---- Entry ----
+
+scoring::CallsScanResult ContestSession::scanCalls(const QString& typed)
+{
+    const int row = currentRow();
+    const StateRecord& state = m_log.state();
+    const scoring::CallsScanResult scan = scoring::StringOfCalls(
+        {typed, state.subTourStart, row, modeText(m_mode), m_grid.cell(row, BandMode), state.callsLineShown(),
+         m_subTourPending},
+        m_log.logFile());
+    m_dupeCall = scan.dupeCall;
+    m_rememberedExchange = scan.rememberedExchange;
+    return scan;
+}
+
+// The three variants differ only in the base lookup.
+ContestSession::CallEntry ContestSession::enterCall(const QString& call, const QString& received)
+{
+    const std::optional<scoring::ContestVariant> v = variant();
+    CallEntry entry;
+    if (!v)
+        return entry;
+    if (!m_dupeCall.isEmpty()) {
+        entry.refused = true;
+        return entry;
+    }
+    if (call.isEmpty())
+        return entry;
+    QString text = received;
+    if (text.isEmpty()) {
+        text = m_rememberedExchange;
+        if (text.isEmpty())
+            text = lookUpBase(*v, call).value_or(QString());
+    }
+    m_grid.setCell(currentRow(), Call, call);
+    entry.received = text;
+    return entry;
+}
+
+std::optional<QString> ContestSession::lookUpBase(scoring::ContestVariant v, const QString& call) const
+{
+    if (v == scoring::ContestVariant::RA)
+        return scoring::RABase(call, m_base);
+    if (v == scoring::ContestVariant::Asia)
+        return scoring::AsiaBase(call, m_base);
+    return std::nullopt;
+}
+
+// The contact is on disk once its row is written, and counted once the state
+// is; a failure in between leaves the row being entered where it was, so the
+// contact can be entered again.
+Changes ContestSession::completeContact(const QString& received, const QTime& now)
+{
+    return run([&](Changes& changes) {
+        const int row = currentRow();
+        changes.restore = m_restore.has_value();
+        m_restore.reset(); // a new contact: the deleted one can no longer come back
+        m_grid.setCell(row, Received, received);
+        m_grid.setCell(row, Time, contactTime(now));
+        m_grid.setCell(row + 1, BandMode, m_log.state().bandMode);
+        m_grid.setCell(row + 1, Sent, sentExchange(m_coordinates, row + 1));
+        changeSelectedCounter(+1);
+        changes.counters = true;
+        numberBandChange(row);
+        // Points that cannot be worked out never stop a contact from being
+        // logged: the operator reads why once it is on disk.
+        const scoring::ContactScore score = scoring::scoreCompletedContact(
+            m_settings.contestVariant(), m_grid.cell(row, Sent), received, m_grid.cell(row, Points));
+        m_grid.setCell(row, Points, score.cell);
+        changes.notice = score.error;
+        m_log.writeLogFile();
+        if (m_subTourPending) {
+            applySubTourSteps();
+            changes.subTour = true;
+        }
+        m_log.setCurrentRow(row + 1);
+        changes.currentRow = true;
+        m_log.writeCfgFile();
+    });
+}
+
+// A contact on another band than the row above, after a band selection,
+// counts one band change; the count reached is shown once it is positive.
+void ContestSession::numberBandChange(int row)
+{
+    StateRecord& state = m_log.state();
+    if (m_grid.cell(row - 1, BandMode) != m_grid.cell(row, BandMode) && m_bandChanged) {
+        ++state.bandChangeCount;
+        m_bandChanged = false;
+    }
+    if (state.bandChangeCount > 0)
+        m_grid.setCell(row, BandChange, QString::number(state.bandChangeCount));
+}
+
+Changes ContestSession::editRow(int row)
+{
+    return run([&](Changes&) { m_log.writeRow(row); });
+}
+
+// ---- Sub-tours, deletion, clearing ----
+
+bool ContestSession::subTourDue(const QTime& now) const
+{
+    return logbook::subTourDue(m_settings.subTourTimes(), now);
+}
+
+Changes ContestSession::offerSubTour()
+{
+    Changes changes;
+    changes.subTour = !m_subTourPending;
+    m_subTourPending = true;
+    return changes;
+}
+
+Changes ContestSession::applySubTour()
+{
+    return run([&](Changes& changes) {
+        applySubTourSteps();
+        changes.subTour = true;
+    });
+}
+
+void ContestSession::applySubTourSteps()
+{
+    m_log.state().subTourStart = newSubTourStart(currentRow(), m_log.state().subTourStart);
+    m_log.writeCfgFile();
+    m_subTourPending = false;
+}
+
+Changes ContestSession::deleteOrRestore()
+{
+    return run([&](Changes& changes) {
+        const bool restoring = m_restore.has_value();
+        if (restoring)
+            restoreLastContact(changes);
+        else if (currentRow() > 1)
+            deleteLastContact(changes);
+    });
+}
+
+void ContestSession::deleteLastContact(Changes& changes)
+{
+    const int row = currentRow() - 1;
+    changes.restore = changes.currentRow = changes.counters = true;
+    m_log.setCurrentRow(row);
+    m_restore = m_grid.record(row);
+    m_grid.setRecord(row, QsoRecord {});
+    changeSelectedCounter(-1);
+    // The state goes first: should the program die in between, the contact is
+    // a leftover past the log's end rather than an empty contact inside it.
+    m_log.writeCfgFile();
+    m_log.writeLogFile();
+    prefillCurrentRow();
+}
+
+void ContestSession::restoreLastContact(Changes& changes)
+{
+    const QsoRecord restored = *std::exchange(m_restore, std::nullopt);
+    const int row = currentRow();
+    changes.restore = changes.currentRow = changes.counters = true;
+    m_grid.setRecord(row, restored);
+    m_log.writeLogFile();
+    m_log.setCurrentRow(row + 1);
+    // The row below still holds what it was given before the deletion; the
+    // band may have changed since, so it is filled afresh.
+    prefillCurrentRow();
+    changeSelectedCounter(+1);
+    m_log.writeCfgFile();
+}
+
+// Counted on the band selected now, which need not be the contact's own.
+void ContestSession::changeSelectedCounter(int delta)
+{
+    if (m_selectedBand >= 0)
+        m_log.state().bandCounters[size_t(m_selectedBand)] += delta;
+}
+
+void ContestSession::clearLog()
+{
+    m_log.deleteFiles();
+}
+
+// ---- Scoring and base files ----
+
+void ContestSession::rescore()
+{
+    scoring::rescoreGrid(m_grid, currentRow(), m_settings.contestVariant());
+}
+
+Changes ContestSession::loadAsiaBase()
+{
+    return run([&](Changes&) { m_base.loadAsiaBase(); });
+}
+
+Changes ContestSession::loadRaBase()
+{
+    return run([&](Changes&) { m_base.loadRaBase(m_settings.contestVariant()); });
+}
+
+Changes ContestSession::setCallsLineShown(bool shown)
+{
+    return run([&](Changes& changes) {
+        m_log.state().callsLineFlag = shown ? 1 : 0;
+        changes.callsLine = true;
+        m_log.writeCfgFile();
+    });
+}
+
+} // namespace session

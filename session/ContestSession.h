@@ -1,0 +1,110 @@
+#pragma once
+
+#include "session/Changes.h"
+#include "log/BandTable.h"
+#include "log/ContactGrid.h"
+#include "log/Logbook.h"
+#include "scoring/BaseText.h"
+#include "scoring/CallsScan.h"
+#include "scoring/ContestVariant.h"
+
+#include <QTime>
+#include <QVector>
+#include <optional>
+
+class StationSettings;
+
+namespace session {
+
+// The contest as it is being logged: the log and its working state, the
+// selected band and mode, the sub-tour and the last deleted contact. Every
+// rule of logging lives here, with the order in which the files are written;
+// the window turns its controls into calls of the session and shows what the
+// returned changes name. File errors never escape an operation: it stops at
+// the failing step and says so in its changes.
+class ContestSession
+{
+public:
+    // `settings` are the live setup fields, read at every use.
+    explicit ContestSession(const StationSettings& settings);
+
+    // Start-up, with the coordinates of the station data file: the state and
+    // the log are read (or created), the stored band and mode restored.
+    Changes start(const QString& coordinates);
+    // The setup was closed: the row being entered takes the new coordinates.
+    void setCoordinates(const QString& coordinates);
+
+    // Bands and modes.
+    Changes selectBand(int band);
+    Changes bandUp();
+    Changes bandDown();
+    Changes toggleMode();
+
+    // Entry of a contact. The scan of the typed call keeps the repeat and the
+    // remembered exchange for the call-entered step.
+    scoring::CallsScanResult scanCalls(const QString& typed);
+    struct CallEntry
+    {
+        bool refused = false;             // a repeat: both fields are emptied
+        std::optional<QString> received;  // accepted: the received field's text
+    };
+    // Enter in the call field. No variant chosen, or no call: nothing.
+    CallEntry enterCall(const QString& call, const QString& received);
+    Changes completeContact(const QString& received, const QTime& now);
+    Changes editRow(int row);
+
+    // Sub-tours and deletion.
+    bool subTourDue(const QTime& now) const;
+    Changes offerSubTour(); // by the clock or Alt+T
+    Changes applySubTour();
+    Changes deleteOrRestore();
+    void clearLog();
+
+    // Scoring and base files.
+    void rescore();
+    Changes loadAsiaBase();
+    Changes loadRaBase();
+    Changes setCallsLineShown(bool shown);
+
+    // What the window shows.
+    logbook::ContactGrid& grid() { return m_grid; }
+    const logbook::ContactGrid& grid() const { return m_grid; }
+    const logbook::Logbook& logbook() const { return m_log; }
+    int currentRow() const { return m_log.currentRow(); }
+    int selectedBand() const { return m_selectedBand; }
+    logbook::Mode mode() const { return m_mode; }
+    bool bandChanged() const { return m_bandChanged; }
+    const QString& coordinates() const { return m_coordinates; }
+    const logbook::StateRecord& state() const { return m_log.state(); }
+    bool restorePending() const { return m_restore.has_value(); }
+    bool subTourPending() const { return m_subTourPending; }
+    std::optional<scoring::ContestVariant> variant() const;
+    QVector<logbook::QsoRecord> loggedRows() const;
+
+private:
+    template <class Steps>
+    Changes run(Steps&& steps);
+    void selectBandSteps(int band, Changes& changes);
+    void applySubTourSteps();
+    void prefillCurrentRow();
+    void numberBandChange(int row);
+    void changeSelectedCounter(int delta);
+    void deleteLastContact(Changes& changes);
+    void restoreLastContact(Changes& changes);
+    std::optional<QString> lookUpBase(scoring::ContestVariant variant, const QString& call) const;
+
+    const StationSettings& m_settings;
+    logbook::ContactGrid m_grid;
+    logbook::Logbook m_log;
+    scoring::BaseText m_base;
+    QString m_coordinates;
+    int m_selectedBand = -1;
+    logbook::Mode m_mode = logbook::Mode::SSB;
+    bool m_bandChanged = false;
+    bool m_subTourPending = false;
+    std::optional<logbook::QsoRecord> m_restore; // the last deleted contact, while it can be restored
+    QString m_dupeCall;           // set by the scan: a repeat contact
+    QString m_rememberedExchange; // set by the scan: the call's earlier exchange
+};
+
+} // namespace session
