@@ -9,7 +9,10 @@
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 #include <QTabWidget>
+#include <algorithm>
 #include <array>
+#include <numeric>
+#include <tuple>
 
 namespace setup {
 namespace {
@@ -125,6 +128,40 @@ void place(const Pages& p, const SetupField& f, QWidget* control)
     }
 }
 
+// Tab walks each column top to bottom, then the next column; the wide fields
+// under the columns come last. The antennas stand under the left column of
+// "Аппаратура", the Enter and Space Bar texts under the keyer texts.
+int columnRank(Place place)
+{
+    switch (place) {
+    case Place::Left:
+    case Place::Macro:
+        return 0;
+    case Place::Right:
+    case Place::Antenna:
+    case Place::Below:
+        return 1;
+    case Place::Wide:
+    case Place::Caption:
+        return 2;
+    }
+    return 0;
+}
+
+void setTabOrder(const std::vector<QWidget*>& controls)
+{
+    const auto& fields = setupFields();
+    std::vector<size_t> order(fields.size());
+    std::iota(order.begin(), order.end(), size_t(0));
+    std::stable_sort(order.begin(), order.end(), [&fields](size_t a, size_t b) {
+        const SetupField& x = fields[a];
+        const SetupField& y = fields[b];
+        return std::tuple(int(x.tab), columnRank(x.place), x.row) < std::tuple(int(y.tab), columnRank(y.place), y.row);
+    });
+    for (size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(controls[order[i - 1]], controls[order[i]]);
+}
+
 } // namespace
 
 QTabWidget* buildSetupPages(QWidget* parent, std::vector<QWidget*>& controls)
@@ -137,6 +174,7 @@ QTabWidget* buildSetupPages(QWidget* parent, std::vector<QWidget*>& controls)
         place(pages, f, control);
         controls.push_back(control);
     }
+    setTabOrder(controls);
     for (QGridLayout* grid : pages.grids)
         grid->setRowStretch(grid->rowCount(), 1);
     pages.tabs->setCurrentIndex(0);

@@ -252,6 +252,29 @@ TEST_F(SetupDialogTest, AnOpenListTakesNoTypedCharacterButArrowsChoose)
     }
 }
 
+TEST_F(SetupDialogTest, TabWalksEachColumnTopToBottom)
+{
+    create();
+    const auto names = [](const char* list) { return QString::fromLatin1(list).split(QLatin1Char(' ')); };
+    const QStringList pages[] = {
+        names("Edit1 Edit2 Edit3 Edit4 Edit5 Edit6 Edit18 Edit20 " // left column
+              "Edit16 Edit19 Edit23 Edit22 Edit21 ComboBox2 ComboBox1 Edit41 " // right column
+              "Edit7 Edit8 MaskEdit1"), // under both
+        names("Edit9 Edit17 Edit10 Edit11 Edit12 Edit13 Edit14 Edit15"),
+    };
+    for (const QStringList& expected : pages) {
+        QStringList walked;
+        QWidget* const first = form->findChild<QWidget*>(expected.first());
+        QWidget* w = first;
+        do {
+            if (expected.contains(w->objectName()))
+                walked << w->objectName();
+            w = w->nextInFocusChain();
+        } while (w != first);
+        EXPECT_EQ(walked, expected);
+    }
+}
+
 TEST_F(SetupDialogTest, EscOnEveryTabSavesAndHides)
 {
     create();
