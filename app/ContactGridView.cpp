@@ -65,6 +65,9 @@ ContactGridView::ContactGridView(logbook::ContactGrid& grid, QWidget* parent)
     header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     for (int c = 0; c < logbook::ContactGrid::Columns; ++c)
         setColumnWidth(c, kColumnWidths[size_t(c)]);
+    // The columns are narrower than the grid; the last one takes the rest, so
+    // the heading row has no bare strip at its right end.
+    header->setStretchLastSection(true);
     setEditColours(false);
 }
 

@@ -8,6 +8,7 @@
 #include "Panel.h"
 #include "StationDataFile.h"
 #include "Unit2.h"
+#include "WindowPlacement.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -185,6 +186,8 @@ void TForm1::showEvent(QShowEvent* event)
     QMainWindow::showEvent(event);
     if (!m_shown) {
         m_shown = true;
+        // The show event comes before the window appears, at its final size.
+        centreOnScreen(*this);
         runGuarded([this] { FormShow(); });
         // The current row sits on the entry line from the first moment, also
         // where the window manager never makes the window active.

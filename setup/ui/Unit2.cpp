@@ -4,12 +4,12 @@
 #include "FileNames.h"
 #include "SetupPages.h"
 #include "StationDataFile.h"
+#include "WindowPlacement.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QScreen>
 #include <QVBoxLayout>
 
 namespace {
@@ -52,7 +52,7 @@ TForm2::TForm2(Dialogs& dialogs, SettingsChanged refreshMainCaption, QWidget* pa
     for (QComboBox* list : {ComboBox1, ComboBox2})
         list->view()->installEventFilter(this);
 
-    centreOnScreen();
+    centreOnScreen(*this);
     FormCreate();
 }
 
@@ -149,11 +149,4 @@ bool TForm2::eventFilter(QObject* watched, QEvent* event)
     if (watched == ComboBox2)
         return ComboBox2KeyPress(key);
     return false;
-}
-
-void TForm2::centreOnScreen()
-{
-    adjustSize();
-    if (const QScreen* s = screen())
-        move(s->availableGeometry().center() - rect().center());
 }

@@ -54,7 +54,6 @@ protected:
 private:
     void loadFields();
     void saveFields();
-    void centreOnScreen();
 
     Dialogs& m_dialogs;
     SettingsChanged m_refreshMainCaption;
