@@ -44,7 +44,8 @@ void TForm1::CallEntered()
 
 bool TForm1::Edit2KeyPress(QKeyEvent* e)
 {
-    if (m_session.variant() != scoring::ContestVariant::Asia)
+    const scoring::ContestRules* rules = m_session.rules();
+    if (!rules || !rules->digitsOnlyReceived)
         return false;
     switch (scoring::asiaReceivedKey(e->text().at(0))) {
     case scoring::ReceivedKey::Accept:

@@ -1,27 +1,50 @@
 #include "ContestVariant.h"
 
+#include "BaseText.h"
+#include "Points.h"
+
 namespace scoring {
+
+const std::array<ContestRules, 3>& contestTable()
+{
+    static const std::array<ContestRules, 3> table = {{
+        {ContestVariant::Asia, QStringLiteral("Чемпионат Азиатской части РФ"), AsiaBase, true, PointsCalculateASIA,
+         ClaimRule::SumOfPoints, QStringLiteral("RUS-ASIA-CHAMP")},
+        {ContestVariant::RA, QStringLiteral("Чемпионат РА"), RABase, false, PointsCalculateRA,
+         ClaimRule::ContactsTimesPlus, QStringLiteral("RUS-RA-CHAMP")},
+        {ContestVariant::Others, QStringLiteral("Others"), nullptr, false, PointsCalculateOthers, ClaimRule::Nothing,
+         QStringLiteral("OTHER")},
+    }};
+    return table;
+}
+
+const ContestRules& contestRules(ContestVariant variant)
+{
+    for (const ContestRules& rules : contestTable()) {
+        if (rules.variant == variant)
+            return rules;
+    }
+    return contestTable().back();
+}
+
+const ContestRules* contestRules(const QString& setupText)
+{
+    for (const ContestRules& rules : contestTable()) {
+        if (setupText == rules.text)
+            return &rules;
+    }
+    return nullptr;
+}
 
 QString variantText(ContestVariant variant)
 {
-    switch (variant) {
-    case ContestVariant::Asia:
-        return QStringLiteral("Чемпионат Азиатской части РФ");
-    case ContestVariant::RA:
-        return QStringLiteral("Чемпионат РА");
-    case ContestVariant::Others:
-        break;
-    }
-    return QStringLiteral("Others");
+    return contestRules(variant).text;
 }
 
 std::optional<ContestVariant> contestVariant(const QString& setupText)
 {
-    for (const ContestVariant v : {ContestVariant::Asia, ContestVariant::RA, ContestVariant::Others}) {
-        if (setupText == variantText(v))
-            return v;
-    }
-    return std::nullopt;
+    const ContestRules* rules = contestRules(setupText);
+    return rules ? std::optional<ContestVariant>(rules->variant) : std::nullopt;
 }
 
 ReceivedKey asiaReceivedKey(QChar typed)

@@ -91,15 +91,8 @@ QString asciiText(const QString& text)
 
 QString exportContestName(const QString& variantText)
 {
-    switch (contestVariant(variantText).value_or(ContestVariant::Others)) {
-    case ContestVariant::Asia:
-        return QStringLiteral("RUS-ASIA-CHAMP");
-    case ContestVariant::RA:
-        return QStringLiteral("RUS-RA-CHAMP");
-    case ContestVariant::Others:
-        break;
-    }
-    return QStringLiteral("OTHER");
+    const ContestRules* rules = contestRules(variantText);
+    return (rules ? *rules : contestRules(ContestVariant::Others)).exportName;
 }
 
 QString hhmm(const QTime& time)

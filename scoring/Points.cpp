@@ -51,42 +51,31 @@ QString PointsCalculateOthers(const QString&, const QString&, const QString&)
 
 QString PointsCalculate(ContestVariant variant, const QString& sent, const QString& received, const QString& cell)
 {
-    switch (variant) {
-    case ContestVariant::Asia:
-        return PointsCalculateASIA(sent, received, cell);
-    case ContestVariant::RA:
-        return PointsCalculateRA(sent, received, cell);
-    case ContestVariant::Others:
-        break;
-    }
-    return PointsCalculateOthers(sent, received, cell);
+    return contestRules(variant).points(sent, received, cell);
 }
 
-ContactScore scoreCompletedContact(const QString& variantText, const QString& sent, const QString& received,
+ContactScore scoreCompletedContact(const ContestRules* rules, const QString& sent, const QString& received,
                                    const QString& cell)
 {
-    const std::optional<ContestVariant> variant = contestVariant(variantText);
-    if (!variant)
+    if (!rules)
         return {cell, std::nullopt};
     try {
-        return {PointsCalculate(*variant, sent, received, cell), std::nullopt};
+        return {rules->points(sent, received, cell), std::nullopt};
     } catch (const KvlError& e) {
         return {QString(), e.message()};
     }
 }
 
-int rescoreGrid(logbook::ContactGrid& grid, int currentRow, const QString& variantText)
+int rescoreGrid(logbook::ContactGrid& grid, int currentRow, const ContestRules* rules)
 {
     using logbook::QsoField;
-    const std::optional<ContestVariant> variant = contestVariant(variantText);
-    if (!variant)
+    if (!rules)
         return 0;
     int leftAsTheyWere = 0;
     for (int row = 1; row < currentRow && row < grid.gridRowCount(); ++row) {
         const QString cell = grid.cell(row, QsoField::Points);
         try {
-            const QString points = PointsCalculate(*variant, grid.cell(row, QsoField::Sent),
-                                                   grid.cell(row, QsoField::Received), cell);
+            const QString points = rules->points(grid.cell(row, QsoField::Sent), grid.cell(row, QsoField::Received), cell);
             if (points != cell)
                 grid.setCell(row, QsoField::Points, points);
         } catch (const KvlError&) {

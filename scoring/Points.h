@@ -29,13 +29,13 @@ QString PointsCalculate(ContestVariant variant, const QString& sent, const QStri
 
 // Scoring a completed contact. A contact whose points cannot be computed is
 // still logged: its cell is empty, and `error` holds the text to show once the
-// contact is on disk. A setup text that names no variant leaves the cell.
+// contact is on disk. No rules (no variant chosen) leave the cell.
 struct ContactScore
 {
     QString cell;
     std::optional<QString> error;
 };
-ContactScore scoreCompletedContact(const QString& variantText, const QString& sent, const QString& received,
+ContactScore scoreCompletedContact(const ContestRules* rules, const QString& sent, const QString& received,
                                    const QString& cell);
 
 // Re-scoring at every activation of the window: rows 1 to currentRow - 1 in
@@ -43,6 +43,6 @@ ContactScore scoreCompletedContact(const QString& variantText, const QString& se
 // computed keeps its cell and the next rows go on: an error box here would
 // reactivate the window and come back for ever. Only cells that change are
 // written. Returns the number of rows left as they were for that reason.
-int rescoreGrid(logbook::ContactGrid& grid, int currentRow, const QString& variantText);
+int rescoreGrid(logbook::ContactGrid& grid, int currentRow, const ContestRules* rules);
 
 } // namespace scoring

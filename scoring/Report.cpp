@@ -82,17 +82,18 @@ QVector<QsoRecord> loggedRows(const logbook::ContactGrid& grid, int currentRow)
 
 ReportTotals reportTotals(const QVector<QsoRecord>& rows, const QString& variantText)
 {
-    const std::optional<ContestVariant> variant = contestVariant(variantText);
+    const ContestRules* rules = contestRules(variantText);
+    const ClaimRule claim = rules ? rules->claim : ClaimRule::Nothing;
     ReportTotals totals;
     for (const QsoRecord& r : rows) {
         const QString& points = r.fields[QsoField::Points];
         ++totals.contacts;
         if (points == QStringLiteral("1+"))
             ++totals.plusCount;
-        if (variant == ContestVariant::Asia)
+        if (claim == ClaimRule::SumOfPoints)
             totals.claimedScore += decimalValue(points).value_or(0);
     }
-    if (variant == ContestVariant::RA) {
+    if (claim == ClaimRule::ContactsTimesPlus) {
         totals.plusCount = qMax(totals.plusCount, 1);
         totals.claimedScore = qint64(totals.contacts) * totals.plusCount;
     }

@@ -30,9 +30,9 @@ Changes ContestSession::run(Steps&& steps)
     return changes;
 }
 
-std::optional<scoring::ContestVariant> ContestSession::variant() const
+const scoring::ContestRules* ContestSession::rules() const
 {
-    return scoring::contestVariant(m_settings.contestVariant());
+    return scoring::contestRules(m_settings.contestVariant());
 }
 
 QVector<QsoRecord> ContestSession::loggedRows() const
@@ -142,9 +142,9 @@ scoring::CallsScanResult ContestSession::scanCalls(const QString& typed)
 // The three variants differ only in the base lookup.
 ContestSession::CallEntry ContestSession::enterCall(const QString& call, const QString& received)
 {
-    const std::optional<scoring::ContestVariant> v = variant();
+    const scoring::ContestRules* contest = rules();
     CallEntry entry;
-    if (!v)
+    if (!contest)
         return entry;
     if (!m_dupeCall.isEmpty()) {
         entry.refused = true;
@@ -155,21 +155,12 @@ ContestSession::CallEntry ContestSession::enterCall(const QString& call, const Q
     QString text = received;
     if (text.isEmpty()) {
         text = m_rememberedExchange;
-        if (text.isEmpty())
-            text = lookUpBase(*v, call).value_or(QString());
+        if (text.isEmpty() && contest->baseLookup)
+            text = contest->baseLookup(call, m_base).value_or(QString());
     }
     m_grid.setCell(currentRow(), Call, call);
     entry.received = text;
     return entry;
-}
-
-std::optional<QString> ContestSession::lookUpBase(scoring::ContestVariant v, const QString& call) const
-{
-    if (v == scoring::ContestVariant::RA)
-        return scoring::RABase(call, m_base);
-    if (v == scoring::ContestVariant::Asia)
-        return scoring::AsiaBase(call, m_base);
-    return std::nullopt;
 }
 
 // The contact is on disk once its row is written, and counted once the state
@@ -190,8 +181,8 @@ Changes ContestSession::completeContact(const QString& received, const QTime& no
         numberBandChange(row);
         // Points that cannot be worked out never stop a contact from being
         // logged: the operator reads why once it is on disk.
-        const scoring::ContactScore score = scoring::scoreCompletedContact(
-            m_settings.contestVariant(), m_grid.cell(row, Sent), received, m_grid.cell(row, Points));
+        const scoring::ContactScore score =
+            scoring::scoreCompletedContact(rules(), m_grid.cell(row, Sent), received, m_grid.cell(row, Points));
         m_grid.setCell(row, Points, score.cell);
         changes.notice = score.error;
         m_log.writeLogFile();
@@ -310,7 +301,7 @@ void ContestSession::clearLog()
 
 void ContestSession::rescore()
 {
-    scoring::rescoreGrid(m_grid, currentRow(), m_settings.contestVariant());
+    scoring::rescoreGrid(m_grid, currentRow(), rules());
 }
 
 Changes ContestSession::loadAsiaBase()

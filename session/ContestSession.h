@@ -78,7 +78,9 @@ public:
     const logbook::StateRecord& state() const { return m_log.state(); }
     bool restorePending() const { return m_restore.has_value(); }
     bool subTourPending() const { return m_subTourPending; }
-    std::optional<scoring::ContestVariant> variant() const;
+    // The rules of the contest chosen in setup, looked up at each use, since
+    // setup may change it at any time; none while no contest is chosen.
+    const scoring::ContestRules* rules() const;
     QVector<logbook::QsoRecord> loggedRows() const;
 
 private:
@@ -91,7 +93,6 @@ private:
     void changeSelectedCounter(int delta);
     void deleteLastContact(Changes& changes);
     void restoreLastContact(Changes& changes);
-    std::optional<QString> lookUpBase(scoring::ContestVariant variant, const QString& call) const;
 
     const StationSettings& m_settings;
     logbook::ContactGrid m_grid;

@@ -121,8 +121,8 @@ QStringList portItems()
 QStringList variantItems()
 {
     QStringList items;
-    for (const auto v : {scoring::ContestVariant::Asia, scoring::ContestVariant::RA, scoring::ContestVariant::Others})
-        items << scoring::variantText(v);
+    for (const scoring::ContestRules& rules : scoring::contestTable())
+        items << rules.text;
     return items;
 }
 

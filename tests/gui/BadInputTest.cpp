@@ -199,9 +199,6 @@ TEST_P(BadFileTest, TheWindowStartsSaysWhatIsWrongAndKeepsTheLog)
         EXPECT_EQ(readFile(QStringLiteral("system.kvl")), logBefore);
     }
 
-    if (&form1->settings() != static_cast<const StationSettings*>(form2.get()))
-        GTEST_SKIP() << "open fault: the main window takes the setup dialog as its settings only when the dialog "
-                        "loaded Mydata.kvl, so no variant, call or macro reaches it and Enter logs nothing";
     // The operator picks the variant again where the station file lost it, a
     // band where the state lost it, and logs on.
     form2->findChild<QComboBox*>(QStringLiteral("ComboBox2"))->setCurrentText(variant());

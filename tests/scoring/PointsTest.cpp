@@ -97,17 +97,17 @@ TEST(PointsTest, AsiaCoordinatesThatAreNoNumberFailWithTheirText)
 
 TEST(PointsTest, ACompletedContactWithoutPointsIsStillLoggedWithAnEmptyCell)
 {
-    const ContactScore failed = scoreCompletedContact(kAsia, QStringLiteral("15007"), QStringLiteral("3A012"),
+    const ContactScore failed = scoreCompletedContact(contestRules(kAsia), QStringLiteral("15007"), QStringLiteral("3A012"),
                                                       QStringLiteral("stale"));
     EXPECT_EQ(failed.cell, QString());
     ASSERT_TRUE(failed.error);
     EXPECT_TRUE(failed.error->contains(QStringLiteral("'A'")));
 
-    const ContactScore scored = scoreCompletedContact(kAsia, QStringLiteral("15007"), QStringLiteral("32012"), QString());
+    const ContactScore scored = scoreCompletedContact(contestRules(kAsia), QStringLiteral("15007"), QStringLiteral("32012"), QString());
     EXPECT_EQ(scored.cell, QStringLiteral("5"));
     EXPECT_FALSE(scored.error);
 
-    const ContactScore noVariant = scoreCompletedContact(QString(), QStringLiteral("15007"), QStringLiteral("GA012"),
+    const ContactScore noVariant = scoreCompletedContact(contestRules(QString()), QStringLiteral("15007"), QStringLiteral("GA012"),
                                                          QStringLiteral("kept"));
     EXPECT_EQ(noVariant.cell, QStringLiteral("kept"));
     EXPECT_FALSE(noVariant.error);
@@ -127,16 +127,16 @@ TEST(PointsTest, RescoringSkipsRowsThatCannotBeScoredAndStopsBeforeTheCurrentRow
         grid.setCell(r + 1, QsoField::Received, rows[r][1]);
         grid.setCell(r + 1, QsoField::Points, rows[r][2]);
     }
-    EXPECT_EQ(rescoreGrid(grid, 4, kAsia), 1);
+    EXPECT_EQ(rescoreGrid(grid, 4, contestRules(kAsia)), 1);
     EXPECT_EQ(grid.cell(1, QsoField::Points), QStringLiteral("5"));
     EXPECT_EQ(grid.cell(2, QsoField::Points), QStringLiteral("7"));
     EXPECT_EQ(grid.cell(3, QsoField::Points), QStringLiteral("4"));
     EXPECT_EQ(grid.cell(4, QsoField::Points), QString());
 
-    EXPECT_EQ(rescoreGrid(grid, 4, QStringLiteral("Others")), 0);
+    EXPECT_EQ(rescoreGrid(grid, 4, contestRules(QStringLiteral("Others"))), 0);
     for (int r = 1; r <= 3; ++r)
         EXPECT_EQ(grid.cell(r, QsoField::Points), QStringLiteral("0"));
-    EXPECT_EQ(rescoreGrid(grid, 4, QStringLiteral("Nothing")), 0);
+    EXPECT_EQ(rescoreGrid(grid, 4, contestRules(QStringLiteral("Nothing"))), 0);
     EXPECT_EQ(grid.cell(1, QsoField::Points), QStringLiteral("0"));
     EXPECT_EQ(grid.cell(0, QsoField::Points), QStringLiteral("Pts")); // headings never scored
 }
