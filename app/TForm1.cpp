@@ -172,6 +172,7 @@ void TForm1::FormClose()
 {
     runGuarded([this] { ClosePort(); });
     runGuarded([this] { CreateReport(); });
+    runGuarded([this] { CreateExports(); });
 }
 
 bool TForm1::event(QEvent* event)

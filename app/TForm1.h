@@ -96,6 +96,7 @@ public:
     void ReadTxDelay();
     void ClosePort();
     void CreateReport();
+    void CreateExports(); // Cabrillo and ADIF beside the report
     void SubTourCheck(const QTime& now);
     void Panel8Click();  // start new sub-tour
     void Panel12Click(); // delete or restore the last contact

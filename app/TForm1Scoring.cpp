@@ -4,9 +4,11 @@
 
 #include "BandPanels.h"
 #include "ContestVariant.h"
+#include "Exports.h"
 #include "Report.h"
 
 #include <QAction>
+#include <QDateTime>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -81,4 +83,14 @@ void TForm1::showCallsLine(bool shown)
 void TForm1::CreateReport()
 {
     scoring::CreateReport(m_session.loggedRows(), logbook::modeWord(m_session.mode()), settings());
+}
+
+// Each file says what kept it from being written; none of it stops the exit.
+void TForm1::CreateExports()
+{
+    const QVector<logbook::QsoRecord> rows = m_session.loggedRows();
+    const scoring::ExportResult result = scoring::CreateExports(
+        rows, settings(), scoring::reportTotals(rows, settings().contestVariant()), QDateTime::currentDateTimeUtc());
+    for (const QString& message : result.messages)
+        m_dialogs.showError(errorBoxText(message));
 }

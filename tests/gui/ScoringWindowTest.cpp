@@ -229,6 +229,33 @@ TEST_F(ScoringWindowTest, APortableCallNamesTheReportAndAFailedReportNeverBlocks
     EXPECT_TRUE(dialogs.errors.first().contains(QStringLiteral("UA9XX_P.sum")));
 }
 
+TEST_F(ScoringWindowTest, TheExitWritesCabrilloAndAdifWhenSetupHoldsADate)
+{
+    const struct
+    {
+        const char* date;
+        bool written;
+        int messages;
+    } cases[] = {{"01.02.2024", true, 0}, {"", false, 0}, {"first of May", false, 1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.date);
+        QFile::remove(QStringLiteral("UA9XX_P.cbr"));
+        QFile::remove(QStringLiteral("UA9XX_P.adi"));
+        writeStationData(stationLines({{setup::CallSign, QStringLiteral("UA9XX/P")},
+                                       {setup::ContestDate, QString::fromUtf8(c.date)},
+                                       {setup::ContestVariant, QStringLiteral("Others")}}));
+        startActive();
+        logContact(QStringLiteral("RA3AA"), QStringLiteral("5"));
+        dialogs.errors.clear();
+        form1->close();
+        EXPECT_FALSE(form1->isVisible());
+        EXPECT_EQ(QFile::exists(QStringLiteral("UA9XX_P.cbr")), c.written);
+        EXPECT_EQ(QFile::exists(QStringLiteral("UA9XX_P.adi")), c.written);
+        EXPECT_EQ(dialogs.errors.size(), c.messages);
+    }
+    EXPECT_TRUE(dialogs.errors.first().contains(QStringLiteral("Дата")));
+}
+
 TEST_F(ScoringWindowTest, ANewSubTourMakesEveryStationNewAgain)
 {
     startWithLog({contact(QStringLiteral("20SSB"), QStringLiteral("RA1A"), QStringLiteral("111"))}, 0);
