@@ -1,5 +1,7 @@
 #include "SetupPages.h"
 
+#include "ContestVariant.h"
+
 #include "UpperCaseValidator.h"
 
 #include <QComboBox>
@@ -15,6 +17,27 @@
 #include <tuple>
 
 namespace setup {
+namespace {
+
+QStringList portItems()
+{
+    QStringList items {QStringLiteral("None")};
+    for (int n = 1; n <= 9; ++n)
+        items << QStringLiteral("Com%1").arg(n);
+    return items;
+}
+
+// The contests the scoring knows, in its order.
+QStringList variantItems()
+{
+    QStringList items;
+    for (const scoring::ContestRules& rules : scoring::contestTable())
+        items << rules.text;
+    return items;
+}
+
+} // namespace
+
 namespace {
 
 const char* const kTypingLimit = "typingLimit";

@@ -1,4 +1,5 @@
 #include "SetupDialogFixture.h"
+#include "SetupFields.h"
 #include "WriteLimits.h"
 
 #include <QAbstractItemView>
@@ -7,41 +8,22 @@
 
 namespace {
 
-// The bound lines and their controls, as the line table gives them.
+// The bound lines and their controls, from the one table of the lines.
 std::vector<std::pair<int, QString>> lineTable()
 {
     std::vector<std::pair<int, QString>> table;
-    const auto run = [&](int firstLine, int count, int firstEdit) {
-        for (int i = 0; i < count; ++i)
-            table.emplace_back(firstLine + i, QStringLiteral("Edit%1").arg(firstEdit + i));
-    };
-    run(0, 19, 1); // Edit1 to Edit19: lines 0 to 18
-    table.emplace_back(19, QStringLiteral("ComboBox1"));
-    table.emplace_back(20, QStringLiteral("ComboBox2"));
-    run(21, 4, 20);
-    run(25, 9, 24);
-    run(35, 7, 33);
-    run(46, 2, 44);
-    run(48, 3, 46);
-    run(54, 1, 41);
-    run(55, 3, 50);
-    run(58, 12, 54);
-    run(70, 7, 73);
-    const int ctrlCaptions[] = {40, 42, 43, 49, 53};
-    for (int i = 0; i < 5; ++i)
-        table.emplace_back(77 + i, QStringLiteral("Edit%1").arg(ctrlCaptions[i]));
-    table.emplace_back(82, QStringLiteral("MaskEdit1"));
-    table.emplace_back(83, QStringLiteral("Edit66"));
-    table.emplace_back(84, QStringLiteral("Edit67"));
+    for (const setup::SetupField& f : setup::setupFields())
+        table.emplace_back(f.line, f.control);
     return table;
 }
 
-// Lines whose fields turn letters to upper case.
 bool upperCaseLine(int line)
 {
-    const auto in = [line](int first, int last) { return line >= first && line <= last; };
-    return in(4, 5) || in(8, 16) || line == 21 || line == 23 || in(25, 33) || in(48, 50) || in(58, 69)
-        || in(82, 84);
+    for (const setup::SetupField& f : setup::setupFields()) {
+        if (f.line == line)
+            return f.input == setup::Input::Upper;
+    }
+    return false;
 }
 
 // A distinct value for each line that every field accepts.

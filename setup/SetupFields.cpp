@@ -1,7 +1,5 @@
 #include "SetupFields.h"
 
-#include "ContestVariant.h"
-
 #include <array>
 
 namespace setup {
@@ -107,23 +105,6 @@ QString tabTitle(SetupTab tab)
         return QStringLiteral("Макросы CW (2)");
     }
     return {};
-}
-
-QStringList portItems()
-{
-    QStringList items {QStringLiteral("None")};
-    for (int n = 1; n <= 9; ++n)
-        items << QStringLiteral("Com%1").arg(n);
-    return items;
-}
-
-// The contests the scoring knows, in its order.
-QStringList variantItems()
-{
-    QStringList items;
-    for (const scoring::ContestRules& rules : scoring::contestTable())
-        items << rules.text;
-    return items;
 }
 
 } // namespace setup

@@ -4,9 +4,10 @@
 #include <QStringList>
 #include <vector>
 
-// The setup dialog's fields: which line of the station data file each one
-// owns, where it sits and what it accepts. The dialog is built from this
-// table, and loads and saves in its order.
+// The station data lines and the setup fields that own them: which line each
+// field owns, where it sits and what it accepts. The one table of the lines:
+// the dialog is built from it and loads and saves in its order, and the tests
+// check the file and the dialog against it.
 namespace setup {
 
 enum class SetupTab { Settings, Equipment, Macros1, Macros2 };
@@ -46,7 +47,5 @@ struct SetupField
 const std::vector<SetupField>& setupFields();
 
 QString tabTitle(SetupTab tab);
-QStringList portItems();
-QStringList variantItems();
 
 } // namespace setup
