@@ -47,6 +47,7 @@ Changes ContestSession::start(const QString& coordinates)
     return run([&](Changes& changes) {
         m_coordinates = coordinates.left(setup::kCoordinatesLength);
         const bool stateFound = m_log.readState();
+        m_subTourStarts.reset(m_log.state().subTourStart);
         changes.callsLine = changes.currentRow = true;
         // A fresh state shows no counters until the first contact.
         changes.counters = changes.mode = stateFound;
@@ -240,6 +241,7 @@ Changes ContestSession::applySubTour()
 void ContestSession::applySubTourSteps()
 {
     m_log.state().subTourStart = newSubTourStart(currentRow(), m_log.state().subTourStart);
+    m_subTourStarts.add(m_log.state().subTourStart);
     m_log.writeCfgFile();
     m_subTourPending = false;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "session/Changes.h"
+#include "session/StatusFigures.h"
 #include "log/BandTable.h"
 #include "log/ContactGrid.h"
 #include "log/Logbook.h"
@@ -82,6 +83,8 @@ public:
     // setup may change it at any time; none while no contest is chosen.
     const scoring::ContestRules* rules() const;
     QVector<logbook::QsoRecord> loggedRows() const;
+    // The status line's figures at the clock's time `now`, from memory alone.
+    StatusFigures status(const QTime& now) const;
 
 private:
     template <class Steps>
@@ -103,6 +106,7 @@ private:
     logbook::Mode m_mode = logbook::Mode::SSB;
     bool m_bandChanged = false;
     bool m_subTourPending = false;
+    SubTourStarts m_subTourStarts; // for the sub-tour's number
     std::optional<logbook::QsoRecord> m_restore; // the last deleted contact, while it can be restored
     QString m_dupeCall;           // set by the scan: a repeat contact
     QString m_rememberedExchange; // set by the scan: the call's earlier exchange

@@ -1,0 +1,23 @@
+#include "session/ContestSession.h"
+
+#include "log/SubTourTimes.h"
+#include "setup/StationSettings.h"
+
+namespace session {
+
+// While a new sub-tour is pending, the contact being entered belongs to it, so
+// the line already shows that sub-tour.
+StatusFigures ContestSession::status(const QTime& now) const
+{
+    const int storedStart = m_log.state().subTourStart;
+    const int start = m_subTourPending ? logbook::newSubTourStart(currentRow(), storedStart) : storedStart;
+    // The logged rows, as loggedRows() gives them, but copied into room made
+    // beforehand: growing the list row by row costs ten times as much.
+    QVector<logbook::QsoRecord> rows;
+    rows.reserve(currentRow());
+    for (int row = 1; row < currentRow(); ++row)
+        rows.append(m_grid.record(row));
+    return statusFigures(rows, m_settings.contestVariant(), m_subTourStarts, start, now);
+}
+
+} // namespace session

@@ -1,0 +1,115 @@
+#include "session/StatusFigures.h"
+
+#include "scoring/ContestDate.h"
+#include "scoring/Report.h"
+
+#include <QStringList>
+#include <iterator>
+
+namespace session {
+namespace {
+
+constexpr int kMinutesPerDay = 24 * 60;
+
+int minuteOfDay(const QTime& t)
+{
+    return t.hour() * 60 + t.minute();
+}
+
+// Minutes from `earlier` on to `later`, both minutes of the day: a later time
+// that reads earlier is on the next day.
+int minutesBetween(int earlier, int later)
+{
+    return ((later - earlier) % kMinutesPerDay + kMinutesPerDay) % kMinutesPerDay;
+}
+
+} // namespace
+
+void SubTourStarts::reset(int storedStart)
+{
+    m_starts = {0};
+    if (storedStart > 0)
+        m_starts.insert(storedStart);
+    m_exact = storedStart <= 0;
+}
+
+void SubTourStarts::add(int start)
+{
+    m_starts.erase(m_starts.upper_bound(start), m_starts.end());
+    if (start >= 0)
+        m_starts.insert(start);
+}
+
+int SubTourStarts::number(int start) const
+{
+    return 1 + int(std::distance(m_starts.begin(), m_starts.lower_bound(start)));
+}
+
+// Walks back from the newest contact only as far as the hour reaches, so a
+// long log costs no more than a short one.
+ContactRates contactRates(const QVector<logbook::QsoRecord>& rows, const QTime& now)
+{
+    ContactRates rates;
+    int newer = minuteOfDay(now);
+    int age = 0; // minutes from the contact to now
+    for (auto row = rows.crbegin(); row != rows.crend(); ++row) {
+        const QString& cell = row->fields[logbook::Time];
+        const std::optional<QTime> time = cell.isEmpty() ? std::nullopt : scoring::parseContactTime(cell);
+        if (!time)
+            continue;
+        age += minutesBetween(minuteOfDay(*time), newer);
+        newer = minuteOfDay(*time);
+        if (age >= 60)
+            break;
+        ++rates.lastHour;
+        if (age < 10)
+            ++rates.lastTenMinutes;
+    }
+    return rates;
+}
+
+StatusFigures statusFigures(const QVector<logbook::QsoRecord>& rows, const QString& variantText,
+                            const SubTourStarts& starts, int subTourStart, const QTime& now)
+{
+    const int start = qMax(0, subTourStart);
+    const scoring::ReportTotals totals = scoring::reportTotals(rows, variantText);
+    const ContactRates rates = contactRates(rows, now);
+    StatusFigures figures;
+    figures.contacts = totals.contacts;
+    figures.score = totals.claimedScore;
+    figures.subTour = starts.number(start);
+    figures.subTourExact = starts.exact();
+    figures.subTourContacts = qMax(0, int(rows.size()) - start);
+    if (start < rows.size())
+        figures.subTourSince = rows[start].fields[logbook::Time];
+    figures.lastTenMinutes = rates.lastTenMinutes;
+    figures.lastHour = rates.lastHour;
+    return figures;
+}
+
+std::optional<int> wordsPerMinute(int dashTime)
+{
+    const int dot = dashTime / 3;
+    return dot > 0 ? std::optional<int>(qRound(1200.0 / dot)) : std::nullopt;
+}
+
+QString statusLineText(const StatusFigures& figures, std::optional<int> dashTime)
+{
+    QString subTour = QStringLiteral("Тур %1%2").arg(figures.subTourExact ? QString() : QStringLiteral("≥"))
+                          .arg(figures.subTour);
+    if (!figures.subTourSince.isEmpty())
+        subTour += QStringLiteral(" (с %1)").arg(figures.subTourSince);
+    QStringList parts = {
+        QStringLiteral("QSO %1").arg(figures.contacts),
+        subTour + QStringLiteral(": %1").arg(figures.subTourContacts),
+        QStringLiteral("Очки %1").arg(figures.score),
+        QStringLiteral("Темп %1/ч, за час %2").arg(figures.lastTenMinutes * 6).arg(figures.lastHour),
+    };
+    if (dashTime) {
+        const std::optional<int> wpm = wordsPerMinute(*dashTime);
+        parts << (wpm ? QStringLiteral("%1 WPM").arg(*wpm) : QStringLiteral("WPM —"));
+    }
+    return parts.join(QStringLiteral(" | "));
+}
+
+} // namespace session

@@ -1,0 +1,185 @@
+#include "ContestVariant.h"
+#include "CwKeyer.h"
+#include "LineRecorder.h"
+#include "StationSettings.h"
+#include "VirtualKeyerTime.h"
+#include "WorkDir.h"
+#include "session/ContestSession.h"
+
+#include <memory>
+
+using scoring::ContestVariant;
+using session::ContestSession;
+using session::StatusFigures;
+
+namespace {
+
+class Settings : public StationSettings
+{
+public:
+    QStringList lines = QStringList(105);
+    QString field(int line) const override { return lines.value(line); }
+};
+
+QTime at(const char* hhmm)
+{
+    return QTime::fromString(QLatin1String(hhmm), QStringLiteral("hh:mm"));
+}
+
+} // namespace
+
+// A session on the files of the working directory, started as the window does.
+class StatusFiguresTest : public WorkDirTest
+{
+protected:
+    Settings settings;
+    std::unique_ptr<ContestSession> session;
+
+    void startSession(ContestVariant variant = ContestVariant::Others)
+    {
+        settings.lines[setup::ContestVariant] = scoring::variantText(variant);
+        session = std::make_unique<ContestSession>(settings);
+        session->start(QStringLiteral("15"));
+    }
+    void logContact(const QString& received, const char* time)
+    {
+        session->enterCall(QStringLiteral("RA%1A").arg(session->currentRow()), received);
+        session->completeContact(received, at(time));
+    }
+    StatusFigures figures(const char* now = "12:00") const { return session->status(at(now)); }
+    std::string text(const char* now = "12:00") const
+    {
+        return session::statusLineText(figures(now), std::nullopt).toStdString();
+    }
+};
+
+TEST_F(StatusFiguresTest, EmptyLog)
+{
+    startSession(ContestVariant::RA);
+    EXPECT_EQ(text(), "QSO 0 | Тур 1: 0 | Очки 0 | Темп 0/ч, за час 0");
+}
+
+// The score is the one the report claims, by the contest's rule.
+TEST_F(StatusFiguresTest, ScoreByTheContestRule)
+{
+    const struct
+    {
+        ContestVariant variant;
+        QStringList received;
+        qint64 score;
+    } cases[] = {
+        {ContestVariant::RA, {"GA1", "MA2", "GA3"}, 3 * 2}, // contacts times the "1+" count
+        {ContestVariant::Asia, {"27005", "A5005", "19005"}, 3 + 0 + 4}, // A5: no number, logged with an empty cell
+        {ContestVariant::Others, {"59", "59"}, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.received.join(QLatin1Char(' ')).toStdString());
+        session.reset();
+        QFile::remove(QStringLiteral("system.kvl"));
+        QFile::remove(QStringLiteral("cfg.kvl"));
+        startSession(c.variant);
+        for (const QString& received : c.received)
+            logContact(received, "10:00");
+        EXPECT_EQ(figures().contacts, c.received.size());
+        EXPECT_EQ(figures().score, c.score);
+    }
+}
+
+TEST_F(StatusFiguresTest, EditedPointsCellThatIsNoNumberCountsNothing)
+{
+    startSession(ContestVariant::Asia);
+    logContact(QStringLiteral("27005"), "10:00");
+    logContact(QStringLiteral("19005"), "10:01");
+    session->grid().setCell(1, logbook::Points, QStringLiteral("З"));
+    session->editRow(1);
+    EXPECT_EQ(figures().score, 4);
+}
+
+TEST_F(StatusFiguresTest, DeletedAndRestoredContact)
+{
+    startSession(ContestVariant::RA);
+    logContact(QStringLiteral("GA1"), "11:50");
+    logContact(QStringLiteral("GA2"), "11:55");
+    session->deleteOrRestore();
+    EXPECT_EQ(text(), "QSO 1 | Тур 1 (с 11:50): 1 | Очки 1 | Темп 0/ч, за час 1");
+    session->deleteOrRestore();
+    EXPECT_EQ(text(), "QSO 2 | Тур 1 (с 11:50): 2 | Очки 4 | Темп 6/ч, за час 2");
+}
+
+// The state file keeps only the current start: after a restart the starts
+// before it are unknown, and the number says "at least".
+TEST_F(StatusFiguresTest, TwoSubTours)
+{
+    startSession();
+    logContact(QStringLiteral("59"), "09:50");
+    logContact(QStringLiteral("59"), "09:58");
+    session->offerSubTour(); // pending: the contact being entered opens sub-tour 2
+    EXPECT_EQ(text("10:05"), "QSO 2 | Тур 2: 0 | Очки 0 | Темп 6/ч, за час 2");
+    logContact(QStringLiteral("59"), "10:01");
+    logContact(QStringLiteral("59"), "10:04");
+    EXPECT_EQ(text("10:05"), "QSO 4 | Тур 2 (с 10:01): 2 | Очки 0 | Темп 18/ч, за час 4");
+    startSession();
+    EXPECT_EQ(text("10:05"), "QSO 4 | Тур ≥2 (с 10:01): 2 | Очки 0 | Темп 18/ч, за час 4");
+    session->offerSubTour();
+    session->applySubTour(); // by a click: the contact being entered opens it
+    logContact(QStringLiteral("59"), "11:00");
+    EXPECT_EQ(text("11:05"), "QSO 5 | Тур ≥3 (с 11:00): 1 | Очки 0 | Темп 6/ч, за час 1");
+}
+
+// The log holds hh:mm only: a time earlier than the one before it is the
+// next day. The same figures come from the files after a restart.
+TEST_F(StatusFiguresTest, RatesAcrossMidnight)
+{
+    startSession();
+    for (const char* time : {"23:45", "23:52", "23:58", "00:03", "00:05"})
+        logContact(QStringLiteral("59"), time);
+    const struct
+    {
+        const char* now;
+        int perTenMinutes;
+        int lastHour;
+    } cases[] = {
+        {"00:05", 3, 5},
+        {"00:07", 3, 5}, // 23:58 is nine minutes back
+        {"00:08", 2, 5},
+        {"00:45", 0, 4},  // 23:45 is an hour back
+        {"00:58", 0, 2},
+        {"01:05", 0, 0},
+        {"23:59", 0, 0},  // a day after the last contact
+    };
+    for (int run = 0; run < 2; ++run) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.now);
+            EXPECT_EQ(figures(c.now).lastTenMinutes, c.perTenMinutes);
+            EXPECT_EQ(figures(c.now).lastHour, c.lastHour);
+        }
+        startSession();
+    }
+}
+
+TEST_F(StatusFiguresTest, KeyerSpeedInWordsPerMinute)
+{
+    keyer::VirtualKeyerTime time;
+    keyer::LineRecorder lines {time};
+    keyer::CwKeyer keyer {lines, time};
+    const struct
+    {
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        int times;
+        const char* shown;
+    } steps[] = {
+        {0, Qt::NoModifier, 0, "24 WPM"},                  // DashTime 150: a 50 ms dot
+        {Qt::Key_PageDown, Qt::NoModifier, 6, "20 WPM"},   // 180
+        {Qt::Key_C, Qt::AltModifier, 1, "24 WPM"},         // back to 150
+        {Qt::Key_PageUp, Qt::NoModifier, 2, "26 WPM"},     // 140: a 46 ms dot, 26.1
+        {Qt::Key_PageUp, Qt::NoModifier, 28, "WPM —"},     // 0: no dot to time
+    };
+    for (const auto& s : steps) {
+        for (int i = 0; i < s.times; ++i)
+            keyer.keyHooks(s.key, s.modifiers);
+        SCOPED_TRACE(keyer.DashTime());
+        const QString text = session::statusLineText({}, keyer.DashTime());
+        EXPECT_EQ(text.section(QStringLiteral(" | "), -1).toStdString(), s.shown);
+    }
+}
