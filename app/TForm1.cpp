@@ -7,6 +7,7 @@
 #include "Dialogs.h"
 #include "Panel.h"
 #include "StationDataFile.h"
+#include "StatusLine.h"
 #include "Unit2.h"
 #include "WindowPlacement.h"
 
@@ -103,6 +104,7 @@ bool TForm1::showChanges(const session::Changes& changes)
         ShowCallsLineFlag();
     if (changes.currentRow)
         selectCurrentRow();
+    m_statusLine->refresh();
     for (const std::optional<QString>& text : {changes.error, changes.notice}) {
         if (text)
             m_dialogs.showError(errorBoxText(*text));
@@ -164,6 +166,7 @@ void TForm1::Timer1Timer()
     const QTime now = m_clock.now();
     Label1->setText(logbook::clockText(now));
     SubTourCheck(now);
+    m_statusLine->clockTick(now);
 }
 
 // The report is rebuilt from the log at every exit, so one that cannot be

@@ -17,6 +17,7 @@ class Clock;
 class ContactGridView;
 class Dialogs;
 class Panel;
+class StatusLine;
 class TForm2;
 class QAction;
 class QKeyEvent;
@@ -185,6 +186,7 @@ private:
     Panel* Label1 = nullptr;  // clock
     BandPanels* m_bands = nullptr;
     QLabel* Label25 = nullptr; // dupe warning
+    StatusLine* m_statusLine = nullptr;
     ContactGridView* StringGrid1 = nullptr;
     QLineEdit* Edit1 = nullptr; // call
     QLineEdit* Edit2 = nullptr; // received exchange

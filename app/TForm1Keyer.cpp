@@ -4,6 +4,7 @@
 
 #include "Macros.h"
 #include "Panel.h"
+#include "StatusLine.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -45,7 +46,11 @@ bool TForm1::sending() const
 
 void TForm1::keyerHooks(QKeyEvent* e)
 {
+    const int dashTime = m_keyer.DashTime();
     m_keyer.keyHooks(e->key(), e->modifiers());
+    // The new speed shows at once, also while a message goes out.
+    if (m_keyer.DashTime() != dashTime)
+        m_statusLine->refresh();
 }
 
 void TForm1::Panel9Click()
@@ -100,6 +105,7 @@ void TForm1::Macros(const QString& macroText)
     const keyer::MacroValues values {settings().callSign(), Edit1->text(),
                                      m_session.grid().cell(m_session.currentRow(), logbook::Sent), Edit2->text()};
     keyer::Macros(macroText, values, m_keyer);
+    m_statusLine->refresh();
 }
 
 // The captions come from the setup fields as they stand, so an edit there

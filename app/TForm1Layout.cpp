@@ -4,6 +4,7 @@
 #include "BandPanels.h"
 #include "ContactGridView.h"
 #include "Panel.h"
+#include "StatusLine.h"
 #include "UpperCaseValidator.h"
 #include "WidgetStyle.h"
 
@@ -131,6 +132,8 @@ void TForm1::buildUnderGrid(QWidget* client)
     Panel8->setFont(widgetstyle::sansFont(32, true));
     Panel8->setCaptionColor(Qt::blue);
     Panel8->hide();
+    // In the free band between the new sub-tour panel and the F-key captions.
+    m_statusLine = place(new StatusLine(m_session, m_keyer, m_clock, client), QStringLiteral("StatusLine"), 10, 292, 606, 26);
     Memo1->raise();
 }
 

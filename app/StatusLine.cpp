@@ -1,0 +1,32 @@
+#include "StatusLine.h"
+
+#include "Clock.h"
+#include "CwKeyer.h"
+#include "WidgetStyle.h"
+#include "session/ContestSession.h"
+
+StatusLine::StatusLine(const session::ContestSession& session, const keyer::CwKeyer& keyer, const Clock& clock,
+                       QWidget* parent)
+    : QLabel(parent), m_session(session), m_keyer(keyer), m_clock(clock)
+{
+    setObjectName(QStringLiteral("StatusLine"));
+    setFont(widgetstyle::sansFont(13, true));
+    setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    setIndent(6);
+    setAutoFillBackground(true);
+    setStyleSheet(QStringLiteral("QLabel { background: #404040; color: white; }"));
+}
+
+void StatusLine::refresh()
+{
+    const QTime now = m_clock.now();
+    const bool cw = m_session.mode() == logbook::Mode::CW;
+    setText(session::statusLineText(m_session.status(now), cw ? std::optional<int>(m_keyer.DashTime()) : std::nullopt));
+    m_shownMinute = now.hour() * 60 + now.minute();
+}
+
+void StatusLine::clockTick(const QTime& now)
+{
+    if (now.hour() * 60 + now.minute() != m_shownMinute)
+        refresh();
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QLabel>
+#include <QTime>
+
+class Clock;
+
+namespace keyer {
+class CwKeyer;
+}
+namespace session {
+class ContestSession;
+}
+
+// The status line under the calls lines: the contest at a glance, as the
+// session works it out, with the keyer's speed in CW.
+class StatusLine : public QLabel
+{
+public:
+    // All three must outlive the line.
+    StatusLine(const session::ContestSession& session, const keyer::CwKeyer& keyer, const Clock& clock,
+               QWidget* parent);
+
+    // After anything that moves a figure: a change of the session, a clock
+    // tick (the rates age), a change of the keyer's speed.
+    void refresh();
+    // The rates count whole minutes: a new minute moves them.
+    void clockTick(const QTime& now);
+
+private:
+    const session::ContestSession& m_session;
+    const keyer::CwKeyer& m_keyer;
+    const Clock& m_clock;
+    int m_shownMinute = -1; // of the day, of the figures shown
+};
