@@ -1,0 +1,139 @@
+// The main window in CW with a 10,000-contact RA log: completing a contact,
+// durable writes and the status line's update included, and the status
+// line's figures alone.
+#include "Clock.h"
+#include "ContestVariant.h"
+#include "Cp1251.h"
+#include "Dialogs.h"
+#include "QsoRecord.h"
+#include "RealKeyerTime.h"
+#include "SerialPortDevice.h"
+#include "SoundVoicePlayer.h"
+#include "StateRecord.h"
+#include "TForm1.h"
+#include "Unit2.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+
+constexpr int kContacts = 10000;
+
+class SilentDialogs : public Dialogs
+{
+public:
+    void showError(const QString& text) override { std::fprintf(stderr, "error: %s\n", qPrintable(text)); }
+    bool confirm(const QString&) override { return false; }
+};
+
+void writeFile(const QString& name, const QByteArray& bytes)
+{
+    QFile file(name);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(name));
+}
+
+// A contact every 20 s over two days and more, every third one "1+".
+void writeFixture()
+{
+    QStringList lines(105, QString());
+    lines[15] = QStringLiteral("15");
+    lines[19] = QStringLiteral("None");
+    lines[20] = scoring::variantText(scoring::ContestVariant::RA);
+    writeFile(QStringLiteral("Mydata.kvl"), logbook::cp1251::encode(lines.join(QStringLiteral("\r\n"))));
+
+    QByteArray log;
+    for (int i = 1; i <= kContacts; ++i) {
+        const QTime time = QTime(0, 0).addSecs(i * 20);
+        logbook::QsoRecord r;
+        r.fields = {time.toString(QStringLiteral("hh:mm")), QStringLiteral("20CW"), QStringLiteral("3"),
+                    QStringLiteral("UA%1ABC").arg(i % 10), QStringLiteral("15%1").arg(i % 1000, 3, 10, QLatin1Char('0')),
+                    QStringLiteral("GA%1").arg(i), i % 3 == 0 ? QStringLiteral("1+") : QStringLiteral("1")};
+        log += r.encode();
+    }
+    writeFile(QStringLiteral("system.kvl"), log);
+
+    logbook::StateRecord s;
+    s.nextRow = kContacts + 1;
+    s.bandMode = QStringLiteral("20CW");
+    s.subTourStart = kContacts - 200;
+    s.callsLineFlag = 1;
+    writeFile(QStringLiteral("cfg.kvl"), s.encode());
+}
+
+double percentile(std::vector<double> values, double p)
+{
+    std::sort(values.begin(), values.end());
+    return values[std::min(values.size() - 1, size_t(p * double(values.size())))];
+}
+
+void report(const char* what, const std::vector<double>& ms)
+{
+    std::printf("%s: p50 %.3f ms, p99 %.3f ms, max %.3f ms\n", what, percentile(ms, 0.5), percentile(ms, 0.99),
+                percentile(ms, 1.0));
+}
+
+std::vector<double> timed(int runs, const std::function<void(int)>& before, const std::function<void()>& action)
+{
+    std::vector<double> ms;
+    for (int i = 0; i < runs; ++i) {
+        before(i);
+        QElapsedTimer t;
+        t.start();
+        action();
+        ms.push_back(double(t.nsecsElapsed()) / 1e6);
+    }
+    return ms;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    // Beside the build, on the disk: a temporary folder in memory would make
+    // every fsync free.
+    QTemporaryDir dir(QDir::currentPath() + QStringLiteral("/bench_status-XXXXXX"));
+    QDir::setCurrent(dir.path());
+    writeFixture();
+
+    SystemClock clock;
+    SilentDialogs dialogs;
+    keyer::SerialPortDevice portDevice; // the port stays "None": never opened
+    keyer::RealKeyerTime keyerTime;
+    keyer::SoundVoicePlayer player1;
+    keyer::SoundVoicePlayer player2;
+    TForm1 form1({clock, dialogs, portDevice, keyerTime, player1, player2});
+    TForm2 form2(dialogs, [&form1](TForm2& settings) { form1.settingsChanged(settings); });
+    form1.show();
+    QApplication::processEvents();
+
+    auto* call = form1.findChild<QLineEdit*>(QStringLiteral("Edit1"));
+    auto* received = form1.findChild<QLineEdit*>(QStringLiteral("Edit2"));
+    const auto* line = form1.findChild<QLabel*>(QStringLiteral("StatusLine"));
+    const std::vector<double> completion = timed(
+        300,
+        [&](int i) {
+            call->setText(QStringLiteral("RA%1B").arg(i));
+            form1.CallEntered();
+            received->setText(QStringLiteral("GA%1").arg(i));
+        },
+        [&] { form1.CompleteContact(); });
+    report("completing a contact with the status line, 10,000-contact log (goal p99 <= 5 ms)", completion);
+    const std::vector<double> figures =
+        timed(300, [](int) {}, [&] { (void)form1.session().status(clock.now()); });
+    report("the status line's figures alone", figures);
+    std::printf("shown: %s\n", qPrintable(line->text()));
+    return 0;
+}
