@@ -10,6 +10,8 @@
 #include <QTcpSocket>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <csignal>
+#include <sys/prctl.h>
 
 using namespace radio;
 using logbook::Mode;
@@ -27,7 +29,11 @@ quint16 freePort()
 class Rigctld
 {
 public:
-    explicit Rigctld(quint16 port) : m_port(port) {}
+    explicit Rigctld(quint16 port) : m_port(port)
+    {
+        // A test that crashes leaves no rigctld behind.
+        m_process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
+    }
     ~Rigctld() { kill(); }
 
     bool start()
