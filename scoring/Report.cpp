@@ -75,6 +75,7 @@ void writeReportFile(const QString& name, const QString& text)
 QVector<QsoRecord> loggedRows(const logbook::ContactGrid& grid, int currentRow)
 {
     QVector<QsoRecord> rows;
+    rows.reserve(qMax(0, currentRow - 1));
     for (int row = 1; row < currentRow; ++row)
         rows.append(grid.record(row));
     return rows;

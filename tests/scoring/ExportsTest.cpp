@@ -1,3 +1,4 @@
+#include "FakeSettings.h"
 #include "AdifReader.h"
 #include "Exports.h"
 #include "StationSettings.h"
@@ -15,13 +16,6 @@ const QString kRa = QStringLiteral("Чемпионат РА");
 const QString kAsia = QStringLiteral("Чемпионат Азиатской части РФ");
 const QString kOthers = QStringLiteral("Others");
 const QDateTime kCreated(QDate(2024, 2, 2), QTime(3, 4, 5), Qt::UTC);
-
-class FakeSettings : public StationSettings
-{
-public:
-    QStringList lines = QStringList(setup::kTemplateLineCount);
-    QString field(int line) const override { return lines.value(line); }
-};
 
 FakeSettings station(const QString& call, const QString& variant, const QString& date)
 {

@@ -1,3 +1,4 @@
+#include "FakeSettings.h"
 #include "ContactGrid.h"
 #include "Cp1251.h"
 #include "KvlError.h"
@@ -14,13 +15,6 @@ namespace {
 
 const QString kRa = QStringLiteral("Чемпионат РА");
 const QString kAsia = QStringLiteral("Чемпионат Азиатской части РФ");
-
-class FakeSettings : public StationSettings
-{
-public:
-    QStringList lines = QStringList(setup::kTemplateLineCount);
-    QString field(int line) const override { return lines.value(line); }
-};
 
 FakeSettings station(const QString& callSign, const QString& variant)
 {

@@ -1,0 +1,131 @@
+#include "FakeSettings.h"
+#include "WorkDir.h"
+#include "log/QsoRecord.h"
+#include "log/StateRecord.h"
+#include "session/ContestSession.h"
+
+#include <QDir>
+
+using namespace logbook;
+using session::Changes;
+using session::ContestSession;
+
+// The rules of logging, driven as the window drives them, on real files.
+class ContestSessionTest : public WorkDirTest
+{
+protected:
+    FakeSettings settings;
+    std::unique_ptr<ContestSession> contest;
+
+    void SetUp() override
+    {
+        WorkDirTest::SetUp();
+        settings.lines[setup::ContestVariant] = QStringLiteral("Чемпионат РА");
+        restart();
+    }
+    void restart()
+    {
+        contest = std::make_unique<ContestSession>(settings);
+        const Changes started = contest->start(QStringLiteral("15"));
+        ASSERT_FALSE(started.error);
+    }
+    // Call, Enter, exchange, Enter, as the operator logs.
+    Changes log(const QString& call, const QString& received, QTime at = {10, 0})
+    {
+        contest->scanCalls(call);
+        const ContestSession::CallEntry entry = contest->enterCall(call, QString());
+        if (!entry.received)
+            return {};
+        return contest->completeContact(received, at);
+    }
+    static StateRecord storedState()
+    {
+        return StateRecord::decode(readFile(QStringLiteral("cfg.kvl")).constData());
+    }
+    static QsoRecord stored(int index)
+    {
+        return QsoRecord::decode(readFile(QStringLiteral("system.kvl")).constData() + index * QsoRecord::Size);
+    }
+};
+
+TEST_F(ContestSessionTest, ACompletedContactIsOnDiskNumberedAndCounted)
+{
+    log(QStringLiteral("RA3AA"), QStringLiteral("GA1"), {9, 5, 7});
+    contest->selectBand(3); // 20 m: a band change
+    const Changes changes = log(QStringLiteral("RA9XX"), QStringLiteral("7"));
+    EXPECT_TRUE(changes.currentRow && changes.counters);
+
+    const QsoRecord first = stored(0);
+    EXPECT_EQ(QStringList(first.fields.begin(), first.fields.end()),
+              (QStringList {"09:05", "160SSB", "", "RA3AA", "15001", "GA1", "1+"}));
+    EXPECT_EQ(stored(1).fields[BandChange], QLatin1String("1"));
+    EXPECT_EQ(storedState().nextRow, 3);
+    EXPECT_EQ(storedState().bandCounters[0], 1);
+    EXPECT_EQ(storedState().bandCounters[3], 1);
+    EXPECT_EQ(contest->grid().cell(3, Sent), QLatin1String("15003"));
+    EXPECT_EQ(contest->grid().cell(3, BandMode), QLatin1String("20SSB"));
+}
+
+TEST_F(ContestSessionTest, ARepeatIsRefusedUntilANewSubTourIsPending)
+{
+    log(QStringLiteral("RA3AA"), QStringLiteral("1"));
+    EXPECT_FALSE(contest->scanCalls(QStringLiteral("RA3AA")).dupeCall.isEmpty());
+    EXPECT_TRUE(contest->enterCall(QStringLiteral("RA3AA"), QString()).refused);
+
+    EXPECT_TRUE(contest->offerSubTour().subTour);
+    EXPECT_FALSE(contest->offerSubTour().subTour); // already pending
+    const Changes changes = log(QStringLiteral("RA3AA"), QStringLiteral("2"));
+    EXPECT_TRUE(changes.subTour);
+    EXPECT_FALSE(contest->subTourPending());
+    EXPECT_EQ(storedState().subTourStart, 1); // the re-worked contact is the first of the sub-tour
+    EXPECT_FALSE(contest->scanCalls(QStringLiteral("RA3AA")).dupeCall.isEmpty());
+}
+
+TEST_F(ContestSessionTest, DeleteRestoreAndANewContactAfterADeletion)
+{
+    log(QStringLiteral("RA3AA"), QStringLiteral("1"));
+    log(QStringLiteral("RA3BB"), QStringLiteral("2"));
+    const QsoRecord second = stored(1);
+
+    contest->deleteOrRestore();
+    EXPECT_TRUE(contest->restorePending());
+    EXPECT_EQ(contest->currentRow(), 2);
+    EXPECT_EQ(stored(1), QsoRecord {});
+    EXPECT_EQ(storedState().nextRow, 2);
+    EXPECT_EQ(storedState().bandCounters[0], 1);
+
+    contest->deleteOrRestore();
+    EXPECT_FALSE(contest->restorePending());
+    EXPECT_EQ(stored(1), second);
+    EXPECT_EQ(storedState().nextRow, 3);
+
+    contest->deleteOrRestore();
+    log(QStringLiteral("RA3CC"), QStringLiteral("3"));
+    EXPECT_FALSE(contest->restorePending()); // the deleted contact is gone for good
+    EXPECT_EQ(stored(1).fields[Call], QLatin1String("RA3CC"));
+}
+
+TEST_F(ContestSessionTest, AFailedWriteLeavesTheRowToBeEnteredAgain)
+{
+    ASSERT_TRUE(QFile::remove(QStringLiteral("system.kvl")));
+    ASSERT_TRUE(QDir().mkdir(QStringLiteral("system.kvl")));
+    const Changes failed = log(QStringLiteral("RA3AA"), QStringLiteral("1"));
+    ASSERT_TRUE(failed.error);
+    EXPECT_TRUE(failed.error->contains(QStringLiteral("system.kvl")));
+    EXPECT_FALSE(failed.currentRow);
+    EXPECT_EQ(contest->currentRow(), 1);
+    EXPECT_EQ(storedState().nextRow, 1);
+}
+
+TEST_F(ContestSessionTest, TheModeFollowsIntoTheRowAndTheStateAndSurvivesARestart)
+{
+    contest->selectBand(2);
+    EXPECT_FALSE(contest->selectBand(2).band); // the selected band: nothing
+    EXPECT_TRUE(contest->toggleMode().mode);
+    EXPECT_EQ(contest->grid().cell(1, BandMode), QLatin1String("40CW"));
+    EXPECT_EQ(storedState().bandMode, QLatin1String("40CW"));
+    restart();
+    EXPECT_EQ(contest->selectedBand(), 2);
+    EXPECT_EQ(contest->mode(), Mode::CW);
+    EXPECT_FALSE(contest->bandChanged());
+}
