@@ -7,8 +7,7 @@
 #include "SerialPortDevice.h"
 #include "QsoRecord.h"
 #include "StateRecord.h"
-#include "TForm1.h"
-#include "Unit2.h"
+#include "KvlWindows.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -106,8 +105,8 @@ int main(int argc, char** argv)
     for (int run = 0; run < 15; ++run) {
         QElapsedTimer t;
         t.start();
-        TForm1 form1({clock, dialogs, portDevice, keyerTime, player1, player2});
-        TForm2 form2(dialogs, [&form1](TForm2& settings) { form1.settingsChanged(settings); });
+        const KvlWindows windows = createWindows({clock, dialogs, portDevice, keyerTime, player1, player2});
+        TForm1& form1 = *windows.main;
         form1.show();
         form1.FormActivate();
         QApplication::processEvents();
@@ -116,9 +115,8 @@ int main(int argc, char** argv)
     std::printf("start-up to an active window, 1999-contact log: median %.1f ms, worst %.1f ms (goal <= 300 ms)\n",
                 percentile(ms, 0.5), percentile(ms, 1.0));
 
-    TForm1 form1({clock, dialogs, portDevice, keyerTime, player1, player2});
-    TForm2 form2(dialogs, [&form1](TForm2& settings) { form1.settingsChanged(settings); });
-    form1.show();
-    benchCompletion(form1);
+    const KvlWindows windows = createWindows({clock, dialogs, portDevice, keyerTime, player1, player2});
+    windows.main->show();
+    benchCompletion(*windows.main);
     return 0;
 }

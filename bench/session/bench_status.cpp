@@ -10,8 +10,7 @@
 #include "SerialPortDevice.h"
 #include "SoundVoicePlayer.h"
 #include "StateRecord.h"
-#include "TForm1.h"
-#include "Unit2.h"
+#include "KvlWindows.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -114,8 +113,8 @@ int main(int argc, char** argv)
     keyer::RealKeyerTime keyerTime;
     keyer::SoundVoicePlayer player1;
     keyer::SoundVoicePlayer player2;
-    TForm1 form1({clock, dialogs, portDevice, keyerTime, player1, player2});
-    TForm2 form2(dialogs, [&form1](TForm2& settings) { form1.settingsChanged(settings); });
+    const KvlWindows windows = createWindows({clock, dialogs, portDevice, keyerTime, player1, player2});
+    TForm1& form1 = *windows.main;
     form1.show();
     QApplication::processEvents();
 

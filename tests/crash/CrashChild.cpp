@@ -7,8 +7,7 @@
 #include "DeviceFakes.h"
 #include "Dialogs.h"
 #include "RealKeyerTime.h"
-#include "TForm1.h"
-#include "Unit2.h"
+#include "KvlWindows.h"
 
 #include <QApplication>
 #include <QDir>
@@ -102,9 +101,8 @@ int main(int argc, char** argv)
     FakePortDevice port(keyerTime);
     FakeVoicePlayer player1;
     FakeVoicePlayer player2;
-    TForm1 form({clock, dialogs, port, keyerTime, player1, player2});
-    TForm2 setupDialog(dialogs, [&form](TForm2& settings) { form.settingsChanged(settings); });
-    form.attachSetupDialog(&setupDialog);
+    const KvlWindows windows = createWindows({clock, dialogs, port, keyerTime, player1, player2});
+    TForm1& form = *windows.main;
     form.show();
     form.activateWindow();
     if (!QTest::qWaitForWindowActive(&form))

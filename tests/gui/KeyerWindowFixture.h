@@ -53,8 +53,9 @@ protected:
     {
         form2.reset();
         form1.reset();
-        form1 = std::make_unique<TForm1>(MainWindowServices {clock, dialogs, lines, time, player1, player2});
-        form2 = std::make_unique<TForm2>(dialogs, [this](TForm2& settings) { form1->settingsChanged(settings); });
+        KvlWindows windows = createWindows({clock, dialogs, lines, time, player1, player2});
+        form1 = std::move(windows.main);
+        form2 = std::move(windows.setup);
         form1->show();
         QApplication::processEvents();
         form1->activateWindow();

@@ -5,8 +5,7 @@
 #include "Fakes.h"
 #include "QsoRecord.h"
 #include "StateRecord.h"
-#include "TForm1.h"
-#include "Unit2.h"
+#include "KvlWindows.h"
 #include "WorkDir.h"
 
 #include <QApplication>
@@ -53,10 +52,15 @@ protected:
 
     void start()
     {
+        startWithPlayers(player1, player2);
+    }
+    void startWithPlayers(keyer::VoicePlayer& voice1, keyer::VoicePlayer& voice2)
+    {
+        form2.reset(); // a child of the main window: it goes first
         form1.reset();
-        form1 = std::make_unique<TForm1>(MainWindowServices {clock, dialogs, port, keyerTime, player1, player2});
-        form2 = std::make_unique<TForm2>(dialogs, [this](TForm2& settings) { form1->settingsChanged(settings); });
-        form1->attachSetupDialog(form2.get()); // also when the dialog could not load its file
+        KvlWindows windows = createWindows({clock, dialogs, port, keyerTime, voice1, voice2});
+        form1 = std::move(windows.main);
+        form2 = std::move(windows.setup);
     }
     void startShown()
     {

@@ -15,9 +15,7 @@ protected:
 
     void startWithRealPlayers()
     {
-        form1 = std::make_unique<TForm1>(MainWindowServices {clock, dialogs, port, keyerTime, realPlayer1, realPlayer2});
-        form2 = std::make_unique<TForm2>(dialogs, [this](TForm2& settings) { form1->settingsChanged(settings); });
-        form1->attachSetupDialog(form2.get());
+        startWithPlayers(realPlayer1, realPlayer2);
         form1->show();
         form1->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form1.get()));

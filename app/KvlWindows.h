@@ -1,0 +1,20 @@
+#pragma once
+
+#include "MainWindowServices.h"
+#include "TForm1.h"
+#include "Unit2.h"
+
+#include <memory>
+
+// The program's two windows, wired as the program starts them: the main
+// window first, then the setup dialog, which loads the station data file,
+// becomes the main window's live settings and tells it of every load and
+// save. The dialog is a child of the main window, so it stays above it; it is
+// destroyed first.
+struct KvlWindows
+{
+    std::unique_ptr<TForm1> main;
+    std::unique_ptr<TForm2> setup;
+};
+
+KvlWindows createWindows(const MainWindowServices& services);
