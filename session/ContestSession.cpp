@@ -18,18 +18,6 @@ ContestSession::ContestSession(const StationSettings& settings)
 {
 }
 
-template <class Steps>
-Changes ContestSession::run(Steps&& steps)
-{
-    Changes changes;
-    try {
-        steps(changes);
-    } catch (const KvlError& e) {
-        changes.error = e.message();
-    }
-    return changes;
-}
-
 const scoring::ContestRules* ContestSession::rules() const
 {
     return scoring::contestRules(m_settings.contestVariant());
@@ -215,88 +203,11 @@ Changes ContestSession::editRow(int row)
     return run([&](Changes&) { m_log.writeRow(row); });
 }
 
-// ---- Sub-tours, deletion, clearing ----
-
-bool ContestSession::subTourDue(const QTime& now) const
-{
-    return logbook::subTourDue(m_settings.subTourTimes(), now);
-}
-
-Changes ContestSession::offerSubTour()
-{
-    Changes changes;
-    changes.subTour = !m_subTourPending;
-    m_subTourPending = true;
-    return changes;
-}
-
-Changes ContestSession::applySubTour()
-{
-    return run([&](Changes& changes) {
-        applySubTourSteps();
-        changes.subTour = true;
-    });
-}
-
-void ContestSession::applySubTourSteps()
-{
-    m_log.state().subTourStart = newSubTourStart(currentRow(), m_log.state().subTourStart);
-    m_subTourStarts.add(m_log.state().subTourStart);
-    m_log.writeCfgFile();
-    m_subTourPending = false;
-}
-
-Changes ContestSession::deleteOrRestore()
-{
-    return run([&](Changes& changes) {
-        const bool restoring = m_restore.has_value();
-        if (restoring)
-            restoreLastContact(changes);
-        else if (currentRow() > 1)
-            deleteLastContact(changes);
-    });
-}
-
-void ContestSession::deleteLastContact(Changes& changes)
-{
-    const int row = currentRow() - 1;
-    changes.restore = changes.currentRow = changes.counters = true;
-    m_log.setCurrentRow(row);
-    m_restore = m_grid.record(row);
-    m_grid.setRecord(row, QsoRecord {});
-    changeSelectedCounter(-1);
-    // The state goes first: should the program die in between, the contact is
-    // a leftover past the log's end rather than an empty contact inside it.
-    m_log.writeCfgFile();
-    m_log.writeLogFile();
-    prefillCurrentRow();
-}
-
-void ContestSession::restoreLastContact(Changes& changes)
-{
-    const QsoRecord restored = *std::exchange(m_restore, std::nullopt);
-    const int row = currentRow();
-    changes.restore = changes.currentRow = changes.counters = true;
-    m_grid.setRecord(row, restored);
-    m_log.writeLogFile();
-    m_log.setCurrentRow(row + 1);
-    // The row below still holds what it was given before the deletion; the
-    // band may have changed since, so it is filled afresh.
-    prefillCurrentRow();
-    changeSelectedCounter(+1);
-    m_log.writeCfgFile();
-}
-
 // Counted on the band selected now, which need not be the contact's own.
 void ContestSession::changeSelectedCounter(int delta)
 {
     if (m_selectedBand >= 0)
         m_log.state().bandCounters[size_t(m_selectedBand)] += delta;
-}
-
-void ContestSession::clearLog()
-{
-    m_log.deleteFiles();
 }
 
 // ---- Scoring and base files ----

@@ -2,6 +2,7 @@
 
 #include "session/Changes.h"
 #include "session/StatusFigures.h"
+#include "log/KvlError.h"
 #include "log/BandTable.h"
 #include "log/ContactGrid.h"
 #include "log/Logbook.h"
@@ -111,5 +112,19 @@ private:
     QString m_dupeCall;           // set by the scan: a repeat contact
     QString m_rememberedExchange; // set by the scan: the call's earlier exchange
 };
+
+// File errors stop an operation at the failing step; they go back to the
+// window in its changes, never as an exception.
+template <class Steps>
+inline Changes ContestSession::run(Steps&& steps)
+{
+    Changes changes;
+    try {
+        steps(changes);
+    } catch (const KvlError& e) {
+        changes.error = e.message();
+    }
+    return changes;
+}
 
 } // namespace session

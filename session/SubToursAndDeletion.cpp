@@ -1,0 +1,88 @@
+// Sub-tours, taking back the last contact, and clearing the log.
+#include "session/ContestSession.h"
+
+#include "log/SubTourTimes.h"
+#include "setup/StationSettings.h"
+
+#include <utility>
+
+using namespace logbook;
+
+namespace session {
+
+bool ContestSession::subTourDue(const QTime& now) const
+{
+    return logbook::subTourDue(m_settings.subTourTimes(), now);
+}
+
+Changes ContestSession::offerSubTour()
+{
+    Changes changes;
+    changes.subTour = !m_subTourPending;
+    m_subTourPending = true;
+    return changes;
+}
+
+Changes ContestSession::applySubTour()
+{
+    return run([&](Changes& changes) {
+        applySubTourSteps();
+        changes.subTour = true;
+    });
+}
+
+void ContestSession::applySubTourSteps()
+{
+    m_log.state().subTourStart = newSubTourStart(currentRow(), m_log.state().subTourStart);
+    m_subTourStarts.add(m_log.state().subTourStart);
+    m_log.writeCfgFile();
+    m_subTourPending = false;
+}
+
+Changes ContestSession::deleteOrRestore()
+{
+    return run([&](Changes& changes) {
+        const bool restoring = m_restore.has_value();
+        if (restoring)
+            restoreLastContact(changes);
+        else if (currentRow() > 1)
+            deleteLastContact(changes);
+    });
+}
+
+void ContestSession::deleteLastContact(Changes& changes)
+{
+    const int row = currentRow() - 1;
+    changes.restore = changes.currentRow = changes.counters = true;
+    m_log.setCurrentRow(row);
+    m_restore = m_grid.record(row);
+    m_grid.setRecord(row, QsoRecord {});
+    changeSelectedCounter(-1);
+    // The state goes first: should the program die in between, the contact is
+    // a leftover past the log's end rather than an empty contact inside it.
+    m_log.writeCfgFile();
+    m_log.writeLogFile();
+    prefillCurrentRow();
+}
+
+void ContestSession::restoreLastContact(Changes& changes)
+{
+    const QsoRecord restored = *std::exchange(m_restore, std::nullopt);
+    const int row = currentRow();
+    changes.restore = changes.currentRow = changes.counters = true;
+    m_grid.setRecord(row, restored);
+    m_log.writeLogFile();
+    m_log.setCurrentRow(row + 1);
+    // The row below still holds what it was given before the deletion; the
+    // band may have changed since, so it is filled afresh.
+    prefillCurrentRow();
+    changeSelectedCounter(+1);
+    m_log.writeCfgFile();
+}
+
+void ContestSession::clearLog()
+{
+    m_log.deleteFiles();
+}
+
+} // namespace session
