@@ -1,16 +1,20 @@
 #pragma once
 
+#include "RigPoller.h"
+
 class Clock;
 class Dialogs;
 namespace keyer {
 class KeyerTime;
 class PortDevice;
+class PortEnumerator;
 class VoicePlayer;
 } // namespace keyer
 
 // Everything outside the program that the main window touches, passed in so
 // that tests can stand in for each: the clock, the message boxes, the keying
-// port's device, the keyer's time, and the two voice players.
+// port's device, the keyer's time, the two voice players; and, where a test
+// stands in for them, the serial ports present and the rig.
 struct MainWindowServices
 {
     Clock& clock;
@@ -19,4 +23,9 @@ struct MainWindowServices
     keyer::KeyerTime& keyerTime;
     keyer::VoicePlayer& player1;
     keyer::VoicePlayer& player2;
+    // The serial ports present; none given: the machine's own.
+    const keyer::PortEnumerator* ports = nullptr;
+    // How the rig of kvl.ini is reached; none given: through Hamlib.
+    radio::RigPoller::ConnectionFactory rigConnection = {};
+    radio::RigTiming rigTiming = {};
 };

@@ -21,7 +21,10 @@ void StatusLine::refresh()
 {
     const QTime now = m_clock.now();
     const bool cw = m_session.mode() == logbook::Mode::CW;
-    setText(session::statusLineText(m_session.status(now), cw ? std::optional<int>(m_keyer.DashTime()) : std::nullopt));
+    QString text = session::statusLineText(m_session.status(now), cw ? std::optional<int>(m_keyer.DashTime()) : std::nullopt);
+    if (!m_rigText.isEmpty())
+        text += QStringLiteral(" | ") + m_rigText;
+    setText(text);
     m_shownMinute = now.hour() * 60 + now.minute();
 }
 
@@ -29,4 +32,21 @@ void StatusLine::clockTick(const QTime& now)
 {
     if (now.hour() * 60 + now.minute() != m_shownMinute)
         refresh();
+}
+
+void StatusLine::showRig(const QString& text)
+{
+    if (text == m_rigText)
+        return;
+    m_rigText = text;
+    refresh();
+}
+
+QString rigFrequencyText(qint64 hz)
+{
+    const qint64 tenths = (hz + 50) / 100; // of a kilohertz
+    QString kHz = QString::number(tenths / 10);
+    for (qsizetype at = kHz.size() - 3; at > 0; at -= 3)
+        kHz.insert(at, QLatin1Char(' '));
+    return QStringLiteral("%1,%2 кГц").arg(kHz).arg(tenths % 10);
 }

@@ -26,10 +26,17 @@ public:
     void refresh();
     // The rates count whole minutes: a new minute moves them.
     void clockTick(const QTime& now);
+    // What the rig says (its frequency, or why it does not answer) after the
+    // figures; empty: nothing.
+    void showRig(const QString& text);
 
 private:
     const session::ContestSession& m_session;
     const keyer::CwKeyer& m_keyer;
     const Clock& m_clock;
     int m_shownMinute = -1; // of the day, of the figures shown
+    QString m_rigText;
 };
+
+// "7 010,0 кГц": the rig's frequency as operators read a dial, to 100 Hz.
+QString rigFrequencyText(qint64 hz);

@@ -25,7 +25,10 @@ TForm1::TForm1(const MainWindowServices& services, QWidget* parent)
     , ApdComPort1(services.portDevice)
     , m_keyer(ApdComPort1, services.keyerTime)
     , m_voice(services.player1, services.player2)
+    , m_ports(services.ports ? *services.ports : m_machinePorts)
 {
+    m_rig = services.rigConnection ? new radio::RigPoller(services.rigConnection, services.rigTiming, this)
+                                   : new radio::RigPoller(this);
     buildWindow();
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -53,6 +56,7 @@ void TForm1::connectControls()
     for (int i = 0; i < int(m_macroButtons.size()); ++i)
         connect(m_macroButtons[size_t(i)], &QPushButton::clicked, this,
                 [this, i] { runGuarded([this, i] { MacroButtonClick(i); }); });
+    connectRig();
 }
 
 void TForm1::attachSetupDialog(TForm2* setupDialog)
@@ -139,6 +143,7 @@ void TForm1::FormShow()
 {
     OpenKeyingPort();
     ReadTxDelay();
+    FollowRig();
 }
 
 void TForm1::FormActivate()
@@ -173,6 +178,7 @@ void TForm1::Timer1Timer()
 // written is shown and the exit goes on: leaving loses nothing.
 void TForm1::FormClose()
 {
+    m_rig->stop(); // no band or mode wish arrives past this point
     runGuarded([this] { ClosePort(); });
     runGuarded([this] { CreateReport(); });
     runGuarded([this] { CreateExports(); });

@@ -3,7 +3,9 @@
 #include "ApdComPort.h"
 #include "CwKeyer.h"
 #include "MainWindowServices.h"
+#include "RigSettings.h"
 #include "StationSettings.h"
+#include "SystemPortEnumerator.h"
 #include "VoiceMessages.h"
 #include "session/ContestSession.h"
 
@@ -47,6 +49,8 @@ public:
     void settingsChanged(TForm2& setupDialog);
     const StationSettings& settings() const;
     void refreshCaption();
+    // The serial ports present, for the setup dialog's port field.
+    const keyer::PortEnumerator& ports() const { return m_ports; }
 
     // Start-up stages, clock and shutdown.
     void FormCreate();
@@ -98,6 +102,9 @@ public:
     void ClosePort();
     void CreateReport();
     void CreateExports(); // Cabrillo and ADIF beside the report
+    // Follows the rig of kvl.ini, or none; a rig already followed with the
+    // same settings goes on undisturbed.
+    void FollowRig();
     void SubTourCheck(const QTime& now);
     void Panel8Click();  // start new sub-tour
     void Panel12Click(); // delete or restore the last contact
@@ -145,6 +152,8 @@ private:
     bool runGuarded(Action&& action);
     bool routeKeyToControl(QWidget* target, QKeyEvent* e);
     void altCommand(int latinKey);
+    void connectRig();
+    void followRig(const radio::RigSettings& settings);
 
     static constexpr int kEntryLine = 6; // the lowest visible grid line
 
@@ -173,6 +182,10 @@ private:
     keyer::ApdComPort ApdComPort1;
     keyer::CwKeyer m_keyer;
     keyer::VoiceMessages m_voice;
+    keyer::SystemPortEnumerator m_machinePorts;
+    const keyer::PortEnumerator& m_ports;
+    radio::RigPoller* m_rig = nullptr;
+    radio::RigSettings m_rigSettings; // those followed now
     QStringList m_stationData; // the window's own copy of the station data file
     bool m_shown = false;
 

@@ -1,4 +1,5 @@
 #include "Clock.h"
+#include "HamlibRig.h"
 #include "KvlWindows.h"
 #include "MessageBoxDialogs.h"
 #include "RealKeyerTime.h"
@@ -12,6 +13,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("KVL"));
     QApplication::setQuitOnLastWindowClosed(false);
+    radio::settleNumericLocaleForHamlib(); // before any rig is opened
 
     SystemClock clock;
     MessageBoxDialogs dialogs;

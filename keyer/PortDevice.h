@@ -21,12 +21,7 @@ public:
     virtual QString open(int comNumber) = 0;
     // Opens any other serial device by its path (/dev/ttyUSB0,
     // /dev/serial/by-id/...), with the same guarantees and answers as open().
-    // A device that knows only the numbered ports finds no other.
-    virtual QString openDevice(const QString& path)
-    {
-        Q_UNUSED(path);
-        return kNoSuchPortText;
-    }
+    virtual QString openDevice(const QString& path) = 0;
     virtual void close() = 0;
     // Asserts or clears one line; called only while open, from any one thread at a time.
     virtual void setLine(ModemLine line, bool on) = 0;

@@ -19,14 +19,6 @@
 namespace setup {
 namespace {
 
-QStringList portItems()
-{
-    QStringList items {QStringLiteral("None")};
-    for (int n = 1; n <= 9; ++n)
-        items << QStringLiteral("Com%1").arg(n);
-    return items;
-}
-
 // The contests the scoring knows, in its order.
 QStringList variantItems()
 {
@@ -95,9 +87,10 @@ QWidget* makeControl(const SetupField& f, QWidget* parent)
         list->setEditable(false);
         list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         list->setMinimumContentsLength(kListLength);
-        list->addItems(f.input == Input::PortList ? portItems() : variantItems());
-        // The port list shows "None" until a value is loaded; no variant is chosen.
-        list->setCurrentIndex(f.input == Input::PortList ? 0 : -1);
+        // The dialog lists the ports present; no variant is chosen until a value is loaded.
+        if (f.input == Input::VariantList)
+            list->addItems(variantItems());
+        list->setCurrentIndex(-1);
         return list;
     }
     auto* edit = new QLineEdit(parent);

@@ -2,6 +2,7 @@
 
 #include "ErrorGuard.h"
 #include "FileNames.h"
+#include "PortList.h"
 #include "SetupPages.h"
 #include "StationDataFile.h"
 #include "WindowPlacement.h"
@@ -26,8 +27,9 @@ bool typesCharacter(const QKeyEvent* event)
 
 } // namespace
 
-TForm2::TForm2(Dialogs& dialogs, SettingsChanged refreshMainCaption, QWidget* parent)
-    : QDialog(parent), m_dialogs(dialogs), m_refreshMainCaption(std::move(refreshMainCaption))
+TForm2::TForm2(Dialogs& dialogs, const keyer::PortEnumerator& ports, SettingsChanged refreshMainCaption,
+               QWidget* parent)
+    : QDialog(parent), m_dialogs(dialogs), m_ports(ports), m_refreshMainCaption(std::move(refreshMainCaption))
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Установки"));
@@ -42,6 +44,7 @@ TForm2::TForm2(Dialogs& dialogs, SettingsChanged refreshMainCaption, QWidget* pa
     Edit41 = findChild<QLineEdit*>(QStringLiteral("Edit41"));
     ComboBox1 = findChild<QComboBox*>(QStringLiteral("ComboBox1"));
     ComboBox2 = findChild<QComboBox*>(QStringLiteral("ComboBox2"));
+    listPorts(QStringLiteral("None")); // until a value is loaded
 
     // Key preview: the dialog sees every key before the field that has the focus.
     installEventFilter(this);
@@ -86,6 +89,7 @@ void TForm2::FormClose()
 
 void TForm2::loadFields()
 {
+    listPorts(m_lines.value(setup::Port));
     const auto& fields = setup::setupFields();
     for (size_t i = 0; i < fields.size(); ++i)
         setup::showText(m_controls[i], m_lines.value(fields[i].line)); // a short file's missing lines are empty
@@ -98,6 +102,26 @@ void TForm2::saveFields()
     const auto& fields = setup::setupFields();
     for (size_t i = 0; i < fields.size(); ++i)
         m_lines[fields[i].line] = setup::shownText(m_controls[i]);
+}
+
+// A stored device absent today stays in the list, so that saving keeps it; a
+// stored "COM3" is the list's "Com3", and any other text shows nothing, as
+// they always did.
+void TForm2::listPorts(const QString& shown)
+{
+    QStringList items = keyer::portItems(m_ports);
+    if (!items.contains(shown, Qt::CaseInsensitive) && keyer::deviceOfPortEntry(shown))
+        items = keyer::portItems(m_ports, shown);
+    ComboBox1->clear();
+    ComboBox1->addItems(items);
+    setup::showText(ComboBox1, shown);
+}
+
+// A port plugged in since the dialog was last open is offered at once.
+void TForm2::showEvent(QShowEvent* event)
+{
+    listPorts(setup::shownText(ComboBox1));
+    QDialog::showEvent(event);
 }
 
 bool TForm2::FormKeyDown(QKeyEvent* event)

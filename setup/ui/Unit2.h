@@ -9,6 +9,9 @@
 #include <vector>
 
 class Dialogs;
+namespace keyer {
+class PortEnumerator;
+}
 class QComboBox;
 class QKeyEvent;
 class QLineEdit;
@@ -24,7 +27,10 @@ public:
     // that the main window can set its caption from them.
     using SettingsChanged = std::function<void(TForm2&)>;
 
-    TForm2(Dialogs& dialogs, SettingsChanged refreshMainCaption, QWidget* parent = nullptr);
+    // `ports` lists the serial ports present for the port field; it must
+    // outlive the dialog.
+    TForm2(Dialogs& dialogs, const keyer::PortEnumerator& ports, SettingsChanged refreshMainCaption,
+           QWidget* parent = nullptr);
 
     // The shown text of the field that owns `line`; empty for unbound lines.
     QString field(int line) const override;
@@ -50,12 +56,16 @@ public Q_SLOTS:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    // The port list anew from the ports present, `shown` kept in it and chosen.
+    void listPorts(const QString& shown);
     void loadFields();
     void saveFields();
 
     Dialogs& m_dialogs;
+    const keyer::PortEnumerator& m_ports;
     SettingsChanged m_refreshMainCaption;
     QStringList m_lines; // the file's lines; the fields own the bound ones
     std::vector<QWidget*> m_controls; // in the order of setup::setupFields()

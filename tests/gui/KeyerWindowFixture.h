@@ -53,7 +53,7 @@ protected:
     {
         form2.reset();
         form1.reset();
-        KvlWindows windows = createWindows({clock, dialogs, lines, time, player1, player2});
+        KvlWindows windows = createWindows({clock, dialogs, lines, time, player1, player2, &ports});
         form1 = std::move(windows.main);
         form2 = std::move(windows.setup);
         form1->show();

@@ -23,6 +23,10 @@ protected:
     FakePortDevice port {keyerTime};
     FakeVoicePlayer player1;
     FakeVoicePlayer player2;
+    FakePortEnumerator ports; // none present unless a test says so
+    // The rig of kvl.ini, where a test writes one; through Hamlib unless set.
+    radio::RigPoller::ConnectionFactory rigConnection;
+    radio::RigTiming rigTiming;
     std::unique_ptr<TForm1> form1;
     std::unique_ptr<TForm2> form2;
 
@@ -58,7 +62,8 @@ protected:
     {
         form2.reset(); // a child of the main window: it goes first
         form1.reset();
-        KvlWindows windows = createWindows({clock, dialogs, port, keyerTime, voice1, voice2});
+        KvlWindows windows =
+            createWindows({clock, dialogs, port, keyerTime, voice1, voice2, &ports, rigConnection, rigTiming});
         form1 = std::move(windows.main);
         form2 = std::move(windows.setup);
     }

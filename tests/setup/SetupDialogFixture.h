@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DeviceFakes.h"
 #include "Fakes.h"
 #include "StationDataFile.h"
 #include "Unit2.h"
@@ -17,6 +18,7 @@ class SetupDialogTest : public WorkDirTest
 {
 protected:
     FakeDialogs dialogs;
+    FakePortEnumerator ports; // none present unless a test says so
     QStringList captions;
     std::unique_ptr<TForm2> form;
 
@@ -29,7 +31,7 @@ protected:
     void create()
     {
         form.reset();
-        form = std::make_unique<TForm2>(dialogs, [this](TForm2& f) {
+        form = std::make_unique<TForm2>(dialogs, ports, [this](TForm2& f) {
             captions << setup::windowCaption(f.contestVariant(), QStringLiteral("SSB"), f.callSign());
         });
     }

@@ -2,6 +2,7 @@
 
 #include "KvlError.h"
 #include "PortDevice.h"
+#include "PortList.h"
 #include "VirtualKeyerTime.h"
 #include "VoicePlayer.h"
 
@@ -26,8 +27,9 @@ public:
 
     explicit FakePortDevice(const keyer::KeyerTime& time) : m_time(time) {}
 
-    QString openError;   // what open() answers; empty: success
-    int openedPort = 0;  // 0 while closed
+    QString openError;    // what an opening answers; empty: success
+    int openedPort = 0;   // 0 while closed or while a device opened by path is open
+    QString openedDevice; // the path opened; empty while closed
 
     QString open(int comNumber) override
     {
@@ -36,7 +38,18 @@ public:
         openedPort = comNumber;
         return {};
     }
-    void close() override { openedPort = 0; }
+    QString openDevice(const QString& path) override
+    {
+        if (!openError.isEmpty())
+            return openError;
+        openedDevice = path;
+        return {};
+    }
+    void close() override
+    {
+        openedPort = 0;
+        openedDevice.clear();
+    }
     void setLine(keyer::ModemLine line, bool on) override
     {
         std::lock_guard<std::mutex> lock(m_mutex);
@@ -160,6 +173,14 @@ private:
     std::optional<keyer::Micros> m_holdAt;
     bool m_held = false;
     bool m_woken = false;
+};
+
+// The serial ports a test says are present.
+class FakePortEnumerator : public keyer::PortEnumerator
+{
+public:
+    std::vector<keyer::PresentPort> ports;
+    std::vector<keyer::PresentPort> presentPorts() const override { return ports; }
 };
 
 class FakeVoicePlayer : public keyer::VoicePlayer

@@ -1,0 +1,141 @@
+// The main window following a rig: a stand-in rig whose dial the test turns,
+// read by the real poller on its own thread.
+#include "MainWindowFixture.h"
+
+#include "RigSettings.h"
+#include "StatusLine.h"
+
+#include <QLabel>
+#include <mutex>
+
+using logbook::Mode;
+
+namespace {
+
+constexpr int kWaitMs = 5000; // only keeps a broken test from hanging
+
+struct Dial
+{
+    std::mutex mutex;
+    radio::RigReading reading {1.4e8, QStringLiteral("FM")};
+    QString failure; // what every call answers while set
+};
+
+class DialRig : public radio::RigConnection
+{
+public:
+    explicit DialRig(std::shared_ptr<Dial> dial) : m_dial(std::move(dial)) {}
+    QString open() override
+    {
+        std::lock_guard<std::mutex> lock(m_dial->mutex);
+        return m_dial->failure;
+    }
+    QString read(radio::RigReading& reading) override
+    {
+        std::lock_guard<std::mutex> lock(m_dial->mutex);
+        reading = m_dial->reading;
+        return m_dial->failure;
+    }
+    void close() override {}
+
+private:
+    std::shared_ptr<Dial> m_dial;
+};
+
+} // namespace
+
+class RigWindowTest : public MainWindowTest
+{
+protected:
+    std::shared_ptr<Dial> dial = std::make_shared<Dial>();
+
+    void startWithRig()
+    {
+        writeStationData(stationLines({{setup::Coordinates, QStringLiteral("15")},
+                                       {setup::ContestVariant, QStringLiteral("Others")}}));
+        radio::writeRigSettings({1, {}, 0});
+        rigConnection = [d = dial](const radio::RigSettings&) { return std::make_unique<DialRig>(d); };
+        rigTiming.pollInterval = 5;
+        rigTiming.retryInterval = 5;
+        startActive();
+    }
+    void turn(double hz, const QString& mode)
+    {
+        std::lock_guard<std::mutex> lock(dial->mutex);
+        dial->reading = {hz, mode};
+    }
+    void fail(const QString& why)
+    {
+        std::lock_guard<std::mutex> lock(dial->mutex);
+        dial->failure = why;
+    }
+    QString statusText() const { return control<QLabel>("StatusLine")->text(); }
+    bool waitForStatus(const QString& end) const
+    {
+        return QTest::qWaitFor([&] { return statusText().endsWith(end); }, kWaitMs);
+    }
+};
+
+TEST_F(RigWindowTest, TheBandAndModeFollowTheRigInsideTheContestBands)
+{
+    startWithRig();
+    struct Case
+    {
+        double hz;
+        const char* mode;
+        int band;
+        Mode logMode;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {7.010e6, "CW", 2, Mode::CW, "7 010,0 кГц"},
+        {14.250e6, "USB", 3, Mode::SSB, "14 250,0 кГц"},
+        {10.120e6, "CW", 3, Mode::CW, "10 120,0 кГц"}, // no contest band: the band stays
+        {3.5e6, "RTTY", 1, Mode::CW, "3 500,0 кГц"}, // no logger mode: the mode stays
+        {1'838'049, "CWR", 0, Mode::CW, "1 838,0 кГц"},
+    };
+    for (const Case& c : cases) {
+        turn(c.hz, QLatin1String(c.mode));
+        ASSERT_TRUE(waitForStatus(QString::fromUtf8(c.shown))) << qPrintable(statusText());
+        EXPECT_EQ(form1->session().selectedBand(), c.band) << c.shown;
+        EXPECT_EQ(form1->session().mode(), c.logMode) << c.shown;
+    }
+    EXPECT_EQ(storedState().bandMode, QStringLiteral("160CW")); // written as a click writes it
+    EXPECT_TRUE(dialogs.errors.isEmpty()) << qPrintable(dialogs.errors.join(QLatin1Char('\n')));
+}
+
+TEST_F(RigWindowTest, ARigThatStopsAnsweringIsSaidOnceInTheStatusLineUntilItAnswers)
+{
+    startWithRig();
+    turn(7.010e6, QStringLiteral("CW"));
+    ASSERT_TRUE(waitForStatus(QStringLiteral("7 010,0 кГц")));
+    fail(QStringLiteral("timed out"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return statusText().contains(QLatin1String("does not answer: timed out")); },
+                                kWaitMs));
+    logContact(QStringLiteral("RA3A"), QStringLiteral("59")); // logging goes on by hand
+    EXPECT_EQ(storedRecord(0).fields[logbook::Call], QStringLiteral("RA3A"));
+
+    turn(14.250e6, QStringLiteral("USB"));
+    fail(QString());
+    ASSERT_TRUE(waitForStatus(QStringLiteral("14 250,0 кГц"))) << qPrintable(statusText());
+    EXPECT_EQ(form1->session().selectedBand(), 3);
+    EXPECT_TRUE(dialogs.errors.isEmpty()) << qPrintable(dialogs.errors.join(QLatin1Char('\n')));
+}
+
+TEST_F(RigWindowTest, ABadSettingsFileIsShownOnceAndNoRigIsFollowed)
+{
+    writeStationData({});
+    writeFile(radio::kRigSettingsFileName, "[Rig]\nmodel=abc\n");
+    startShown();
+    ASSERT_EQ(dialogs.errors.size(), 1) << qPrintable(dialogs.errors.join(QLatin1Char('\n')));
+    EXPECT_TRUE(dialogs.errors[0].contains(QLatin1String("abc"))) << qPrintable(dialogs.errors[0]);
+    EXPECT_FALSE(statusText().contains(QLatin1String("кГц")));
+}
+
+TEST_F(RigWindowTest, AUsbPortOfTheStationDataOpensByItsDevice)
+{
+    writeStationData(stationLines({{setup::Port, QStringLiteral("ttyUSB0")}}));
+    startShown();
+    EXPECT_EQ(port.openedDevice, QStringLiteral("/dev/ttyUSB0"));
+    EXPECT_TRUE(dialogs.errors.isEmpty());
+}
