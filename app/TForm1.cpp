@@ -70,6 +70,8 @@ void TForm1::settingsChanged(TForm2& setupDialog)
     attachSetupDialog(&setupDialog);
     refreshCaption();
     takeStationData(setupDialog.lines());
+    if (m_shown) // from then on the rig follows setup
+        followRig(setupDialog.rigSettings());
 }
 
 // The window's copy of the station data follows every load and save of setup,

@@ -3,6 +3,7 @@
 #include "ErrorGuard.h"
 #include "FileNames.h"
 #include "PortList.h"
+#include "RigPage.h"
 #include "SetupPages.h"
 #include "StationDataFile.h"
 #include "WindowPlacement.h"
@@ -11,6 +12,7 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace {
@@ -37,7 +39,10 @@ TForm2::TForm2(Dialogs& dialogs, const keyer::PortEnumerator& ports, SettingsCha
     setWindowFlag(Qt::WindowStaysOnTopHint);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(setup::buildSetupPages(this, m_controls));
+    QTabWidget* tabs = setup::buildSetupPages(this, m_controls);
+    layout->addWidget(tabs);
+    m_rigPage = new RigPage(tabs);
+    tabs->addTab(m_rigPage, QStringLiteral("Трансивер (CAT)"));
     const auto& fields = setup::setupFields();
     for (size_t i = 0; i < fields.size(); ++i)
         m_controlOfLine[size_t(fields[i].line)] = m_controls[i];
@@ -68,6 +73,8 @@ QString TForm2::field(int line) const
 
 void TForm2::FormCreate()
 {
+    // A bad kvl.ini is the main window's to report; the tab then shows no rig.
+    m_rigPage->showSettings(radio::readRigSettings().settings, m_ports);
     guarded(m_dialogs, [this] {
         if (!logbook::fileExists(setup::kStationDataFileName))
             setup::writeStationData(setup::kStationDataFileName, QStringList(setup::kTemplateLineCount, QString()));
@@ -82,9 +89,18 @@ void TForm2::FormClose()
     guarded(m_dialogs, [this] {
         saveFields();
         setup::writeStationData(setup::kStationDataFileName, m_lines);
+        // Written only when changed, so that a station without a rig gets no kvl.ini.
+        const radio::RigSettings rig = rigSettings();
+        if (rig != radio::readRigSettings().settings)
+            radio::writeRigSettings(rig);
         m_refreshMainCaption(*this);
         hide();
     });
+}
+
+radio::RigSettings TForm2::rigSettings() const
+{
+    return m_rigPage->settings();
 }
 
 void TForm2::loadFields()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "RigSettings.h"
 #include "StationSettings.h"
 
 #include <QDialog>
@@ -9,6 +10,7 @@
 #include <vector>
 
 class Dialogs;
+class RigPage;
 namespace keyer {
 class PortEnumerator;
 }
@@ -36,6 +38,8 @@ public:
     QString field(int line) const override;
     // The whole file as last loaded or saved, unbound lines included.
     const QStringList& lines() const { return m_lines; }
+    // The rig of the tab "Трансивер (CAT)", as shown.
+    radio::RigSettings rigSettings() const;
 
     // Loads the station data file into the fields (creating it when missing)
     // and sets the main window's caption.
@@ -74,4 +78,5 @@ private:
     QLineEdit* Edit41 = nullptr;     // TX Delay
     QComboBox* ComboBox1 = nullptr;  // port
     QComboBox* ComboBox2 = nullptr;  // contest variant
+    RigPage* m_rigPage = nullptr;
 };

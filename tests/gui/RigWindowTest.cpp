@@ -5,6 +5,7 @@
 #include "RigSettings.h"
 #include "StatusLine.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <mutex>
 
@@ -49,15 +50,22 @@ class RigWindowTest : public MainWindowTest
 protected:
     std::shared_ptr<Dial> dial = std::make_shared<Dial>();
 
-    void startWithRig()
+    void startWithRig(int model = 1)
     {
         writeStationData(stationLines({{setup::Coordinates, QStringLiteral("15")},
                                        {setup::ContestVariant, QStringLiteral("Others")}}));
-        radio::writeRigSettings({1, {}, 0});
+        if (model)
+            radio::writeRigSettings({model, {}, 0});
         rigConnection = [d = dial](const radio::RigSettings&) { return std::make_unique<DialRig>(d); };
         rigTiming.pollInterval = 5;
         rigTiming.retryInterval = 5;
         startActive();
+    }
+    void chooseInSetup(int model)
+    {
+        auto* list = form2->findChild<QComboBox*>(QStringLiteral("RigModel"));
+        list->setCurrentIndex(list->findData(model));
+        form2->FormClose();
     }
     void turn(double hz, const QString& mode)
     {
@@ -138,4 +146,16 @@ TEST_F(RigWindowTest, AUsbPortOfTheStationDataOpensByItsDevice)
     startShown();
     EXPECT_EQ(port.openedDevice, QStringLiteral("/dev/ttyUSB0"));
     EXPECT_TRUE(dialogs.errors.isEmpty());
+}
+
+TEST_F(RigWindowTest, ARigChosenInSetupIsFollowedAtOnceAndNoneStopsIt)
+{
+    startWithRig(0);
+    turn(7.010e6, QStringLiteral("CW"));
+    chooseInSetup(1);
+    ASSERT_TRUE(waitForStatus(QStringLiteral("7 010,0 кГц"))) << qPrintable(statusText());
+    EXPECT_EQ(form1->session().selectedBand(), 2);
+    chooseInSetup(0);
+    EXPECT_FALSE(statusText().contains(QStringLiteral("кГц"))) << qPrintable(statusText());
+    EXPECT_TRUE(dialogs.errors.isEmpty()) << qPrintable(dialogs.errors.join(QLatin1Char('\n')));
 }

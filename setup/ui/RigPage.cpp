@@ -1,0 +1,104 @@
+#include "RigPage.h"
+
+#include "HamlibModels.h"
+#include "PortList.h"
+
+#include <QComboBox>
+#include <QCompleter>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QRegularExpression>
+
+namespace {
+
+const QString kNoRig = QStringLiteral("Нет (полосы и вид работы вручную)");
+const int kSpeeds[] = {1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200};
+const QString kRigDefaultSpeed = QStringLiteral("По умолчанию");
+
+QComboBox* makeList(QWidget* parent, const char* name, bool editable)
+{
+    auto* list = new QComboBox(parent);
+    list->setObjectName(QLatin1String(name));
+    list->setEditable(editable);
+    list->setInsertPolicy(QComboBox::NoInsert);
+    return list;
+}
+
+// "Yaesu FT-991 (1035)": the number in the name, so that a model known by
+// its number (`rigctl -l`) is found by typing it.
+QString modelText(const radio::RigModel& m)
+{
+    return QStringLiteral("%1 %2 (%3)").arg(m.manufacturer, m.name).arg(m.number);
+}
+
+} // namespace
+
+RigPage::RigPage(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("RigPage"));
+    m_model = makeList(this, "RigModel", true);
+    m_model->addItem(kNoRig, 0);
+    for (const radio::RigModel& m : radio::hamlibRigModels())
+        m_model->addItem(modelText(m), m.number);
+    // Any part of the name, in any letter case, finds the model.
+    m_model->completer()->setFilterMode(Qt::MatchContains);
+    m_model->completer()->setCaseSensitivity(Qt::CaseInsensitive);
+    m_model->completer()->setCompletionMode(QCompleter::PopupCompletion);
+
+    m_port = makeList(this, "RigPort", true);
+    m_speed = makeList(this, "RigSpeed", false);
+    m_speed->addItem(kRigDefaultSpeed, 0);
+    for (int speed : kSpeeds)
+        m_speed->addItem(QString::number(speed), speed);
+
+    auto* form = new QFormLayout(this);
+    form->addRow(QStringLiteral("Модель (Hamlib)"), m_model);
+    form->addRow(QStringLiteral("Порт или host:port"), m_port);
+    form->addRow(QStringLiteral("Скорость, бод"), m_speed);
+}
+
+void RigPage::showSettings(const radio::RigSettings& settings, const keyer::PortEnumerator& ports)
+{
+    int model = m_model->findData(settings.model);
+    if (model < 0) { // a number Hamlib does not list: kept as it stands
+        m_model->addItem(QString::number(settings.model), settings.model);
+        model = m_model->count() - 1;
+    }
+    m_model->setCurrentIndex(model);
+    listPorts(ports, settings.port);
+    int speed = m_speed->findData(settings.speed);
+    if (speed < 0) {
+        m_speed->addItem(QString::number(settings.speed), settings.speed);
+        speed = m_speed->count() - 1;
+    }
+    m_speed->setCurrentIndex(speed);
+}
+
+// The devices of the ports present, as the rig's port names them.
+void RigPage::listPorts(const keyer::PortEnumerator& ports, const QString& shown)
+{
+    m_port->clear();
+    for (const QString& entry : keyer::portItems(ports)) {
+        if (const std::optional<QString> device = keyer::deviceOfPortEntry(entry))
+            m_port->addItem(*device);
+    }
+    m_port->setEditText(shown);
+}
+
+radio::RigSettings RigPage::settings() const
+{
+    radio::RigSettings s;
+    const QString typed = m_model->currentText().trimmed();
+    const int listed = m_model->findText(typed);
+    if (listed >= 0) {
+        s.model = m_model->itemData(listed).toInt();
+    } else {
+        // A number typed, or a name with its number: "... (1035)".
+        static const QRegularExpression number(QStringLiteral("(\\d+)\\)?$"));
+        const QRegularExpressionMatch m = number.match(typed);
+        s.model = m.hasMatch() ? m.captured(1).toInt() : 0;
+    }
+    s.port = m_port->currentText().trimmed();
+    s.speed = m_speed->currentData().toInt();
+    return s;
+}
