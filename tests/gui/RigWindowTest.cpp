@@ -159,3 +159,14 @@ TEST_F(RigWindowTest, ARigChosenInSetupIsFollowedAtOnceAndNoneStopsIt)
     EXPECT_FALSE(statusText().contains(QStringLiteral("кГц"))) << qPrintable(statusText());
     EXPECT_TRUE(dialogs.errors.isEmpty()) << qPrintable(dialogs.errors.join(QLatin1Char('\n')));
 }
+
+TEST_F(RigWindowTest, HamlibsOwnDummyRigIsReadThroughTheProgramsConnection)
+{
+    writeStationData(stationLines({{setup::Coordinates, QStringLiteral("15")}}));
+    radio::writeRigSettings({1, {}, 0}); // Hamlib's dummy rig, in this process
+    startShown();
+    // The dummy starts on 145 MHz: shown, and no contest band selected for it.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return statusText().contains(QStringLiteral("кГц")); }, kWaitMs));
+    EXPECT_TRUE(statusText().contains(QStringLiteral("145 "))) << qPrintable(statusText());
+    EXPECT_TRUE(dialogs.errors.isEmpty()) << qPrintable(dialogs.errors.join(QLatin1Char('\n')));
+}
