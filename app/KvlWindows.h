@@ -1,8 +1,8 @@
 #pragma once
 
-#include "MainWindowServices.h"
-#include "TForm1.h"
-#include "Unit2.h"
+#include "app/MainWindowServices.h"
+#include "app/TForm1.h"
+#include "setup/ui/Unit2.h"
 
 #include <memory>
 

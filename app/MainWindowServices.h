@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RigPoller.h"
+#include "radio/RigPoller.h"
 
 class Clock;
 class Dialogs;

@@ -1,20 +1,20 @@
 // Start-up stages, the clock, the menu and the shutdown of the main window.
-#include "TForm1.h"
+#include "app/TForm1.h"
 
-#include "BandPanels.h"
-#include "Clock.h"
-#include "ContactGridView.h"
-#include "Dialogs.h"
-#include "Panel.h"
-#include "StationDataFile.h"
-#include "StatusLine.h"
-#include "Unit2.h"
-#include "WindowPlacement.h"
+#include "common/Clock.h"
+#include "common/Dialogs.h"
+#include "setup/StationDataFile.h"
+#include "setup/ui/Unit2.h"
+#include "setup/ui/WindowPlacement.h"
+#include "widgets/BandPanels.h"
+#include "widgets/ContactGridView.h"
+#include "widgets/MacroButtons.h"
+#include "widgets/Panel.h"
+#include "widgets/StatusLine.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTimer>
 
 TForm1::TForm1(const MainWindowServices& services, QWidget* parent)
@@ -53,9 +53,7 @@ void TForm1::connectControls()
     connect(StringGrid1, &QAbstractItemView::clicked, this, [this] { runGuarded([this] { StringGrid1Click(); }); });
     connect(&m_session.grid(), &logbook::ContactGrid::cellEdited, this,
             [this](int row) { runGuarded([this, row] { StringGrid1SetEditText(row); }); });
-    for (int i = 0; i < int(m_macroButtons.size()); ++i)
-        connect(m_macroButtons[size_t(i)], &QPushButton::clicked, this,
-                [this, i] { runGuarded([this, i] { MacroButtonClick(i); }); });
+    connect(m_macroButtons, &MacroButtons::clicked, this, [this](int i) { runGuarded([this, i] { MacroButtonClick(i); }); });
     connectRig();
 }
 
@@ -154,13 +152,8 @@ void TForm1::FormActivate()
     if (!showChanges(m_session.loadRaBase()))
         return;
     OpenVoiceFiles();
-    SwitchOffSystemBeep();
+    // The system's warning beep to switch off is Windows's; none here.
     selectCurrentRow();
-}
-
-void TForm1::SwitchOffSystemBeep()
-{
-    // Only Windows has a system warning beep to switch off; elsewhere nothing to do.
 }
 
 void TForm1::selectCurrentRow()

@@ -1,22 +1,21 @@
 #pragma once
 
-#include "ApdComPort.h"
-#include "CwKeyer.h"
-#include "MainWindowServices.h"
-#include "RigSettings.h"
-#include "StationSettings.h"
-#include "SystemPortEnumerator.h"
-#include "VoiceMessages.h"
+#include "app/MainWindowServices.h"
+#include "keyer/ApdComPort.h"
+#include "keyer/CwKeyer.h"
+#include "keyer/SystemPortEnumerator.h"
+#include "keyer/VoiceMessages.h"
+#include "radio/RigSettings.h"
 #include "session/ContestSession.h"
+#include "setup/StationSettings.h"
 
 #include <QMainWindow>
 #include <QStringList>
-#include <array>
-#include <optional>
 
 class BandPanels;
 class Clock;
 class ContactGridView;
+class MacroButtons;
 class Dialogs;
 class Panel;
 class StatusLine;
@@ -26,7 +25,6 @@ class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
-class QPushButton;
 class QTime;
 class QTimer;
 
@@ -96,7 +94,6 @@ public:
     void WriteCheckBox();
     void ShowCallsLineFlag();
     void OpenVoiceFiles();
-    void SwitchOffSystemBeep();
     void OpenKeyingPort();
     void ReadTxDelay();
     void ClosePort();
@@ -138,7 +135,6 @@ private:
     void buildLeftColumn(QWidget* client);
     void buildCentre(QWidget* client);
     void buildUnderGrid(QWidget* client);
-    void buildBottom(QWidget* client);
     void buildMenu();
     void connectControls();
     void loadStationData();
@@ -165,18 +161,10 @@ private:
     // ---- The calls lines (TForm1Scoring.cpp) ----
     void showCallsLine(bool shown);
 
-    // The setup dialog's fields once it exists; empty fields before.
-    class LiveSettings : public StationSettings
-    {
-    public:
-        const StationSettings* source = nullptr;
-        QString field(int line) const override { return source ? source->field(line) : QString(); }
-    };
-
     Clock& m_clock;
     Dialogs& m_dialogs;
     TForm2* m_setupDialog = nullptr;
-    LiveSettings m_settings;
+    setup::LiveSettings m_settings; // the setup dialog once it exists
     session::ContestSession m_session;
     // The port outlives the keyer that switches its lines.
     keyer::ApdComPort ApdComPort1;
@@ -193,8 +181,6 @@ private:
     Panel* Panel7 = nullptr;  // mode
     Panel* Panel8 = nullptr;  // new sub-tour
     Panel* Panel9 = nullptr;  // short zero
-    Panel* Panel10 = nullptr;
-    Panel* Panel11 = nullptr;
     Panel* Panel12 = nullptr; // delete / restore
     Panel* Label1 = nullptr;  // clock
     BandPanels* m_bands = nullptr;
@@ -206,13 +192,12 @@ private:
     QLineEdit* Edit3 = nullptr; // sub-tour calls line
     QLineEdit* Edit4 = nullptr; // log calls line
     QPlainTextEdit* Memo1 = nullptr; // help
-    std::array<QPushButton*, 12> m_macroButtons {};
+    MacroButtons* m_macroButtons = nullptr; // BitBtn1 .. BitBtn12
     QAction* N11 = nullptr;
-    QAction* N12 = nullptr;
     QTimer* Timer1 = nullptr;
 };
 
-#include "ErrorGuard.h"
+#include "common/ErrorGuard.h"
 
 template <class Action>
 bool TForm1::runGuarded(Action&& action)

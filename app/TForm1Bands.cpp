@@ -1,12 +1,12 @@
 // Bands and modes: the band panels, the mode panel, the function-key captions
 // that follow the mode, and the entry focus rule.
-#include "TForm1.h"
+#include "app/TForm1.h"
 
-#include "BandPanels.h"
-#include "Panel.h"
+#include "widgets/BandPanels.h"
+#include "widgets/MacroButtons.h"
+#include "widgets/Panel.h"
 
 #include <QLineEdit>
-#include <QPushButton>
 
 using logbook::Mode;
 
@@ -34,14 +34,11 @@ void TForm1::WriteBitBtn()
     const std::optional<Mode> shown = logbook::modeFromText(Panel7->text());
     if (!shown)
         return;
-    for (int i = 0; i < int(m_macroButtons.size()); ++i) {
-        QString caption;
+    m_macroButtons->setCaptions([&](int i) {
         if (*shown == Mode::CW)
-            caption = m_stationData.value(setup::kFCaptionLines[size_t(i)]);
-        else if (i < 2)
-            caption = QStringLiteral("CQ%1").arg(i + 1);
-        m_macroButtons[size_t(i)]->setText(caption);
-    }
+            return m_stationData.value(setup::kFCaptionLines[size_t(i)]);
+        return i < 2 ? QStringLiteral("CQ%1").arg(i + 1) : QString();
+    });
 }
 
 void TForm1::AC()

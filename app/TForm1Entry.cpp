@@ -1,11 +1,11 @@
 // Entry of contacts: the call and received fields, completing a contact, and
 // editing logged rows in the grid.
-#include "TForm1.h"
+#include "app/TForm1.h"
 
-#include "Clock.h"
-#include "ContactGridView.h"
-#include "KeyChord.h"
-#include "Panel.h"
+#include "common/Clock.h"
+#include "widgets/ContactGridView.h"
+#include "widgets/KeyChord.h"
+#include "widgets/Panel.h"
 
 #include <QLineEdit>
 

@@ -1,14 +1,14 @@
 // Transmitter control: the keying port, the Morse keyer's hooks, the macros of
 // the function keys, Enter and the space bar, and the voice messages.
-#include "TForm1.h"
+#include "app/TForm1.h"
 
-#include "Macros.h"
-#include "Panel.h"
-#include "StatusLine.h"
+#include "keyer/Macros.h"
+#include "widgets/MacroButtons.h"
+#include "widgets/Panel.h"
+#include "widgets/StatusLine.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QPushButton>
 
 using logbook::Mode;
 
@@ -115,6 +115,5 @@ void TForm1::CtrlLayer(bool on)
     m_ctrlLayer = on;
     if (m_session.mode() != Mode::CW)
         return;
-    for (int i = 0; i < int(m_macroButtons.size()); ++i)
-        m_macroButtons[size_t(i)]->setText(on ? settings().ctrlCaption(i) : settings().fCaption(i));
+    m_macroButtons->setCaptions([&](int i) { return on ? settings().ctrlCaption(i) : settings().fCaption(i); });
 }

@@ -1,10 +1,10 @@
 // The keyboard: the window sees every key before the focused control, runs its
 // dispatchers, then the focused control's own handlers.
-#include "TForm1.h"
+#include "app/TForm1.h"
 
-#include "ContactGridView.h"
-#include "KeyChord.h"
-#include "Panel.h"
+#include "widgets/ContactGridView.h"
+#include "widgets/KeyChord.h"
+#include "widgets/Panel.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -23,9 +23,8 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
     if (target != focused)
         return false;
     auto* key = static_cast<QKeyEvent*>(event);
-    // An Alt chord is a command: it never types its letter into a field, also
-    // when the command fails part way.
-    const bool altChord = key->type() == QEvent::KeyPress && (key->modifiers() & Qt::AltModifier) && !key->text().isEmpty();
+    // Decided first: an Alt chord never types its letter, also when its command fails.
+    const bool altChord = isAltChord(key);
     bool swallowed = false;
     runGuarded([&] { swallowed = previewKey(target, key); });
     return swallowed || altChord;
@@ -33,37 +32,26 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
 
 bool TForm1::previewKey(QWidget* target, QKeyEvent* e)
 {
-    if (e->type() == QEvent::KeyPress) {
+    if (e->type() == QEvent::KeyPress)
         FormKeyDown(e);
-        return routeKeyToControl(target, e);
-    }
-    if (e->isAutoRepeat())
+    else if (e->isAutoRepeat())
         return false;
-    FormKeyUp(e);
+    else
+        FormKeyUp(e);
     return routeKeyToControl(target, e);
 }
 
 bool TForm1::routeKeyToControl(QWidget* target, QKeyEvent* e)
 {
     const bool press = e->type() == QEvent::KeyPress;
-    // Alt and Ctrl chords are commands, not characters typed into the field.
-    const bool typed = press && !e->text().isEmpty() && e->text().at(0).isPrint()
-        && !(e->modifiers() & (Qt::AltModifier | Qt::ControlModifier));
-    if (target == Edit1) {
+    if (target == Edit1 || target == Edit2) {
+        const bool call = target == Edit1;
         if (!press) {
-            Edit1KeyUp(e);
+            call ? Edit1KeyUp(e) : Edit2KeyUp(e);
             return false;
         }
-        Edit1KeyDown(e);
-        return typed && Edit1KeyPress(e);
-    }
-    if (target == Edit2) {
-        if (!press) {
-            Edit2KeyUp(e);
-            return false;
-        }
-        Edit2KeyDown(e);
-        return typed && Edit2KeyPress(e);
+        call ? Edit1KeyDown(e) : Edit2KeyDown(e);
+        return isTypedCharacter(e) && (call ? Edit1KeyPress(e) : Edit2KeyPress(e));
     }
     if (press && StringGrid1->ownsFocus())
         StringGrid1KeyPress(e);

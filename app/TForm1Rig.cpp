@@ -1,9 +1,9 @@
 // Following the rig: its band and mode act as the operator's own clicks, its
 // frequency and its troubles show in the status line, never in a box that
 // would take the keys from the operator.
-#include "TForm1.h"
+#include "app/TForm1.h"
 
-#include "StatusLine.h"
+#include "widgets/StatusLine.h"
 
 void TForm1::connectRig()
 {

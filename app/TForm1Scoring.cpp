@@ -1,11 +1,11 @@
 // The calls lines with the repeat warning, the call-entered step, the Asia
 // received-field filter, and the contest report.
-#include "TForm1.h"
+#include "app/TForm1.h"
 
-#include "BandPanels.h"
-#include "ContestVariant.h"
-#include "Exports.h"
-#include "Report.h"
+#include "scoring/ContestVariant.h"
+#include "scoring/Exports.h"
+#include "scoring/Report.h"
+#include "widgets/BandPanels.h"
 
 #include <QAction>
 #include <QDateTime>

@@ -1,7 +1,7 @@
 // Sub-tours, taking back the last contact, and clearing the log.
-#include "TForm1.h"
+#include "app/TForm1.h"
 
-#include "Dialogs.h"
+#include "common/Dialogs.h"
 
 void TForm1::SubTourCheck(const QTime& now)
 {

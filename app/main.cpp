@@ -1,10 +1,10 @@
-#include "Clock.h"
-#include "HamlibRig.h"
-#include "KvlWindows.h"
-#include "MessageBoxDialogs.h"
-#include "RealKeyerTime.h"
-#include "SerialPortDevice.h"
-#include "SoundVoicePlayer.h"
+#include "app/KvlWindows.h"
+#include "common/Clock.h"
+#include "keyer/RealKeyerTime.h"
+#include "keyer/SerialPortDevice.h"
+#include "keyer/SoundVoicePlayer.h"
+#include "radio/HamlibRig.h"
+#include "widgets/MessageBoxDialogs.h"
 
 #include <QApplication>
 

@@ -1,13 +1,13 @@
 // The main window with a full 1999-contact log: start-up up to an active
 // window, and completing a contact, durable writes included.
-#include "Clock.h"
-#include "Dialogs.h"
-#include "SoundVoicePlayer.h"
-#include "RealKeyerTime.h"
-#include "SerialPortDevice.h"
-#include "QsoRecord.h"
-#include "StateRecord.h"
-#include "KvlWindows.h"
+#include "app/KvlWindows.h"
+#include "common/Clock.h"
+#include "common/Dialogs.h"
+#include "keyer/RealKeyerTime.h"
+#include "keyer/SerialPortDevice.h"
+#include "keyer/SoundVoicePlayer.h"
+#include "log/QsoRecord.h"
+#include "log/StateRecord.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,6 +1,6 @@
 // Base files and the lookups of the call-entered step over any text and call.
-#include "BaseText.h"
-#include "FuzzFields.h"
+#include "fuzz/FuzzFields.h"
+#include "scoring/BaseText.h"
 
 #include <cstdio>
 

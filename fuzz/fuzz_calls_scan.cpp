@@ -1,9 +1,9 @@
 // The calls scan over any log file and any entry state, in memory and
 // through the log file as the window runs it.
-#include "CallsScan.h"
-#include "FuzzFields.h"
-#include "QsoRecord.h"
-#include "RecordFile.h"
+#include "fuzz/FuzzFields.h"
+#include "log/QsoRecord.h"
+#include "log/RecordFile.h"
+#include "scoring/CallsScan.h"
 
 #include <cstdio>
 

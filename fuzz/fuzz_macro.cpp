@@ -1,6 +1,6 @@
 // Macro expansion with any macro text and any values of the moment.
-#include "FuzzFields.h"
-#include "Macros.h"
+#include "fuzz/FuzzFields.h"
+#include "keyer/Macros.h"
 
 #include <cstdio>
 

@@ -1,10 +1,10 @@
 // The state and log files as read at start-up, whatever they hold.
-#include "ContactGrid.h"
-#include "FuzzFields.h"
-#include "KvlError.h"
-#include "Logbook.h"
-#include "QsoRecord.h"
-#include "StateRecord.h"
+#include "common/KvlError.h"
+#include "fuzz/FuzzFields.h"
+#include "log/ContactGrid.h"
+#include "log/Logbook.h"
+#include "log/QsoRecord.h"
+#include "log/StateRecord.h"
 
 #include <cstdio>
 

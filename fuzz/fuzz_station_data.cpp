@@ -1,6 +1,6 @@
 // The station data file as read at start-up: RTF, or plain text when it is not.
-#include "FuzzFields.h"
-#include "StationDataFile.h"
+#include "fuzz/FuzzFields.h"
+#include "setup/StationDataFile.h"
 
 #include <cstdio>
 

@@ -1,6 +1,6 @@
 // The check that a voice file is wave audio, over any file.
-#include "FuzzFields.h"
-#include "WaveFile.h"
+#include "fuzz/FuzzFields.h"
+#include "keyer/WaveFile.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {

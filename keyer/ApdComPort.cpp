@@ -1,7 +1,7 @@
-#include "ApdComPort.h"
+#include "keyer/ApdComPort.h"
 
-#include "KvlError.h"
-#include "PortList.h"
+#include "common/KvlError.h"
+#include "keyer/PortList.h"
 
 namespace keyer {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "KeyingLines.h"
-#include "PortDevice.h"
+#include "keyer/KeyingLines.h"
+#include "keyer/PortDevice.h"
 
 #include <QString>
 #include <atomic>

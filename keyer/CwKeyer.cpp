@@ -1,7 +1,7 @@
-#include "CwKeyer.h"
+#include "keyer/CwKeyer.h"
 
-#include "KvlError.h"
-#include "MorseTable.h"
+#include "common/KvlError.h"
+#include "keyer/MorseTable.h"
 
 #include <QEventLoop>
 #include <QMetaObject>

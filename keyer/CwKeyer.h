@@ -1,7 +1,7 @@
 #pragma once
 
-#include "KeyerTime.h"
-#include "KeyingLines.h"
+#include "keyer/KeyerTime.h"
+#include "keyer/KeyingLines.h"
 
 #include <QString>
 #include <QtCore/qnamespace.h>

@@ -1,6 +1,6 @@
-#include "Macros.h"
+#include "keyer/Macros.h"
 
-#include "CwKeyer.h"
+#include "keyer/CwKeyer.h"
 
 #include <array>
 #include <utility>

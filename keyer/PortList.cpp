@@ -1,4 +1,4 @@
-#include "PortList.h"
+#include "keyer/PortList.h"
 
 #include <QSet>
 #include <algorithm>

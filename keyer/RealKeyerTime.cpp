@@ -1,4 +1,4 @@
-#include "RealKeyerTime.h"
+#include "keyer/RealKeyerTime.h"
 
 #include <chrono>
 

@@ -1,4 +1,4 @@
-#include "SerialPortDevice.h"
+#include "keyer/SerialPortDevice.h"
 
 #include <QFileInfo>
 

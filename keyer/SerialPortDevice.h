@@ -1,7 +1,7 @@
 #pragma once
 
-#include "PortDevice.h"
-#include "PortList.h"
+#include "keyer/PortDevice.h"
+#include "keyer/PortList.h"
 
 #include <QSerialPort>
 #include <QString>

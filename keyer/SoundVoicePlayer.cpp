@@ -1,7 +1,7 @@
-#include "SoundVoicePlayer.h"
+#include "keyer/SoundVoicePlayer.h"
 
-#include "KvlError.h"
-#include "WaveFile.h"
+#include "common/KvlError.h"
+#include "keyer/WaveFile.h"
 
 #include <QFileInfo>
 #include <QSoundEffect>

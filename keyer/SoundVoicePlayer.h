@@ -1,6 +1,6 @@
 #pragma once
 
-#include "VoicePlayer.h"
+#include "keyer/VoicePlayer.h"
 
 #include <QDateTime>
 #include <memory>

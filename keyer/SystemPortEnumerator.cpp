@@ -1,4 +1,4 @@
-#include "SystemPortEnumerator.h"
+#include "keyer/SystemPortEnumerator.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PortList.h"
+#include "keyer/PortList.h"
 
 #include <QMap>
 

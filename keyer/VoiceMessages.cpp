@@ -1,6 +1,6 @@
-#include "VoiceMessages.h"
+#include "keyer/VoiceMessages.h"
 
-#include "FileNames.h"
+#include "common/FileNames.h"
 
 #include <QFileInfo>
 

@@ -1,4 +1,4 @@
-#include "WaveFile.h"
+#include "keyer/WaveFile.h"
 
 #include <QFile>
 #include <QtEndian>

@@ -1,4 +1,4 @@
-#include "BandTable.h"
+#include "log/BandTable.h"
 
 #include <array>
 

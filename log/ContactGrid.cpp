@@ -1,4 +1,4 @@
-#include "ContactGrid.h"
+#include "log/ContactGrid.h"
 
 namespace logbook {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "QsoRecord.h"
+#include "log/QsoRecord.h"
 
 #include <QAbstractTableModel>
 #include <QVector>

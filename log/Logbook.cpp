@@ -1,9 +1,9 @@
-#include "Logbook.h"
+#include "log/Logbook.h"
 
-#include "ContactGrid.h"
-#include "FileNames.h"
-#include "KvlError.h"
-#include "QsoRecord.h"
+#include "common/FileNames.h"
+#include "common/KvlError.h"
+#include "log/ContactGrid.h"
+#include "log/QsoRecord.h"
 
 namespace logbook {
 

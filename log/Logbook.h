@@ -1,7 +1,7 @@
 #pragma once
 
-#include "RecordFile.h"
-#include "StateRecord.h"
+#include "log/RecordFile.h"
+#include "log/StateRecord.h"
 
 #include <QString>
 #include <optional>

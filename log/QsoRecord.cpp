@@ -1,6 +1,6 @@
-#include "QsoRecord.h"
+#include "log/QsoRecord.h"
 
-#include "ShortString.h"
+#include "log/ShortString.h"
 
 namespace logbook {
 

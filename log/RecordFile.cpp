@@ -1,7 +1,7 @@
-#include "RecordFile.h"
+#include "log/RecordFile.h"
 
-#include "FileNames.h"
-#include "KvlError.h"
+#include "common/FileNames.h"
+#include "common/KvlError.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "ShortString.h"
+#include "log/ShortString.h"
 
-#include "Cp1251.h"
+#include "common/Cp1251.h"
 
 #include <cstring>
 

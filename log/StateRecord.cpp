@@ -1,6 +1,6 @@
-#include "StateRecord.h"
+#include "log/StateRecord.h"
 
-#include "ShortString.h"
+#include "log/ShortString.h"
 
 #include <QtEndian>
 

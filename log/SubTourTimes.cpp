@@ -1,6 +1,6 @@
-#include "SubTourTimes.h"
+#include "log/SubTourTimes.h"
 
-#include "Clock.h"
+#include "common/Clock.h"
 
 namespace logbook {
 

@@ -1,4 +1,4 @@
-#include "HamlibModels.h"
+#include "radio/HamlibModels.h"
 
 #include <hamlib/rig.h>
 

@@ -1,4 +1,4 @@
-#include "HamlibRig.h"
+#include "radio/HamlibRig.h"
 
 #include <hamlib/rig.h>
 

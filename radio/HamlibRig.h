@@ -1,7 +1,7 @@
 #pragma once
 
-#include "RigConnection.h"
-#include "RigSettings.h"
+#include "radio/RigConnection.h"
+#include "radio/RigSettings.h"
 
 #include <memory>
 

@@ -1,4 +1,4 @@
-#include "RigModes.h"
+#include "radio/RigModes.h"
 
 namespace radio {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BandTable.h"
+#include "log/BandTable.h"
 
 #include <QString>
 #include <optional>

@@ -1,6 +1,6 @@
-#include "RigPoller.h"
+#include "radio/RigPoller.h"
 
-#include "HamlibRig.h"
+#include "radio/HamlibRig.h"
 
 #include <QMetaObject>
 #include <chrono>

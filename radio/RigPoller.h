@@ -1,9 +1,9 @@
 #pragma once
 
-#include "BandTable.h"
-#include "RigConnection.h"
-#include "RigSettings.h"
-#include "RigTracker.h"
+#include "log/BandTable.h"
+#include "radio/RigConnection.h"
+#include "radio/RigSettings.h"
+#include "radio/RigTracker.h"
 
 #include <QObject>
 #include <functional>

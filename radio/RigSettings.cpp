@@ -1,6 +1,6 @@
-#include "RigSettings.h"
+#include "radio/RigSettings.h"
 
-#include "KvlError.h"
+#include "common/KvlError.h"
 
 #include <QFileInfo>
 #include <QSettings>

@@ -1,6 +1,6 @@
-#include "RigTracker.h"
+#include "radio/RigTracker.h"
 
-#include "RigModes.h"
+#include "radio/RigModes.h"
 
 #include <cmath>
 

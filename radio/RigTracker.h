@@ -1,7 +1,7 @@
 #pragma once
 
-#include "BandTable.h"
-#include "RigConnection.h"
+#include "log/BandTable.h"
+#include "radio/RigConnection.h"
 
 #include <QString>
 #include <QtGlobal>

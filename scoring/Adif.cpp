@@ -1,7 +1,7 @@
-#include "Adif.h"
+#include "scoring/Adif.h"
 
-#include "ExportText.h"
-#include "StationSettings.h"
+#include "scoring/ExportText.h"
+#include "setup/StationSettings.h"
 
 namespace scoring {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ContestDate.h"
+#include "scoring/ContestDate.h"
 
 #include <QDateTime>
 #include <QString>

@@ -1,9 +1,9 @@
-#include "BaseText.h"
+#include "scoring/BaseText.h"
 
-#include "ContestVariant.h"
-#include "Cp1251.h"
-#include "FileNames.h"
-#include "KvlError.h"
+#include "common/Cp1251.h"
+#include "common/FileNames.h"
+#include "common/KvlError.h"
+#include "scoring/ContestVariant.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
-#include "Cabrillo.h"
+#include "scoring/Cabrillo.h"
 
-#include "ExportText.h"
-#include "StationSettings.h"
+#include "scoring/ExportText.h"
+#include "setup/StationSettings.h"
 
 #include <QRegularExpression>
 

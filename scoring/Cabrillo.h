@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ContestDate.h"
-#include "Report.h"
+#include "scoring/ContestDate.h"
+#include "scoring/Report.h"
 
 #include <QString>
 #include <QVector>

@@ -1,10 +1,10 @@
-#include "CallsScan.h"
+#include "scoring/CallsScan.h"
 
-#include "Cp1251.h"
-#include "KvlError.h"
-#include "QsoRecord.h"
-#include "RecordFile.h"
-#include "SubTourTimes.h"
+#include "common/Cp1251.h"
+#include "common/KvlError.h"
+#include "log/QsoRecord.h"
+#include "log/RecordFile.h"
+#include "log/SubTourTimes.h"
 
 #include <cstring>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BandTable.h"
+#include "log/BandTable.h"
 
 #include <QByteArrayView>
 #include <QString>

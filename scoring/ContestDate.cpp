@@ -1,4 +1,4 @@
-#include "ContestDate.h"
+#include "scoring/ContestDate.h"
 
 #include <QRegularExpression>
 #include <algorithm>

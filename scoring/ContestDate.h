@@ -1,7 +1,7 @@
 #pragma once
 
-#include "BandTable.h"
-#include "QsoRecord.h"
+#include "log/BandTable.h"
+#include "log/QsoRecord.h"
 
 #include <QDate>
 #include <QString>

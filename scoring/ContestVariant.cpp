@@ -1,7 +1,7 @@
-#include "ContestVariant.h"
+#include "scoring/ContestVariant.h"
 
-#include "BaseText.h"
-#include "Points.h"
+#include "scoring/BaseText.h"
+#include "scoring/Points.h"
 
 namespace scoring {
 
@@ -34,6 +34,14 @@ const ContestRules* contestRules(const QString& setupText)
             return &rules;
     }
     return nullptr;
+}
+
+QStringList contestTexts()
+{
+    QStringList texts;
+    for (const ContestRules& rules : contestTable())
+        texts << rules.text;
+    return texts;
 }
 
 QString variantText(ContestVariant variant)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <optional>
 
@@ -37,6 +38,8 @@ const ContestRules& contestRules(ContestVariant variant);
 // Exact, case-sensitive match; any other text (an empty selection) is none.
 const ContestRules* contestRules(const QString& setupText);
 
+// The texts of the setup list, in the table's order.
+QStringList contestTexts();
 QString variantText(ContestVariant variant);
 std::optional<ContestVariant> contestVariant(const QString& setupText);
 

@@ -1,6 +1,6 @@
-#include "ExportText.h"
+#include "scoring/ExportText.h"
 
-#include "ContestVariant.h"
+#include "scoring/ContestVariant.h"
 
 #include <algorithm>
 #include <array>

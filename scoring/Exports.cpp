@@ -1,11 +1,11 @@
-#include "Exports.h"
+#include "scoring/Exports.h"
 
-#include "Adif.h"
-#include "Cabrillo.h"
-#include "ContestDate.h"
-#include "FileNames.h"
-#include "KvlError.h"
-#include "StationSettings.h"
+#include "common/FileNames.h"
+#include "common/KvlError.h"
+#include "scoring/Adif.h"
+#include "scoring/Cabrillo.h"
+#include "scoring/ContestDate.h"
+#include "setup/StationSettings.h"
 
 #include <QSaveFile>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "QsoRecord.h"
-#include "Report.h"
+#include "log/QsoRecord.h"
+#include "scoring/Report.h"
 
 #include <QDateTime>
 #include <QString>

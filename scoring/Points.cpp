@@ -1,8 +1,8 @@
-#include "Points.h"
+#include "scoring/Points.h"
 
-#include "ContactGrid.h"
-#include "Decimal.h"
-#include "KvlError.h"
+#include "common/KvlError.h"
+#include "log/ContactGrid.h"
+#include "scoring/Decimal.h"
 
 #include <cstdlib>
 

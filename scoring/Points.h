@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ContestVariant.h"
+#include "scoring/ContestVariant.h"
 
 #include <QString>
 #include <optional>

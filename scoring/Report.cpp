@@ -1,12 +1,12 @@
-#include "Report.h"
+#include "scoring/Report.h"
 
-#include "ContactGrid.h"
-#include "ContestVariant.h"
-#include "Cp1251.h"
-#include "Decimal.h"
-#include "FileNames.h"
-#include "KvlError.h"
-#include "StationSettings.h"
+#include "common/Cp1251.h"
+#include "common/FileNames.h"
+#include "common/KvlError.h"
+#include "log/ContactGrid.h"
+#include "scoring/ContestVariant.h"
+#include "scoring/Decimal.h"
+#include "setup/StationSettings.h"
 
 #include <QSaveFile>
 #include <optional>

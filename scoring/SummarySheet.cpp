@@ -1,8 +1,8 @@
 // The summary sheet: a text copy of the contest's paper report form, filled
 // with the operator's data from setup and the report's totals.
-#include "Report.h"
+#include "scoring/Report.h"
 
-#include "StationSettings.h"
+#include "setup/StationSettings.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
 #include "session/ContestSession.h"
 
-#include "log/Clock.h"
-#include "log/KvlError.h"
+#include "common/Clock.h"
+#include "common/KvlError.h"
 #include "log/SubTourTimes.h"
 #include "scoring/Points.h"
 #include "scoring/Report.h"

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "session/Changes.h"
-#include "session/StatusFigures.h"
-#include "log/KvlError.h"
+#include "common/KvlError.h"
 #include "log/BandTable.h"
 #include "log/ContactGrid.h"
 #include "log/Logbook.h"
 #include "scoring/BaseText.h"
 #include "scoring/CallsScan.h"
 #include "scoring/ContestVariant.h"
+#include "session/Changes.h"
+#include "session/StatusFigures.h"
 
 #include <QTime>
 #include <QVector>

@@ -1,6 +1,6 @@
-#include "RtfReader.h"
+#include "setup/RtfReader.h"
 
-#include "Cp1251.h"
+#include "common/Cp1251.h"
 
 #include <algorithm>
 #include <array>

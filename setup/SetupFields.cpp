@@ -1,4 +1,4 @@
-#include "SetupFields.h"
+#include "setup/SetupFields.h"
 
 #include <array>
 

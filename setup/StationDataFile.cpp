@@ -1,9 +1,9 @@
-#include "StationDataFile.h"
+#include "setup/StationDataFile.h"
 
-#include "Cp1251.h"
-#include "FileNames.h"
-#include "KvlError.h"
-#include "RtfReader.h"
+#include "common/Cp1251.h"
+#include "common/FileNames.h"
+#include "common/KvlError.h"
+#include "setup/RtfReader.h"
 
 #include <QFile>
 #include <QFileInfo>

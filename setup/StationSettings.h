@@ -1,6 +1,6 @@
 #pragma once
 
-#include "StationLines.h"
+#include "setup/StationLines.h"
 
 #include <QString>
 
@@ -27,6 +27,14 @@ public:
 };
 
 namespace setup {
+
+// The settings of a source that comes later: empty fields until it is set.
+class LiveSettings : public StationSettings
+{
+public:
+    const StationSettings* source = nullptr;
+    QString field(int line) const override { return source ? source->field(line) : QString(); }
+};
 
 // "KVL Версия 3.01 : " + variant + " - " + mode caption + ". " + call sign.
 inline QString windowCaption(const QString& variant, const QString& modeCaption, const QString& callSign)

@@ -3,15 +3,15 @@
 // window idle and with a key typed every 100 ms, each without and with a rig
 // (Hamlib's dummy) polled every 250 ms. Prints the timing error of every edge
 // against the ideal schedule, and the processor time while keying.
-#include "ApdComPort.h"
-#include "CwKeyer.h"
-#include "KvlError.h"
-#include "LineRecorder.h"
-#include "MorseTable.h"
-#include "HamlibRig.h"
-#include "RealKeyerTime.h"
-#include "RigPoller.h"
-#include "SerialPortDevice.h"
+#include "common/KvlError.h"
+#include "keyer/ApdComPort.h"
+#include "keyer/CwKeyer.h"
+#include "keyer/MorseTable.h"
+#include "keyer/RealKeyerTime.h"
+#include "keyer/SerialPortDevice.h"
+#include "radio/HamlibRig.h"
+#include "radio/RigPoller.h"
+#include "tests/support/LineRecorder.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,11 +1,11 @@
 // The calls scan per key release, file read included, on logs of 1999 and
 // 10,000 contacts: an operator types calls letter by letter, half of them
 // already in the log, half new. Prints p50, p99 and the worst scan in µs.
-#include "BandTable.h"
-#include "CallsScan.h"
-#include "FileNames.h"
-#include "QsoRecord.h"
-#include "RecordFile.h"
+#include "common/FileNames.h"
+#include "log/BandTable.h"
+#include "log/QsoRecord.h"
+#include "log/RecordFile.h"
+#include "scoring/CallsScan.h"
 
 #include <QCoreApplication>
 #include <QDir>

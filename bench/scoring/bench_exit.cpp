@@ -1,10 +1,10 @@
 // The work done at exit on a 10,000-contact log: the report (log and
 // summary sheet) and the Cabrillo and ADIF files, durable writes included.
 // Prints the median and the worst of several exits in ms.
-#include "BandTable.h"
-#include "Exports.h"
-#include "Report.h"
-#include "StationSettings.h"
+#include "log/BandTable.h"
+#include "scoring/Exports.h"
+#include "scoring/Report.h"
+#include "setup/StationSettings.h"
 
 #include <QCoreApplication>
 #include <QDir>

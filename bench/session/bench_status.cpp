@@ -1,16 +1,16 @@
 // The main window in CW with a 10,000-contact RA log: completing a contact,
 // durable writes and the status line's update included, and the status
 // line's figures alone.
-#include "Clock.h"
-#include "ContestVariant.h"
-#include "Cp1251.h"
-#include "Dialogs.h"
-#include "QsoRecord.h"
-#include "RealKeyerTime.h"
-#include "SerialPortDevice.h"
-#include "SoundVoicePlayer.h"
-#include "StateRecord.h"
-#include "KvlWindows.h"
+#include "app/KvlWindows.h"
+#include "common/Clock.h"
+#include "common/Cp1251.h"
+#include "common/Dialogs.h"
+#include "keyer/RealKeyerTime.h"
+#include "keyer/SerialPortDevice.h"
+#include "keyer/SoundVoicePlayer.h"
+#include "log/QsoRecord.h"
+#include "log/StateRecord.h"
+#include "scoring/ContestVariant.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,7 +1,7 @@
 // Loading and saving a station data file of 10,000 lines, far past the 105 the
 // dialog writes, as a file grown by hand might be. Prints the median and the
 // worst of several runs of each.
-#include "StationDataFile.h"
+#include "setup/StationDataFile.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,7 +1,7 @@
-#include "RigPage.h"
+#include "setup/ui/RigPage.h"
 
-#include "HamlibModels.h"
-#include "PortList.h"
+#include "keyer/PortList.h"
+#include "radio/HamlibModels.h"
 
 #include <QComboBox>
 #include <QCompleter>

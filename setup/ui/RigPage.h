@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RigSettings.h"
+#include "radio/RigSettings.h"
 
 #include <QWidget>
 

@@ -1,8 +1,7 @@
-#include "SetupPages.h"
+#include "setup/ui/SetupPages.h"
 
-#include "ContestVariant.h"
 
-#include "UpperCaseValidator.h"
+#include "widgets/UpperCaseValidator.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -17,19 +16,6 @@
 #include <tuple>
 
 namespace setup {
-namespace {
-
-// The contests the scoring knows, in its order.
-QStringList variantItems()
-{
-    QStringList items;
-    for (const scoring::ContestRules& rules : scoring::contestTable())
-        items << rules.text;
-    return items;
-}
-
-} // namespace
-
 namespace {
 
 const char* const kTypingLimit = "typingLimit";
@@ -87,9 +73,7 @@ QWidget* makeControl(const SetupField& f, QWidget* parent)
         list->setEditable(false);
         list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         list->setMinimumContentsLength(kListLength);
-        // The dialog lists the ports present; no variant is chosen until a value is loaded.
-        if (f.input == Input::VariantList)
-            list->addItems(variantItems());
+        // The dialog fills both lists: the ports present, the contests it is given.
         list->setCurrentIndex(-1);
         return list;
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SetupFields.h"
+#include "setup/SetupFields.h"
 
 #include <QString>
 #include <QValidator>

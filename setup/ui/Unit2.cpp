@@ -1,12 +1,12 @@
-#include "Unit2.h"
+#include "setup/ui/Unit2.h"
 
-#include "ErrorGuard.h"
-#include "FileNames.h"
-#include "PortList.h"
-#include "RigPage.h"
-#include "SetupPages.h"
-#include "StationDataFile.h"
-#include "WindowPlacement.h"
+#include "common/ErrorGuard.h"
+#include "common/FileNames.h"
+#include "keyer/PortList.h"
+#include "setup/StationDataFile.h"
+#include "setup/ui/RigPage.h"
+#include "setup/ui/SetupPages.h"
+#include "setup/ui/WindowPlacement.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -29,8 +29,8 @@ bool typesCharacter(const QKeyEvent* event)
 
 } // namespace
 
-TForm2::TForm2(Dialogs& dialogs, const keyer::PortEnumerator& ports, SettingsChanged refreshMainCaption,
-               QWidget* parent)
+TForm2::TForm2(Dialogs& dialogs, const keyer::PortEnumerator& ports, const QStringList& contests,
+               SettingsChanged refreshMainCaption, QWidget* parent)
     : QDialog(parent), m_dialogs(dialogs), m_ports(ports), m_refreshMainCaption(std::move(refreshMainCaption))
 {
     setObjectName(QStringLiteral("Form2"));
@@ -49,6 +49,8 @@ TForm2::TForm2(Dialogs& dialogs, const keyer::PortEnumerator& ports, SettingsCha
     Edit41 = findChild<QLineEdit*>(QStringLiteral("Edit41"));
     ComboBox1 = findChild<QComboBox*>(QStringLiteral("ComboBox1"));
     ComboBox2 = findChild<QComboBox*>(QStringLiteral("ComboBox2"));
+    ComboBox2->addItems(contests);
+    ComboBox2->setCurrentIndex(-1); // no contest chosen until a value is loaded
     listPorts(QStringLiteral("None")); // until a value is loaded
 
     // Key preview: the dialog sees every key before the field that has the focus.

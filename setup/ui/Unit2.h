@@ -1,7 +1,7 @@
 #pragma once
 
-#include "RigSettings.h"
-#include "StationSettings.h"
+#include "radio/RigSettings.h"
+#include "setup/StationSettings.h"
 
 #include <QDialog>
 #include <QStringList>
@@ -30,9 +30,9 @@ public:
     using SettingsChanged = std::function<void(TForm2&)>;
 
     // `ports` lists the serial ports present for the port field; it must
-    // outlive the dialog.
-    TForm2(Dialogs& dialogs, const keyer::PortEnumerator& ports, SettingsChanged refreshMainCaption,
-           QWidget* parent = nullptr);
+    // outlive the dialog. `contests` are the texts of the contest list.
+    TForm2(Dialogs& dialogs, const keyer::PortEnumerator& ports, const QStringList& contests,
+           SettingsChanged refreshMainCaption, QWidget* parent = nullptr);
 
     // The shown text of the field that owns `line`; empty for unbound lines.
     QString field(int line) const override;

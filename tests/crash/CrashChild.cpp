@@ -3,11 +3,11 @@
 //   kvl_crash_child <folder> <seed>
 // Lines: START <next row> | GRID <row>:<call> ... | DONE <row> <call> |
 //        DELETING <row> | DELETED <row> | RESTORING <row> | RESTORED <row> | ERROR <text>
-#include "Clock.h"
-#include "DeviceFakes.h"
-#include "Dialogs.h"
-#include "RealKeyerTime.h"
-#include "KvlWindows.h"
+#include "app/KvlWindows.h"
+#include "common/Clock.h"
+#include "common/Dialogs.h"
+#include "keyer/RealKeyerTime.h"
+#include "tests/support/DeviceFakes.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,9 +1,9 @@
 // Kills a logging main window at random moments and checks after every kill
 // that each contact it reported complete is on disk, that the state agrees with
 // the log, and that the next start-up brings all of it back.
-#include "QsoRecord.h"
-#include "StateRecord.h"
-#include "WorkDir.h"
+#include "log/QsoRecord.h"
+#include "log/StateRecord.h"
+#include "tests/support/WorkDir.h"
 
 #include <QMap>
 #include <QProcess>

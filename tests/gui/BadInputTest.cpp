@@ -1,12 +1,12 @@
 // Every file the program reads, damaged every way a disk or an operator can
 // damage it, and pastes the entry fields were never meant for: the window
 // must start, say what the operator has to mend, and keep what was logged.
-#include "MainWindowFixture.h"
+#include "tests/gui/MainWindowFixture.h"
 
 #include "../setup/WriteLimits.h"
-#include "BaseText.h"
-#include "StationDataFile.h"
-#include "WaveFile.h"
+#include "keyer/WaveFile.h"
+#include "scoring/BaseText.h"
+#include "setup/StationDataFile.h"
 
 #include <QComboBox>
 #include <QDir>

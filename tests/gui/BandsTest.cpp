@@ -1,7 +1,7 @@
-#include "MainWindowFixture.h"
+#include "tests/gui/MainWindowFixture.h"
 
-#include "BandPanels.h"
-#include "Panel.h"
+#include "widgets/BandPanels.h"
+#include "widgets/Panel.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,7 +1,7 @@
-#include "MainWindowFixture.h"
+#include "tests/gui/MainWindowFixture.h"
 
-#include "ContactGridView.h"
-#include "Panel.h"
+#include "widgets/ContactGridView.h"
+#include "widgets/Panel.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "MainWindowFixture.h"
+#include "tests/gui/MainWindowFixture.h"
 
-#include "MorseTable.h"
-#include "SetupFields.h"
+#include "keyer/MorseTable.h"
+#include "setup/SetupFields.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "Cp1251.h"
-#include "DeviceFakes.h"
-#include "Fakes.h"
-#include "QsoRecord.h"
-#include "StateRecord.h"
-#include "KvlWindows.h"
-#include "WorkDir.h"
+#include "app/KvlWindows.h"
+#include "common/Cp1251.h"
+#include "log/QsoRecord.h"
+#include "log/StateRecord.h"
+#include "tests/support/DeviceFakes.h"
+#include "tests/support/Fakes.h"
+#include "tests/support/WorkDir.h"
 
 #include <QApplication>
 #include <QTest>

@@ -1,6 +1,6 @@
-#include "MainWindowFixture.h"
-#include "SoundVoicePlayer.h"
-#include "WaveBytes.h"
+#include "keyer/SoundVoicePlayer.h"
+#include "tests/gui/MainWindowFixture.h"
+#include "tests/support/WaveBytes.h"
 
 #include <QLineEdit>
 

@@ -1,9 +1,9 @@
 // The main window following a rig: a stand-in rig whose dial the test turns,
 // read by the real poller on its own thread.
-#include "MainWindowFixture.h"
+#include "tests/gui/MainWindowFixture.h"
 
-#include "RigSettings.h"
-#include "StatusLine.h"
+#include "radio/RigSettings.h"
+#include "widgets/StatusLine.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,7 +1,7 @@
-#include "MainWindowFixture.h"
+#include "tests/gui/MainWindowFixture.h"
 
-#include "Cp1251.h"
-#include "Panel.h"
+#include "common/Cp1251.h"
+#include "widgets/Panel.h"
 
 #include <QCheckBox>
 #include <QComboBox>

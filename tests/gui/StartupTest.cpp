@@ -1,6 +1,6 @@
-#include "MainWindowFixture.h"
+#include "tests/gui/MainWindowFixture.h"
 
-#include "Panel.h"
+#include "widgets/Panel.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

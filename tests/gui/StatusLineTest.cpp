@@ -1,4 +1,4 @@
-#include "KeyerWindowFixture.h"
+#include "tests/gui/KeyerWindowFixture.h"
 
 #include <QLabel>
 

@@ -1,6 +1,6 @@
-#include "ApdComPort.h"
-#include "KvlError.h"
-#include "SerialPortDevice.h"
+#include "common/KvlError.h"
+#include "keyer/ApdComPort.h"
+#include "keyer/SerialPortDevice.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "KeyerFixture.h"
+#include "tests/keyer/KeyerFixture.h"
 
-#include "KvlError.h"
+#include "common/KvlError.h"
 
 using keyer::CwKeyer;
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CwKeyer.h"
-#include "LineRecorder.h"
-#include "VirtualKeyerTime.h"
+#include "keyer/CwKeyer.h"
+#include "tests/support/LineRecorder.h"
+#include "tests/support/VirtualKeyerTime.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,5 +1,5 @@
-#include "CwKeyer.h"
-#include "LineRecorder.h"
+#include "keyer/CwKeyer.h"
+#include "tests/support/LineRecorder.h"
 
 #include <QTimer>
 #include <atomic>

@@ -1,5 +1,5 @@
-#include "KeyerFixture.h"
-#include "Macros.h"
+#include "keyer/Macros.h"
+#include "tests/keyer/KeyerFixture.h"
 
 using keyer::MacroValues;
 using keyer::expandMacro;

@@ -1,4 +1,4 @@
-#include "MorseTable.h"
+#include "keyer/MorseTable.h"
 
 #include <QString>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "PortList.h"
-#include "SystemPortEnumerator.h"
+#include "keyer/PortList.h"
+#include "keyer/SystemPortEnumerator.h"
 
 #include <QDir>
 #include <QFile>

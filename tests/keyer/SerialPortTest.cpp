@@ -1,11 +1,11 @@
 // Tests on the machine's own serial ports; a test skips where the device it
 // needs is missing or cannot be opened.
-#include "ApdComPort.h"
-#include "CwKeyer.h"
-#include "KvlError.h"
-#include "LineRecorder.h"
-#include "SerialPortDevice.h"
-#include "VirtualKeyerTime.h"
+#include "common/KvlError.h"
+#include "keyer/ApdComPort.h"
+#include "keyer/CwKeyer.h"
+#include "keyer/SerialPortDevice.h"
+#include "tests/support/LineRecorder.h"
+#include "tests/support/VirtualKeyerTime.h"
 
 #include <QFileInfo>
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
-#include "KvlError.h"
-#include "SoundVoicePlayer.h"
-#include "VoiceMessages.h"
-#include "WaveFile.h"
-#include "WaveBytes.h"
-#include "WorkDir.h"
+#include "common/KvlError.h"
+#include "keyer/SoundVoicePlayer.h"
+#include "keyer/VoiceMessages.h"
+#include "keyer/WaveFile.h"
+#include "tests/support/WaveBytes.h"
+#include "tests/support/WorkDir.h"
 
 #include <QStringList>
 #include <QTest>

@@ -1,5 +1,5 @@
-#include "ErrorGuard.h"
-#include "Fakes.h"
+#include "common/ErrorGuard.h"
+#include "tests/support/Fakes.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "BandTable.h"
-#include "ContactGrid.h"
-#include "FileNames.h"
-#include "KvlError.h"
-#include "Logbook.h"
-#include "WorkDir.h"
+#include "common/FileNames.h"
+#include "common/KvlError.h"
+#include "log/BandTable.h"
+#include "log/ContactGrid.h"
+#include "log/Logbook.h"
+#include "tests/support/WorkDir.h"
 
 #include <QDir>
 

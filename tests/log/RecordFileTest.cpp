@@ -1,6 +1,6 @@
-#include "KvlError.h"
-#include "RecordFile.h"
-#include "WorkDir.h"
+#include "common/KvlError.h"
+#include "log/RecordFile.h"
+#include "tests/support/WorkDir.h"
 
 #include <QDir>
 

@@ -1,5 +1,5 @@
-#include "QsoRecord.h"
-#include "StateRecord.h"
+#include "log/QsoRecord.h"
+#include "log/StateRecord.h"
 
 #include <gtest/gtest.h>
 

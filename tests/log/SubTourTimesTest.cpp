@@ -1,4 +1,4 @@
-#include "SubTourTimes.h"
+#include "log/SubTourTimes.h"
 
 #include <gtest/gtest.h>
 

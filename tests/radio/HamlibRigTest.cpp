@@ -1,7 +1,7 @@
 // Hamlib's own dummy rig (model 1) in this process, and the poller's thread.
-#include "HamlibModels.h"
-#include "HamlibRig.h"
-#include "RigPoller.h"
+#include "radio/HamlibModels.h"
+#include "radio/HamlibRig.h"
+#include "radio/RigPoller.h"
 
 #include <QSignalSpy>
 #include <QTest>

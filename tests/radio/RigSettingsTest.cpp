@@ -1,6 +1,6 @@
-#include "KvlError.h"
-#include "RigSettings.h"
-#include "WorkDir.h"
+#include "common/KvlError.h"
+#include "radio/RigSettings.h"
+#include "tests/support/WorkDir.h"
 
 using namespace radio;
 

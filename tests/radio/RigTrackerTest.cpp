@@ -1,6 +1,6 @@
-#include "BandTable.h"
-#include "RigModes.h"
-#include "RigTracker.h"
+#include "log/BandTable.h"
+#include "radio/RigModes.h"
+#include "radio/RigTracker.h"
 
 #include <QStringList>
 #include <cmath>

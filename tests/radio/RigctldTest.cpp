@@ -1,7 +1,7 @@
 // The poller against a real rigctld serving Hamlib's dummy rig on this
 // machine, as an operator shares a rig with other programs.
-#include "HamlibRig.h"
-#include "RigPoller.h"
+#include "radio/HamlibRig.h"
+#include "radio/RigPoller.h"
 
 #include <QProcess>
 #include <QSignalSpy>

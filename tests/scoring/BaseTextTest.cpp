@@ -1,8 +1,8 @@
-#include "BaseText.h"
-#include "ContestVariant.h"
-#include "Cp1251.h"
-#include "KvlError.h"
-#include "WorkDir.h"
+#include "common/Cp1251.h"
+#include "common/KvlError.h"
+#include "scoring/BaseText.h"
+#include "scoring/ContestVariant.h"
+#include "tests/support/WorkDir.h"
 
 #include <QDir>
 

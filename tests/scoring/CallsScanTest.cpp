@@ -1,8 +1,8 @@
-#include "CallsScan.h"
-#include "FileNames.h"
-#include "QsoRecord.h"
-#include "RecordFile.h"
-#include "WorkDir.h"
+#include "common/FileNames.h"
+#include "log/QsoRecord.h"
+#include "log/RecordFile.h"
+#include "scoring/CallsScan.h"
+#include "tests/support/WorkDir.h"
 
 #include <vector>
 

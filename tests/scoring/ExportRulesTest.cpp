@@ -1,6 +1,6 @@
-#include "Cabrillo.h"
-#include "ContestDate.h"
-#include "ExportText.h"
+#include "scoring/Cabrillo.h"
+#include "scoring/ContestDate.h"
+#include "scoring/ExportText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "FakeSettings.h"
-#include "AdifReader.h"
-#include "Exports.h"
-#include "StationSettings.h"
-#include "WorkDir.h"
+#include "scoring/Exports.h"
+#include "setup/StationSettings.h"
+#include "tests/scoring/AdifReader.h"
+#include "tests/support/FakeSettings.h"
+#include "tests/support/WorkDir.h"
 
 #include <QDir>
 #include <QRegularExpression>

@@ -1,6 +1,6 @@
-#include "ContactGrid.h"
-#include "KvlError.h"
-#include "Points.h"
+#include "common/KvlError.h"
+#include "log/ContactGrid.h"
+#include "scoring/Points.h"
 
 #include <gtest/gtest.h>
 

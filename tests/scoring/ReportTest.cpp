@@ -1,10 +1,10 @@
-#include "FakeSettings.h"
-#include "ContactGrid.h"
-#include "Cp1251.h"
-#include "KvlError.h"
-#include "Report.h"
-#include "StationSettings.h"
-#include "WorkDir.h"
+#include "common/Cp1251.h"
+#include "common/KvlError.h"
+#include "log/ContactGrid.h"
+#include "scoring/Report.h"
+#include "setup/StationSettings.h"
+#include "tests/support/FakeSettings.h"
+#include "tests/support/WorkDir.h"
 
 #include <QDir>
 

@@ -1,8 +1,8 @@
-#include "FakeSettings.h"
-#include "WorkDir.h"
 #include "log/QsoRecord.h"
 #include "log/StateRecord.h"
 #include "session/ContestSession.h"
+#include "tests/support/FakeSettings.h"
+#include "tests/support/WorkDir.h"
 
 #include <QDir>
 

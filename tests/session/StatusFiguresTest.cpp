@@ -1,10 +1,10 @@
-#include "ContestVariant.h"
-#include "CwKeyer.h"
-#include "LineRecorder.h"
-#include "StationSettings.h"
-#include "VirtualKeyerTime.h"
-#include "WorkDir.h"
+#include "keyer/CwKeyer.h"
+#include "scoring/ContestVariant.h"
 #include "session/ContestSession.h"
+#include "setup/StationSettings.h"
+#include "tests/support/LineRecorder.h"
+#include "tests/support/VirtualKeyerTime.h"
+#include "tests/support/WorkDir.h"
 
 #include <memory>
 

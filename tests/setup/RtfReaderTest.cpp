@@ -1,5 +1,5 @@
-#include "RtfReader.h"
-#include "StationDataFile.h"
+#include "setup/RtfReader.h"
+#include "setup/StationDataFile.h"
 
 #include <QFile>
 #include <gtest/gtest.h>

@@ -1,10 +1,11 @@
 #pragma once
 
-#include "DeviceFakes.h"
-#include "Fakes.h"
-#include "StationDataFile.h"
-#include "Unit2.h"
-#include "WorkDir.h"
+#include "scoring/ContestVariant.h"
+#include "setup/StationDataFile.h"
+#include "setup/ui/Unit2.h"
+#include "tests/support/DeviceFakes.h"
+#include "tests/support/Fakes.h"
+#include "tests/support/WorkDir.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -31,7 +32,7 @@ protected:
     void create()
     {
         form.reset();
-        form = std::make_unique<TForm2>(dialogs, ports, [this](TForm2& f) {
+        form = std::make_unique<TForm2>(dialogs, ports, scoring::contestTexts(), [this](TForm2& f) {
             captions << setup::windowCaption(f.contestVariant(), QStringLiteral("SSB"), f.callSign());
         });
     }

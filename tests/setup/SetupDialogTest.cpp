@@ -1,6 +1,6 @@
-#include "SetupDialogFixture.h"
-#include "SetupFields.h"
-#include "WriteLimits.h"
+#include "setup/SetupFields.h"
+#include "tests/setup/SetupDialogFixture.h"
+#include "tests/setup/WriteLimits.h"
 
 #include <QAbstractItemView>
 #include <QDir>

@@ -1,5 +1,5 @@
 // The port field lists the serial ports present, as a fake enumerator says.
-#include "SetupDialogFixture.h"
+#include "tests/setup/SetupDialogFixture.h"
 
 namespace {
 

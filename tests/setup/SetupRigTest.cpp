@@ -1,5 +1,5 @@
 // The tab "Трансивер (CAT)" and kvl.ini.
-#include "SetupDialogFixture.h"
+#include "tests/setup/SetupDialogFixture.h"
 
 #include <QCompleter>
 #include <QFile>

@@ -1,7 +1,7 @@
-#include "KvlError.h"
-#include "StationDataFile.h"
-#include "WorkDir.h"
-#include "WriteLimits.h"
+#include "common/KvlError.h"
+#include "setup/StationDataFile.h"
+#include "tests/setup/WriteLimits.h"
+#include "tests/support/WorkDir.h"
 
 #include <QDir>
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "KvlError.h"
-#include "PortDevice.h"
-#include "PortList.h"
-#include "VirtualKeyerTime.h"
-#include "VoicePlayer.h"
+#include "common/KvlError.h"
+#include "keyer/PortDevice.h"
+#include "keyer/PortList.h"
+#include "keyer/VoicePlayer.h"
+#include "tests/support/VirtualKeyerTime.h"
 
 #include <QStringList>
 #include <chrono>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Clock.h"
-#include "Dialogs.h"
+#include "common/Clock.h"
+#include "common/Dialogs.h"
 
 #include <QStringList>
 #include <deque>

@@ -1,9 +1,9 @@
-#include "StatusLine.h"
+#include "widgets/StatusLine.h"
 
-#include "Clock.h"
-#include "CwKeyer.h"
-#include "WidgetStyle.h"
+#include "common/Clock.h"
+#include "keyer/CwKeyer.h"
 #include "session/ContestSession.h"
+#include "widgets/WidgetStyle.h"
 
 StatusLine::StatusLine(const session::ContestSession& session, const keyer::CwKeyer& keyer, const Clock& clock,
                        QWidget* parent)

@@ -1,4 +1,4 @@
-#include "UpperCaseValidator.h"
+#include "widgets/UpperCaseValidator.h"
 
 #include <QLineEdit>
 

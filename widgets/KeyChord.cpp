@@ -1,4 +1,4 @@
-#include "KeyChord.h"
+#include "widgets/KeyChord.h"
 
 #include <QHash>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Dialogs.h"
-#include "KvlError.h"
+#include "common/Dialogs.h"
+#include "common/KvlError.h"
 
 #include <QString>
 #include <exception>

@@ -1,4 +1,4 @@
-#include "LineRecorder.h"
+#include "tests/support/LineRecorder.h"
 
 namespace keyer {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "KeyerTime.h"
+#include "keyer/KeyerTime.h"
 
 #include <atomic>
 #include <functional>

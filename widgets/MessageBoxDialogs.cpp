@@ -1,4 +1,4 @@
-#include "MessageBoxDialogs.h"
+#include "widgets/MessageBoxDialogs.h"
 
 #include <QMessageBox>
 

@@ -1,4 +1,4 @@
-#include "VirtualKeyerTime.h"
+#include "tests/support/VirtualKeyerTime.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
-#include "BandPanels.h"
+#include "widgets/BandPanels.h"
 
-#include "Panel.h"
-#include "WidgetStyle.h"
+#include "widgets/Panel.h"
+#include "widgets/WidgetStyle.h"
 
 namespace {
 constexpr int kPanelX = 522;

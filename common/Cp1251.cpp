@@ -1,4 +1,4 @@
-#include "Cp1251.h"
+#include "common/Cp1251.h"
 
 #include <QHash>
 #include <array>

@@ -24,6 +24,19 @@ inline int functionKeyIndex(const QKeyEvent* e)
     return k >= Qt::Key_F1 && k <= Qt::Key_F12 ? k - Qt::Key_F1 : -1;
 }
 
+// A character typed into a field: Alt and Ctrl chords are commands instead.
+inline bool isTypedCharacter(const QKeyEvent* e)
+{
+    return e->type() == QEvent::KeyPress && !e->text().isEmpty() && e->text().at(0).isPrint()
+        && !(e->modifiers() & (Qt::AltModifier | Qt::ControlModifier));
+}
+
+// A key pressed with Alt that would type a letter: a command, never typed.
+inline bool isAltChord(const QKeyEvent* e)
+{
+    return e->type() == QEvent::KeyPress && (e->modifiers() & Qt::AltModifier) && !e->text().isEmpty();
+}
+
 inline bool isEnter(const QKeyEvent* e)
 {
     return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;

@@ -1,4 +1,4 @@
-#include "ErrorGuard.h"
+#include "common/ErrorGuard.h"
 
 QString errorBoxText(const QString& message)
 {

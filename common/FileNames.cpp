@@ -1,4 +1,4 @@
-#include "FileNames.h"
+#include "common/FileNames.h"
 
 #include <QDir>
 #include <QFileInfo>

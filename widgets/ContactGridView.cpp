@@ -1,8 +1,8 @@
-#include "ContactGridView.h"
+#include "widgets/ContactGridView.h"
 
-#include "ContactGrid.h"
-#include "UpperCaseValidator.h"
-#include "WidgetStyle.h"
+#include "log/ContactGrid.h"
+#include "widgets/UpperCaseValidator.h"
+#include "widgets/WidgetStyle.h"
 
 #include <QHeaderView>
 #include <QLineEdit>
