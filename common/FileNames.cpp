@@ -22,6 +22,12 @@ bool fileExists(const QString& name)
     return QFileInfo::exists(existingFileName(name));
 }
 
+FileStamp FileStamp::of(const QString& fileName)
+{
+    const QFileInfo info(fileName);
+    return {info.absoluteFilePath(), info.size(), info.lastModified()};
+}
+
 QString safeFileStem(const QString& stem)
 {
     static const QString kForbidden = QStringLiteral("/\\:*?\"<>|");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 
 // The program keeps its files in the working directory and matches their names
@@ -14,6 +15,18 @@ inline const QString kStateFileName = QStringLiteral("cfg.kvl");
 // exact name first; `name` itself when there is none.
 QString existingFileName(const QString& name);
 bool fileExists(const QString& name);
+
+// A file as it stands on disk: a changed file is another file. Bad files
+// are reported once, and again only once they change.
+struct FileStamp
+{
+    QString path;
+    qint64 size = -1;
+    QDateTime modified;
+
+    static FileStamp of(const QString& fileName);
+    bool operator==(const FileStamp& o) const { return path == o.path && size == o.size && modified == o.modified; }
+};
 
 // `stem` made fit to stand as a file name on Linux and Windows: every
 // separator, wildcard, quote, redirection or control character becomes "_"

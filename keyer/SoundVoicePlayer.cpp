@@ -16,12 +16,6 @@ SoundVoicePlayer::~SoundVoicePlayer()
     close();
 }
 
-SoundVoicePlayer::FileState SoundVoicePlayer::stateOf(const QString& fileName)
-{
-    const QFileInfo info(fileName);
-    return {info.absoluteFilePath(), info.size(), info.lastModified()};
-}
-
 void SoundVoicePlayer::close()
 {
     m_open = false;
@@ -33,7 +27,7 @@ void SoundVoicePlayer::close()
 
 void SoundVoicePlayer::open(const QString& fileName)
 {
-    const FileState file = stateOf(fileName);
+    const logbook::FileStamp file = logbook::FileStamp::of(fileName);
     // The file the decoder refused, unchanged: it was said once, and the
     // player stays quiet until the file changes.
     if (m_undecodable && file == m_file)

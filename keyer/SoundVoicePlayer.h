@@ -1,8 +1,8 @@
 #pragma once
 
+#include "common/FileNames.h"
 #include "keyer/VoicePlayer.h"
 
-#include <QDateTime>
 #include <memory>
 
 class QSoundEffect;
@@ -25,20 +25,11 @@ public:
     bool isOpen() const override { return m_open; }
 
 private:
-    // A file as it stands on disk: a changed file is another file.
-    struct FileState
-    {
-        QString path;
-        qint64 size = -1;
-        QDateTime modified;
-        bool operator==(const FileState& o) const { return path == o.path && size == o.size && modified == o.modified; }
-    };
-    static FileState stateOf(const QString& fileName);
     void close();
 
     std::unique_ptr<QSoundEffect> m_effect;
     bool m_open = false;
-    FileState m_file;
+    logbook::FileStamp m_file;
     bool m_undecodable = false; // the decoder refused m_file; said once
 };
 

@@ -21,15 +21,14 @@ void VoiceMessages::OpenVoiceFiles()
 {
     for (size_t i = 0; i < m_players.size(); ++i) {
         const QString name = logbook::existingFileName(fileNames()[i]);
-        const QFileInfo info(name);
-        if (!info.exists())
+        if (!QFileInfo::exists(name))
             continue;
-        const Reported current {name, info.size(), info.lastModified()};
+        const logbook::FileStamp current = logbook::FileStamp::of(name);
         if (current == m_reported[i])
             continue; // already reported as it stands
         try {
             m_players[i]->open(name);
-            m_reported[i] = Reported();
+            m_reported[i] = logbook::FileStamp();
         } catch (...) {
             m_reported[i] = current;
             throw;

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "common/FileNames.h"
 #include "keyer/VoicePlayer.h"
 
-#include <QDateTime>
 #include <QString>
 #include <array>
 
@@ -30,16 +30,9 @@ public:
     static const std::array<QString, 2>& fileNames();
 
 private:
-    struct Reported
-    {
-        QString name;
-        qint64 size = -1;
-        QDateTime modified;
-        bool operator==(const Reported& o) const { return name == o.name && size == o.size && modified == o.modified; }
-    };
 
     std::array<VoicePlayer*, 2> m_players;
-    std::array<Reported, 2> m_reported;
+    std::array<logbook::FileStamp, 2> m_reported; // bad files, as they stood when said
 };
 
 } // namespace keyer

@@ -24,15 +24,14 @@ QString joinLinesWithCrLf(QString text)
 bool BaseText::load(const QString& fileName)
 {
     const QString actual = logbook::existingFileName(fileName);
-    const QFileInfo info(actual);
-    if (!info.exists())
+    if (!QFileInfo::exists(actual))
         return false;
-    const Failure current {actual, info.size(), info.lastModified()};
+    const logbook::FileStamp current = logbook::FileStamp::of(actual);
     if (current == m_reported)
         return false;
     try {
         const bool loaded = read(actual);
-        m_reported = Failure();
+        m_reported = logbook::FileStamp();
         return loaded;
     } catch (...) {
         m_reported = current;

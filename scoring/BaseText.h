@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDateTime>
+#include "common/FileNames.h"
+
 #include <QString>
 #include <optional>
 
@@ -40,16 +41,9 @@ public:
     bool loadRaBase(const QString& variantText);
 
 private:
-    struct Failure
-    {
-        QString name;
-        qint64 size = -1;
-        QDateTime modified;
-        bool operator==(const Failure& o) const { return name == o.name && size == o.size && modified == o.modified; }
-    };
     bool read(const QString& actual);
 
-    Failure m_reported;
+    logbook::FileStamp m_reported; // a bad file, as it stood when said
     QString m_text = QStringLiteral("Это поле используется для баз данных.");
 };
 
