@@ -44,15 +44,10 @@ QString adifText(const QVector<DatedContact>& contacts, const StationSettings& s
     out.reserve(out.size() + contacts.size() * 200);
     const QString stationCall = settings.callSign().trimmed();
     const QString contestId = exportContestName(settings.contestVariant());
-    QDate lastDate;
-    QString dateText;
+    DateText dateText(QStringLiteral("yyyyMMdd"));
     for (const DatedContact& c : contacts) {
-        if (c.date != lastDate) { // a log has a few dates, formatting one is slow
-            lastDate = c.date;
-            dateText = c.date.toString(QStringLiteral("yyyyMMdd"));
-        }
         appendField(out, QLatin1String("CALL"), c.call.trimmed());
-        appendField(out, QLatin1String("QSO_DATE"), dateText);
+        appendField(out, QLatin1String("QSO_DATE"), dateText.of(c.date));
         appendField(out, QLatin1String("TIME_ON"), hhmm(c.time));
         appendField(out, QLatin1String("BAND"), logbook::adifBandName(c.bandMode.band));
         appendField(out, QLatin1String("MODE"), logbook::modeText(c.bandMode.mode));

@@ -121,15 +121,9 @@ QString cabrilloText(const QVector<DatedContact>& contacts, const StationSetting
     QString out = headerLines(contacts, settings, totals).join(kCrLf) + kCrLf;
     out.reserve(out.size() + contacts.size() * 64);
     const QString ownCall = token(settings.callSign());
-    QDate lastDate;
-    QString dateText;
-    for (const DatedContact& c : contacts) {
-        if (c.date != lastDate) { // a log has a few dates, formatting one is slow
-            lastDate = c.date;
-            dateText = c.date.toString(Qt::ISODate);
-        }
-        appendQsoLine(out, c, dateText, ownCall);
-    }
+    DateText dateText(QStringLiteral("yyyy-MM-dd"));
+    for (const DatedContact& c : contacts)
+        appendQsoLine(out, c, dateText.of(c.date), ownCall);
     return out + QLatin1String("END-OF-LOG:\r\n");
 }
 

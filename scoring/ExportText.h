@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 #include <QTime>
+#include <utility>
 
 // What the Cabrillo and ADIF files share: plain ASCII text, the contest's
 // name and the program's name and version.
@@ -20,6 +22,27 @@ QString exportContestName(const QString& variantText);
 
 // "0905" for 09:05, as both formats write a time.
 QString hhmm(const QTime& time);
+
+// A contact's date as text in `format`, formatted again only when the date
+// changes: a log has a few dates, and formatting one is slow.
+class DateText
+{
+public:
+    explicit DateText(QString format) : m_format(std::move(format)) {}
+    const QString& of(const QDate& date)
+    {
+        if (date != m_date) {
+            m_date = date;
+            m_text = date.toString(m_format);
+        }
+        return m_text;
+    }
+
+private:
+    QString m_format;
+    QDate m_date;
+    QString m_text;
+};
 
 QString programName();    // "KVL"
 QString programVersion(); // the build's version, "3.01"

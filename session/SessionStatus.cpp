@@ -11,13 +11,7 @@ StatusFigures ContestSession::status(const QTime& now) const
 {
     const int storedStart = m_log.state().subTourStart;
     const int start = m_subTourPending ? logbook::newSubTourStart(currentRow(), storedStart) : storedStart;
-    // The logged rows, as loggedRows() gives them, but copied into room made
-    // beforehand: growing the list row by row costs ten times as much.
-    QVector<logbook::QsoRecord> rows;
-    rows.reserve(currentRow());
-    for (int row = 1; row < currentRow(); ++row)
-        rows.append(m_grid.record(row));
-    return statusFigures(rows, m_settings.contestVariant(), m_subTourStarts, start, now);
+    return statusFigures(loggedRows(), m_settings.contestVariant(), m_subTourStarts, start, now);
 }
 
 } // namespace session
