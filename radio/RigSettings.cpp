@@ -1,9 +1,9 @@
 #include "radio/RigSettings.h"
 
+#include "common/IniSettings.h"
 #include "common/KvlError.h"
 
 #include <QFileInfo>
-#include <QSettings>
 #include <QStringList>
 #include <optional>
 
@@ -13,13 +13,6 @@ namespace {
 const QString kModelKey = QStringLiteral("Rig/model");
 const QString kPortKey = QStringLiteral("Rig/port");
 const QString kSpeedKey = QStringLiteral("Rig/speed");
-
-// INI values with a comma come back as lists.
-QString text(const QVariant& value)
-{
-    return value.metaType().id() == QMetaType::QStringList ? value.toStringList().join(QLatin1Char(','))
-                                                             : value.toString();
-}
 
 // An absent or empty value is 0.
 std::optional<int> count(const QString& value)
@@ -42,14 +35,14 @@ QString badValue(const QString& fileName, const QString& key, const QString& val
 RigSettingsRead readRigSettings(const QString& fileName)
 {
     RigSettingsRead read;
-    QSettings file(fileName, QSettings::IniFormat);
-    if (file.status() != QSettings::NoError) {
+    const logbook::IniSettings file(fileName);
+    if (!file.readable()) {
         read.problem = QStringLiteral("%1 cannot be read. The rig is not followed; the band and mode are set by hand")
-                           .arg(QFileInfo(fileName).fileName());
+                           .arg(file.displayName());
         return read;
     }
-    const QString model = text(file.value(kModelKey));
-    const QString speed = text(file.value(kSpeedKey));
+    const QString model = file.text(kModelKey);
+    const QString speed = file.text(kSpeedKey);
     const std::optional<int> modelNumber = count(model);
     const std::optional<int> baud = count(speed);
     if (!modelNumber)
@@ -57,19 +50,17 @@ RigSettingsRead readRigSettings(const QString& fileName)
     else if (!baud)
         read.problem = badValue(fileName, kSpeedKey, speed, QStringLiteral("a speed in baud"));
     else
-        read.settings = {*modelNumber, text(file.value(kPortKey)).trimmed(), *baud};
+        read.settings = {*modelNumber, file.text(kPortKey).trimmed(), *baud};
     return read;
 }
 
 void writeRigSettings(const RigSettings& settings, const QString& fileName)
 {
-    QSettings file(fileName, QSettings::IniFormat);
+    logbook::IniSettings file(fileName);
     file.setValue(kModelKey, settings.model);
     file.setValue(kPortKey, settings.port);
     file.setValue(kSpeedKey, settings.speed);
-    file.sync();
-    if (file.status() != QSettings::NoError)
-        throw KvlError(QStringLiteral("Cannot write file %1").arg(QFileInfo(fileName).fileName()));
+    file.save();
 }
 
 QString rigDescription(const RigSettings& settings)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/IniSettings.h"
+
 #include <QString>
 
 // The rig the logger follows, kept in kvl.ini beside the station data file
@@ -11,7 +13,6 @@
 //   speed=38400             ; baud; 0 or absent: the rig's own default
 namespace radio {
 
-inline const QString kRigSettingsFileName = QStringLiteral("kvl.ini");
 constexpr int kNetRigctlModel = 2; // Hamlib's network rig, served by rigctld
 
 struct RigSettings
@@ -33,11 +34,11 @@ struct RigSettingsRead
 
 // A missing file or section means no rig. A value that is no number, or a
 // negative one, means no rig and a problem naming it.
-RigSettingsRead readRigSettings(const QString& fileName = kRigSettingsFileName);
+RigSettingsRead readRigSettings(const QString& fileName = logbook::kIniFileName);
 
 // Writes the section, keeping whatever else the file holds. Throws KvlError
 // when the file cannot be written.
-void writeRigSettings(const RigSettings& settings, const QString& fileName = kRigSettingsFileName);
+void writeRigSettings(const RigSettings& settings, const QString& fileName = logbook::kIniFileName);
 
 // "model 2 at 127.0.0.1:4532", for messages.
 QString rigDescription(const RigSettings& settings);

@@ -133,7 +133,7 @@ TEST_F(RigWindowTest, ARigThatStopsAnsweringIsSaidOnceInTheStatusLineUntilItAnsw
 TEST_F(RigWindowTest, ABadSettingsFileIsShownOnceAndNoRigIsFollowed)
 {
     writeStationData({});
-    writeFile(radio::kRigSettingsFileName, "[Rig]\nmodel=abc\n");
+    writeFile(logbook::kIniFileName, "[Rig]\nmodel=abc\n");
     startShown();
     ASSERT_EQ(dialogs.errors.size(), 1) << qPrintable(dialogs.errors.join(QLatin1Char('\n')));
     EXPECT_TRUE(dialogs.errors[0].contains(QLatin1String("abc"))) << qPrintable(dialogs.errors[0]);

@@ -11,7 +11,7 @@ TEST_F(RigSettingsTest, NoFileOrNoSectionMeansNoRig)
     RigSettingsRead read = readRigSettings();
     EXPECT_FALSE(read.settings.enabled());
     EXPECT_EQ(read.problem, QString());
-    writeFile(kRigSettingsFileName, "[Other]\nkey=1\n");
+    writeFile(logbook::kIniFileName, "[Other]\nkey=1\n");
     read = readRigSettings();
     EXPECT_EQ(read.settings, RigSettings());
     EXPECT_EQ(read.problem, QString());
@@ -19,7 +19,7 @@ TEST_F(RigSettingsTest, NoFileOrNoSectionMeansNoRig)
 
 TEST_F(RigSettingsTest, AreWrittenBesideOtherSectionsAndReadBack)
 {
-    writeFile(kRigSettingsFileName, "[Other]\nkey=1\n");
+    writeFile(logbook::kIniFileName, "[Other]\nkey=1\n");
     const RigSettings cases[] = {
         {2, QStringLiteral("127.0.0.1:4532"), 0},
         {3073, QStringLiteral("/dev/serial/by-id/usb-Silicon_Labs_CP2102-if00-port0"), 19200},
@@ -31,7 +31,7 @@ TEST_F(RigSettingsTest, AreWrittenBesideOtherSectionsAndReadBack)
         EXPECT_EQ(read.settings, settings) << qPrintable(settings.port);
         EXPECT_EQ(read.problem, QString());
     }
-    EXPECT_TRUE(readFile(kRigSettingsFileName).contains("[Other]\nkey=1\n"));
+    EXPECT_TRUE(readFile(logbook::kIniFileName).contains("[Other]\nkey=1\n"));
 }
 
 TEST_F(RigSettingsTest, ABadValueMeansNoRigAndSaysWhichValue)
@@ -45,7 +45,7 @@ TEST_F(RigSettingsTest, ABadValueMeansNoRigAndSaysWhichValue)
         {"model=2\nspeed=fast, very\n", "kvl.ini, [Rig] speed: 'fast,very' is not a speed in baud"},
     };
     for (const auto& [section, problem] : cases) {
-        writeFile(kRigSettingsFileName, QByteArray("[Rig]\n") + section);
+        writeFile(logbook::kIniFileName, QByteArray("[Rig]\n") + section);
         const RigSettingsRead read = readRigSettings();
         EXPECT_FALSE(read.settings.enabled()) << section;
         EXPECT_EQ(read.problem, QString::fromLatin1(problem) +

@@ -15,7 +15,7 @@ TEST_F(SetupDialogTest, TheRigRoundTripsThroughKvlIni)
     create();
     EXPECT_EQ(form->rigSettings(), radio::RigSettings {});
     form->FormClose();
-    EXPECT_FALSE(QFile::exists(radio::kRigSettingsFileName)); // no rig: no file
+    EXPECT_FALSE(QFile::exists(logbook::kIniFileName)); // no rig: no file
 
     QComboBox* model = list(QStringLiteral("RigModel"));
     model->setCurrentIndex(model->findData(kNetRig.model));
