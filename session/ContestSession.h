@@ -9,7 +9,9 @@
 #include "scoring/ContestVariant.h"
 #include "session/Changes.h"
 #include "session/StatusFigures.h"
+#include "session/SubTourClock.h"
 
+#include <QDateTime>
 #include <QTime>
 #include <QVector>
 #include <optional>
@@ -56,7 +58,9 @@ public:
     Changes editRow(int row);
 
     // Sub-tours and deletion.
-    bool subTourDue(const QTime& now) const;
+    // At each clock reading: whether a listed sub-tour time has passed since
+    // the previous reading (at start-up: since the log's last write).
+    bool subTourDue(const QDateTime& now);
     Changes offerSubTour(); // by the clock or Alt+T
     Changes applySubTour();
     Changes deleteOrRestore();
@@ -108,6 +112,7 @@ private:
     bool m_bandChanged = false;
     bool m_subTourPending = false;
     SubTourStarts m_subTourStarts; // for the sub-tour's number
+    SubTourClock m_subTourClock;
     std::optional<logbook::QsoRecord> m_restore; // the last deleted contact, while it can be restored
     QString m_dupeCall;           // set by the scan: a repeat contact
     QString m_rememberedExchange; // set by the scan: the call's earlier exchange

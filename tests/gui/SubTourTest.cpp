@@ -3,6 +3,7 @@
 #include "widgets/Panel.h"
 
 #include <QCheckBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -30,19 +31,32 @@ protected:
 
 TEST_F(SubTourTest, TheClockOffersANewSubTourAtTheTimesGiven)
 {
-    startWith(QStringLiteral("9:00:00 10:00:00"));
+    startWith(QStringLiteral("9:30 10:00:00"));
     struct Case
     {
         QTime time;
         bool shown;
     };
-    const Case cases[] = {{{9, 59, 59}, false}, {{10, 0, 0}, true}, {{9, 0, 0}, true}, {{19, 0, 0}, false}};
+    const Case cases[] = {{{9, 29, 59}, false}, {{9, 30, 1}, true}, {{9, 59, 59}, false}, {{10, 0, 0}, true}};
     for (const auto& c : cases) {
         if (!newSubTour()->isHidden())
             form1->Panel8Click(); // applied, so the next time can offer one again
         tick(c.time);
         EXPECT_EQ(!newSubTour()->isHidden(), c.shown) << c.time.toString().toStdString();
     }
+}
+
+TEST_F(SubTourTest, ASubTourPassedWhileTheProgramWasNotRunningShowsAtStartUp)
+{
+    startWith(QStringLiteral("10:00"));
+    logContact(QStringLiteral("RA1A"), QStringLiteral("1"));
+    form1->close();
+    QFile log(QStringLiteral("system.kvl"));
+    ASSERT_TRUE(log.open(QIODevice::ReadWrite) && log.setFileTime(clock.current(), QFileDevice::FileModificationTime));
+    log.close();
+    clock.time = QTime(10, 0, 5);
+    startActive();
+    EXPECT_FALSE(newSubTour()->isHidden());
 }
 
 TEST_F(SubTourTest, TheNextContactStartsThePendingSubTour)

@@ -126,6 +126,15 @@ TEST_F(StatusFiguresTest, TwoSubTours)
     EXPECT_EQ(text("11:05"), "QSO 5 | Тур ≥3 (с 11:00): 1 | Очки 0 | Темп 6/ч, за час 1");
 }
 
+TEST_F(StatusFiguresTest, TheNextSubTourStart)
+{
+    settings.lines[setup::SubTourTimes] = QStringLiteral("10:00 12:00:30");
+    startSession();
+    const std::pair<const char*, const char*> cases[] = {{"09:00", "10:00"}, {"12:00", "12:00:30"}, {"13:00", "10:00"}};
+    for (const auto& [now, next] : cases)
+        EXPECT_EQ(text(now), "QSO 0 | Тур 1: 0, следующий в " + std::string(next) + " | Очки 0 | Темп 0/ч, за час 0");
+}
+
 // The log holds hh:mm only: a time earlier than the one before it is the
 // next day. The same figures come from the files after a restart.
 TEST_F(StatusFiguresTest, RatesAcrossMidnight)

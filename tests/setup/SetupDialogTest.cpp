@@ -347,3 +347,14 @@ TEST_F(SetupDialogTest, RtfFromAWordProcessorFillsTheFields)
     form->FormClose();
     EXPECT_EQ(storedLines()[34], QStringLiteral("😀")); // the unbound line carried through
 }
+
+TEST_F(SetupDialogTest, SubTourTimesThatAreNoTimesAreNamedWhenSetupCloses)
+{
+    create();
+    reopen();
+    edit(QStringLiteral("MaskEdit1"))->setText(QStringLiteral("ТУРЫ 10:00 25:00 1200 ТУР2"));
+    form->FormClose();
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_TRUE(dialogs.errors[0].contains(QStringLiteral("«25:00», «ТУР2»"))) << dialogs.errors[0].toStdString();
+    EXPECT_EQ(storedLines()[setup::SubTourTimes], QStringLiteral("ТУРЫ 10:00 25:00 1200 ТУР2")); // kept as written
+}
