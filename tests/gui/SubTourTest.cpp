@@ -3,7 +3,6 @@
 #include "widgets/Panel.h"
 
 #include <QCheckBox>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -44,19 +43,6 @@ TEST_F(SubTourTest, TheClockOffersANewSubTourAtTheTimesGiven)
         tick(c.time);
         EXPECT_EQ(!newSubTour()->isHidden(), c.shown) << c.time.toString().toStdString();
     }
-}
-
-TEST_F(SubTourTest, ASubTourPassedWhileTheProgramWasNotRunningShowsAtStartUp)
-{
-    startWith(QStringLiteral("10:00"));
-    logContact(QStringLiteral("RA1A"), QStringLiteral("1"));
-    form1->close();
-    QFile log(QStringLiteral("system.kvl"));
-    ASSERT_TRUE(log.open(QIODevice::ReadWrite) && log.setFileTime(clock.current(), QFileDevice::FileModificationTime));
-    log.close();
-    clock.time = QTime(10, 0, 5);
-    startActive();
-    EXPECT_FALSE(newSubTour()->isHidden());
 }
 
 TEST_F(SubTourTest, TheNextContactStartsThePendingSubTour)

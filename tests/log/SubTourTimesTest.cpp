@@ -1,37 +1,35 @@
 #include "log/SubTourTimes.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
-using logbook::parseSubTourTimes;
-
-TEST(SubTourTimes, TimesAsOperatorsWriteThemAnywhereInTheText)
+TEST(SubTourTimes, TheClockTimeIsFoundInTheOperatorsText)
 {
     struct Case
     {
-        const char* text;
-        std::vector<QTime> times;
-        QStringList unreadable;
+        const char* times;
+        QTime now;
+        bool due;
     };
     const Case cases[] = {
-        {"10:00:00 12:00:00", {{10, 0}, {12, 0}}, {}},
-        {"02:01 02:02", {{2, 1}, {2, 2}}, {}},
-        {"9:30, 1000; 013400", {{1, 34}, {9, 30}, {10, 0}}, {}},
-        {"Туры:10:00-12:00:30 в 14:00", {{10, 0}, {12, 0, 30}, {14, 0}}, {}}, // words without digits are comments
-        {"xx10:00:00xx 10:00", {{10, 0}}, {}},
-        {"", {}, {}},
-        {"25:00 10:60 12345 1:2 тур2 10.00 10:00", {{10, 0}}, {"25:00", "10:60", "12345", "1:2", "тур2", "10.00"}},
-        {"1:2 1:2", {}, {"1:2"}}, // named once
+        {"10:00:00", {10, 0, 0}, true},
+        {"10:00:00", {10, 0, 1}, false},
+        {"08:00:00 10:00:00; 12:00:00", {12, 0, 0}, true},
+        {"09:00:00", {9, 0, 0}, true},
+        {"9:00:00", {9, 0, 0}, true},       // written without the leading zero
+        {"19:00:00", {9, 0, 0}, false},     // 9:00:00 is not 19:00:00
+        {"9:00:00", {19, 0, 0}, false},
+        {"19:00:00,9:00:00", {9, 0, 0}, true},
+        {"", {0, 0, 0}, false},
+        {"xx10:00:00xx", {10, 0, 0}, true}, // anything may separate the times
+        {"02:01 02:02", {2, 2, 0}, true},
+        {"1000", {10, 0, 0}, true},
+        {"013400", {1, 34, 0}, true},
+        {"10.00", {10, 0, 0}, false},
     };
-    for (const Case& c : cases) {
-        const logbook::SubTourTimes parsed = parseSubTourTimes(QString::fromUtf8(c.text));
-        EXPECT_EQ(parsed.times, c.times) << c.text;
-        EXPECT_EQ(parsed.unreadable, c.unreadable) << c.text;
+    for (const auto& c : cases) {
+        const std::vector<QTime> listed = logbook::parseSubTourTimes(QString::fromLatin1(c.times)).times;
+        EXPECT_EQ(std::count(listed.begin(), listed.end(), c.now) == 1, c.due)
+            << c.times << " at " << c.now.toString().toStdString();
     }
-}
-
-TEST(SubTourTimes, OneMessageNamesEveryUnreadableWord)
-{
-    EXPECT_FALSE(logbook::unreadableTimesMessage(QStringLiteral("Туры 10:00 12:00")));
-    const QString message = logbook::unreadableTimesMessage(QStringLiteral("25:00 10:00 тур2")).value_or(QString());
-    EXPECT_TRUE(message.contains(QStringLiteral("«25:00», «тур2»"))) << message.toStdString();
 }
