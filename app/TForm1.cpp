@@ -68,6 +68,7 @@ void TForm1::settingsChanged(TForm2& setupDialog)
     attachSetupDialog(&setupDialog);
     refreshCaption();
     takeStationData(setupDialog.lines());
+    m_statusLine->refresh(); // the next sub-tour time may have changed
     if (m_shown) // from then on the rig follows setup
         followRig(setupDialog.rigSettings());
 }

@@ -56,7 +56,7 @@ std::optional<QString> unreadableTimesMessage(const QString& text)
     if (unreadable.isEmpty())
         return std::nullopt;
     return QStringLiteral("В поле \"Время подтуров\" не время: %1. Эти записи пропущены, остальные времена действуют. "
-                          "Время пишется так: 10:00, 10:00:00, 9:00, 1000 или 100000")
+                          "Время пишется так: 10:00, 10:00:00, 9:00, 1000 или 100000.")
         .arg(QStringLiteral("«") + unreadable.join(QStringLiteral("», «")) + QStringLiteral("»"));
 }
 
