@@ -177,8 +177,12 @@ void TForm1::FormClose()
 {
     m_rig->stop(); // no band or mode wish arrives past this point
     runGuarded([this] { ClosePort(); });
-    runGuarded([this] { CreateReport(); });
-    runGuarded([this] { CreateExports(); });
+    // Every file is tried; what was not written is said once, one line each.
+    QStringList unwritten = CreateReport() + CreateExports();
+    for (QString& line : unwritten)
+        line = errorBoxText(line);
+    if (!unwritten.isEmpty())
+        m_dialogs.showError(unwritten.join(QLatin1Char('\n')));
 }
 
 bool TForm1::event(QEvent* event)

@@ -97,8 +97,9 @@ public:
     void OpenKeyingPort();
     void ReadTxDelay();
     void ClosePort();
-    void CreateReport();
-    void CreateExports(); // Cabrillo and ADIF beside the report
+    // Each returns what it could not write, and why; none of it stops the exit.
+    QStringList CreateReport();
+    QStringList CreateExports(); // Cabrillo and ADIF beside the report
     // Follows the rig of kvl.ini, or none; a rig already followed with the
     // same settings goes on undisturbed.
     void FollowRig();

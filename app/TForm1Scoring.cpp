@@ -80,17 +80,15 @@ void TForm1::showCallsLine(bool shown)
     Label25->move(Label25->x(), shown ? kWarningTopWithLogLine : kWarningTopWithoutLogLine);
 }
 
-void TForm1::CreateReport()
+QStringList TForm1::CreateReport()
 {
-    scoring::CreateReport(m_session.loggedRows(), logbook::modeWord(m_session.mode()), settings());
+    return scoring::CreateReport(m_session.loggedRows(), logbook::modeWord(m_session.mode()), settings()).failures;
 }
 
-// Each file says what kept it from being written; none of it stops the exit.
-void TForm1::CreateExports()
+QStringList TForm1::CreateExports()
 {
     const QVector<logbook::QsoRecord> rows = m_session.loggedRows();
-    const scoring::ExportResult result = scoring::CreateExports(
-        rows, settings(), scoring::reportTotals(rows, settings().contestVariant()), QDateTime::currentDateTimeUtc());
-    for (const QString& message : result.messages)
-        m_dialogs.showError(errorBoxText(message));
+    return scoring::CreateExports(rows, settings(), scoring::reportTotals(rows, settings().contestVariant()),
+                                  QDateTime::currentDateTimeUtc())
+        .messages;
 }

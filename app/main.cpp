@@ -1,5 +1,6 @@
 #include "app/KvlWindows.h"
 #include "common/Clock.h"
+#include "common/QtTranslation.h"
 #include "keyer/RealKeyerTime.h"
 #include "keyer/SerialPortDevice.h"
 #include "keyer/SoundVoicePlayer.h"
@@ -7,11 +8,15 @@
 #include "widgets/MessageBoxDialogs.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("KVL"));
+    QTranslator qtRussian;
+    installQtTranslation(app, qtRussian, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     QApplication::setQuitOnLastWindowClosed(false);
     radio::settleNumericLocaleForHamlib(); // before any rig is opened
 

@@ -22,7 +22,7 @@ bool guarded(Dialogs& dialogs, Action&& action)
     } catch (const std::exception& e) {
         dialogs.showError(errorBoxText(QString::fromLocal8Bit(e.what())));
     } catch (...) {
-        dialogs.showError(errorBoxText(QStringLiteral("Unexpected error")));
+        dialogs.showError(errorBoxText(QStringLiteral("Непредвиденная ошибка")));
     }
     return false;
 }

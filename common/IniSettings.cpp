@@ -29,7 +29,7 @@ void IniSettings::save()
 {
     m_settings.sync();
     if (m_settings.status() != QSettings::NoError)
-        throw KvlError(QStringLiteral("Cannot write file %1").arg(displayName()));
+        throw KvlError(QStringLiteral("Не удалось записать файл %1").arg(displayName()));
 }
 
 } // namespace logbook

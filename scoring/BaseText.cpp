@@ -7,6 +7,8 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
+#include <cstring>
 
 namespace scoring {
 namespace {
@@ -43,16 +45,16 @@ bool BaseText::read(const QString& actual)
 {
     QFile file(actual);
     if (QFileInfo(actual).isDir())
-        throw KvlError(QStringLiteral("Cannot open file %1: it is a folder").arg(actual));
+        throw KvlError(QStringLiteral("Cannot open file %1: %2").arg(actual, QString::fromLocal8Bit(std::strerror(EISDIR))));
     if (!file.open(QIODevice::ReadOnly))
         throw KvlError(QStringLiteral("Cannot open file %1: %2").arg(actual, file.errorString()));
     if (file.size() > MaxBytes)
-        throw KvlError(QStringLiteral("Cannot load file %1: it is larger than %2 MiB, too large for a base file")
+        throw KvlError(QStringLiteral("Файл %1 не загружен: он больше %2 Мбайт, для файла базы это слишком много")
                            .arg(actual)
                            .arg(MaxBytes / (1024 * 1024)));
     const QByteArray bytes = file.read(MaxBytes);
     if (bytes.isEmpty() && file.error() != QFileDevice::NoError)
-        throw KvlError(QStringLiteral("Cannot read file %1: %2").arg(actual, file.errorString()));
+        throw KvlError(QStringLiteral("Не удалось прочитать файл %1: %2").arg(actual, file.errorString()));
     m_text = joinLinesWithCrLf(logbook::cp1251::decode(bytes));
     return true;
 }

@@ -39,8 +39,8 @@ std::optional<QDate> parseContestDate(const QString& text)
 
 QString contestDateRefusal(const QString& text)
 {
-    return QStringLiteral("Cabrillo and ADIF files not written: the field \"Дата\" holds \"%1\", not a date "
-                          "(dd.mm.yyyy, d.m.yyyy, dd.mm.yy or yyyy-mm-dd)")
+    return QStringLiteral("Файлы Cabrillo и ADIF не записаны: в поле \"Дата\" стоит \"%1\", а не дата "
+                          "(пишется дд.мм.гггг, д.м.гггг, дд.мм.гг или гггг-мм-дд)")
         .arg(text.trimmed());
 }
 

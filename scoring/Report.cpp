@@ -2,7 +2,6 @@
 
 #include "common/Cp1251.h"
 #include "common/FileNames.h"
-#include "common/KvlError.h"
 #include "log/ContactGrid.h"
 #include "scoring/ContestVariant.h"
 #include "scoring/Decimal.h"
@@ -62,12 +61,14 @@ QString totalsBlock(const ReportTotals& totals)
     return lines.join(kCrLf);
 }
 
-void writeReportFile(const QString& name, const QString& text)
+// What kept the file from being written; nothing when it is.
+std::optional<QString> writeReportFile(const QString& name, const QString& text)
 {
     const QByteArray bytes = logbook::cp1251::encode(text);
     QSaveFile file(logbook::existingFileName(name));
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw KvlError(QStringLiteral("Cannot create file %1: %2").arg(name, file.errorString()));
+        return QStringLiteral("Cannot create file %1: %2").arg(name, file.errorString());
+    return std::nullopt;
 }
 
 } // namespace
@@ -129,15 +130,19 @@ ReportFileNames reportFileNames(const QString& callSign)
     return {stem + QStringLiteral(".log"), stem + QStringLiteral(".sum")};
 }
 
-ReportFileNames CreateReport(const QVector<QsoRecord>& rows, const QString& modeWord, const StationSettings& settings)
+ReportResult CreateReport(const QVector<QsoRecord>& rows, const QString& modeWord, const StationSettings& settings)
 {
     const QString variant = settings.contestVariant();
     const QString callSign = settings.callSign();
     const ReportTotals totals = reportTotals(rows, variant);
-    const ReportFileNames names = reportFileNames(callSign);
-    writeReportFile(names.log, reportLogText(rows, variant, modeWord, callSign, totals));
-    writeReportFile(names.sum, summarySheetText(settings, totals, bandChangesReached(rows)));
-    return names;
+    ReportResult result {reportFileNames(callSign), {}};
+    for (const auto& failure :
+         {writeReportFile(result.names.log, reportLogText(rows, variant, modeWord, callSign, totals)),
+          writeReportFile(result.names.sum, summarySheetText(settings, totals, bandChangesReached(rows)))}) {
+        if (failure)
+            result.failures << *failure;
+    }
+    return result;
 }
 
 } // namespace scoring

@@ -3,6 +3,7 @@
 #include "log/QsoRecord.h"
 
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 class StationSettings;
@@ -47,12 +48,17 @@ struct ReportFileNames
 // | and control characters) made "_": UA9XX/P gives UA9XX_P.log.
 ReportFileNames reportFileNames(const QString& callSign);
 
+struct ReportResult
+{
+    ReportFileNames names;
+    QStringList failures; // one per file not written, naming it and why
+};
+
 // Writes both files from the logged rows, the mode word ("ssb" or "cw") and
 // the setup fields, each replacing any earlier file of that name and on the
-// disk before this returns. A file that cannot be written throws KvlError
-// naming it; an earlier file of that name then stays whole, and the summary
-// sheet is not written after a failed report log.
-ReportFileNames CreateReport(const QVector<logbook::QsoRecord>& rows, const QString& modeWord,
-                             const StationSettings& settings);
+// disk before this returns. Each file is tried on its own and never throws:
+// one that cannot be written leaves an earlier file of that name whole.
+ReportResult CreateReport(const QVector<logbook::QsoRecord>& rows, const QString& modeWord,
+                          const StationSettings& settings);
 
 } // namespace scoring

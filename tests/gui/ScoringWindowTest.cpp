@@ -218,15 +218,21 @@ TEST_F(ScoringWindowTest, APortableCallNamesTheReportAndAFailedReportNeverBlocks
     EXPECT_TRUE(QFile::exists(QStringLiteral("UA9XX_P.sum")));
     EXPECT_TRUE(dialogs.errors.isEmpty());
 
-    ASSERT_TRUE(QFile::remove(QStringLiteral("UA9XX_P.sum")));
-    ASSERT_TRUE(QDir().mkdir(QStringLiteral("UA9XX_P.sum"))); // a folder where the report goes
+    // A folder where the report log goes: the other files are written all the same.
+    for (const char* name : {"UA9XX_P.log", "UA9XX_P.sum"})
+        ASSERT_TRUE(QFile::remove(QString::fromLatin1(name)));
+    ASSERT_TRUE(QDir().mkdir(QStringLiteral("UA9XX_P.log")));
+    writeStationData(stationLines({{setup::CallSign, QStringLiteral("UA9XX/P")}, {setup::ContestDate, QStringLiteral("01.02.2024")}}));
     startActive();
     QSignalSpy closed(form1.get(), &TForm1::closed);
     form1->close();
     EXPECT_EQ(closed.count(), 1);
     EXPECT_FALSE(form1->isVisible());
+    for (const char* name : {"UA9XX_P.sum", "UA9XX_P.cbr", "UA9XX_P.adi"})
+        EXPECT_TRUE(QFileInfo(QString::fromLatin1(name)).isFile()) << name;
     ASSERT_EQ(dialogs.errors.size(), 1);
-    EXPECT_TRUE(dialogs.errors.first().contains(QStringLiteral("UA9XX_P.sum")));
+    EXPECT_TRUE(dialogs.errors.first().startsWith(QStringLiteral("Cannot create file UA9XX_P.log: ")))
+        << dialogs.errors.first().toStdString();
 }
 
 TEST_F(ScoringWindowTest, TheExitWritesCabrilloAndAdifWhenSetupHoldsADate)

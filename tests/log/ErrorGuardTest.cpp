@@ -14,7 +14,7 @@ TEST(ErrorGuard, ShowsTheTextWithAFullStopAndSkipsTheRest)
         {[] { throw KvlError(QStringLiteral("Cannot open file Mydata.kvl")); }, QStringLiteral("Cannot open file Mydata.kvl.")},
         {[] { throw KvlError(QStringLiteral("Done.")); }, QStringLiteral("Done.")},
         {[] { throw std::runtime_error("boom"); }, QStringLiteral("boom.")},
-        {[] { throw 42; }, QStringLiteral("Unexpected error.")},
+        {[] { throw 42; }, QStringLiteral("Непредвиденная ошибка.")},
     };
     for (const auto& c : cases) {
         FakeDialogs dialogs;

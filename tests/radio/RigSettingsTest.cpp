@@ -61,6 +61,6 @@ TEST_F(RigSettingsTest, AFileThatCannotBeWrittenIsReported)
         writeRigSettings({2, QStringLiteral("localhost:4532"), 0}, QStringLiteral("Mydata.kvl/kvl.ini"));
         ADD_FAILURE() << "wrote into a file";
     } catch (const KvlError& e) {
-        EXPECT_EQ(e.message(), QStringLiteral("Cannot write file kvl.ini"));
+        EXPECT_EQ(e.message(), QStringLiteral("Не удалось записать файл kvl.ini"));
     }
 }

@@ -193,7 +193,7 @@ TEST_F(ExportsTest, AnEmptyDateWritesNothingAndABadOneSaysSoOnce)
         }
         ASSERT_EQ(result.messages.size(), 1) << date;
         EXPECT_TRUE(result.messages[0].contains(QStringLiteral("\"Дата\"")));
-        EXPECT_TRUE(result.messages[0].contains(QStringLiteral("dd.mm.yyyy, d.m.yyyy, dd.mm.yy or yyyy-mm-dd")));
+        EXPECT_TRUE(result.messages[0].contains(QStringLiteral("дд.мм.гггг, д.м.гггг, дд.мм.гг или гггг-мм-дд")));
     }
 }
 

@@ -1,0 +1,9 @@
+#include "common/QtTranslation.h"
+
+#include <QCoreApplication>
+#include <QTranslator>
+
+bool installQtTranslation(QCoreApplication& app, QTranslator& translator, const QString& directory)
+{
+    return translator.load(QStringLiteral("qtbase_ru"), directory) && app.installTranslator(&translator);
+}
