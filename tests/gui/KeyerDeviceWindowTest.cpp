@@ -7,14 +7,6 @@ namespace {
 
 constexpr int kWaitMs = 5000;
 
-QByteArray bytes(std::initializer_list<int> values)
-{
-    QByteArray b;
-    for (int v : values)
-        b += char(v);
-    return b;
-}
-
 } // namespace
 
 class KeyerDeviceWindowTest : public KeyerWindowTest
@@ -40,12 +32,12 @@ TEST_F(KeyerDeviceWindowTest, WinKeyerKeysTheMacroAndHoldsSendingWhileBusy)
 {
     startWinKeyer();
     // Host open, PTT enabled in the pins, 24 WPM, PTT lead of TX Delay.
-    ASSERT_TRUE(receivedEnds(bytes({0x00, 0x02, 0x09, 0x07, 0x02, 24, 0x04, 3, 0})));
+    ASSERT_TRUE(receivedEnds(QByteArray::fromHex("0002 0907 0218 040300")));
     functionKey(0, false);
     ASSERT_TRUE(receivedEnds("UA9XX5NN0")) << winKeyer.received().toHex().toStdString();
     EXPECT_TRUE(form1->sending());
     press(Qt::Key_PageUp); // dash 145 ms: a dot of 48 ms, 25 WPM, at once
-    ASSERT_TRUE(receivedEnds(bytes({0x02, 25})));
+    ASSERT_TRUE(receivedEnds(QByteArray::fromHex("0219")));
     winKeyer.status(0xC4); // busy
     winKeyer.status(0xC0); // no longer: the message has ended
     ASSERT_TRUE(QTest::qWaitFor([&] { return !form1->sending(); }, kWaitMs));
@@ -54,13 +46,13 @@ TEST_F(KeyerDeviceWindowTest, WinKeyerKeysTheMacroAndHoldsSendingWhileBusy)
     functionKey(0, false);
     ASSERT_TRUE(receivedEnds("UA9XX5NNT"));
     press(Qt::Key_Escape);
-    ASSERT_TRUE(receivedEnds(bytes({0x0A})));
+    ASSERT_TRUE(receivedEnds(QByteArray::fromHex("0a")));
     EXPECT_TRUE(form1->sending()); // until the keyer says it has stopped
     winKeyer.status(0xC0);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !form1->sending(); }, kWaitMs));
 
     form1->close();
-    EXPECT_TRUE(winKeyer.received().endsWith(bytes({0x00, 0x03}))) << winKeyer.received().toHex().toStdString();
+    EXPECT_TRUE(winKeyer.received().endsWith(QByteArray::fromHex("0003"))) << winKeyer.received().toHex().toStdString();
 }
 
 TEST_F(KeyerDeviceWindowTest, AnAbsentWinKeyerIsSaidAndLoggingGoesOn)
