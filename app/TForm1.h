@@ -11,6 +11,7 @@
 
 #include <QMainWindow>
 #include <QStringList>
+#include <memory>
 
 class BandPanels;
 class Clock;
@@ -108,7 +109,7 @@ public:
     void Panel12Click(); // delete or restore the last contact
     void ForceSubTour();
     void ClearLog();
-    bool portSet() const;
+    bool portSet() const; // a keyer is chosen: the keying port or a keyer device
     bool sending() const;
     void EnterMacro();
     void SpaceBarMacro();
@@ -155,6 +156,7 @@ private:
     static constexpr int kEntryLine = 6; // the lowest visible grid line
 
     // ---- Transmitter control (TForm1Keyer.cpp) ----
+    void OpenKeyerDevice();
     void singleMacro(const QString& macroText);
     void Macros(const QString& macroText);
     bool m_ctrlLayer = false; // Ctrl alone held: the buttons send the Ctrl bank
@@ -169,6 +171,7 @@ private:
     session::ContestSession m_session;
     // The port outlives the keyer that switches its lines.
     keyer::ApdComPort ApdComPort1;
+    std::unique_ptr<keyer::KeyerDevice> m_keyerDevice; // the keyer chosen in setup, if not DTR/RTS
     keyer::CwKeyer m_keyer;
     keyer::VoiceMessages m_voice;
     keyer::SystemPortEnumerator m_machinePorts;
