@@ -25,7 +25,7 @@ KeyerPage::KeyerPage(QWidget* parent) : QWidget(parent)
     auto* form = new QFormLayout(this);
     form->addRow(QStringLiteral("Манипуляция"), m_kind);
     form->addRow(QStringLiteral("Порт WinKeyer"), m_winKeyerPort);
-    form->addRow(QStringLiteral("cwdaemon, host:port"), m_cwDaemon);
+    form->addRow(QStringLiteral("cwdaemon, адрес:порт"), m_cwDaemon);
     form->addRow(new QLabel(QStringLiteral("Действует со следующего запуска программы.")));
     QObject::connect(m_kind, &QComboBox::currentIndexChanged, this, [this] { showChoice(); });
 }
