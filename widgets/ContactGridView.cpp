@@ -53,7 +53,7 @@ ContactGridView::ContactGridView(logbook::ContactGrid& grid, QWidget* parent)
     setFrameShape(QFrame::NoFrame);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setTabKeyNavigation(true);
-    setEditTriggers(QAbstractItemView::EditKeyPressed);
+    setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(25);
@@ -84,6 +84,17 @@ void ContactGridView::editCurrentCell()
         setCurrentIndex(model()->index(0, 0));
     setEditColours(true);
     edit(currentIndex());
+}
+
+bool ContactGridView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event)
+{
+    if (!QTableView::edit(index, trigger, event))
+        return false;
+    setEditColours(true);
+    auto* editor = qobject_cast<QLineEdit*>(indexWidget(index));
+    if (editor && trigger != AnyKeyPressed)
+        editor->end(false);
+    return true;
 }
 
 void ContactGridView::closeCellEditor()
