@@ -37,8 +37,14 @@ QLineEdit* entryField(QWidget* parent, const QString& name, QRect geometry, int 
     edit->setFont(widgetstyle::sansFont(13, true));
     edit->setStyleSheet(QStringLiteral("QLineEdit { background: blue; color: yellow; }"));
     edit->hide();
-    // Only the operator's edits: text the program puts in (a base file's
-    // exchange) stays as it is.
+    keepTyped(edit, rule);
+    return edit;
+}
+
+// Only the operator's edits: text the program puts in (a base file's
+// exchange) keeps its letters.
+void keepTyped(QLineEdit* edit, TypedRule rule)
+{
     QObject::connect(edit, &QLineEdit::textEdited, edit, [edit, rule](const QString& text) {
         const QString kept = rule(text);
         if (kept == text)
@@ -47,7 +53,6 @@ QLineEdit* entryField(QWidget* parent, const QString& name, QRect geometry, int 
         edit->setText(kept);
         edit->setCursorPosition(cursor);
     });
-    return edit;
 }
 
 QLineEdit* callsLine(QWidget* parent, const QString& name, int y, const QString& colour)

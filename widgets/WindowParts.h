@@ -22,6 +22,9 @@ W* place(W* widget, const QString& name, int x, int y, int w, int h)
 // What typing or pasting leaves of a field's text (the Latin key map).
 using TypedRule = QString (*)(const QString&);
 
+// What is typed or pasted into `edit` goes through `rule`; text the program
+// puts in stays as it is.
+void keepTyped(QLineEdit* edit, TypedRule rule);
 // An entry field over the grid: typing stops at `typedLimit`, letters turn
 // upper case, and what is typed or pasted goes through `rule`; an exchange
 // the program fills in may be longer and keeps its letters. Hidden.
