@@ -52,7 +52,9 @@ void TForm1::connectControls()
     connect(Panel12, &Panel::clicked, this, [this] { runGuarded([this] { Panel12Click(); }); });
     connect(StringGrid1, &QAbstractItemView::clicked, this, [this] { runGuarded([this] { StringGrid1Click(); }); });
     connect(&m_session.grid(), &logbook::ContactGrid::cellEdited, this,
-            [this](int row) { runGuarded([this, row] { StringGrid1SetEditText(row); }); });
+            [this](int row, int column, const QString& before) {
+                runGuarded([&] { StringGrid1SetEditText(row, column, before); });
+            });
     connect(m_macroButtons, &MacroButtons::clicked, this, [this](int i) { runGuarded([this, i] { MacroButtonClick(i); }); });
     connectRig();
 }
@@ -107,6 +109,8 @@ bool TForm1::showChanges(const session::Changes& changes)
         Panel8->setVisible(m_session.subTourPending());
     if (changes.callsLine)
         ShowCallsLineFlag();
+    if (changes.scan)
+        showScan(m_session.lastScan());
     if (changes.currentRow)
         selectCurrentRow();
     m_statusLine->refresh();

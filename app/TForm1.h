@@ -10,6 +10,7 @@
 #include "setup/StationSettings.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QStringList>
 #include <memory>
 
@@ -25,6 +26,7 @@ class QAction;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPlainTextEdit;
 class QTime;
 class QTimer;
@@ -83,7 +85,7 @@ public:
     void CompleteContact();
     void StringGrid1Click();
     void StringGrid1KeyPress(QKeyEvent* e);
-    void StringGrid1SetEditText(int row);
+    void StringGrid1SetEditText(int row, int column, const QString& before);
 
     // Keyboard dispatchers; they see every key before the focused control.
     void FormKeyDown(QKeyEvent* e);
@@ -143,12 +145,16 @@ private:
     // Shows what a call of the session changed, and its error or notice;
     // false when it failed, so that the handler stops there.
     bool showChanges(const session::Changes& changes);
+    void showScan(const scoring::CallsScanResult& scan);
     void selectCurrentRow();
     bool previewKey(QWidget* target, QKeyEvent* e);
     template <class Action>
     bool runGuarded(Action&& action);
     bool routeKeyToControl(QWidget* target, QKeyEvent* e);
     void altCommand(int latinKey);
+    bool altShortcutOverride(QKeyEvent* e);
+    void openMenu(QMenu* menu);
+    void giveKeysBackAfter(QMenu* menu);
     void connectRig();
     void followRig(const radio::RigSettings& settings);
 
@@ -196,6 +202,9 @@ private:
     QLineEdit* Edit4 = nullptr; // log calls line
     QPlainTextEdit* Memo1 = nullptr; // help
     MacroButtons* m_macroButtons = nullptr; // BitBtn1 .. BitBtn12
+    QMenu* File1 = nullptr;
+    QMenu* Service1 = nullptr;
+    QPointer<QWidget> m_keysBeforeMenu; // where the keys go back when a menu closes
     QAction* N11 = nullptr;
     QTimer* Timer1 = nullptr;
 };

@@ -4,6 +4,7 @@
 
 #include "keyer/KeyerSettings.h"
 #include "keyer/Macros.h"
+#include "widgets/KeyChord.h"
 #include "widgets/MacroButtons.h"
 #include "widgets/Panel.h"
 #include "widgets/StatusLine.h"
@@ -63,7 +64,7 @@ bool TForm1::sending() const
 void TForm1::keyerHooks(QKeyEvent* e)
 {
     const int dashTime = m_keyer.DashTime();
-    m_keyer.keyHooks(e->key(), e->modifiers());
+    m_keyer.keyHooks(keychord::latinKey(e), e->modifiers()); // Alt+C on either layout
     // The new speed shows at once, also while a message goes out.
     if (m_keyer.DashTime() != dashTime)
         m_statusLine->refresh();
