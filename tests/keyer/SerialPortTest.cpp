@@ -144,10 +144,8 @@ TEST(SerialPort, LostLinesStopTheMessageAreSaidOnceAndTheNextMessageReopensThePo
     const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
     ASSERT_GE(master, 0);
     ASSERT_EQ(::grantpt(master) | ::unlockpt(master), 0);
-    // The pseudo-terminal stands as Com1.
-    class PtyDevice : public SerialPortDevice
+    struct PtyDevice : SerialPortDevice // stands as Com1
     {
-    public:
         QString path;
         QString open(int) override { return openDevice(path); }
     } device;
