@@ -138,7 +138,9 @@ RigPoller::RigPoller(ConnectionFactory connect, RigTiming timing, QObject* paren
 
 RigPoller::~RigPoller()
 {
-    release();
+    if (!m_released)
+        release();
+    stop();
     for (Worker& w : m_workers)
         w.thread.detach(); // a rig call that outlasts its timeout; the thread ends on its own
 }
@@ -152,6 +154,7 @@ bool RigPoller::release()
         w.job->changed.wait_until(lock, deadline, [&w] { return w.job->done; });
     }
     joinFinished();
+    m_released = true; // the destructor waits no more
     return m_workers.empty();
 }
 

@@ -75,6 +75,7 @@ private:
     RigTiming m_timing;
     std::shared_ptr<Job> m_job; // the rig followed now
     bool m_answering = false;
+    bool m_released = false;
     int m_generation = 0;
     std::vector<Worker> m_workers; // the current one and those still ending
 };

@@ -109,8 +109,9 @@ RigEvents RigTracker::lose(const QString& cause, Millis now)
 {
     RigEvents events;
     if (!m_lost) {
-        events.lost = QStringLiteral("Трансивер (%1) не отвечает: %2. Полоса и вид работы — вручную, пока он не ответит")
-                          .arg(m_rigName, cause);
+        // The reason first: a long text is cut off at the end of the status line.
+        events.lost = QStringLiteral("Трансивер не отвечает: %1 (%2). Полоса и вид работы — вручную, пока он не ответит")
+                          .arg(cause, m_rigName);
     }
     m_lost = true;
     m_connected = false;

@@ -73,7 +73,7 @@ void play(RigTracker& tracker, const std::vector<Step>& steps)
     }
 }
 
-const char* const kLost = "lost: Трансивер (модель 2, localhost:4532) не отвечает: IO error. Полоса и вид работы — "
+const char* const kLost = "lost: Трансивер не отвечает: IO error (модель 2, localhost:4532). Полоса и вид работы — "
                           "вручную, пока он не ответит";
 
 } // namespace
@@ -136,12 +136,12 @@ TEST(RigTracker, ARigThatNeverAnswersOrAnswersGarbageIsLost)
 {
     const std::vector<std::vector<Step>> scripts = {
         {{0, 0, "", "IO error", kLost, 2000}, {2000, 0, "", "IO error", "", 4000}},
-        {{0, -5, "CW", nullptr, "lost: Трансивер (модель 2, localhost:4532) не отвечает: отвечает -5 Гц, это не "
-                                "частота. Полоса и вид работы — вручную, пока он не ответит", 2000}},
+        {{0, -5, "CW", nullptr, "lost: Трансивер не отвечает: отвечает -5 Гц, это не частота (модель 2, "
+                                "localhost:4532). Полоса и вид работы — вручную, пока он не ответит", 2000}},
         {{0, 7.01e6, "CW", nullptr, "state 7010000 CW, band 2, mode CW", 250},
          {250, std::nan(""), "CW", nullptr, "", 500},
-         {500, 1e15, "CW", nullptr, "lost: Трансивер (модель 2, localhost:4532) не отвечает: отвечает 1e+15 Гц, это "
-                                    "не частота. Полоса и вид работы — вручную, пока он не ответит", 2500}},
+         {500, 1e15, "CW", nullptr, "lost: Трансивер не отвечает: отвечает 1e+15 Гц, это не частота "
+                                    "(модель 2, localhost:4532). Полоса и вид работы — вручную, пока он не ответит", 2500}},
     };
     for (const auto& script : scripts) {
         RigTracker tracker(QStringLiteral("модель 2, localhost:4532"));
