@@ -113,6 +113,8 @@ bool TForm1::showChanges(const session::Changes& changes)
         showScan(m_session.lastScan());
     if (changes.currentRow)
         selectCurrentRow();
+    if (changes.band || changes.mode)
+        rigFollowsLogger(changes.band);
     m_statusLine->refresh();
     for (const std::optional<QString>& text : {changes.error, changes.notice}) {
         if (text)
@@ -144,11 +146,13 @@ void TForm1::loadStationData()
     m_stationData = setup::readStationData(setup::kStationDataFileName);
 }
 
+// Each step on its own: a keying port that fails leaves the rig followed,
+// and the other way round.
 void TForm1::FormShow()
 {
-    OpenKeyingPort();
-    ReadTxDelay();
-    FollowRig();
+    runGuarded([this] { OpenKeyingPort(); });
+    runGuarded([this] { ReadTxDelay(); });
+    runGuarded([this] { FollowRig(); });
     SubTourCheck(m_clock.current()); // one that passed while the program was not running
 }
 
@@ -180,6 +184,7 @@ void TForm1::Timer1Timer()
 void TForm1::FormClose()
 {
     m_rig->stop(); // no band or mode wish arrives past this point
+    runGuarded([this] { m_bandFrequencies.save(); });
     runGuarded([this] { ClosePort(); });
     runGuarded([this] { CreateReport(); });
     runGuarded([this] { CreateExports(); });

@@ -13,7 +13,7 @@ void TForm1::Edit1KeyUp(QKeyEvent* e)
 {
     if (!keychord::isEnter(e))
         StringOfCalls();
-    if (keychord::isEnter(e) && keychord::noModifier(e))
+    if (keychord::isEnter(e) && keychord::noModifier(e) && !tuneToTypedFrequency())
         CallEntered();
 }
 
