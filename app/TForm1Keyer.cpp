@@ -2,8 +2,10 @@
 // the function keys, Enter and the space bar, and the voice messages.
 #include "app/TForm1.h"
 
+#include "common/Dialogs.h"
 #include "keyer/KeyerSettings.h"
 #include "keyer/Macros.h"
+#include "widgets/KeyChord.h"
 #include "widgets/MacroButtons.h"
 #include "widgets/Panel.h"
 #include "widgets/StatusLine.h"
@@ -63,7 +65,7 @@ bool TForm1::sending() const
 void TForm1::keyerHooks(QKeyEvent* e)
 {
     const int dashTime = m_keyer.DashTime();
-    m_keyer.keyHooks(e->key(), e->modifiers());
+    m_keyer.keyHooks(keychord::latinKey(e), e->modifiers()); // Alt+C on either layout
     // The new speed shows at once, also while a message goes out.
     if (m_keyer.DashTime() != dashTime)
         m_statusLine->refresh();
@@ -120,7 +122,10 @@ void TForm1::Macros(const QString& macroText)
 {
     const keyer::MacroValues values {settings().callSign(), Edit1->text(),
                                      m_session.grid().cell(m_session.currentRow(), logbook::Sent), Edit2->text()};
+    ApdComPort1.reopenIfLost();
     keyer::Macros(macroText, values, m_keyer);
+    if (const std::optional<QString> loss = ApdComPort1.takeLineLoss())
+        m_dialogs.showError(errorBoxText(*loss));
     m_statusLine->refresh();
 }
 

@@ -41,6 +41,7 @@ void StatusLine::showRig(const QString& text)
     if (text == m_rigText)
         return;
     m_rigText = text;
+    setToolTip(text); // the whole text, where the line cuts it off
     refresh();
 }
 
