@@ -56,13 +56,22 @@ void TForm1::Edit2KeyUp(QKeyEvent* e)
 
 void TForm1::CompleteContact()
 {
+    const QString call = Edit1->text();
     const QString received = Edit2->text();
     Edit2->hide();
     AC();
     Edit1->clear();
     Edit2->clear();
-    if (showChanges(m_session.completeContact(received, m_clock.now())) && portSet() && !sending())
-        EnterMacro();
+    if (showChanges(m_session.completeContact(received, m_clock.now()))) {
+        if (portSet() && !sending())
+            EnterMacro();
+        return;
+    }
+    // Not logged: what was typed stays, and the next Enter tries again.
+    Edit1->setText(call);
+    Edit2->setText(received);
+    Edit2->show();
+    AC();
 }
 
 void TForm1::StringGrid1Click()

@@ -67,7 +67,7 @@ void writeReportFile(const QString& name, const QString& text)
     const QByteArray bytes = logbook::cp1251::encode(text);
     QSaveFile file(logbook::existingFileName(name));
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw KvlError(QStringLiteral("Cannot create file %1: %2").arg(name, file.errorString()));
+        throw KvlError(QStringLiteral("Cannot create file %1: %2").arg(name, logbook::fileErrorText(file)));
 }
 
 } // namespace

@@ -32,7 +32,7 @@ QVector<QsoRecord> ContestSession::loggedRows() const
 
 Changes ContestSession::start(const QString& coordinates)
 {
-    return run([&](Changes& changes) {
+    Changes started = run([&](Changes& changes) {
         m_coordinates = coordinates.left(setup::kCoordinatesLength);
         const bool stateFound = m_log.readState();
         m_subTourStarts.reset(m_log.state().subTourStart);
@@ -55,6 +55,8 @@ Changes ContestSession::start(const QString& coordinates)
             m_log.writeCfgFile(); // so that the next start trusts the state again
         }
     });
+    tellWriteFault(started);
+    return started;
 }
 
 void ContestSession::setCoordinates(const QString& coordinates)
@@ -152,12 +154,12 @@ ContestSession::CallEntry ContestSession::enterCall(const QString& call, const Q
     return entry;
 }
 
-// The contact is on disk once its row is written, and counted once the state
-// is; a failure in between leaves the row being entered where it was, so the
+// The state write is the commit point: should the row, the state or their
+// sync fail, the files and the memory are as before the Enter, so the same
 // contact can be entered again.
 Changes ContestSession::completeContact(const QString& received, const QTime& now)
 {
-    return run([&](Changes& changes) {
+    return runAsOne([&](Changes& changes) {
         const int row = currentRow();
         changes.restore = m_restore.has_value();
         m_restore.reset(); // a new contact: the deleted one can no longer come back
