@@ -152,7 +152,7 @@ TEST_F(EntryTest, AFailedAltCommandTypesNothing)
     for (Qt::Key k : {Qt::Key_B, Qt::Key_M}) {
         dialogs.errors.clear();
         key(k, Qt::AltModifier);
-        EXPECT_EQ(dialogs.errors.size(), 1) << k;
+        EXPECT_EQ(dialogs.errors.size(), k == Qt::Key_B ? 1 : 0) << k; // then the red line alone
         EXPECT_EQ(edit1()->text(), QStringLiteral("RA")) << k;
     }
 }
