@@ -233,3 +233,24 @@ TEST_F(EntryTest, ALogPastTheFirstGridHoldsEveryContact)
     logContact(QStringLiteral("RA1A"), QStringLiteral("1"));
     EXPECT_EQ(storedRecord(kContacts).fields[Call], QStringLiteral("RA1A"));
 }
+
+TEST_F(EntryTest, AContactThatCannotBeSavedStaysTypedAndTheRedLineSaysWhy)
+{
+    const QByteArray state = readFile(QStringLiteral("cfg.kvl"));
+    ASSERT_TRUE(QFile::remove(QStringLiteral("cfg.kvl")));
+    ASSERT_TRUE(QDir().mkdir(QStringLiteral("cfg.kvl")));
+    logContact(QStringLiteral("UA9XYZ"), QStringLiteral("32012"));
+    EXPECT_EQ(edit1()->text(), QStringLiteral("UA9XYZ"));
+    EXPECT_EQ(edit2()->text(), QStringLiteral("32012"));
+    EXPECT_EQ(focused(), edit2());
+    const auto* line = control<QLabel>("StatusLine");
+    EXPECT_TRUE(line->text().startsWith(QStringLiteral("Журнал не сохраняется: Cannot open file cfg.kvl")));
+
+    ASSERT_TRUE(QDir().rmdir(QStringLiteral("cfg.kvl")));
+    writeFile(QStringLiteral("cfg.kvl"), state);
+    key(Qt::Key_Return); // the same Enter again
+    EXPECT_EQ(storedRecord(0).fields[Call], QStringLiteral("UA9XYZ"));
+    EXPECT_EQ(storedState().nextRow, 2);
+    EXPECT_TRUE(edit2()->isHidden());
+    EXPECT_TRUE(line->text().startsWith(QStringLiteral("QSO 1")));
+}
