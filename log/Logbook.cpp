@@ -65,6 +65,15 @@ std::optional<QString> Logbook::writeFault() const
     return m_faults.begin()->second;
 }
 
+bool Logbook::isFault(const QString& error) const
+{
+    for (const auto& fault : m_faults) {
+        if (fault.second == error)
+            return true;
+    }
+    return false;
+}
+
 void Logbook::checkWritable()
 {
     for (const RecordFile* file : {&m_logFile, &m_stateFile}) {

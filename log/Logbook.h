@@ -44,6 +44,8 @@ public:
     // `error` is the last write failure, and its file failed for the same
     // reason before with no success in between: the operator knows it already.
     bool knownFault(const QString& error) const { return m_faultRepeated && m_lastFault == error; }
+    // `error` is why a file is not being saved now.
+    bool isFault(const QString& error) const;
     // Start-up: whether both files can be written, as a fault if not.
     void checkWritable();
 

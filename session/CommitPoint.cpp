@@ -36,15 +36,18 @@ std::optional<QString> ContestSession::logNotSaved() const
     return QStringLiteral("Журнал не сохраняется: %1").arg(*fault);
 }
 
-// Said once at start-up, unless the start's own error already says it.
+// Said once at start-up, in the start's own error where that is the fault.
 void ContestSession::tellWriteFault(Changes& changes)
 {
     m_log.checkWritable();
     const std::optional<QString> fault = m_log.writeFault();
-    if (!fault || fault == changes.error)
+    if (!fault)
         return;
     const QString text = *logNotSaved() + QStringLiteral(". Пока запись не удастся, связи не принимаются");
-    changes.notice = changes.notice ? *changes.notice + QStringLiteral("\n\n") + text : text;
+    if (fault == changes.error)
+        changes.error = text;
+    else
+        changes.notice = changes.notice ? *changes.notice + QStringLiteral("\n\n") + text : text;
 }
 
 } // namespace session

@@ -121,12 +121,14 @@ scoring::CallsScanResult ContestSession::scanCalls(const QString& typed)
 {
     const int row = currentRow();
     const StateRecord& state = m_log.state();
-    const scoring::CallsScanResult scan = scoring::StringOfCalls(
+    scoring::CallsScanResult scan = scoring::StringOfCalls(
         {typed, state.subTourStart, row, modeText(m_mode), m_grid.cell(row, BandMode), state.callsLineShown(),
          m_subTourPending},
         m_log.logFile());
     m_dupeCall = scan.dupeCall;
     m_rememberedExchange = scan.rememberedExchange;
+    if (scan.error && m_log.isFault(*scan.error))
+        scan.error.reset(); // the red line says it, not a box at every key
     return scan;
 }
 
