@@ -51,6 +51,7 @@ Changes ContestSession::start(const QString& coordinates)
         }
         changes.notice = m_log.readLog();
         if (changes.notice) {
+            changes.counters = true; // counted anew from the log
             prefillCurrentRow();
             m_log.writeCfgFile(); // so that the next start trusts the state again
         }
