@@ -116,10 +116,10 @@ bool TForm1::showChanges(const session::Changes& changes)
     if (changes.band || changes.mode)
         rigFollowsLogger(changes.band);
     m_statusLine->refresh();
-    for (const std::optional<QString>& text : {changes.error, changes.notice}) {
-        if (text)
-            m_dialogs.showError(errorBoxText(*text));
-    }
+    if (changes.error && !changes.errorKnown) // a known write fault stays on the red line
+        m_dialogs.showError(errorBoxText(*changes.error));
+    if (changes.notice)
+        m_dialogs.showError(errorBoxText(*changes.notice));
     return !changes.error;
 }
 
