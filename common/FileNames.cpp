@@ -1,6 +1,7 @@
 #include "common/FileNames.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileDevice>
 #include <QFileInfo>
 
@@ -47,7 +48,8 @@ QString fileErrorText(const QFileDevice& file)
 {
     const int savedErrno = errno;
     const QString text = file.errorString();
-    if (savedErrno != 0 && (text.isEmpty() || text == QLatin1String("Unknown error")))
+    // A fresh file's text is Qt's "no reason", in whichever language Qt speaks.
+    if (savedErrno != 0 && (text.isEmpty() || text == QFile().errorString()))
         return QString::fromLocal8Bit(std::strerror(savedErrno));
     return text;
 }

@@ -107,7 +107,7 @@ bool Logbook::readState()
         m_state.bandChangeCount = -1;
         m_state.callsLineFlag = 1;
         createOrNote(m_stateFile);
-        m_stateDoubt = QStringLiteral("The state file %1 is missing").arg(m_stateFile.name());
+        m_stateDoubt = QStringLiteral("Файла состояния %1 нет").arg(m_stateFile.name());
     } else {
         try {
             bytes = m_stateFile.read(0, 1);
@@ -118,10 +118,10 @@ bool Logbook::readState()
     if (bytes.size() == StateRecord::Size)
         m_state = StateRecord::decode(bytes.constData());
     else if (found && !m_stateDoubt)
-        m_stateDoubt = QStringLiteral("The state file %1 is empty or cut short").arg(m_stateFile.name());
+        m_stateDoubt = QStringLiteral("Файл состояния %1 пуст или обрезан").arg(m_stateFile.name());
     const bool trusted = m_state.nextRow >= 1 && m_state.nextRow <= UntrustedNextRow;
     if (bytes.size() == StateRecord::Size && !trusted)
-        m_stateDoubt = QStringLiteral("The state file %1 holds an impossible next row (%2)")
+        m_stateDoubt = QStringLiteral("В файле состояния %1 невозможный номер следующей строки (%2)")
                            .arg(m_stateFile.name())
                            .arg(m_state.nextRow);
     setCurrentRow(trusted ? m_state.nextRow : 1);
@@ -142,7 +142,7 @@ std::optional<QString> Logbook::readLog()
         const int lastContact = lastContactRow();
         if (lastContact > 0) {
             setCurrentRow(lastContact + 1);
-            warning = QStringLiteral("%1; the log %2 continues after its last contact, row %3")
+            warning = QStringLiteral("%1; журнал %2 продолжается после последней связи, со строки %3")
                           .arg(*m_stateDoubt, m_logFile.name())
                           .arg(m_currentRow);
         }

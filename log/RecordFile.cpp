@@ -27,7 +27,7 @@ namespace {
 void syncToDisk(QFile& file)
 {
     if (!file.flush())
-        fail(QStringLiteral("Cannot write file"), file);
+        fail(QStringLiteral("Не удалось записать файл"), file);
 #if defined(Q_OS_WIN)
     const int rc = ::_commit(file.handle());
 #elif defined(Q_OS_LINUX)
@@ -37,13 +37,13 @@ void syncToDisk(QFile& file)
     const int rc = ::fsync(file.handle());
 #endif
     if (rc != 0)
-        throw KvlError(QStringLiteral("Cannot write file %1: %2").arg(file.fileName(), QString::fromLocal8Bit(std::strerror(errno))));
+        throw KvlError(QStringLiteral("Не удалось записать файл %1: %2").arg(file.fileName(), QString::fromLocal8Bit(std::strerror(errno))));
 }
 
 void openOrFail(QFile& file, QIODevice::OpenMode mode)
 {
     if (QFileInfo(file.fileName()).isDir())
-        throw KvlError(QStringLiteral("Cannot open file %1: it is a folder").arg(file.fileName()));
+        throw KvlError(QStringLiteral("Cannot open file %1: %2").arg(file.fileName(), QString::fromLocal8Bit(std::strerror(EISDIR))));
     if (!file.open(mode | QIODevice::ExistingOnly))
         fail(QStringLiteral("Cannot open file"), file);
 }
@@ -74,10 +74,10 @@ void RecordFile::write(qint64 index, const QByteArray& record) const
     const qint64 size = file.size();
     if (position > size) {
         if (!file.seek(size) || file.write(QByteArray(position - size, '\0')) != position - size)
-            fail(QStringLiteral("Cannot write file"), file);
+            fail(QStringLiteral("Не удалось записать файл"), file);
     }
     if (!file.seek(position) || file.write(record) != record.size())
-        fail(QStringLiteral("Cannot write file"), file);
+        fail(QStringLiteral("Не удалось записать файл"), file);
     syncToDisk(file);
 }
 
@@ -90,10 +90,10 @@ QByteArray RecordFile::read(qint64 first, qint64 count) const
     if (wanted <= 0)
         return {};
     if (!file.seek(first * m_recordSize))
-        fail(QStringLiteral("Cannot read file"), file);
+        fail(QStringLiteral("Не удалось прочитать файл"), file);
     QByteArray bytes = file.read(wanted * m_recordSize);
     if (bytes.size() != wanted * m_recordSize)
-        fail(QStringLiteral("Cannot read file"), file);
+        fail(QStringLiteral("Не удалось прочитать файл"), file);
     return bytes;
 }
 
@@ -109,7 +109,7 @@ void RecordFile::remove() const
 {
     const QString actual = existingFileName(m_name);
     if (QFileInfo::exists(actual) && !QFile::remove(actual))
-        throw KvlError(QStringLiteral("Cannot delete file %1").arg(actual));
+        throw KvlError(QStringLiteral("Не удалось удалить файл %1").arg(actual));
 }
 
 void RecordFile::checkWritable() const
@@ -128,10 +128,10 @@ RecordFile::Snapshot RecordFile::snapshot(qint64 index, qint64 count) const
     const qint64 kept = qMin(before.length - before.position, count * m_recordSize);
     if (kept > 0) {
         if (!file.seek(before.position))
-            fail(QStringLiteral("Cannot read file"), file);
+            fail(QStringLiteral("Не удалось прочитать файл"), file);
         before.overwritten = file.read(kept);
         if (before.overwritten.size() != kept)
-            fail(QStringLiteral("Cannot read file"), file);
+            fail(QStringLiteral("Не удалось прочитать файл"), file);
     }
     return before;
 }
@@ -144,9 +144,9 @@ void RecordFile::restore(const Snapshot& before) const
     openOrFail(file, QIODevice::ReadWrite | QIODevice::Unbuffered);
     if (!before.overwritten.isEmpty()
         && (!file.seek(before.position) || file.write(before.overwritten) != before.overwritten.size()))
-        fail(QStringLiteral("Cannot write file"), file);
+        fail(QStringLiteral("Не удалось записать файл"), file);
     if (!file.resize(before.length))
-        fail(QStringLiteral("Cannot write file"), file);
+        fail(QStringLiteral("Не удалось записать файл"), file);
     syncToDisk(file);
 }
 

@@ -20,7 +20,7 @@ std::optional<QString> WriteTransaction::rollback() noexcept
         } catch (const KvlError& e) {
             failure = e.message();
         } catch (...) {
-            failure = QStringLiteral("Cannot write file %1").arg(undo->file->name());
+            failure = QStringLiteral("Не удалось записать файл %1").arg(undo->file->name());
         }
     }
     m_undo.clear();
