@@ -5,6 +5,10 @@
 #include "session/ContestSession.h"
 #include "widgets/WidgetStyle.h"
 
+#include <QEvent>
+#include <QPainter>
+#include <QStyle>
+
 StatusLine::StatusLine(const session::ContestSession& session, const keyer::CwKeyer& keyer, const Clock& clock,
                        QWidget* parent)
     : QLabel(parent), m_session(session), m_keyer(keyer), m_clock(clock)
@@ -34,11 +38,9 @@ void StatusLine::refresh()
     showFault(notSaved.has_value());
     if (notSaved) {
         setText(*notSaved);
-        setToolTip(*notSaved);
         m_shownMinute = now.hour() * 60 + now.minute();
         return;
     }
-    setToolTip(QString());
     const bool cw = m_session.mode() == logbook::Mode::CW;
     QString text = session::statusLineText(m_session.status(now), cw ? std::optional<int>(m_keyer.DashTime()) : std::nullopt);
     if (!m_rigText.isEmpty())
@@ -60,7 +62,6 @@ void StatusLine::showRig(const QString& text)
     if (text == m_rigText)
         return;
     m_rigText = text;
-    setToolTip(text); // the whole text, where the line cuts it off
     refresh();
 }
 
@@ -68,6 +69,26 @@ void StatusLine::showKeyer(const QString& text)
 {
     m_keyerText = text;
     refresh();
+}
+
+QString StatusLine::shownText() const
+{
+    return fontMetrics().elidedText(text(), Qt::ElideRight, contentsRect().width() - 2 * indent());
+}
+
+bool StatusLine::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip)
+        setToolTip(shownText() == text() ? QString() : text());
+    return QLabel::event(event);
+}
+
+void StatusLine::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    drawFrame(&painter);
+    style()->drawItemText(&painter, contentsRect().adjusted(indent(), 0, -indent(), 0), int(alignment()), palette(),
+                          isEnabled(), shownText(), foregroundRole());
 }
 
 QString rigFrequencyText(qint64 hz)

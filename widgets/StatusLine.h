@@ -13,7 +13,8 @@ class ContestSession;
 }
 
 // The status line under the calls lines: the contest at a glance, as the
-// session works it out, with the keyer's speed in CW.
+// session works it out, with the keyer's speed in CW. Whatever it shows, a
+// text too long for it ends in an ellipsis, and the tool tip holds it whole.
 class StatusLine : public QLabel
 {
 public:
@@ -31,6 +32,11 @@ public:
     void showRig(const QString& text);
     // What the keyer device says of its troubles (not there, not answering).
     void showKeyer(const QString& text);
+    QString shownText() const;
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void showFault(bool fault);
