@@ -8,6 +8,7 @@
 #include "radio/RigSettings.h"
 #include "session/ContestSession.h"
 #include "setup/StationSettings.h"
+#include "setup/WindowSettings.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -18,12 +19,14 @@ class ContactGridView;
 class MacroButtons;
 class Dialogs;
 class Panel;
+class ScalableClient;
 class StatusLine;
 class TForm2;
 class QAction;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPlainTextEdit;
 class QTime;
 class QTimer;
@@ -151,7 +154,16 @@ private:
     void connectRig();
     void followRig(const radio::RigSettings& settings);
 
-    static constexpr int kEntryLine = 6; // the lowest visible grid line
+    // ---- Size, place and text size (TForm1Window.cpp) ----
+    void setStretches();
+    void placeEntryFields();
+    void buildTextSizeMenu(QMenu* parent);
+    void changeTextSize(int step); // +1 larger, -1 smaller, 0 normal
+    void applyTextSize();
+    void restoreWindow();
+    void saveWindow();
+    setup::WindowSettings m_window;
+    bool m_placed = false; // restored from kvl.ini, so not centred
 
     // ---- Transmitter control (TForm1Keyer.cpp) ----
     void singleMacro(const QString& macroText);
@@ -178,6 +190,7 @@ private:
     bool m_shown = false;
 
     // Controls, named as the rest of the program knows them.
+    ScalableClient* m_client = nullptr;
     Panel* Panel7 = nullptr;  // mode
     Panel* Panel8 = nullptr;  // new sub-tour
     Panel* Panel9 = nullptr;  // short zero
