@@ -22,6 +22,7 @@ namespace {
 
 constexpr int kClientWidth = 626;
 constexpr int kClientHeight = 376;
+constexpr int kSideMargin = 10; // of the F-key row and the status line
 
 } // namespace
 
@@ -31,7 +32,7 @@ void TForm1::buildWindow()
     setWindowTitle(QStringLiteral("Velmar ver 3.01"));
     setFont(widgetstyle::sansFont(13));
     // Today's size is the smallest; the controls are built at it.
-    auto* client = m_client = new ScalableClient(QSize(kClientWidth, kClientHeight), this);
+    auto* client = m_client = new ScalableClient(QSize(kClientWidth, kClientHeight), kSideMargin, this);
     client->resize(kClientWidth, kClientHeight);
     setCentralWidget(client);
     buildMenu();

@@ -17,6 +17,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <algorithm>
 
 using Stretch = ScalableClient::Stretch;
 
@@ -79,7 +80,8 @@ void TForm1::applyTextSize()
     placeEntryFields();
 }
 
-// A place on a screen no longer there is left for the middle of the screen.
+// A place on a screen no longer there is left for the middle of the screen;
+// a window grown with its text is kept inside its screen.
 void TForm1::restoreWindow()
 {
     const setup::WindowSettingsRead read = setup::readWindowSettings(logbook::IniSettings());
@@ -88,9 +90,15 @@ void TForm1::restoreWindow()
         m_dialogs.showError(errorBoxText(*read.problem));
     applyTextSize();
     if (const std::optional<QRect>& saved = m_window.geometry) {
-        QRect placed = *saved;
-        if (!QGuiApplication::screenAt(saved->center()))
-            placed.moveCenter(QGuiApplication::primaryScreen()->availableGeometry().center());
+        const QScreen* screen = QGuiApplication::screenAt(saved->center());
+        QRect placed(saved->topLeft(), saved->size().expandedTo(minimumSizeHint()));
+        if (!screen) {
+            screen = QGuiApplication::primaryScreen();
+            placed.moveCenter(screen->availableGeometry().center());
+        }
+        const QRect area = screen->availableGeometry();
+        placed.moveTo(std::clamp(placed.x(), area.x(), std::max(area.x(), area.right() + 1 - placed.width())),
+                      std::clamp(placed.y(), area.y(), std::max(area.y(), area.bottom() + 1 - placed.height())));
         setGeometry(placed);
         m_placed = true;
     }

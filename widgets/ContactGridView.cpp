@@ -123,13 +123,14 @@ void ContactGridView::keepEntryRowAtBottom()
         scrollTo(m_grid.index(logbook::ContactGrid::modelRow(m_entryRow), 0), QAbstractItemView::PositionAtBottom);
 }
 
-// The blank lines lie between the headings and the rows.
+// The blank lines lie between the headings and the rows. Moving the rows
+// resizes them, which asks again: the margins set here stand.
 void ContactGridView::updateGeometries()
 {
-    QTableView::updateGeometries();
     if (m_placingHeader)
         return;
     m_placingHeader = true;
+    QTableView::updateGeometries();
     QHeaderView* header = horizontalHeader();
     setViewportMargins(0, header->height() + m_blank, 0, 0);
     header->setGeometry(0, 0, viewport()->width(), header->height());
@@ -142,6 +143,7 @@ void ContactGridView::setTextScale(double scale)
     m_rowHeight = int(std::lround(kBaseRowHeight * scale));
     verticalHeader()->setDefaultSectionSize(m_rowHeight);
     horizontalHeader()->setFixedHeight(m_rowHeight);
+    horizontalHeader()->setFont(font()); // the headings follow the rows
     fitColumns();
     keepEntryRowAtBottom();
 }

@@ -9,12 +9,17 @@ namespace {
 constexpr int kPadding = 2; // each side, inside the button's contents
 }
 
-QString FittedButton::shownText() const
+int FittedButton::captionWidth() const
 {
     QStyleOptionButton option;
     initStyleOption(&option);
-    const int width = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).width() - 2 * kPadding;
-    return fitted::fittedText(fontMetrics(), text(), width);
+    return style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).width() - 2 * kPadding;
+}
+
+QString FittedButton::shownText() const
+{
+    const int width = captionWidth();
+    return fitted::fittedText(QFontMetrics(fitted::fittingFont(font(), text(), width)), text(), width);
 }
 
 bool FittedButton::event(QEvent* event)
@@ -29,5 +34,6 @@ void FittedButton::paintEvent(QPaintEvent*)
     QStyleOptionButton option;
     initStyleOption(&option);
     option.text = shownText();
+    painter.setFont(fitted::fittingFont(font(), text(), captionWidth()));
     painter.drawControl(QStyle::CE_PushButton, option);
 }

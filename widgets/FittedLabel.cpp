@@ -13,7 +13,8 @@ QRect FittedLabel::textArea() const
 
 QString FittedLabel::shownText() const
 {
-    return fitted::fittedText(fontMetrics(), text(), textArea().width());
+    const int width = textArea().width();
+    return fitted::fittedText(QFontMetrics(fitted::fittingFont(font(), text(), width)), text(), width);
 }
 
 bool FittedLabel::event(QEvent* event)
@@ -26,5 +27,6 @@ void FittedLabel::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     drawFrame(&painter);
+    painter.setFont(fitted::fittingFont(font(), text(), textArea().width()));
     style()->drawItemText(&painter, textArea(), int(alignment()), palette(), isEnabled(), shownText(), foregroundRole());
 }

@@ -20,4 +20,16 @@ QString fittedText(const QFontMetrics& metrics, const QString& text, int width)
     return fits.isEmpty() ? metrics.elidedText(text, Qt::ElideRight, width) : fits + ellipsis;
 }
 
+QFont fittingFont(QFont font, const QString& text, int width)
+{
+    const int normal = font.pixelSize();
+    for (int pixels = normal; pixels > 0 && pixels * 5 >= normal * 4; --pixels) {
+        font.setPixelSize(pixels);
+        if (QFontMetrics(font).horizontalAdvance(text) <= width)
+            return font;
+    }
+    font.setPixelSize(normal);
+    return font;
+}
+
 } // namespace fitted

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QEvent>
+#include <QFont>
 #include <QFontMetrics>
 #include <QString>
 #include <QWidget>
@@ -11,6 +12,9 @@
 namespace fitted {
 
 QString fittedText(const QFontMetrics& metrics, const QString& text, int width);
+// The font, made smaller by up to a fifth where that lets the whole text fit,
+// so that a caption a little too long still shows whole.
+QFont fittingFont(QFont font, const QString& text, int width);
 
 // For a control's tool tip event: the whole text where the shown one is cut,
 // else none.

@@ -3,8 +3,8 @@
 #include <QResizeEvent>
 #include <cmath>
 
-ScalableClient::ScalableClient(QSize base, QWidget* parent)
-    : QWidget(parent), m_base(base)
+ScalableClient::ScalableClient(QSize base, int spreadMargin, QWidget* parent)
+    : QWidget(parent), m_base(base), m_spreadMargin(spreadMargin)
 {
     setObjectName(QStringLiteral("client"));
     setMinimumSize(base);
@@ -52,12 +52,19 @@ void ScalableClient::resizeEvent(QResizeEvent* event)
 }
 
 // Edges are scaled, not sizes, so that controls that touch still touch.
-QRect ScalableClient::placed(const Item& item, QSize extra, double widthFactor) const
+// An edge of a spread row moves by its share of the extra width.
+int ScalableClient::spread(int baseEdge, int extraWidth) const
+{
+    const double share = double(baseEdge - m_spreadMargin) / (m_base.width() - 2 * m_spreadMargin);
+    return scaled(baseEdge) + int(std::lround(extraWidth * share));
+}
+
+QRect ScalableClient::placed(const Item& item, QSize extra) const
 {
     const QRect& b = item.base;
-    const double xScale = item.stretch & Spread ? m_scale * widthFactor : m_scale;
-    int left = int(std::lround(b.x() * xScale));
-    int right = int(std::lround((b.x() + b.width()) * xScale));
+    const bool spreads = item.stretch & Spread;
+    int left = spreads ? spread(b.x(), extra.width()) : scaled(b.x());
+    int right = spreads ? spread(b.x() + b.width(), extra.width()) : scaled(b.x() + b.width());
     int top = scaled(b.y());
     int bottom = scaled(b.y() + b.height());
     if (item.stretch & MoveRight)
@@ -75,10 +82,9 @@ void ScalableClient::layOut()
 {
     const QSize smallest(scaled(m_base.width()), scaled(m_base.height()));
     const QSize extra = (size() - smallest).expandedTo(QSize(0, 0));
-    const double widthFactor = double(smallest.width() + extra.width()) / smallest.width();
     for (const Item& item : m_items) {
         if (item.control && !(item.stretch & Manual))
-            item.control->setGeometry(placed(item, extra, widthFactor));
+            item.control->setGeometry(placed(item, extra));
     }
     Q_EMIT laidOut();
 }

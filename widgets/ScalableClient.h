@@ -22,7 +22,8 @@ public:
         Manual = 32,   // placed by the window after each layout; only its font scales
     };
 
-    ScalableClient(QSize base, QWidget* parent);
+    // `spreadMargin`: the room left and right of a spread row, which stays.
+    ScalableClient(QSize base, int spreadMargin, QWidget* parent);
 
     // Takes every control's rectangle and font as they are now as its base;
     // controls added later are not laid out.
@@ -49,9 +50,11 @@ private:
         unsigned stretch = Fixed;
     };
     void layOut();
-    QRect placed(const Item& item, QSize extra, double widthFactor) const;
+    QRect placed(const Item& item, QSize extra) const;
+    int spread(int baseEdge, int extraWidth) const;
 
     QSize m_base;
+    int m_spreadMargin;
     double m_scale = 1.0;
     std::vector<Item> m_items;
 };
