@@ -7,7 +7,7 @@
 
 StatusLine::StatusLine(const session::ContestSession& session, const keyer::CwKeyer& keyer, const Clock& clock,
                        QWidget* parent)
-    : QLabel(parent), m_session(session), m_keyer(keyer), m_clock(clock)
+    : FittedLabel(parent), m_session(session), m_keyer(keyer), m_clock(clock)
 {
     setObjectName(QStringLiteral("StatusLine"));
     setFont(widgetstyle::sansFont(13, true));

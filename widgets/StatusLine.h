@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QLabel>
+#include "widgets/FittedLabel.h"
+
 #include <QTime>
 
 class Clock;
@@ -13,8 +14,9 @@ class ContestSession;
 }
 
 // The status line under the calls lines: the contest at a glance, as the
-// session works it out, with the keyer's speed in CW.
-class StatusLine : public QLabel
+// session works it out, with the keyer's speed in CW. What does not fit ends
+// in an ellipsis after a whole word.
+class StatusLine : public FittedLabel
 {
 public:
     // All three must outlive the line.
