@@ -5,13 +5,9 @@
 #include "session/ContestSession.h"
 #include "widgets/WidgetStyle.h"
 
-#include <QEvent>
-#include <QPainter>
-#include <QStyle>
-
 StatusLine::StatusLine(const session::ContestSession& session, const keyer::CwKeyer& keyer, const Clock& clock,
                        QWidget* parent)
-    : QLabel(parent), m_session(session), m_keyer(keyer), m_clock(clock)
+    : FittedLabel(parent), m_session(session), m_keyer(keyer), m_clock(clock)
 {
     setObjectName(QStringLiteral("StatusLine"));
     setFont(widgetstyle::sansFont(13, true));
@@ -69,26 +65,6 @@ void StatusLine::showKeyer(const QString& text)
 {
     m_keyerText = text;
     refresh();
-}
-
-QString StatusLine::shownText() const
-{
-    return fontMetrics().elidedText(text(), Qt::ElideRight, contentsRect().width() - 2 * indent());
-}
-
-bool StatusLine::event(QEvent* event)
-{
-    if (event->type() == QEvent::ToolTip)
-        setToolTip(shownText() == text() ? QString() : text());
-    return QLabel::event(event);
-}
-
-void StatusLine::paintEvent(QPaintEvent*)
-{
-    QPainter painter(this);
-    drawFrame(&painter);
-    style()->drawItemText(&painter, contentsRect().adjusted(indent(), 0, -indent(), 0), int(alignment()), palette(),
-                          isEnabled(), shownText(), foregroundRole());
 }
 
 QString rigFrequencyText(qint64 hz)

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QLabel>
+#include "widgets/FittedLabel.h"
+
 #include <QTime>
 
 class Clock;
@@ -13,9 +14,9 @@ class ContestSession;
 }
 
 // The status line under the calls lines: the contest at a glance, as the
-// session works it out, with the keyer's speed in CW. Whatever it shows, a
-// text too long for it ends in an ellipsis, and the tool tip holds it whole.
-class StatusLine : public QLabel
+// session works it out, with the keyer's speed in CW. What does not fit ends
+// in an ellipsis after a whole word.
+class StatusLine : public FittedLabel
 {
 public:
     // All three must outlive the line.
@@ -32,11 +33,6 @@ public:
     void showRig(const QString& text);
     // What the keyer device says of its troubles (not there, not answering).
     void showKeyer(const QString& text);
-    QString shownText() const;
-
-protected:
-    bool event(QEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
 
 private:
     void showFault(bool fault);

@@ -1,9 +1,5 @@
 #include "tests/gui/KeyerWindowFixture.h"
 
-#include "widgets/StatusLine.h"
-
-#include <QApplication>
-#include <QHelpEvent>
 #include <QLabel>
 
 // The figures themselves are tested on the session; here only that the window
@@ -31,19 +27,4 @@ TEST_F(KeyerWindowTest, StatusLineShowsContactsAndSpeedAtOnce)
     key(Qt::Key_F1);
     EXPECT_TRUE(insideMessage);
     EXPECT_TRUE(shownInside.endsWith(QStringLiteral(" | 20 WPM"))) << qPrintable(shownInside);
-}
-
-TEST_F(KeyerWindowTest, AStatusTooLongForTheLineEndsInAnEllipsisAndItsTipHoldsItWhole)
-{
-    startKeyer(station(QStringLiteral("Com1")), Mode::CW);
-    auto* line = form1->findChild<StatusLine*>(QStringLiteral("StatusLine"));
-    const std::pair<QString, bool> cases[] = {{QStringLiteral("7 010,0 кГц"), false},
-                                              {QStringLiteral("трансивер не отвечает ").repeated(9), true}};
-    for (const auto& [rig, cut] : cases) {
-        line->showRig(rig);
-        QHelpEvent tip(QEvent::ToolTip, QPoint(5, 5), line->mapToGlobal(QPoint(5, 5)));
-        QApplication::sendEvent(line, &tip);
-        EXPECT_EQ(line->shownText().endsWith(QChar(0x2026)), cut) << qPrintable(line->shownText());
-        EXPECT_EQ(line->toolTip(), cut ? line->text() : QString());
-    }
 }

@@ -1,14 +1,14 @@
-#include "setup/ui/Unit2.h"
+#include "setupui/Unit2.h"
 
 #include "common/ErrorGuard.h"
 #include "common/FileNames.h"
 #include "keyer/PortList.h"
 #include "log/SubTourTimes.h"
 #include "setup/StationDataFile.h"
-#include "setup/ui/KeyerPage.h"
-#include "setup/ui/RigPage.h"
-#include "setup/ui/SetupPages.h"
-#include "setup/ui/WindowPlacement.h"
+#include "setupui/KeyerPage.h"
+#include "setupui/RigPage.h"
+#include "setupui/SetupPages.h"
+#include "setupui/WindowPlacement.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
