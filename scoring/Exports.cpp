@@ -38,7 +38,7 @@ QString unreadableRowsMessage(const QVector<int>& rows)
     QStringList numbers;
     for (const int row : rows)
         numbers << QString::number(row);
-    return QStringLiteral("Contacts %1 have no readable time or band and are left out of the Cabrillo and ADIF files")
+    return QStringLiteral("Связи %1 без читаемого времени или диапазона не вошли в файлы Cabrillo и ADIF")
         .arg(numbers.join(QStringLiteral(", ")));
 }
 

@@ -217,6 +217,6 @@ TEST_F(ExportsTest, ContactsWithoutATimeOrBandAreLeftOutAndListed)
     const ExportResult result = CreateExports(rows, c.settings, reportTotals(rows, kRa), kCreated);
     EXPECT_EQ(result.written.size(), 2);
     ASSERT_EQ(result.messages.size(), 1);
-    EXPECT_TRUE(result.messages[0].startsWith(QStringLiteral("Contacts 2, 4 have no readable time or band")));
+    EXPECT_TRUE(result.messages[0].startsWith(QStringLiteral("Связи 2, 4 без читаемого времени или диапазона")));
     EXPECT_EQ(adifreader::readAdif(readFile(QStringLiteral("UA9XYZ.adi"))).records.size(), 4);
 }
