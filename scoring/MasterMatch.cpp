@@ -1,0 +1,57 @@
+#include "scoring/MasterMatch.h"
+
+#include <algorithm>
+
+namespace scoring {
+
+WorkedCalls workedCalls(const QVector<logbook::QsoRecord>& rows, const QString& currentBandMode, int subTourStart)
+{
+    WorkedCalls worked;
+    for (int i = 0; i < rows.size(); ++i) {
+        const auto& fields = rows[i].fields;
+        const QString& call = fields[logbook::Call];
+        if (call.isEmpty())
+            continue;
+        worked.logged.insert(call);
+        if (i >= subTourStart && fields[logbook::BandMode] == currentBandMode)
+            worked.repeats.insert(call);
+    }
+    return worked;
+}
+
+namespace {
+
+MasterCall marked(QByteArrayView call, const WorkedCalls& worked, bool correction)
+{
+    MasterCall entry {QString::fromLatin1(call), MasterMark::None, correction};
+    if (worked.repeats.contains(entry.call))
+        entry.mark = MasterMark::Repeat;
+    else if (worked.logged.contains(entry.call))
+        entry.mark = MasterMark::Logged;
+    return entry;
+}
+
+} // namespace
+
+std::vector<MasterCall> matchMaster(const MasterIndex& index, const QString& typed, const WorkedCalls& worked,
+                                    int limit)
+{
+    std::vector<MasterCall> line;
+    if (typed.size() < kMasterLineFrom)
+        return line;
+    const QByteArray call = typed.toLatin1();
+    if (call.size() >= kCorrectionsFrom && !index.contains(call)) {
+        for (int id : index.oneAway(call, limit))
+            line.push_back(marked(index.call(id), worked, true));
+    }
+    const size_t corrections = line.size();
+    for (int id : index.containing(call, limit)) {
+        const QString found = QString::fromLatin1(index.call(id));
+        const auto end = line.begin() + qsizetype(corrections);
+        if (std::none_of(line.begin(), end, [&](const MasterCall& c) { return c.call == found; }))
+            line.push_back(marked(index.call(id), worked, false));
+    }
+    return line;
+}
+
+} // namespace scoring

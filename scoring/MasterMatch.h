@@ -1,0 +1,45 @@
+#pragma once
+
+#include "log/QsoRecord.h"
+#include "scoring/MasterIndex.h"
+
+#include <QSet>
+#include <QString>
+#include <QVector>
+#include <vector>
+
+// What the master-file line shows for the typed call: the master calls
+// that contain it and, for a call the file does not know, the calls one
+// character away as possible corrections; each marked when the log has it.
+namespace scoring {
+
+// The calls of the log the marks are taken from, gathered once per change
+// of the log, band, mode or sub-tour, never per key.
+struct WorkedCalls
+{
+    QSet<QString> logged;  // anywhere in the log
+    QSet<QString> repeats; // on the current band-mode in the current sub-tour
+};
+
+// `rows[i]` is record i; the sub-tour runs from record `subTourStart` on.
+WorkedCalls workedCalls(const QVector<logbook::QsoRecord>& rows, const QString& currentBandMode, int subTourStart);
+
+enum class MasterMark { None, Logged, Repeat };
+
+struct MasterCall
+{
+    QString call;
+    MasterMark mark = MasterMark::None;
+    bool correction = false; // one character away from a call the file does not know
+};
+
+constexpr int kMasterLineFrom = 2;   // typed characters before the line shows
+constexpr int kCorrectionsFrom = 3;  // typed characters before corrections are looked for
+
+// Corrections first (a busted call is what costs points), then the calls
+// containing the typed text; each part in the file's order, at most `limit`
+// each. Empty below kMasterLineFrom characters.
+std::vector<MasterCall> matchMaster(const MasterIndex& index, const QString& typed, const WorkedCalls& worked,
+                                    int limit);
+
+} // namespace scoring
