@@ -34,6 +34,7 @@ TForm1::TForm1(const MainWindowServices& services, QWidget* parent)
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
     connectControls();
+    FollowMasterFile();
     qApp->installEventFilter(this);
     FormCreate();
     Timer1->start();
@@ -68,6 +69,7 @@ void TForm1::settingsChanged(TForm2& setupDialog)
     attachSetupDialog(&setupDialog);
     refreshCaption();
     takeStationData(setupDialog.lines());
+    FollowMasterFile();
     if (m_shown) // from then on the rig follows setup
         followRig(setupDialog.rigSettings());
 }
@@ -109,6 +111,7 @@ bool TForm1::showChanges(const session::Changes& changes)
     if (changes.currentRow)
         selectCurrentRow();
     m_statusLine->refresh();
+    m_worked.reset(); // the master line's marks follow the log
     for (const std::optional<QString>& text : {changes.error, changes.notice}) {
         if (text)
             m_dialogs.showError(errorBoxText(*text));

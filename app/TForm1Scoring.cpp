@@ -20,6 +20,7 @@ constexpr int kWarningTopWithoutLogLine = 209;
 
 void TForm1::StringOfCalls()
 {
+    showMasterCalls();
     const scoring::CallsScanResult scan = m_session.scanCalls(Edit1->text());
     m_bands->setMarks(scan.marks);
     Label25->setText(scan.dupeWarning);
@@ -77,7 +78,7 @@ void TForm1::ShowCallsLineFlag()
 void TForm1::showCallsLine(bool shown)
 {
     Edit4->setVisible(shown);
-    Label25->move(Label25->x(), shown ? kWarningTopWithLogLine : kWarningTopWithoutLogLine);
+    Label25->move(Label25->x(), placeMasterLine(shown ? kWarningTopWithLogLine : kWarningTopWithoutLogLine));
 }
 
 void TForm1::CreateReport()

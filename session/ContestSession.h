@@ -7,6 +7,7 @@
 #include "scoring/BaseText.h"
 #include "scoring/CallsScan.h"
 #include "scoring/ContestVariant.h"
+#include "scoring/MasterMatch.h"
 #include "session/Changes.h"
 #include "session/StatusFigures.h"
 
@@ -86,6 +87,8 @@ public:
     QVector<logbook::QsoRecord> loggedRows() const;
     // The status line's figures at the clock's time `now`, from memory alone.
     StatusFigures status(const QTime& now) const;
+    // The log's calls for the marks of the master-file line.
+    scoring::WorkedCalls workedCalls() const;
 
 private:
     template <class Steps>

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class QComboBox;
+class QLineEdit;
 namespace keyer {
 class PortEnumerator;
 }
@@ -20,6 +21,9 @@ public:
 
     void showSettings(const radio::RigSettings& settings, const keyer::PortEnumerator& ports);
     radio::RigSettings settings() const;
+    // The master call file of kvl.ini; empty: MASTER.SCP in the working folder.
+    void showMasterPath(const QString& path);
+    QString masterPath() const;
 
 private:
     void listPorts(const keyer::PortEnumerator& ports, const QString& shown);
@@ -27,4 +31,5 @@ private:
     QComboBox* m_model = nullptr;
     QComboBox* m_port = nullptr;
     QComboBox* m_speed = nullptr;
+    QLineEdit* m_masterPath = nullptr;
 };

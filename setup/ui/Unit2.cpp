@@ -3,6 +3,7 @@
 #include "common/ErrorGuard.h"
 #include "common/FileNames.h"
 #include "keyer/PortList.h"
+#include "scoring/MasterFile.h"
 #include "setup/StationDataFile.h"
 #include "setup/ui/RigPage.h"
 #include "setup/ui/SetupPages.h"
@@ -77,6 +78,7 @@ void TForm2::FormCreate()
 {
     // A bad kvl.ini is the main window's to report; the tab then shows no rig.
     m_rigPage->showSettings(radio::readRigSettings().settings, m_ports);
+    m_rigPage->showMasterPath(scoring::masterPathSetting());
     guarded(m_dialogs, [this] {
         if (!logbook::fileExists(setup::kStationDataFileName))
             setup::writeStationData(setup::kStationDataFileName, QStringList(setup::kTemplateLineCount, QString()));
@@ -95,6 +97,7 @@ void TForm2::FormClose()
         const radio::RigSettings rig = rigSettings();
         if (rig != radio::readRigSettings().settings)
             radio::writeRigSettings(rig);
+        scoring::saveMasterPathSetting(m_rigPage->masterPath());
         m_refreshMainCaption(*this);
         hide();
     });

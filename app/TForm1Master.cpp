@@ -1,0 +1,99 @@
+// The master-file line: the master calls matching the typed call, taken
+// into the call field by a click.
+#include "app/TForm1.h"
+
+#include "common/Dialogs.h"
+#include "scoring/MasterCallsLoader.h"
+#include "scoring/MasterFile.h"
+#include "widgets/MasterCallsLine.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+constexpr int kMasterLineTop = 228; // under the log calls line
+// Far more than a line can hold; the line shows those that fit.
+constexpr int kMasterCallsAsked = 40;
+} // namespace
+
+void TForm1::buildMasterLine(QWidget* client)
+{
+    m_masterLine = new MasterCallsLine(client);
+    m_masterLine->setGeometry(115, kMasterLineTop, 399, MasterCallsLine::Height);
+    m_masterLine->hide();
+    m_master = new scoring::MasterCallsLoader(this);
+    connect(m_masterLine, &MasterCallsLine::callClicked, this,
+            [this](const QString& call) { runGuarded([this, call] { TakeMasterCall(call); }); });
+    connect(m_master, &scoring::MasterCallsLoader::changed, this, [this] {
+        layoutMasterLine();
+        showMasterCalls();
+    });
+    connect(m_master, &scoring::MasterCallsLoader::failed, this,
+            [this](const QString& message) { m_dialogs.showError(errorBoxText(message)); });
+}
+
+// Found now, read on the loader's thread: the window has its size at once and
+// the first contact never waits for the calls.
+void TForm1::FollowMasterFile()
+{
+    const QString configured = scoring::masterPathSetting();
+    if (m_masterFollowed && configured == m_masterPath)
+        return;
+    m_masterFollowed = true;
+    m_masterPath = configured;
+    m_master->follow(configured);
+    layoutMasterLine();
+}
+
+// The line takes its height from what lies under the calls lines: the
+// window grows by it while a master file is in use.
+void TForm1::layoutMasterLine()
+{
+    const int shift = m_master->inUse() ? MasterCallsLine::Height : 0;
+    const int delta = shift - m_masterShift;
+    if (delta == 0)
+        return;
+    QWidget* client = centralWidget();
+    for (QWidget* w : client->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (w != m_masterLine && w != Label25 && w->y() >= kMasterLineTop)
+            w->move(w->x(), w->y() + delta);
+    }
+    client->setFixedHeight(client->height() + delta);
+    m_masterShift = shift;
+    m_masterLine->setVisible(shift > 0);
+    showCallsLine(!Edit4->isHidden());
+}
+
+int TForm1::placeMasterLine(int warningTop)
+{
+    m_masterLine->move(m_masterLine->x(), warningTop);
+    return warningTop + m_masterShift;
+}
+
+void TForm1::showMasterCalls()
+{
+    const std::shared_ptr<const scoring::MasterIndex> index = m_master->index();
+    if (!index || Edit1->isHidden()) {
+        m_masterLine->setCalls({});
+        return;
+    }
+    if (!m_worked)
+        m_worked = m_session.workedCalls();
+    m_masterLine->setCalls(scoring::matchMaster(*index, Edit1->text(), *m_worked, kMasterCallsAsked));
+}
+
+// As if typed; with the received field open the row takes the call and the
+// repeat check runs again (a repeat empties both fields, as Enter does).
+void TForm1::TakeMasterCall(const QString& call)
+{
+    if (Edit1->isHidden())
+        return;
+    Edit1->setText(call);
+    StringOfCalls();
+    if (!Edit2->isHidden()) {
+        CallEntered();
+        if (Edit1->text().isEmpty())
+            Edit2->hide();
+    }
+    Edit1->setFocus();
+}
