@@ -111,7 +111,7 @@ bool TForm1::showChanges(const session::Changes& changes)
     if (changes.currentRow)
         selectCurrentRow();
     m_statusLine->refresh();
-    m_worked.reset(); // the master line's marks follow the log
+    masterLogChanged();
     for (const std::optional<QString>& text : {changes.error, changes.notice}) {
         if (text)
             m_dialogs.showError(errorBoxText(*text));

@@ -175,6 +175,7 @@ private:
     // The line where the warning would stand; answers the warning's top.
     int placeMasterLine(int warningTop);
     void showMasterCalls();
+    void masterLogChanged(); // after every change of the session
     scoring::MasterCallsLoader* m_master = nullptr;
     MasterCallsLine* m_masterLine = nullptr;
     std::optional<scoring::WorkedCalls> m_worked; // until the session changes

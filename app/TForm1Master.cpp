@@ -82,6 +82,15 @@ void TForm1::showMasterCalls()
     m_masterLine->setCalls(scoring::matchMaster(*index, Edit1->text(), *m_worked, kMasterCallsAsked));
 }
 
+// The marks are gathered again at the next key; a call field emptied by a
+// completed contact empties the line.
+void TForm1::masterLogChanged()
+{
+    m_worked.reset();
+    if (Edit1->text().isEmpty())
+        m_masterLine->setCalls({});
+}
+
 // As if typed; with the received field open the row takes the call and the
 // repeat check runs again (a repeat empties both fields, as Enter does).
 void TForm1::TakeMasterCall(const QString& call)

@@ -7,8 +7,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <string_view>
-#include <unordered_set>
 
 namespace scoring {
 namespace {
@@ -45,7 +43,6 @@ MasterIndex parseMasterCalls(QByteArrayView text)
     // Room for every call at once, so the views into it stay valid.
     QByteArray upper(text.size(), Qt::Uninitialized);
     std::vector<QByteArrayView> calls;
-    std::unordered_set<std::string_view> seen;
     qsizetype used = 0;
     for (qsizetype at = 0; at < text.size();) {
         qsizetype end = text.indexOf('\n', at);
@@ -53,7 +50,7 @@ MasterIndex parseMasterCalls(QByteArrayView text)
             end = text.size();
         const QByteArrayView call = asCall(text.sliced(at, end - at), upper.data() + used);
         at = end + 1;
-        if (call.isEmpty() || !seen.insert(std::string_view(call.data(), size_t(call.size()))).second)
+        if (call.isEmpty())
             continue;
         calls.push_back(call);
         used += call.size();

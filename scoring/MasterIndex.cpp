@@ -69,6 +69,22 @@ std::string_view view(QByteArrayView v)
     return {v.data(), size_t(v.size())};
 }
 
+std::uint32_t hashOf(QByteArrayView call)
+{
+    std::uint32_t h = kHashStart;
+    for (char c : call)
+        h = hashStep(h, c);
+    return h;
+}
+
+size_t powerOfTwoAbove(size_t n)
+{
+    size_t p = 1;
+    while (p < n)
+        p <<= 1;
+    return p;
+}
+
 } // namespace
 
 MasterIndex::MasterIndex(const std::vector<QByteArrayView>& calls)
@@ -79,7 +95,16 @@ MasterIndex::MasterIndex(const std::vector<QByteArrayView>& calls)
     m_chars.reserve(total);
     m_start.reserve(calls.size() + 1);
     m_start.push_back(0);
+    // Open addressing on the whole call: a call listed twice is kept once.
+    std::vector<std::int32_t> seen(powerOfTwoAbove(2 * calls.size() + 1), -1);
+    const size_t mask = seen.size() - 1;
     for (QByteArrayView c : calls) {
+        size_t slot = hashOf(c) & mask;
+        while (seen[slot] >= 0 && call(seen[slot]) != c)
+            slot = (slot + 1) & mask;
+        if (seen[slot] >= 0)
+            continue;
+        seen[slot] = size();
         m_chars.append(c);
         m_start.push_back(std::uint32_t(m_chars.size()));
     }
@@ -115,23 +140,33 @@ void MasterIndex::buildGrams(int n, Postings& postings) const
     eachGram([&](int key, int id) { postings.ids[next[size_t(key)]++] = std::uint32_t(id); });
 }
 
+// Every form in a bucket of its hash, counted then filled as the grams are.
 void MasterIndex::buildDropped()
 {
-    m_dropped.reserve(size_t(m_chars.size()) + size_t(size()));
+    size_t forms = 0;
     for (int id = 0; id < size(); ++id)
-        forEachForm(call(id), [&](std::uint32_t h) { m_dropped.push_back((std::uint64_t(h) << 32) | std::uint32_t(id)); });
-    std::sort(m_dropped.begin(), m_dropped.end());
+        forEachForm(call(id), [&](std::uint32_t) { ++forms; });
+    m_dropped.begin.assign(powerOfTwoAbove(forms + 1) + 1, 0);
+    const std::uint32_t mask = std::uint32_t(m_dropped.begin.size() - 2);
+    for (int id = 0; id < size(); ++id)
+        forEachForm(call(id), [&](std::uint32_t h) { ++m_dropped.begin[(h & mask) + 1]; });
+    for (size_t k = 1; k < m_dropped.begin.size(); ++k)
+        m_dropped.begin[k] += m_dropped.begin[k - 1];
+    m_dropped.ids.resize(forms);
+    std::vector<std::uint32_t> next(m_dropped.begin.begin(), m_dropped.begin.end() - 1);
+    for (int id = 0; id < size(); ++id)
+        forEachForm(call(id), [&](std::uint32_t h) { m_dropped.ids[next[h & mask]++] = std::uint32_t(id); });
 }
 
-// The calls sharing a form with `call`: every call one edit away, and a few
-// more (two edits, a hash collision) that the caller sorts out.
+// The calls sharing a form's bucket with `call`: every call one edit away,
+// and a few more (two edits, a shared bucket) that the caller sorts out.
 std::vector<int> MasterIndex::candidates(QByteArrayView call) const
 {
     std::vector<int> found;
+    const std::uint32_t mask = std::uint32_t(m_dropped.begin.size() - 2);
     forEachForm(call, [&](std::uint32_t h) {
-        auto at = std::lower_bound(m_dropped.begin(), m_dropped.end(), std::uint64_t(h) << 32);
-        for (; at != m_dropped.end() && (*at >> 32) == h; ++at)
-            found.push_back(int(*at & 0xffffffffu));
+        for (std::uint32_t i = m_dropped.begin[h & mask]; i < m_dropped.begin[(h & mask) + 1]; ++i)
+            found.push_back(int(m_dropped.ids[i]));
     });
     std::sort(found.begin(), found.end());
     found.erase(std::unique(found.begin(), found.end()), found.end());

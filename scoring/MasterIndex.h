@@ -16,7 +16,8 @@ namespace scoring {
 class MasterIndex
 {
 public:
-    // `calls`: valid calls (A-Z, 0-9, "/"), each once, in the file's order.
+    // `calls`: valid calls (A-Z, 0-9, "/") in the file's order; a call
+    // listed again is kept once, where it first stands.
     explicit MasterIndex(const std::vector<QByteArrayView>& calls);
 
     int size() const { return int(m_start.size()) - 1; }
@@ -30,7 +31,7 @@ public:
     std::vector<int> oneAway(QByteArrayView call, int limit) const;
 
 private:
-    // Call ids per character pair or triple, in the file's order.
+    // Call ids per gram or bucket, in the file's order.
     struct Postings
     {
         std::vector<std::uint32_t> begin; // per gram, into ids; one more at the end
@@ -44,7 +45,7 @@ private:
     std::vector<std::uint32_t> m_start; // call i is m_chars[m_start[i], m_start[i + 1])
     Postings m_pairs;
     Postings m_triples;
-    std::vector<std::uint64_t> m_dropped; // (hash of a form << 32) | id, sorted
+    Postings m_dropped; // call ids per hash bucket of each call and its dropped forms
 };
 
 // One character changed, added or dropped turns `a` into `b`.

@@ -4,16 +4,16 @@
 
 namespace scoring {
 
-WorkedCalls workedCalls(const QVector<logbook::QsoRecord>& rows, const QString& currentBandMode, int subTourStart)
+WorkedCalls workedCalls(const logbook::ContactGrid& grid, int currentRow, const QString& currentBandMode,
+                        int subTourStart)
 {
     WorkedCalls worked;
-    for (int i = 0; i < rows.size(); ++i) {
-        const auto& fields = rows[i].fields;
-        const QString& call = fields[logbook::Call];
+    for (int row = 1; row < currentRow; ++row) {
+        const QString call = grid.cell(row, logbook::Call);
         if (call.isEmpty())
             continue;
         worked.logged.insert(call);
-        if (i >= subTourStart && fields[logbook::BandMode] == currentBandMode)
+        if (row - 1 >= subTourStart && grid.cell(row, logbook::BandMode) == currentBandMode)
             worked.repeats.insert(call);
     }
     return worked;

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "log/QsoRecord.h"
+#include "log/ContactGrid.h"
 #include "scoring/MasterIndex.h"
 
 #include <QSet>
 #include <QString>
-#include <QVector>
 #include <vector>
 
 // What the master-file line shows for the typed call: the master calls
@@ -21,8 +20,11 @@ struct WorkedCalls
     QSet<QString> repeats; // on the current band-mode in the current sub-tour
 };
 
-// `rows[i]` is record i; the sub-tour runs from record `subTourStart` on.
-WorkedCalls workedCalls(const QVector<logbook::QsoRecord>& rows, const QString& currentBandMode, int subTourStart);
+// The logged rows of `grid` (row i + 1 holds record i, up to the row being
+// entered); the sub-tour runs from record `subTourStart` on. Read cell by
+// cell, without copying the rows.
+WorkedCalls workedCalls(const logbook::ContactGrid& grid, int currentRow, const QString& currentBandMode,
+                        int subTourStart);
 
 enum class MasterMark { None, Logged, Repeat };
 

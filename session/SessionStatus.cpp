@@ -23,7 +23,7 @@ scoring::WorkedCalls ContestSession::workedCalls() const
     input.subTourStart = m_log.state().subTourStart;
     input.currentRow = row;
     input.newSubTourPending = m_subTourPending;
-    return scoring::workedCalls(loggedRows(), m_grid.cell(row, logbook::BandMode), scoring::scanSubTourStart(input));
+    return scoring::workedCalls(m_grid, row, m_grid.cell(row, logbook::BandMode), scoring::scanSubTourStart(input));
 }
 
 } // namespace session

@@ -74,15 +74,14 @@ TEST(MasterCallsTest, ACallTheFileLacksShowsTheCallsOneCharacterAway)
 
 TEST(MasterCallsTest, RepeatsAndLoggedCallsAreMarked)
 {
-    auto row = [](const char* call, const char* bandMode) {
-        logbook::QsoRecord r;
-        r.fields[logbook::Call] = QLatin1String(call);
-        r.fields[logbook::BandMode] = QLatin1String(bandMode);
-        return r;
-    };
-    // Record 0 is before the sub-tour; record 2 is on another band-mode.
-    const WorkedCalls worked =
-        workedCalls({row("DL1ABC", "20CW"), row("K1ABC", "20CW"), row("RA3ABC", "40CW")}, QStringLiteral("20CW"), 1);
+    logbook::ContactGrid grid;
+    const char* const rows[][2] = {{"DL1ABC", "20CW"}, {"K1ABC", "20CW"}, {"RA3ABC", "40CW"}, {"R9ABC/P", "20CW"}};
+    for (int row = 1; row <= 4; ++row) {
+        grid.setCell(row, logbook::Call, QLatin1String(rows[row - 1][0]));
+        grid.setCell(row, logbook::BandMode, QLatin1String(rows[row - 1][1]));
+    }
+    // Record 0 is before the sub-tour, record 2 on another band-mode; row 4 is being entered.
+    const WorkedCalls worked = workedCalls(grid, 4, QStringLiteral("20CW"), 1);
     QMap<QString, MasterMark> marks;
     for (const MasterCall& c : match(QStringLiteral("ABC"), worked))
         marks[c.call] = c.mark;
