@@ -1,6 +1,5 @@
 #include "scoring/MasterMatch.h"
 
-#include <algorithm>
 
 namespace scoring {
 
@@ -40,16 +39,13 @@ std::vector<MasterCall> matchMaster(const MasterIndex& index, const QString& typ
     if (typed.size() < kMasterLineFrom)
         return line;
     const QByteArray call = typed.toLatin1();
-    if (call.size() >= kCorrectionsFrom && !index.contains(call)) {
-        for (int id : index.oneAway(call, limit))
+    for (int id : index.containing(call, limit))
+        line.push_back(marked(index.call(id), worked, false));
+    if (call.size() < kCorrectionsFrom || index.contains(call))
+        return line;
+    for (int id : index.oneAway(call, limit)) {
+        if (!index.call(id).contains(call)) // listed above already
             line.push_back(marked(index.call(id), worked, true));
-    }
-    const size_t corrections = line.size();
-    for (int id : index.containing(call, limit)) {
-        const QString found = QString::fromLatin1(index.call(id));
-        const auto end = line.begin() + qsizetype(corrections);
-        if (std::none_of(line.begin(), end, [&](const MasterCall& c) { return c.call == found; }))
-            line.push_back(marked(index.call(id), worked, false));
     }
     return line;
 }

@@ -38,9 +38,10 @@ struct MasterCall
 constexpr int kMasterLineFrom = 2;   // typed characters before the line shows
 constexpr int kCorrectionsFrom = 3;  // typed characters before corrections are looked for
 
-// Corrections first (a busted call is what costs points), then the calls
-// containing the typed text; each part in the file's order, at most `limit`
-// each. Empty below kMasterLineFrom characters.
+// The calls containing the typed text, then the corrections that do not
+// contain it (a call one character longer is listed among the first); each
+// part in the file's order, at most `limit` each. Empty below
+// kMasterLineFrom characters.
 std::vector<MasterCall> matchMaster(const MasterIndex& index, const QString& typed, const WorkedCalls& worked,
                                     int limit);
 

@@ -11,7 +11,7 @@ protected:
     {
         MainWindowTest::SetUp();
         writeStationData(stationLines({{15, QStringLiteral("15")}, {20, QStringLiteral("Others")}}));
-        writeFile(QStringLiteral("master.scp"), "RA3ABC\nUA9XX\nUA9XYZ\n");
+        writeFile(QStringLiteral("master.scp"), "RA3ABC\nUA9XX\nUA9XYZ\nUA9Q\n");
         startActive();
     }
     MasterCallsLine* line() const { return control<MasterCallsLine>("MasterLine"); }
@@ -30,8 +30,8 @@ TEST_F(MasterLineTest, TypingShowsTheMasterCallsAndAClickTakesOne)
     EXPECT_EQ(focused(), edit1);
 
     key(Qt::Key_Backspace);
-    ASSERT_EQ(line()->shownCount(), 2);
-    EXPECT_TRUE(line()->shownCall(0).correction); // UA9X: not in the file
+    ASSERT_EQ(line()->shownCount(), 3);
+    EXPECT_TRUE(line()->shownCall(2).correction); // UA9Q for UA9X, which the file lacks
     key(Qt::Key_Return); // the row takes UA9X; a click mends it
     ASSERT_TRUE(control<QLineEdit>("Edit2")->isVisible());
     click(1);

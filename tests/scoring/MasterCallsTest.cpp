@@ -68,8 +68,9 @@ TEST(MasterCallsTest, ACallTheFileLacksShowsTheCallsOneCharacterAway)
     };
     for (const auto& [typed, expected] : cases)
         EXPECT_EQ(calls(match(QLatin1String(typed)), true), expected) << typed;
-    // A correction that also contains the typed call is listed once.
-    EXPECT_EQ(calls(match(QStringLiteral("UA9X")), false), QStringList({"UA9XXA"}));
+    // A call one character longer that contains the typed one is a partial match.
+    EXPECT_EQ(calls(match(QStringLiteral("UA9X")), false), QStringList({"UA9XX", "UA9XXA"}));
+    EXPECT_EQ(calls(match(QStringLiteral("UA9X")), true), QStringList());
 }
 
 TEST(MasterCallsTest, RepeatsAndLoggedCallsAreMarked)
