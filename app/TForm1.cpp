@@ -53,7 +53,9 @@ void TForm1::connectControls()
     connect(Panel12, &Panel::clicked, this, [this] { runGuarded([this] { Panel12Click(); }); });
     connect(StringGrid1, &QAbstractItemView::clicked, this, [this] { runGuarded([this] { StringGrid1Click(); }); });
     connect(&m_session.grid(), &logbook::ContactGrid::cellEdited, this,
-            [this](int row) { runGuarded([this, row] { StringGrid1SetEditText(row); }); });
+            [this](int row, int column, const QString& before) {
+                runGuarded([&] { StringGrid1SetEditText(row, column, before); });
+            });
     connect(m_macroButtons, &MacroButtons::clicked, this, [this](int i) { runGuarded([this, i] { MacroButtonClick(i); }); });
     connectRig();
 }
@@ -69,6 +71,7 @@ void TForm1::settingsChanged(TForm2& setupDialog)
     attachSetupDialog(&setupDialog);
     refreshCaption();
     takeStationData(setupDialog.lines());
+    m_statusLine->refresh(); // the next sub-tour time may have changed
     FollowMasterFile();
     if (m_shown) // from then on the rig follows setup
         followRig(setupDialog.rigSettings());
@@ -108,6 +111,8 @@ bool TForm1::showChanges(const session::Changes& changes)
         Panel8->setVisible(m_session.subTourPending());
     if (changes.callsLine)
         ShowCallsLineFlag();
+    if (changes.scan)
+        showScan(m_session.lastScan());
     if (changes.currentRow)
         selectCurrentRow();
     m_statusLine->refresh();
@@ -147,6 +152,7 @@ void TForm1::FormShow()
     OpenKeyingPort();
     ReadTxDelay();
     FollowRig();
+    SubTourCheck(m_clock.current()); // one that passed while the program was not running
 }
 
 void TForm1::FormActivate()
@@ -166,10 +172,10 @@ void TForm1::selectCurrentRow()
 
 void TForm1::Timer1Timer()
 {
-    const QTime now = m_clock.now();
-    Label1->setText(logbook::clockText(now));
+    const QDateTime now = m_clock.current();
+    Label1->setText(logbook::clockText(now.time()));
     SubTourCheck(now);
-    m_statusLine->clockTick(now);
+    m_statusLine->clockTick(now.time());
 }
 
 // The report is rebuilt from the log at every exit, so one that cannot be

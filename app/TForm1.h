@@ -10,7 +10,9 @@
 #include "setup/StationSettings.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QStringList>
+#include <memory>
 #include <optional>
 
 class BandPanels;
@@ -29,6 +31,7 @@ class QAction;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPlainTextEdit;
 class QTime;
 class QTimer;
@@ -87,7 +90,7 @@ public:
     void CompleteContact();
     void StringGrid1Click();
     void StringGrid1KeyPress(QKeyEvent* e);
-    void StringGrid1SetEditText(int row);
+    void StringGrid1SetEditText(int row, int column, const QString& before);
 
     // Keyboard dispatchers; they see every key before the focused control.
     void FormKeyDown(QKeyEvent* e);
@@ -110,12 +113,12 @@ public:
     // Follows the rig of kvl.ini, or none; a rig already followed with the
     // same settings goes on undisturbed.
     void FollowRig();
-    void SubTourCheck(const QTime& now);
+    void SubTourCheck(const QDateTime& now);
     void Panel8Click();  // start new sub-tour
     void Panel12Click(); // delete or restore the last contact
     void ForceSubTour();
     void ClearLog();
-    bool portSet() const;
+    bool portSet() const; // a keyer is chosen: the keying port or a keyer device
     bool sending() const;
     void EnterMacro();
     void SpaceBarMacro();
@@ -150,18 +153,23 @@ private:
     // Shows what a call of the session changed, and its error or notice;
     // false when it failed, so that the handler stops there.
     bool showChanges(const session::Changes& changes);
+    void showScan(const scoring::CallsScanResult& scan);
     void selectCurrentRow();
     bool previewKey(QWidget* target, QKeyEvent* e);
     template <class Action>
     bool runGuarded(Action&& action);
     bool routeKeyToControl(QWidget* target, QKeyEvent* e);
     void altCommand(int latinKey);
+    bool altShortcutOverride(QKeyEvent* e);
+    void openMenu(QMenu* menu);
+    void giveKeysBackAfter(QMenu* menu);
     void connectRig();
     void followRig(const radio::RigSettings& settings);
 
     static constexpr int kEntryLine = 6; // the lowest visible grid line
 
     // ---- Transmitter control (TForm1Keyer.cpp) ----
+    void OpenKeyerDevice();
     void singleMacro(const QString& macroText);
     void Macros(const QString& macroText);
     bool m_ctrlLayer = false; // Ctrl alone held: the buttons send the Ctrl bank
@@ -190,6 +198,7 @@ private:
     session::ContestSession m_session;
     // The port outlives the keyer that switches its lines.
     keyer::ApdComPort ApdComPort1;
+    std::unique_ptr<keyer::KeyerDevice> m_keyerDevice; // the keyer chosen in setup, if not DTR/RTS
     keyer::CwKeyer m_keyer;
     keyer::VoiceMessages m_voice;
     keyer::SystemPortEnumerator m_machinePorts;
@@ -215,6 +224,9 @@ private:
     QLineEdit* Edit4 = nullptr; // log calls line
     QPlainTextEdit* Memo1 = nullptr; // help
     MacroButtons* m_macroButtons = nullptr; // BitBtn1 .. BitBtn12
+    QMenu* File1 = nullptr;
+    QMenu* Service1 = nullptr;
+    QPointer<QWidget> m_keysBeforeMenu; // where the keys go back when a menu closes
     QAction* N11 = nullptr;
     QTimer* Timer1 = nullptr;
 };

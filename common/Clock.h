@@ -1,20 +1,23 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 #include <QTime>
 
-// The local clock, behind an interface so that tests can set the time.
+// The local clock, behind an interface so that tests can set the time. The
+// date tells the sub-tours of one day from those of the next.
 class Clock
 {
 public:
     virtual ~Clock() = default;
-    virtual QTime now() const = 0;
+    virtual QDateTime current() const = 0;
+    QTime now() const { return current().time(); }
 };
 
 class SystemClock : public Clock
 {
 public:
-    QTime now() const override { return QTime::currentTime(); }
+    QDateTime current() const override { return QDateTime::currentDateTime(); }
 };
 
 namespace logbook {

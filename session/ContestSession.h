@@ -10,7 +10,9 @@
 #include "scoring/MasterMatch.h"
 #include "session/Changes.h"
 #include "session/StatusFigures.h"
+#include "session/SubTourClock.h"
 
+#include <QDateTime>
 #include <QTime>
 #include <QVector>
 #include <optional>
@@ -44,8 +46,10 @@ public:
     Changes toggleMode();
 
     // Entry of a contact. The scan of the typed call keeps the repeat and the
-    // remembered exchange for the call-entered step.
-    scoring::CallsScanResult scanCalls(const QString& typed);
+    // remembered exchange for the call-entered step; every later change of
+    // band, mode or sub-tour scans that call again (`Changes::scan`).
+    const scoring::CallsScanResult& scanCalls(const QString& typed);
+    const scoring::CallsScanResult& lastScan() const { return m_scan; }
     struct CallEntry
     {
         bool refused = false;             // a repeat: both fields are emptied
@@ -53,11 +57,16 @@ public:
     };
     // Enter in the call field. No variant chosen, or no call: nothing.
     CallEntry enterCall(const QString& call, const QString& received);
+    // Checks the repeat once more, on the band-mode the contact is logged on:
+    // a repeat is `refused` and nothing changes but the scan.
     Changes completeContact(const QString& received, const QTime& now);
-    Changes editRow(int row);
+    // The operator changed cell `column` of `row` in the grid from `before`.
+    Changes editRow(int row, int column, const QString& before);
 
     // Sub-tours and deletion.
-    bool subTourDue(const QTime& now) const;
+    // At each clock reading: whether a listed sub-tour time has passed since
+    // the previous reading (at start-up: since the log's last write).
+    bool subTourDue(const QDateTime& now);
     Changes offerSubTour(); // by the clock or Alt+T
     Changes applySubTour();
     Changes deleteOrRestore();
@@ -95,6 +104,10 @@ private:
     Changes run(Steps&& steps);
     void selectBandSteps(int band, Changes& changes);
     void applySubTourSteps();
+    scoring::CallsScanResult scanOf(const QString& typed) const;
+    void rescanTyped(Changes& changes);
+    bool repeatOnCurrentRow(Changes& changes);
+    void moveEditedBand(int row, const QString& before, Changes& changes);
     void prefillCurrentRow();
     void numberBandChange(int row);
     void changeSelectedCounter(int delta);
@@ -111,9 +124,10 @@ private:
     bool m_bandChanged = false;
     bool m_subTourPending = false;
     SubTourStarts m_subTourStarts; // for the sub-tour's number
+    SubTourClock m_subTourClock;
     std::optional<logbook::QsoRecord> m_restore; // the last deleted contact, while it can be restored
-    QString m_dupeCall;           // set by the scan: a repeat contact
-    QString m_rememberedExchange; // set by the scan: the call's earlier exchange
+    QString m_typed;                 // the call field's text at the last scan
+    scoring::CallsScanResult m_scan; // its repeat and remembered exchange
 };
 
 // File errors stop an operation at the failing step; they go back to the

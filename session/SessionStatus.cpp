@@ -12,7 +12,9 @@ StatusFigures ContestSession::status(const QTime& now) const
 {
     const int storedStart = m_log.state().subTourStart;
     const int start = m_subTourPending ? logbook::newSubTourStart(currentRow(), storedStart) : storedStart;
-    return statusFigures(loggedRows(), m_settings.contestVariant(), m_subTourStarts, start, now);
+    StatusFigures figures = statusFigures(loggedRows(), m_settings.contestVariant(), m_subTourStarts, start, now);
+    figures.nextSubTour = nextSubTour(logbook::parseSubTourTimes(m_settings.subTourTimes()).times, now);
+    return figures;
 }
 
 // The marks of the master-file line follow the repeat rule of the calls scan.

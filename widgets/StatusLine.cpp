@@ -24,6 +24,8 @@ void StatusLine::refresh()
     QString text = session::statusLineText(m_session.status(now), cw ? std::optional<int>(m_keyer.DashTime()) : std::nullopt);
     if (!m_rigText.isEmpty())
         text += QStringLiteral(" | ") + m_rigText;
+    if (!m_keyerText.isEmpty())
+        text += QStringLiteral(" | ") + m_keyerText;
     setText(text);
     m_shownMinute = now.hour() * 60 + now.minute();
 }
@@ -39,6 +41,12 @@ void StatusLine::showRig(const QString& text)
     if (text == m_rigText)
         return;
     m_rigText = text;
+    refresh();
+}
+
+void StatusLine::showKeyer(const QString& text)
+{
+    m_keyerText = text;
     refresh();
 }
 

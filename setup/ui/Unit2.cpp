@@ -3,8 +3,10 @@
 #include "common/ErrorGuard.h"
 #include "common/FileNames.h"
 #include "keyer/PortList.h"
+#include "log/SubTourTimes.h"
 #include "scoring/MasterFile.h"
 #include "setup/StationDataFile.h"
+#include "setup/ui/KeyerPage.h"
 #include "setup/ui/RigPage.h"
 #include "setup/ui/SetupPages.h"
 #include "setup/ui/WindowPlacement.h"
@@ -44,6 +46,8 @@ TForm2::TForm2(Dialogs& dialogs, const keyer::PortEnumerator& ports, const QStri
     layout->addWidget(tabs);
     m_rigPage = new RigPage(tabs);
     tabs->addTab(m_rigPage, QStringLiteral("Трансивер (CAT)"));
+    m_keyerPage = new KeyerPage(tabs);
+    tabs->addTab(m_keyerPage, QStringLiteral("Манипуляция"));
     const auto& fields = setup::setupFields();
     for (size_t i = 0; i < fields.size(); ++i)
         m_controlOfLine[size_t(fields[i].line)] = m_controls[i];
@@ -78,6 +82,7 @@ void TForm2::FormCreate()
 {
     // A bad kvl.ini is the main window's to report; the tab then shows no rig.
     m_rigPage->showSettings(radio::readRigSettings().settings, m_ports);
+    m_keyerPage->showSettings(keyer::readKeyerSettings().settings, m_ports);
     m_rigPage->showMasterPath(scoring::masterPathSetting());
     guarded(m_dialogs, [this] {
         if (!logbook::fileExists(setup::kStationDataFileName))
@@ -97,9 +102,14 @@ void TForm2::FormClose()
         const radio::RigSettings rig = rigSettings();
         if (rig != radio::readRigSettings().settings)
             radio::writeRigSettings(rig);
+        const keyer::KeyerSettings keyerChoice = m_keyerPage->settings();
+        if (keyerChoice != keyer::readKeyerSettings().settings)
+            keyer::writeKeyerSettings(keyerChoice);
         scoring::saveMasterPathSetting(m_rigPage->masterPath());
         m_refreshMainCaption(*this);
         hide();
+        if (const std::optional<QString> unreadable = logbook::unreadableTimesMessage(field(setup::SubTourTimes)))
+            m_dialogs.showError(*unreadable);
     });
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 class Dialogs;
+class KeyerPage;
 class RigPage;
 namespace keyer {
 class PortEnumerator;
@@ -79,4 +80,5 @@ private:
     QComboBox* ComboBox1 = nullptr;  // port
     QComboBox* ComboBox2 = nullptr;  // contest variant
     RigPage* m_rigPage = nullptr;
+    KeyerPage* m_keyerPage = nullptr;
 };

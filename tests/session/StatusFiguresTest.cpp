@@ -91,7 +91,7 @@ TEST_F(StatusFiguresTest, EditedPointsCellThatIsNoNumberCountsNothing)
     logContact(QStringLiteral("27005"), "10:00");
     logContact(QStringLiteral("19005"), "10:01");
     session->grid().setCell(1, logbook::Points, QStringLiteral("З"));
-    session->editRow(1);
+    session->editRow(1, logbook::Points, QString());
     EXPECT_EQ(figures().score, 4);
 }
 
@@ -124,6 +124,14 @@ TEST_F(StatusFiguresTest, TwoSubTours)
     session->applySubTour(); // by a click: the contact being entered opens it
     logContact(QStringLiteral("59"), "11:00");
     EXPECT_EQ(text("11:05"), "QSO 5 | Тур ≥3 (с 11:00): 1 | Очки 0 | Темп 6/ч, за час 1");
+}
+
+TEST_F(StatusFiguresTest, TheNextSubTourStart)
+{
+    settings.lines[setup::SubTourTimes] = QStringLiteral("10:00 12:00:30");
+    startSession();
+    EXPECT_EQ(text("12:00"), "QSO 0 | Тур 1: 0, следующий в 12:00:30 | Очки 0 | Темп 0/ч, за час 0");
+    EXPECT_EQ(text("13:00"), "QSO 0 | Тур 1: 0, следующий в 10:00 | Очки 0 | Темп 0/ч, за час 0");
 }
 
 // The log holds hh:mm only: a time earlier than the one before it is the

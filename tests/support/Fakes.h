@@ -9,8 +9,9 @@
 class FakeClock : public Clock
 {
 public:
+    QDate date {2024, 2, 1};
     QTime time {9, 5, 7};
-    QTime now() const override { return time; }
+    QDateTime current() const override { return QDateTime(date, time); }
 };
 
 // Records every message and answers questions from a preset queue (No when empty).
