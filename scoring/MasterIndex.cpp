@@ -114,16 +114,19 @@ MasterIndex::MasterIndex(const std::vector<QByteArrayView>& calls)
 }
 
 // Two passes, counting then filling, so each list is one block in id order.
+// A small file gets fewer triple buckets than there are triples: a bucket
+// then holds several, and every match is checked anyway.
 void MasterIndex::buildGrams(int n, Postings& postings) const
 {
-    const int grams = gramCount(n);
+    const int grams = n == 2 ? gramCount(2)
+                             : int(std::min(size_t(gramCount(3)), powerOfTwoAbove(size_t(m_chars.size()) + 1)));
     std::vector<std::int32_t> last(size_t(grams), -1);
     postings.begin.assign(size_t(grams) + 1, 0);
     auto eachGram = [&](auto&& take) {
         for (int id = 0; id < size(); ++id) {
             const QByteArrayView c = call(id);
             for (qsizetype p = 0; p + n <= c.size(); ++p) {
-                const int key = gramKey(c.data() + p, n);
+                const int key = gramKey(c.data() + p, n) % grams;
                 if (last[size_t(key)] != id) {
                     last[size_t(key)] = id;
                     take(key, id);
@@ -190,10 +193,12 @@ std::vector<int> MasterIndex::containing(QByteArrayView fragment, int limit) con
     const int n = fragment.size() == 2 ? 2 : 3;
     const Postings& postings = n == 2 ? m_pairs : m_triples;
     int rarest = -1;
+    const int buckets = int(postings.begin.size()) - 1;
     for (qsizetype p = 0; p + n <= fragment.size(); ++p) {
-        const int key = gramKey(fragment.data() + p, n);
+        int key = gramKey(fragment.data() + p, n);
         if (key < 0)
             return found;
+        key %= buckets;
         if (rarest < 0 || postings.begin[size_t(key) + 1] - postings.begin[size_t(key)]
                               < postings.begin[size_t(rarest) + 1] - postings.begin[size_t(rarest)])
             rarest = key;
