@@ -115,12 +115,14 @@ bool TForm1::showChanges(const session::Changes& changes)
         showScan(m_session.lastScan());
     if (changes.currentRow)
         selectCurrentRow();
+    if (changes.band || changes.mode)
+        rigFollowsLogger(changes.band);
     m_statusLine->refresh();
     masterLogChanged();
-    for (const std::optional<QString>& text : {changes.error, changes.notice}) {
-        if (text)
-            m_dialogs.showError(errorBoxText(*text));
-    }
+    if (changes.error && !changes.errorKnown) // a known write fault stays on the red line
+        m_dialogs.showError(errorBoxText(*changes.error));
+    if (changes.notice)
+        m_dialogs.showError(errorBoxText(*changes.notice));
     return !changes.error;
 }
 
@@ -147,11 +149,13 @@ void TForm1::loadStationData()
     m_stationData = setup::readStationData(setup::kStationDataFileName);
 }
 
+// Each step on its own: a keying port that fails leaves the rig followed,
+// and the other way round.
 void TForm1::FormShow()
 {
-    OpenKeyingPort();
-    ReadTxDelay();
-    FollowRig();
+    runGuarded([this] { OpenKeyingPort(); });
+    runGuarded([this] { ReadTxDelay(); });
+    runGuarded([this] { FollowRig(); });
     SubTourCheck(m_clock.current()); // one that passed while the program was not running
 }
 
@@ -183,6 +187,7 @@ void TForm1::Timer1Timer()
 void TForm1::FormClose()
 {
     m_rig->stop(); // no band or mode wish arrives past this point
+    runGuarded([this] { m_bandFrequencies.save(); });
     runGuarded([this] { ClosePort(); });
     runGuarded([this] { CreateReport(); });
     runGuarded([this] { CreateExports(); });

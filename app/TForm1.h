@@ -5,6 +5,7 @@
 #include "keyer/CwKeyer.h"
 #include "keyer/SystemPortEnumerator.h"
 #include "keyer/VoiceMessages.h"
+#include "radio/RigBandPlan.h"
 #include "radio/RigSettings.h"
 #include "session/ContestSession.h"
 #include "setup/StationSettings.h"
@@ -113,6 +114,9 @@ public:
     // Follows the rig of kvl.ini, or none; a rig already followed with the
     // same settings goes on undisturbed.
     void FollowRig();
+    // Stops following the rig at exit; false when a rig call still holds a
+    // thread, which the program must then not return past.
+    bool releaseRig() { return m_rig->release(); }
     void SubTourCheck(const QDateTime& now);
     void Panel8Click();  // start new sub-tour
     void Panel12Click(); // delete or restore the last contact
@@ -165,6 +169,11 @@ private:
     void giveKeysBackAfter(QMenu* menu);
     void connectRig();
     void followRig(const radio::RigSettings& settings);
+    template <class Choice>
+    void rigChoice(Choice&& choice);
+    void rigFollowsLogger(bool bandChanged);
+    bool tuneToTypedFrequency();
+    void showRigState(qint64 hz, const QString& notice);
 
     static constexpr int kEntryLine = 6; // the lowest visible grid line
 
@@ -205,6 +214,9 @@ private:
     const keyer::PortEnumerator& m_ports;
     radio::RigPoller* m_rig = nullptr;
     radio::RigSettings m_rigSettings; // those followed now
+    radio::BandFrequencies m_bandFrequencies;
+    bool m_rigChoosing = false; // the band or mode is the rig's, not to be sent back to it
+    qint64 m_rigHz = 0;         // the rig's last frequency, for the status line
     QStringList m_stationData; // the window's own copy of the station data file
     bool m_shown = false;
 

@@ -2,6 +2,7 @@
 // the function keys, Enter and the space bar, and the voice messages.
 #include "app/TForm1.h"
 
+#include "common/Dialogs.h"
 #include "keyer/KeyerSettings.h"
 #include "keyer/Macros.h"
 #include "widgets/KeyChord.h"
@@ -121,7 +122,10 @@ void TForm1::Macros(const QString& macroText)
 {
     const keyer::MacroValues values {settings().callSign(), Edit1->text(),
                                      m_session.grid().cell(m_session.currentRow(), logbook::Sent), Edit2->text()};
+    ApdComPort1.reopenIfLost();
     keyer::Macros(macroText, values, m_keyer);
+    if (const std::optional<QString> loss = ApdComPort1.takeLineLoss())
+        m_dialogs.showError(errorBoxText(*loss));
     m_statusLine->refresh();
 }
 

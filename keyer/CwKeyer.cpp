@@ -181,7 +181,7 @@ void CwKeyer::keyMessage(const QString& text, QEventLoop* done)
     m_mark = m_time.now();
     TxDelay();
     for (const QChar c : text) {
-        if (m_stop)
+        if (m_stop || m_lines.linesLost())
             break;
         if (m_abortRequest.exchange(0)) {
             m_extraGap = 0;
@@ -203,7 +203,7 @@ void CwKeyer::keyCharacter(QChar c)
     const char* code = morseCode(m_shortZero && c == QLatin1Char('0') ? QLatin1Char('T') : c);
     if (!code)
         return;
-    for (; *code && !m_stop; ++code) {
+    for (; *code && !m_stop && !m_lines.linesLost(); ++code) {
         if (*code == '.')
             Dot();
         else

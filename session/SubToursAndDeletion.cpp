@@ -27,7 +27,7 @@ Changes ContestSession::offerSubTour()
 
 Changes ContestSession::applySubTour()
 {
-    return run([&](Changes& changes) {
+    return runAsOne([&](Changes& changes) {
         applySubTourSteps();
         changes.subTour = true;
     });
@@ -43,7 +43,7 @@ void ContestSession::applySubTourSteps()
 
 Changes ContestSession::deleteOrRestore()
 {
-    return run([&](Changes& changes) {
+    return runAsOne([&](Changes& changes) {
         const bool restoring = m_restore.has_value();
         if (restoring)
             restoreLastContact(changes);

@@ -14,12 +14,31 @@ StatusLine::StatusLine(const session::ContestSession& session, const keyer::CwKe
     setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     setIndent(6);
     setAutoFillBackground(true);
-    setStyleSheet(QStringLiteral("QLabel { background: #404040; color: white; }"));
+    showFault(false);
 }
 
+void StatusLine::showFault(bool fault)
+{
+    if (fault == m_fault && !styleSheet().isEmpty())
+        return;
+    m_fault = fault;
+    setStyleSheet(fault ? QStringLiteral("QLabel { background: #c00000; color: white; }")
+                        : QStringLiteral("QLabel { background: #404040; color: white; }"));
+}
+
+// The log that is not being saved hides the figures: nothing matters more.
 void StatusLine::refresh()
 {
     const QTime now = m_clock.now();
+    const std::optional<QString> notSaved = m_session.logNotSaved();
+    showFault(notSaved.has_value());
+    if (notSaved) {
+        setText(*notSaved);
+        setToolTip(*notSaved);
+        m_shownMinute = now.hour() * 60 + now.minute();
+        return;
+    }
+    setToolTip(QString());
     const bool cw = m_session.mode() == logbook::Mode::CW;
     QString text = session::statusLineText(m_session.status(now), cw ? std::optional<int>(m_keyer.DashTime()) : std::nullopt);
     if (!m_rigText.isEmpty())
@@ -41,6 +60,7 @@ void StatusLine::showRig(const QString& text)
     if (text == m_rigText)
         return;
     m_rigText = text;
+    setToolTip(text); // the whole text, where the line cuts it off
     refresh();
 }
 

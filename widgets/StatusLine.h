@@ -33,12 +33,15 @@ public:
     void showKeyer(const QString& text);
 
 private:
+    void showFault(bool fault);
+
     const session::ContestSession& m_session;
     const keyer::CwKeyer& m_keyer;
     const Clock& m_clock;
     int m_shownMinute = -1; // of the day, of the figures shown
     QString m_rigText;
     QString m_keyerText;
+    bool m_fault = false;
 };
 
 // "7 010,0 кГц": the rig's frequency as operators read a dial, to 100 Hz.

@@ -85,9 +85,17 @@ void TForm2::FormCreate()
     m_keyerPage->showSettings(keyer::readKeyerSettings().settings, m_ports);
     m_rigPage->showMasterPath(scoring::masterPathSetting());
     guarded(m_dialogs, [this] {
+        const QStringList empty(setup::kTemplateLineCount, QString());
         if (!logbook::fileExists(setup::kStationDataFileName))
-            setup::writeStationData(setup::kStationDataFileName, QStringList(setup::kTemplateLineCount, QString()));
-        m_lines = setup::readStationData(setup::kStationDataFileName);
+            setup::writeStationData(setup::kStationDataFileName, empty);
+        try {
+            m_lines = setup::readStationData(setup::kStationDataFileName);
+        } catch (const setup::NotStationData&) {
+            // The main window has said why; as if missing, once it is kept aside.
+            setup::keepBadStationData(setup::kStationDataFileName);
+            setup::writeStationData(setup::kStationDataFileName, empty);
+            m_lines = empty;
+        }
         loadFields();
         m_refreshMainCaption(*this);
     });

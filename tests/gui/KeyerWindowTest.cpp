@@ -240,9 +240,9 @@ TEST_F(KeyerWindowTest, PortAndTxDelayAtTheFirstShow)
         int txDelayTime;
         int openedPort;
     } cases[] = {
-        {nullptr, "", "", "'' is not a valid integer value.", false, 0, 0},
-        {"", "25", "", "'' is not a valid integer value.", false, 0, 0},
-        {"Com3", "25", "ie_BadId - Specified comport doesn't exist", "ie_BadId - Specified comport doesn't exist.", true, 0, 0},
+        {nullptr, "", "", "'' is not a valid integer value.", false, 10, 0},
+        {"", "25", "", "'' is not a valid integer value.", false, 25, 0},
+        {"Com3", "25", "ie_BadId - Specified comport doesn't exist", "ie_BadId - Specified comport doesn't exist.", true, 25, 0},
         {"Com1", "25", "", "", true, 25, 1},
         {"Com7", "", "", "", true, 10, 7},
         {"None", "25", "", "", false, 25, 0},

@@ -193,3 +193,15 @@ TEST_F(LogbookTest, TheGridGrowsPastItsFirst1999Rows)
     grid.setCell(2500, Call, QStringLiteral("UA1AAA"));
     EXPECT_EQ(grid.cell(2500, Call), QStringLiteral("UA1AAA"));
 }
+
+TEST_F(LogbookTest, WithoutAStateTheCountersComeFromTheLog)
+{
+    QsoRecord on40 = contact(3);
+    on40.fields[BandMode] = QStringLiteral("40CW");
+    on40.fields[BandChange] = QStringLiteral("2");
+    writeFile(kLogFileName, logBytes(2) + on40.encode());
+    log.readState();
+    ASSERT_TRUE(log.readLog());
+    EXPECT_EQ(log.state().bandCounters, (std::array<qint32, 6> {0, 0, 1, 2, 0, 0}));
+    EXPECT_EQ(log.state().bandChangeCount, 2);
+}
