@@ -1,6 +1,7 @@
 #include "scoring/BaseText.h"
 
 #include "common/Cp1251.h"
+#include "common/FileContent.h"
 #include "common/FileNames.h"
 #include "common/KvlError.h"
 #include "scoring/ContestVariant.h"
@@ -50,8 +51,8 @@ bool BaseText::read(const QString& actual)
         throw KvlError(QStringLiteral("Cannot load file %1: it is larger than %2 MiB, too large for a base file")
                            .arg(actual)
                            .arg(MaxBytes / (1024 * 1024)));
-    const QByteArray bytes = file.read(MaxBytes);
-    if (bytes.isEmpty() && file.error() != QFileDevice::NoError)
+    const QByteArray bytes = logbook::readBySize(file);
+    if (file.error() != QFileDevice::NoError)
         throw KvlError(QStringLiteral("Cannot read file %1: %2").arg(actual, file.errorString()));
     m_text = joinLinesWithCrLf(logbook::cp1251::decode(bytes));
     return true;
