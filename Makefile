@@ -19,7 +19,7 @@ ASAN_CRASH_KILLS ?= 10
 FUZZ_BUILD ?= build-fuzz
 GENERATE_FUZZ = cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DKVL_FUZZ=ON
 FUZZ_SECONDS ?= 300
-FUZZ_TARGETS = station_data records base calls_scan macro wave
+FUZZ_TARGETS = station_data records base calls_scan master macro wave
 
 .PHONY: all deps build run test test-plain test-sanitize test-fuzz fuzz-build fuzz bench clean
 

@@ -35,6 +35,7 @@ TForm1::TForm1(const MainWindowServices& services, QWidget* parent)
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
     connectControls();
+    FollowMasterFile();
     qApp->installEventFilter(this);
     FormCreate();
     Timer1->start();
@@ -72,6 +73,7 @@ void TForm1::settingsChanged(TForm2& setupDialog)
     refreshCaption();
     takeStationData(setupDialog.lines());
     m_statusLine->refresh(); // the next sub-tour time may have changed
+    FollowMasterFile();
     if (m_shown) // from then on the rig follows setup
         followRig(setupDialog.rigSettings());
 }
@@ -117,6 +119,7 @@ bool TForm1::showChanges(const session::Changes& changes)
     if (changes.band || changes.mode)
         rigFollowsLogger(changes.band);
     m_statusLine->refresh();
+    masterLogChanged();
     if (changes.error && !changes.errorKnown) // a known write fault stays on the red line
         m_dialogs.showError(errorBoxText(*changes.error));
     if (changes.notice)

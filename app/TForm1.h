@@ -15,11 +15,16 @@
 #include <QPointer>
 #include <QStringList>
 #include <memory>
+#include <optional>
 
 class BandPanels;
 class Clock;
 class ContactGridView;
 class MacroButtons;
+class MasterCallsLine;
+namespace scoring {
+class MasterCallsLoader;
+}
 class Dialogs;
 class Panel;
 class ScalableClient;
@@ -96,6 +101,9 @@ public:
     void ShowHelp();
 
     void StringOfCalls();
+    // The master-file line (TForm1Master.cpp).
+    void FollowMasterFile(); // the file kvl.ini names, or MASTER.SCP
+    void TakeMasterCall(const QString& call);
     void CallEntered();
     void WriteCheckBox();
     void ShowCallsLineFlag();
@@ -189,6 +197,20 @@ private:
 
     // ---- The calls lines (TForm1Scoring.cpp) ----
     void showCallsLine(bool shown);
+
+    // ---- The master-file line (TForm1Master.cpp) ----
+    void buildMasterLine(QWidget* client);
+    void layoutMasterLine();
+    // The line where the warning would stand; answers the warning's top.
+    int placeMasterLine(int warningTop);
+    void showMasterCalls();
+    void masterLogChanged(); // after every change of the session
+    scoring::MasterCallsLoader* m_master = nullptr;
+    MasterCallsLine* m_masterLine = nullptr;
+    std::optional<scoring::WorkedCalls> m_worked; // until the session changes
+    QString m_masterPath;
+    bool m_masterFollowed = false;
+    int m_masterShift = 0; // the height the line adds under the calls lines
 
     Clock& m_clock;
     Dialogs& m_dialogs;

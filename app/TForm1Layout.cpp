@@ -40,6 +40,7 @@ void TForm1::buildWindow()
     buildLeftColumn(client);
     buildCentre(client);
     buildUnderGrid(client);
+    buildMasterLine(client);
     m_bands = new BandPanels(client);
     m_macroButtons = new MacroButtons(client);
     setStretches();

@@ -15,6 +15,7 @@
 
 void TForm1::StringOfCalls()
 {
+    showMasterCalls();
     const scoring::CallsScanResult& scan = m_session.scanCalls(Edit1->text());
     showScan(scan);
     if (scan.error)

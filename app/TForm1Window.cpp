@@ -41,6 +41,7 @@ void TForm1::setStretches()
     }
     m_client->setStretch(Edit1, Stretch::Manual);
     m_client->setStretch(Edit2, Stretch::Manual);
+    m_client->setStretch(m_masterLine, Stretch::Manual);
     connect(m_client, &ScalableClient::laidOut, this, &TForm1::placeEntryFields);
 }
 
@@ -51,7 +52,7 @@ void TForm1::placeEntryFields()
     Edit1->setGeometry(StringGrid1->entryCellRect(logbook::Call, 81));
     Edit2->setGeometry(StringGrid1->entryCellRect(logbook::Received, 66));
     const QLineEdit* lowest = Edit4->isHidden() ? Edit3 : Edit4;
-    Label25->move(Label25->x(), lowest->geometry().bottom() + 2);
+    Label25->move(Label25->x(), placeMasterLine(lowest->geometry().bottom() + 2));
 }
 
 void TForm1::buildTextSizeMenu(QMenu* parent)

@@ -1,6 +1,7 @@
 #include "scoring/BaseText.h"
 
 #include "common/Cp1251.h"
+#include "common/FileContent.h"
 #include "common/FileNames.h"
 #include "common/KvlError.h"
 #include "scoring/ContestVariant.h"
@@ -52,8 +53,8 @@ bool BaseText::read(const QString& actual)
         throw KvlError(QStringLiteral("Файл %1 не загружен: он больше %2 Мбайт, для файла базы это слишком много")
                            .arg(actual)
                            .arg(MaxBytes / (1024 * 1024)));
-    const QByteArray bytes = file.read(MaxBytes);
-    if (bytes.isEmpty() && file.error() != QFileDevice::NoError)
+    const QByteArray bytes = logbook::readBySize(file);
+    if (file.error() != QFileDevice::NoError)
         throw KvlError(QStringLiteral("Не удалось прочитать файл %1: %2").arg(actual, file.errorString()));
     m_text = joinLinesWithCrLf(logbook::cp1251::decode(bytes));
     return true;

@@ -7,6 +7,7 @@
 #include "scoring/BaseText.h"
 #include "scoring/CallsScan.h"
 #include "scoring/ContestVariant.h"
+#include "scoring/MasterMatch.h"
 #include "session/Changes.h"
 #include "session/StatusFigures.h"
 #include "session/SubTourClock.h"
@@ -99,6 +100,8 @@ public:
     // The warning to keep in sight while the log or the state cannot be
     // written; none once a write of it succeeds.
     std::optional<QString> logNotSaved() const;
+    // The log's calls for the marks of the master-file line.
+    scoring::WorkedCalls workedCalls() const;
 
 private:
     template <class Steps>

@@ -1,6 +1,7 @@
 #include "session/ContestSession.h"
 
 #include "log/SubTourTimes.h"
+#include "scoring/MasterMatch.h"
 #include "setup/StationSettings.h"
 
 namespace session {
@@ -14,6 +15,17 @@ StatusFigures ContestSession::status(const QTime& now) const
     StatusFigures figures = statusFigures(loggedRows(), m_settings.contestVariant(), m_subTourStarts, start, now);
     figures.nextSubTour = nextSubTour(logbook::parseSubTourTimes(m_settings.subTourTimes()).times, now);
     return figures;
+}
+
+// The marks of the master-file line follow the repeat rule of the calls scan.
+scoring::WorkedCalls ContestSession::workedCalls() const
+{
+    const int row = currentRow();
+    scoring::CallsScanInput input;
+    input.subTourStart = m_log.state().subTourStart;
+    input.currentRow = row;
+    input.newSubTourPending = m_subTourPending;
+    return scoring::workedCalls(m_grid, row, m_grid.cell(row, logbook::BandMode), scoring::scanSubTourStart(input));
 }
 
 } // namespace session

@@ -56,6 +56,10 @@ RigPage::RigPage(QWidget* parent) : QWidget(parent)
     form->addRow(QString(), m_modelProblem);
     form->addRow(QStringLiteral("Порт или host:port"), m_port);
     form->addRow(QStringLiteral("Скорость, бод"), m_speed);
+    m_masterPath = new QLineEdit(this);
+    m_masterPath->setObjectName(QStringLiteral("MasterPath"));
+    m_masterPath->setPlaceholderText(QStringLiteral("MASTER.SCP в рабочей папке"));
+    form->addRow(QStringLiteral("Файл позывных"), m_masterPath);
 }
 
 void RigPage::showSettings(const radio::RigSettings& settings, const keyer::PortEnumerator& ports)
@@ -85,6 +89,16 @@ void RigPage::listPorts(const keyer::PortEnumerator& ports, const QString& shown
             m_port->addItem(*device);
     }
     m_port->setEditText(shown);
+}
+
+void RigPage::showMasterPath(const QString& path)
+{
+    m_masterPath->setText(path);
+}
+
+QString RigPage::masterPath() const
+{
+    return m_masterPath->text().trimmed();
 }
 
 radio::RigSettings RigPage::settings() const

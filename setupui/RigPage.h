@@ -7,6 +7,7 @@
 
 class QComboBox;
 class QLabel;
+class QLineEdit;
 namespace keyer {
 class PortEnumerator;
 }
@@ -24,6 +25,9 @@ public:
     void showSettings(const radio::RigSettings& settings, const keyer::PortEnumerator& ports);
     // An unmatched model text keeps the model shown before.
     radio::RigSettings settings() const;
+    // The master call file of kvl.ini; empty: MASTER.SCP in the working folder.
+    void showMasterPath(const QString& path);
+    QString masterPath() const;
 
 private:
     void listPorts(const keyer::PortEnumerator& ports, const QString& shown);
@@ -37,4 +41,5 @@ private:
     QLabel* m_modelProblem = nullptr;
     std::vector<radio::RigModel> m_models;
     int m_shownModel = 0; // the model of the settings shown
+    QLineEdit* m_masterPath = nullptr;
 };

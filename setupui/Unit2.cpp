@@ -4,6 +4,7 @@
 #include "common/FileNames.h"
 #include "keyer/PortList.h"
 #include "log/SubTourTimes.h"
+#include "scoring/MasterFile.h"
 #include "setup/StationDataFile.h"
 #include "setupui/KeyerPage.h"
 #include "setupui/RigPage.h"
@@ -82,6 +83,7 @@ void TForm2::FormCreate()
     // A bad kvl.ini is the main window's to report; the tab then shows no rig.
     m_rigPage->showSettings(radio::readRigSettings().settings, m_ports);
     m_keyerPage->showSettings(keyer::readKeyerSettings().settings, m_ports);
+    m_rigPage->showMasterPath(scoring::masterPathSetting());
     guarded(m_dialogs, [this] {
         const QStringList empty(setup::kTemplateLineCount, QString());
         if (!logbook::fileExists(setup::kStationDataFileName))
@@ -111,6 +113,7 @@ void TForm2::FormClose()
         const keyer::KeyerSettings keyerChoice = m_keyerPage->settings();
         if (keyerChoice != keyer::readKeyerSettings().settings)
             keyer::writeKeyerSettings(keyerChoice);
+        scoring::saveMasterPathSetting(m_rigPage->masterPath());
         m_refreshMainCaption(*this);
         hide();
         if (const std::optional<QString> unreadable = logbook::unreadableTimesMessage(field(setup::SubTourTimes)))

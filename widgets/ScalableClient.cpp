@@ -40,9 +40,21 @@ void ScalableClient::setScale(double scale)
         font.setPixelSize(scaled(item.basePixels));
         item.control->setFont(font);
     }
-    setMinimumSize(scaled(m_base.width()), scaled(m_base.height()));
+    setMinimumSize(smallest());
     updateGeometry();
     layOut();
+}
+
+void ScalableClient::openRow(int baseTop, int height)
+{
+    m_rowTop = baseTop;
+    m_rowHeight = height;
+    setScale(m_scale);
+}
+
+QSize ScalableClient::smallest() const
+{
+    return {scaled(m_base.width()), scaled(m_base.height() + m_rowHeight)};
 }
 
 void ScalableClient::resizeEvent(QResizeEvent* event)
@@ -61,7 +73,7 @@ int ScalableClient::spread(int baseEdge, int extraWidth) const
 
 QRect ScalableClient::placed(const Item& item, QSize extra) const
 {
-    const QRect& b = item.base;
+    const QRect b = item.base.translated(0, item.base.y() >= m_rowTop ? m_rowHeight : 0);
     const bool spreads = item.stretch & Spread;
     int left = spreads ? spread(b.x(), extra.width()) : scaled(b.x());
     int right = spreads ? spread(b.x() + b.width(), extra.width()) : scaled(b.x() + b.width());
@@ -80,8 +92,7 @@ QRect ScalableClient::placed(const Item& item, QSize extra) const
 
 void ScalableClient::layOut()
 {
-    const QSize smallest(scaled(m_base.width()), scaled(m_base.height()));
-    const QSize extra = (size() - smallest).expandedTo(QSize(0, 0));
+    const QSize extra = (size() - smallest()).expandedTo(QSize(0, 0));
     for (const Item& item : m_items) {
         if (item.control && !(item.stretch & Manual))
             item.control->setGeometry(placed(item, extra));

@@ -30,6 +30,9 @@ public:
     void capture();
     void setStretch(QWidget* control, unsigned stretch);
     void setScale(double scale); // fonts, rectangles and the minimum size
+    // A row `height` base pixels high opened at `baseTop`: every control at or
+    // below it moves down and the smallest size grows by it; 0 closes it.
+    void openRow(int baseTop, int height);
     double scale() const { return m_scale; }
     QSize sizeHint() const override { return minimumSize(); }
     // The base rectangle at the current scale, before any stretch.
@@ -50,11 +53,14 @@ private:
         unsigned stretch = Fixed;
     };
     void layOut();
+    QSize smallest() const;
     QRect placed(const Item& item, QSize extra) const;
     int spread(int baseEdge, int extraWidth) const;
 
     QSize m_base;
     int m_spreadMargin;
     double m_scale = 1.0;
+    int m_rowTop = 0;
+    int m_rowHeight = 0;
     std::vector<Item> m_items;
 };

@@ -1,0 +1,112 @@
+#include "scoring/MasterFile.h"
+
+#include "common/FileContent.h"
+#include "common/IniSettings.h"
+#include "common/KvlError.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace scoring {
+namespace {
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r';
+}
+
+// The line as a call in upper case, or empty when it is none.
+QByteArrayView asCall(QByteArrayView line, char* out)
+{
+    while (!line.isEmpty() && isBlank(line.front()))
+        line = line.sliced(1);
+    while (!line.isEmpty() && isBlank(line.back()))
+        line.chop(1);
+    if (line.isEmpty() || line.front() == '#' || line.size() > kMasterCallMax)
+        return {};
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        char c = line[i];
+        if (c >= 'a' && c <= 'z')
+            c = char(c - 'a' + 'A');
+        if (!((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '/'))
+            return {};
+        out[i] = c;
+    }
+    return {out, line.size()};
+}
+
+} // namespace
+
+MasterIndex parseMasterCalls(QByteArrayView text)
+{
+    // Room for every call at once, so the views into it stay valid.
+    QByteArray upper(text.size(), Qt::Uninitialized);
+    std::vector<QByteArrayView> calls;
+    qsizetype used = 0;
+    for (qsizetype at = 0; at < text.size();) {
+        qsizetype end = text.indexOf('\n', at);
+        if (end < 0)
+            end = text.size();
+        const QByteArrayView call = asCall(text.sliced(at, end - at), upper.data() + used);
+        at = end + 1;
+        if (call.isEmpty())
+            continue;
+        calls.push_back(call);
+        used += call.size();
+    }
+    return MasterIndex(calls);
+}
+
+QString masterFilePath(const QString& configured)
+{
+    const QString wanted = configured.isEmpty() ? kMasterFileName : configured;
+    if (QFileInfo::exists(wanted))
+        return wanted;
+    const QFileInfo info(wanted);
+    const QStringList entries = info.dir().entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& entry : entries) {
+        if (entry.compare(info.fileName(), Qt::CaseInsensitive) == 0)
+            return configured.isEmpty() ? entry : info.dir().filePath(entry);
+    }
+    return wanted;
+}
+
+namespace {
+const QString kMasterPathKey = QStringLiteral("Master/path");
+} // namespace
+
+QString masterPathSetting()
+{
+    return logbook::IniSettings().text(kMasterPathKey).trimmed();
+}
+
+void saveMasterPathSetting(const QString& path)
+{
+    if (path.trimmed() == masterPathSetting())
+        return;
+    logbook::IniSettings file;
+    file.setValue(kMasterPathKey, path.trimmed());
+    file.save();
+}
+
+MasterIndex readMasterFile(const QString& path)
+{
+    if (QFileInfo(path).isDir())
+        throw KvlError(QStringLiteral("Файл позывных %1 – это папка").arg(path));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw KvlError(QStringLiteral("Не удалось открыть файл позывных %1: %2").arg(path, file.errorString()));
+    if (file.size() > kMasterMaxBytes)
+        throw KvlError(QStringLiteral("Файл позывных %1 больше %2 МиБ и не загружен")
+                           .arg(path)
+                           .arg(kMasterMaxBytes / (1024 * 1024)));
+    const QByteArray bytes = logbook::readBySize(file);
+    if (file.error() != QFileDevice::NoError)
+        throw KvlError(QStringLiteral("Не удалось прочитать файл позывных %1: %2").arg(path, file.errorString()));
+    if (bytes.contains('\0'))
+        throw KvlError(QStringLiteral("Файл позывных %1 не текстовый (в нём двоичные данные) и не загружен").arg(path));
+    return parseMasterCalls(bytes);
+}
+
+} // namespace scoring

@@ -1,0 +1,53 @@
+#include "scoring/MasterMatch.h"
+
+
+namespace scoring {
+
+WorkedCalls workedCalls(const logbook::ContactGrid& grid, int currentRow, const QString& currentBandMode,
+                        int subTourStart)
+{
+    WorkedCalls worked;
+    for (int row = 1; row < currentRow; ++row) {
+        const QString call = grid.cell(row, logbook::Call);
+        if (call.isEmpty())
+            continue;
+        worked.logged.insert(call);
+        if (row - 1 >= subTourStart && grid.cell(row, logbook::BandMode) == currentBandMode)
+            worked.repeats.insert(call);
+    }
+    return worked;
+}
+
+namespace {
+
+MasterCall marked(QByteArrayView call, const WorkedCalls& worked, bool correction)
+{
+    MasterCall entry {QString::fromLatin1(call), MasterMark::None, correction};
+    if (worked.repeats.contains(entry.call))
+        entry.mark = MasterMark::Repeat;
+    else if (worked.logged.contains(entry.call))
+        entry.mark = MasterMark::Logged;
+    return entry;
+}
+
+} // namespace
+
+std::vector<MasterCall> matchMaster(const MasterIndex& index, const QString& typed, const WorkedCalls& worked,
+                                    int limit)
+{
+    std::vector<MasterCall> line;
+    if (typed.size() < kMasterLineFrom)
+        return line;
+    const QByteArray call = typed.toLatin1();
+    for (int id : index.containing(call, limit))
+        line.push_back(marked(index.call(id), worked, false));
+    if (call.size() < kCorrectionsFrom || index.contains(call))
+        return line;
+    for (int id : index.oneAway(call, limit)) {
+        if (!index.call(id).contains(call)) // listed above already
+            line.push_back(marked(index.call(id), worked, true));
+    }
+    return line;
+}
+
+} // namespace scoring
