@@ -7,6 +7,7 @@
 #include "log/QsoRecord.h"
 #include "widgets/BandPanels.h"
 #include "widgets/ContactGridView.h"
+#include "widgets/MasterCallsLine.h"
 #include "widgets/Panel.h"
 #include "widgets/ScalableClient.h"
 #include "widgets/StatusLine.h"
