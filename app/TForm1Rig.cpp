@@ -20,9 +20,14 @@ void TForm1::connectRig()
         });
     });
     connect(m_rig, &radio::RigPoller::rigStateChanged, this,
-            [this](qint64 hz, const QString&) { m_statusLine->showRig(rigFrequencyText(hz)); });
-    connect(m_rig, &radio::RigPoller::connectionLost, this,
-            [this](const QString& message) { m_statusLine->showRig(message); });
+            [this](qint64 hz, const QString&) {
+                m_session.setRigFrequency(hz); // stamped on the next contact
+                m_statusLine->showRig(rigFrequencyText(hz));
+            });
+    connect(m_rig, &radio::RigPoller::connectionLost, this, [this](const QString& message) {
+        m_session.setRigFrequency(0);
+        m_statusLine->showRig(message);
+    });
     connect(m_rig, &radio::RigPoller::reconnected, this, [this] { m_statusLine->showRig(QString()); });
 }
 
@@ -39,6 +44,7 @@ void TForm1::followRig(const radio::RigSettings& settings)
     if (settings == m_rigSettings)
         return;
     m_rigSettings = settings;
+    m_session.setRigFrequency(0);
     m_statusLine->showRig(QString());
     m_rig->start(settings);
 }

@@ -1,20 +1,25 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 #include <QTime>
 
-// The local clock, behind an interface so that tests can set the time.
+// The local clock, behind an interface so that tests can set the time. One
+// reading gives both what the operator's clock shows and the UTC instant:
+// a contact's hh:mm and its full time must never come from two readings.
 class Clock
 {
 public:
     virtual ~Clock() = default;
-    virtual QTime now() const = 0;
+    // The local date and time, carrying the zone's offset from UTC.
+    virtual QDateTime reading() const = 0;
+    QTime now() const { return reading().time(); }
 };
 
 class SystemClock : public Clock
 {
 public:
-    QTime now() const override { return QTime::currentTime(); }
+    QDateTime reading() const override { return QDateTime::currentDateTime(); }
 };
 
 namespace logbook {

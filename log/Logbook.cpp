@@ -25,6 +25,21 @@ void Logbook::writeRow(int row)
     m_logFile.write(row - 1, m_grid.record(row).encode());
 }
 
+std::optional<ContactStamp> Logbook::stamp(int row) const
+{
+    return row >= 1 && row <= m_stamps.size() ? m_stamps[row - 1] : std::nullopt;
+}
+
+void Logbook::writeStamp(int row, const std::optional<ContactStamp>& stamp)
+{
+    if (row < 1)
+        return;
+    m_stampFile.write(row, stamp);
+    if (m_stamps.size() < row)
+        m_stamps.resize(row);
+    m_stamps[row - 1] = stamp;
+}
+
 void Logbook::writeCfgFile()
 {
     m_state.nextRow = m_currentRow;
@@ -63,11 +78,15 @@ bool Logbook::readState()
 
 std::optional<QString> Logbook::readLog()
 {
+    m_stamps.clear();
     if (!m_logFile.exists()) {
+        m_stampFile.remove(); // stamps of a log that is gone would date the new one
+        m_stampFile.createIfMissing();
         m_logFile.createEmpty();
         m_stateDoubt.reset();
         return std::nullopt;
     }
+    m_stampFile.createIfMissing();
     std::optional<QString> warning;
     if (m_stateDoubt) {
         // Without a state to trust, the log goes on after its last contact:
@@ -85,7 +104,17 @@ std::optional<QString> Logbook::readLog()
     const int records = int(bytes.size() / QsoRecord::Size);
     for (int i = 0; i < records; ++i)
         m_grid.setRecord(i + 1, QsoRecord::decode(bytes.constData() + qsizetype(i) * QsoRecord::Size));
+    readStamps();
     return warning;
+}
+
+void Logbook::readStamps()
+{
+    m_stamps = m_stampFile.read(m_currentRow - 1);
+    for (int i = 0; i < m_stamps.size(); ++i) {
+        if (m_stamps[i] && !m_stamps[i]->matches(m_grid.cell(i + 1, Time)))
+            m_stamps[i].reset(); // the record was changed without its stamp
+    }
 }
 
 int Logbook::lastContactRow() const
@@ -103,6 +132,8 @@ void Logbook::deleteFiles()
 {
     m_stateFile.remove();
     m_logFile.remove();
+    m_stampFile.remove();
+    m_stamps.clear();
 }
 
 } // namespace logbook

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "log/ContactStamp.h"
 #include "log/RecordFile.h"
 #include "log/StateRecord.h"
 
@@ -32,6 +33,11 @@ public:
     void writeRow(int row);                          // any row, e.g. after grid editing
     void writeCfgFile();
 
+    // The stamp beside a row's record, written before the record's state is;
+    // none where the stamp file has none or it disagrees with the time cell.
+    std::optional<ContactStamp> stamp(int row) const;
+    void writeStamp(int row, const std::optional<ContactStamp>& stamp);
+
     // Start-up. readState() answers whether a state file was there; without one
     // it creates an empty file and sets the fresh values in memory (the first
     // band selection then writes them). readLog() fills rows 1 to current - 1
@@ -46,10 +52,13 @@ public:
 
 private:
     int lastContactRow() const; // 0 when the log holds no contact
+    void readStamps();
 
     ContactGrid& m_grid;
     RecordFile m_logFile;
     RecordFile m_stateFile;
+    StampFile m_stampFile;
+    QVector<std::optional<ContactStamp>> m_stamps; // at index row - 1
     StateRecord m_state;
     int m_currentRow = 1;
     std::optional<QString> m_stateDoubt; // why the stored next row cannot be trusted

@@ -35,7 +35,6 @@ Changes ContestSession::start(const QString& coordinates)
     return run([&](Changes& changes) {
         m_coordinates = coordinates.left(setup::kCoordinatesLength);
         const bool stateFound = m_log.readState();
-        m_subTourStarts.reset(m_log.state().subTourStart);
         changes.callsLine = changes.currentRow = true;
         // A fresh state shows no counters until the first contact.
         changes.counters = changes.mode = stateFound;
@@ -50,6 +49,7 @@ Changes ContestSession::start(const QString& coordinates)
             selectBandSteps(0, changes);
         }
         changes.notice = m_log.readLog();
+        restoreSubTourStarts(changes.notice.has_value());
         if (changes.notice) {
             prefillCurrentRow();
             m_log.writeCfgFile(); // so that the next start trusts the state again
@@ -155,14 +155,14 @@ ContestSession::CallEntry ContestSession::enterCall(const QString& call, const Q
 // The contact is on disk once its row is written, and counted once the state
 // is; a failure in between leaves the row being entered where it was, so the
 // contact can be entered again.
-Changes ContestSession::completeContact(const QString& received, const QTime& now)
+Changes ContestSession::completeContact(const QString& received, const QDateTime& reading)
 {
     return run([&](Changes& changes) {
         const int row = currentRow();
         changes.restore = m_restore.has_value();
         m_restore.reset(); // a new contact: the deleted one can no longer come back
         m_grid.setCell(row, Received, received);
-        m_grid.setCell(row, Time, contactTime(now));
+        m_grid.setCell(row, Time, contactTime(reading.time()));
         m_grid.setCell(row + 1, BandMode, m_log.state().bandMode);
         m_grid.setCell(row + 1, Sent, sentExchange(m_coordinates, row + 1));
         changeSelectedCounter(+1);
@@ -174,6 +174,7 @@ Changes ContestSession::completeContact(const QString& received, const QTime& no
             scoring::scoreCompletedContact(rules(), m_grid.cell(row, Sent), received, m_grid.cell(row, Points));
         m_grid.setCell(row, Points, score.cell);
         changes.notice = score.error;
+        m_log.writeStamp(row, newStamp(row, reading));
         m_log.writeLogFile();
         if (m_subTourPending) {
             applySubTourSteps();
@@ -200,7 +201,12 @@ void ContestSession::numberBandChange(int row)
 
 Changes ContestSession::editRow(int row)
 {
-    return run([&](Changes&) { m_log.writeRow(row); });
+    return run([&](Changes&) {
+        const std::optional<ContactStamp> edited = editedStamp(row);
+        if (row < currentRow() && !(edited == m_log.stamp(row)))
+            m_log.writeStamp(row, edited);
+        m_log.writeRow(row);
+    });
 }
 
 // Counted on the band selected now, which need not be the contact's own.

@@ -10,6 +10,7 @@
 #include "session/Changes.h"
 #include "session/StatusFigures.h"
 
+#include <QDateTime>
 #include <QTime>
 #include <QVector>
 #include <optional>
@@ -52,8 +53,14 @@ public:
     };
     // Enter in the call field. No variant chosen, or no call: nothing.
     CallEntry enterCall(const QString& call, const QString& received);
-    Changes completeContact(const QString& received, const QTime& now);
+    // `reading` is the clock's one reading: the row's hh:mm and its stamp.
+    Changes completeContact(const QString& received, const QDateTime& reading);
+    // A cell edited in the grid: the row goes to disk, its stamp moved to the
+    // nearest instant with the new hh:mm and stripped of a frequency outside
+    // the new band.
     Changes editRow(int row);
+    // The rig's last known frequency, 0 while no rig is followed or heard.
+    void setRigFrequency(qint64 hz) { m_rigFrequency = hz; }
 
     // Sub-tours and deletion.
     bool subTourDue(const QTime& now) const;
@@ -84,8 +91,9 @@ public:
     // setup may change it at any time; none while no contest is chosen.
     const scoring::ContestRules* rules() const;
     QVector<logbook::QsoRecord> loggedRows() const;
-    // The status line's figures at the clock's time `now`, from memory alone.
-    StatusFigures status(const QTime& now) const;
+    Stamps loggedStamps() const; // beside loggedRows()
+    // The status line's figures at the clock's reading `now`, from memory alone.
+    StatusFigures status(const QDateTime& now) const;
 
 private:
     template <class Steps>
@@ -97,6 +105,9 @@ private:
     void changeSelectedCounter(int delta);
     void deleteLastContact(Changes& changes);
     void restoreLastContact(Changes& changes);
+    logbook::ContactStamp newStamp(int row, const QDateTime& reading) const;
+    std::optional<logbook::ContactStamp> editedStamp(int row) const;
+    void restoreSubTourStarts(bool stateDoubted);
 
     const StationSettings& m_settings;
     logbook::ContactGrid m_grid;
@@ -109,6 +120,8 @@ private:
     bool m_subTourPending = false;
     SubTourStarts m_subTourStarts; // for the sub-tour's number
     std::optional<logbook::QsoRecord> m_restore; // the last deleted contact, while it can be restored
+    std::optional<logbook::ContactStamp> m_restoreStamp; // and its stamp
+    qint64 m_rigFrequency = 0;
     QString m_dupeCall;           // set by the scan: a repeat contact
     QString m_rememberedExchange; // set by the scan: the call's earlier exchange
 };

@@ -19,9 +19,10 @@ StatusLine::StatusLine(const session::ContestSession& session, const keyer::CwKe
 
 void StatusLine::refresh()
 {
-    const QTime now = m_clock.now();
+    const QDateTime reading = m_clock.reading();
+    const QTime now = reading.time();
     const bool cw = m_session.mode() == logbook::Mode::CW;
-    QString text = session::statusLineText(m_session.status(now), cw ? std::optional<int>(m_keyer.DashTime()) : std::nullopt);
+    QString text = session::statusLineText(m_session.status(reading), cw ? std::optional<int>(m_keyer.DashTime()) : std::nullopt);
     if (!m_rigText.isEmpty())
         text += QStringLiteral(" | ") + m_rigText;
     setText(text);

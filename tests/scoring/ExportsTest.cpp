@@ -93,6 +93,12 @@ QVector<GoldenCase> goldenCases()
     };
 }
 
+// A log kept before stamps, its time cells in UTC: the golden files read as the log does.
+ExportLog legacy(const QVector<QsoRecord>& rows)
+{
+    return {rows, {}, QTimeZone::utc()};
+}
+
 QByteArray golden(const QString& name)
 {
     QFile f(QStringLiteral(KVL_TEST_DATA "/export/") + name);
@@ -165,7 +171,7 @@ TEST_F(ExportsTest, WritesBothFormatsAsTheGoldenFilesAndAnIndependentReaderAccep
     for (const GoldenCase& c : goldenCases()) {
         SCOPED_TRACE(c.golden);
         const ExportResult result =
-            CreateExports(c.rows, c.settings, reportTotals(c.rows, c.settings.contestVariant()), kCreated);
+            CreateExports(legacy(c.rows), c.settings, {}, reportTotals(c.rows, c.settings.contestVariant()), kCreated);
         const QString stem = QString::fromLatin1(c.fileStem);
         EXPECT_EQ(result.written, QStringList({stem + QStringLiteral(".cbr"), stem + QStringLiteral(".adi")}));
         EXPECT_TRUE(result.messages.isEmpty()) << result.messages.join(QLatin1Char('\n')).toStdString();
@@ -184,7 +190,7 @@ TEST_F(ExportsTest, AnEmptyDateWritesNothingAndABadOneSaysSoOnce)
     const QVector<QsoRecord> rows = goldenCases().first().rows;
     for (const char* date : {"", "   ", "32.01.2024", "2024/02/01"}) {
         const FakeSettings s = station(QStringLiteral("UA9XYZ"), kRa, QString::fromLatin1(date));
-        const ExportResult result = CreateExports(rows, s, reportTotals(rows, kRa), kCreated);
+        const ExportResult result = CreateExports(legacy(rows), s, {}, reportTotals(rows, kRa), kCreated);
         EXPECT_TRUE(result.written.isEmpty()) << date;
         EXPECT_TRUE(QDir().entryList(QDir::Files).isEmpty()) << date;
         if (QString::fromLatin1(date).trimmed().isEmpty()) {
@@ -201,7 +207,7 @@ TEST_F(ExportsTest, AFailedFileIsNamedAndTheOtherIsStillWritten)
 {
     ASSERT_TRUE(QDir().mkdir(QStringLiteral("UA9XYZ.cbr")));
     const GoldenCase c = goldenCases().first();
-    const ExportResult result = CreateExports(c.rows, c.settings, reportTotals(c.rows, kRa), kCreated);
+    const ExportResult result = CreateExports(legacy(c.rows), c.settings, {}, reportTotals(c.rows, kRa), kCreated);
     EXPECT_EQ(result.written, QStringList {QStringLiteral("UA9XYZ.adi")});
     ASSERT_EQ(result.messages.size(), 1);
     EXPECT_TRUE(result.messages[0].startsWith(QStringLiteral("Cannot create file UA9XYZ.cbr: ")));
@@ -214,7 +220,7 @@ TEST_F(ExportsTest, ContactsWithoutATimeOrBandAreLeftOutAndListed)
     rows[1].fields[logbook::BandMode] = QStringLiteral("30CW");
     rows[3].fields[logbook::Time] = QStringLiteral("10.31");
     const GoldenCase c = goldenCases().first();
-    const ExportResult result = CreateExports(rows, c.settings, reportTotals(rows, kRa), kCreated);
+    const ExportResult result = CreateExports(legacy(rows), c.settings, {}, reportTotals(rows, kRa), kCreated);
     EXPECT_EQ(result.written.size(), 2);
     ASSERT_EQ(result.messages.size(), 1);
     EXPECT_TRUE(result.messages[0].startsWith(QStringLiteral("Contacts 2, 4 have no readable time or band")));

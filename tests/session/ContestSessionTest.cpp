@@ -5,6 +5,7 @@
 #include "tests/support/WorkDir.h"
 
 #include <QDir>
+#include <QTimeZone>
 
 using namespace logbook;
 using session::Changes;
@@ -36,7 +37,7 @@ protected:
         const ContestSession::CallEntry entry = contest->enterCall(call, QString());
         if (!entry.received)
             return {};
-        return contest->completeContact(received, at);
+        return contest->completeContact(received, QDateTime(QDate(2024, 2, 1), at, QTimeZone(3 * 3600)));
     }
     static StateRecord storedState()
     {

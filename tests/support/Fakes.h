@@ -4,13 +4,16 @@
 #include "common/Dialogs.h"
 
 #include <QStringList>
+#include <QTimeZone>
 #include <deque>
 
 class FakeClock : public Clock
 {
 public:
     QTime time {9, 5, 7};
-    QTime now() const override { return time; }
+    QDate date {2024, 2, 1};
+    QTimeZone zone {7 * 3600};
+    QDateTime reading() const override { return QDateTime(date, time, zone); }
 };
 
 // Records every message and answers questions from a preset queue (No when empty).
