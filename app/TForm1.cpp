@@ -68,6 +68,7 @@ void TForm1::settingsChanged(TForm2& setupDialog)
     attachSetupDialog(&setupDialog);
     refreshCaption();
     takeStationData(setupDialog.lines());
+    m_statusLine->refresh(); // the next sub-tour time may have changed
     if (m_shown) // from then on the rig follows setup
         followRig(setupDialog.rigSettings());
 }
@@ -144,6 +145,7 @@ void TForm1::FormShow()
     OpenKeyingPort();
     ReadTxDelay();
     FollowRig();
+    SubTourCheck(m_clock.current()); // one that passed while the program was not running
 }
 
 void TForm1::FormActivate()
@@ -163,10 +165,10 @@ void TForm1::selectCurrentRow()
 
 void TForm1::Timer1Timer()
 {
-    const QTime now = m_clock.now();
-    Label1->setText(logbook::clockText(now));
+    const QDateTime now = m_clock.current();
+    Label1->setText(logbook::clockText(now.time()));
     SubTourCheck(now);
-    m_statusLine->clockTick(now);
+    m_statusLine->clockTick(now.time());
 }
 
 // The report is rebuilt from the log at every exit, so one that cannot be

@@ -102,7 +102,7 @@ public:
     // Follows the rig of kvl.ini, or none; a rig already followed with the
     // same settings goes on undisturbed.
     void FollowRig();
-    void SubTourCheck(const QTime& now);
+    void SubTourCheck(const QDateTime& now);
     void Panel8Click();  // start new sub-tour
     void Panel12Click(); // delete or restore the last contact
     void ForceSubTour();

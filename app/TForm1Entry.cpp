@@ -61,7 +61,7 @@ void TForm1::CompleteContact()
     AC();
     Edit1->clear();
     Edit2->clear();
-    if (showChanges(m_session.completeContact(received, m_clock.reading())) && portSet() && !sending())
+    if (showChanges(m_session.completeContact(received, m_clock.current())) && portSet() && !sending())
         EnterMacro();
 }
 

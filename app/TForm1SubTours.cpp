@@ -3,7 +3,9 @@
 
 #include "common/Dialogs.h"
 
-void TForm1::SubTourCheck(const QTime& now)
+#include <QDateTime>
+
+void TForm1::SubTourCheck(const QDateTime& now)
 {
     if (m_session.subTourDue(now))
         ForceSubTour();

@@ -1,6 +1,7 @@
 #include "session/ContestSession.h"
 
 #include "common/Clock.h"
+#include "common/FileNames.h"
 #include "common/KvlError.h"
 #include "log/SubTourTimes.h"
 #include "scoring/Points.h"
@@ -54,6 +55,8 @@ Changes ContestSession::start(const QString& coordinates)
             prefillCurrentRow();
             m_log.writeCfgFile(); // so that the next start trusts the state again
         }
+        const QString logName = existingFileName(m_log.logFile().name());
+        m_subTourClock.resume(currentRow() > 1 ? std::optional(FileStamp::of(logName).modified) : std::nullopt);
     });
 }
 

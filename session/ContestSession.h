@@ -9,6 +9,7 @@
 #include "scoring/ContestVariant.h"
 #include "session/Changes.h"
 #include "session/StatusFigures.h"
+#include "session/SubTourClock.h"
 
 #include <QDateTime>
 #include <QTime>
@@ -63,7 +64,9 @@ public:
     void setRigFrequency(qint64 hz) { m_rigFrequency = hz; }
 
     // Sub-tours and deletion.
-    bool subTourDue(const QTime& now) const;
+    // At each clock reading: whether a listed sub-tour time has passed since
+    // the previous reading (at start-up: since the log's last write).
+    bool subTourDue(const QDateTime& now);
     Changes offerSubTour(); // by the clock or Alt+T
     Changes applySubTour();
     Changes deleteOrRestore();
@@ -119,6 +122,7 @@ private:
     bool m_bandChanged = false;
     bool m_subTourPending = false;
     SubTourStarts m_subTourStarts; // for the sub-tour's number
+    SubTourClock m_subTourClock;
     std::optional<logbook::QsoRecord> m_restore; // the last deleted contact, while it can be restored
     std::optional<logbook::ContactStamp> m_restoreStamp; // and its stamp
     qint64 m_rigFrequency = 0;

@@ -111,6 +111,14 @@ std::optional<int> wordsPerMinute(int dashTime)
     return dot > 0 ? std::optional<int>(qRound(1200.0 / dot)) : std::nullopt;
 }
 
+// ", следующий в 12:00", with the seconds only where the time has them.
+static QString nextSubTourText(const std::optional<QTime>& next)
+{
+    if (!next)
+        return {};
+    return QStringLiteral(", следующий в ") + next->toString(next->second() ? QStringLiteral("hh:mm:ss") : QStringLiteral("hh:mm"));
+}
+
 QString statusLineText(const StatusFigures& figures, std::optional<int> dashTime)
 {
     QString subTour = QStringLiteral("Тур %1%2").arg(figures.subTourExact ? QString() : QStringLiteral("≥"))
@@ -119,7 +127,7 @@ QString statusLineText(const StatusFigures& figures, std::optional<int> dashTime
         subTour += QStringLiteral(" (с %1)").arg(figures.subTourSince);
     QStringList parts = {
         QStringLiteral("QSO %1").arg(figures.contacts),
-        subTour + QStringLiteral(": %1").arg(figures.subTourContacts),
+        subTour + QStringLiteral(": %1").arg(figures.subTourContacts) + nextSubTourText(figures.nextSubTour),
         QStringLiteral("Очки %1").arg(figures.score),
         QStringLiteral("Темп %1/ч, за час %2").arg(figures.lastTenMinutes * 6).arg(figures.lastHour),
     };

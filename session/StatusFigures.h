@@ -48,6 +48,7 @@ struct StatusFigures
     QString subTourSince;       // time cell of its first contact; empty before one
     int lastTenMinutes = 0;     // contacts logged in this minute and the nine before it
     int lastHour = 0;           // ... and the fifty-nine before it
+    std::optional<QTime> nextSubTour; // the next listed sub-tour time
 };
 
 // The sub-tour beginning at record `subTourStart` (with a new sub-tour

@@ -10,9 +10,9 @@ using namespace logbook;
 
 namespace session {
 
-bool ContestSession::subTourDue(const QTime& now) const
+bool ContestSession::subTourDue(const QDateTime& now)
 {
-    return logbook::subTourDue(m_settings.subTourTimes(), now);
+    return m_subTourClock.due(parseSubTourTimes(m_settings.subTourTimes()).times, now);
 }
 
 Changes ContestSession::offerSubTour()

@@ -19,7 +19,7 @@ StatusLine::StatusLine(const session::ContestSession& session, const keyer::CwKe
 
 void StatusLine::refresh()
 {
-    const QDateTime reading = m_clock.reading();
+    const QDateTime reading = m_clock.current();
     const QTime now = reading.time();
     const bool cw = m_session.mode() == logbook::Mode::CW;
     QString text = session::statusLineText(m_session.status(reading), cw ? std::optional<int>(m_keyer.DashTime()) : std::nullopt);

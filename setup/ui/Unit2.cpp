@@ -3,6 +3,7 @@
 #include "common/ErrorGuard.h"
 #include "common/FileNames.h"
 #include "keyer/PortList.h"
+#include "log/SubTourTimes.h"
 #include "setup/StationDataFile.h"
 #include "setup/ui/RigPage.h"
 #include "setup/ui/SetupPages.h"
@@ -97,6 +98,8 @@ void TForm2::FormClose()
             radio::writeRigSettings(rig);
         m_refreshMainCaption(*this);
         hide();
+        if (const std::optional<QString> unreadable = logbook::unreadableTimesMessage(field(setup::SubTourTimes)))
+            m_dialogs.showError(*unreadable);
     });
 }
 

@@ -30,13 +30,13 @@ protected:
 
 TEST_F(SubTourTest, TheClockOffersANewSubTourAtTheTimesGiven)
 {
-    startWith(QStringLiteral("9:00:00 10:00:00"));
+    startWith(QStringLiteral("9:30 10:00:00"));
     struct Case
     {
         QTime time;
         bool shown;
     };
-    const Case cases[] = {{{9, 59, 59}, false}, {{10, 0, 0}, true}, {{9, 0, 0}, true}, {{19, 0, 0}, false}};
+    const Case cases[] = {{{9, 29, 59}, false}, {{9, 30, 1}, true}, {{9, 59, 59}, false}, {{10, 0, 0}, true}};
     for (const auto& c : cases) {
         if (!newSubTour()->isHidden())
             form1->Panel8Click(); // applied, so the next time can offer one again

@@ -146,6 +146,13 @@ TEST_F(StatusFiguresTest, RatesFromTheStampsIgnoreTheOrderOfTheTimes)
         logContact(QStringLiteral("59"), time);
     EXPECT_EQ(figures("10:06").lastTenMinutes, 4);
 }
+TEST_F(StatusFiguresTest, TheNextSubTourStart)
+{
+    settings.lines[setup::SubTourTimes] = QStringLiteral("10:00 12:00:30");
+    startSession();
+    EXPECT_EQ(text("12:00"), "QSO 0 | Тур 1: 0, следующий в 12:00:30 | Очки 0 | Темп 0/ч, за час 0");
+    EXPECT_EQ(text("13:00"), "QSO 0 | Тур 1: 0, следующий в 10:00 | Очки 0 | Темп 0/ч, за час 0");
+}
 
 // The same figures from the stamps, after a restart, and from the hh:mm
 // alone (no stamps), where a time earlier than the one before it is the next day.

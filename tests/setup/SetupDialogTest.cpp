@@ -347,3 +347,12 @@ TEST_F(SetupDialogTest, RtfFromAWordProcessorFillsTheFields)
     form->FormClose();
     EXPECT_EQ(storedLines()[34], QStringLiteral("😀")); // the unbound line carried through
 }
+
+TEST_F(SetupDialogTest, SubTourTimesThatAreNoTimesAreNamedWhenSetupCloses)
+{
+    create();
+    edit(QStringLiteral("MaskEdit1"))->setText(QStringLiteral("ТУРЫ 10:00 25:00 10:60 1:2 12345 10.00 1200 ТУР2 1:2"));
+    form->FormClose();
+    EXPECT_EQ(dialogs.errors.size(), 1);
+    EXPECT_TRUE(dialogs.errors.value(0).contains(QStringLiteral(": «25:00», «10:60», «1:2», «12345», «10.00», «ТУР2»."))) << dialogs.errors.value(0).toStdString();
+}

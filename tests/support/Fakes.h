@@ -10,10 +10,10 @@
 class FakeClock : public Clock
 {
 public:
-    QTime time {9, 5, 7};
     QDate date {2024, 2, 1};
+    QTime time {9, 5, 7};
     QTimeZone zone {7 * 3600};
-    QDateTime reading() const override { return QDateTime(date, time, zone); }
+    QDateTime current() const override { return QDateTime(date, time, zone); }
 };
 
 // Records every message and answers questions from a preset queue (No when empty).
