@@ -46,7 +46,7 @@ QString unreadableRowsMessage(const QVector<int>& rows)
 
 ExportFileNames exportFileNames(const QString& callSign)
 {
-    const QString stem = logbook::safeFileStem(callSign);
+    const QString stem = logbook::safeFileStem(callSign.trimmed());
     return {stem + QStringLiteral(".cbr"), stem + QStringLiteral(".adi")};
 }
 

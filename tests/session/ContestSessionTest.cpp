@@ -106,6 +106,49 @@ TEST_F(ContestSessionTest, DeleteRestoreAndANewContactAfterADeletion)
     EXPECT_EQ(stored(1).fields[Call], QLatin1String("RA3CC"));
 }
 
+// Stamps at +03:00: an edited time moves its stamp to the nearest instant with
+// the new hh:mm and dates no later contact; an edited band drops a frequency
+// outside it; deletion and restore keep the stamps in step, on disk too.
+TEST_F(ContestSessionTest, StampsFollowEditingDeletionAndRestore)
+{
+    contest->selectBand(3); // 20 m
+    contest->setRigFrequency(14025600);
+    for (const int minute : {0, 5, 10})
+        log(QStringLiteral("RA3A%1").arg(minute), QStringLiteral("1"), {10, minute, 30});
+    const auto utcOf = [this](int row) { return contest->logbook().stamp(row)->utc(); };
+    const auto utc = [](const char* text) { return QDateTime::fromString(QLatin1String(text), Qt::ISODate); };
+    EXPECT_EQ(contest->logbook().stamp(1)->frequencyHz, 14025600);
+    const struct
+    {
+        int row;
+        int column;
+        const char* text;
+        const char* utc;
+    } edits[] = {
+        {2, Time, "10:20", "2024-02-01T07:20:00Z"},
+        {1, Time, "23:59", "2024-01-31T20:59:59Z"}, // ten hours back is nearer than fourteen on
+        {1, BandMode, "40SSB", "2024-01-31T20:59:59Z"},
+    };
+    for (const auto& e : edits) {
+        contest->grid().setCell(e.row, e.column, QString::fromLatin1(e.text));
+        contest->editRow(e.row);
+        EXPECT_EQ(utcOf(e.row), utc(e.utc)) << e.text;
+    }
+    EXPECT_EQ(contest->logbook().stamp(1)->frequencyHz, 0);
+    EXPECT_EQ(utcOf(3), utc("2024-02-01T07:10:30Z"));
+    const ContactStamp third = *contest->logbook().stamp(3);
+    contest->deleteOrRestore();
+    restart();
+    EXPECT_FALSE(contest->logbook().stamp(3));
+    log(QStringLiteral("RA3AD"), QStringLiteral("1"), {10, 12});
+    contest->deleteOrRestore();
+    contest->deleteOrRestore();
+    restart();
+    EXPECT_EQ(utcOf(1), utc("2024-01-31T20:59:59Z"));
+    EXPECT_EQ(utcOf(3), utc("2024-02-01T07:12:00Z"));
+    EXPECT_FALSE(*contest->logbook().stamp(3) == third);
+}
+
 TEST_F(ContestSessionTest, AFailedWriteLeavesTheRowToBeEnteredAgain)
 {
     ASSERT_TRUE(QFile::remove(QStringLiteral("system.kvl")));
