@@ -17,6 +17,7 @@ struct ExportOptions
 {
     QString contestName;
     QString power;
+    bool operator==(const ExportOptions& o) const { return contestName == o.contestName && power == o.power; }
 };
 
 // The powers Cabrillo knows, in the order setup offers them.

@@ -5,6 +5,7 @@
 #include "keyer/PortList.h"
 #include "log/SubTourTimes.h"
 #include "setup/StationDataFile.h"
+#include "setup/ui/ExportPage.h"
 #include "setup/ui/RigPage.h"
 #include "setup/ui/SetupPages.h"
 #include "setup/ui/WindowPlacement.h"
@@ -44,6 +45,8 @@ TForm2::TForm2(Dialogs& dialogs, const keyer::PortEnumerator& ports, const QStri
     layout->addWidget(tabs);
     m_rigPage = new RigPage(tabs);
     tabs->addTab(m_rigPage, QStringLiteral("Трансивер (CAT)"));
+    m_exportPage = new ExportPage(tabs);
+    tabs->addTab(m_exportPage, QStringLiteral("Cabrillo и ADIF"));
     const auto& fields = setup::setupFields();
     for (size_t i = 0; i < fields.size(); ++i)
         m_controlOfLine[size_t(fields[i].line)] = m_controls[i];
@@ -78,6 +81,7 @@ void TForm2::FormCreate()
 {
     // A bad kvl.ini is the main window's to report; the tab then shows no rig.
     m_rigPage->showSettings(radio::readRigSettings().settings, m_ports);
+    m_exportPage->showOptions(setup::readExportOptions());
     guarded(m_dialogs, [this] {
         if (!logbook::fileExists(setup::kStationDataFileName))
             setup::writeStationData(setup::kStationDataFileName, QStringList(setup::kTemplateLineCount, QString()));
@@ -96,6 +100,9 @@ void TForm2::FormClose()
         const radio::RigSettings rig = rigSettings();
         if (rig != radio::readRigSettings().settings)
             radio::writeRigSettings(rig);
+        const setup::ExportOptions exportOptions = m_exportPage->options();
+        if (!(exportOptions == setup::readExportOptions()))
+            setup::writeExportOptions(exportOptions);
         m_refreshMainCaption(*this);
         hide();
         if (const std::optional<QString> unreadable = logbook::unreadableTimesMessage(field(setup::SubTourTimes)))
