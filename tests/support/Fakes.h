@@ -4,7 +4,6 @@
 #include "common/Dialogs.h"
 
 #include <QStringList>
-#include <QTimeZone>
 #include <deque>
 
 class FakeClock : public Clock
@@ -12,8 +11,7 @@ class FakeClock : public Clock
 public:
     QDate date {2024, 2, 1};
     QTime time {9, 5, 7};
-    QTimeZone zone {7 * 3600};
-    QDateTime current() const override { return QDateTime(date, time, zone); }
+    QDateTime current() const override { return QDateTime(date, time); }
 };
 
 // Records every message and answers questions from a preset queue (No when empty).
