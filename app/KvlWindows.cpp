@@ -2,6 +2,9 @@
 
 #include "scoring/ContestVariant.h"
 
+#include <cstdio>
+#include <unistd.h>
+
 KvlWindows createWindows(const MainWindowServices& services)
 {
     KvlWindows windows;
@@ -12,4 +15,16 @@ KvlWindows createWindows(const MainWindowServices& services)
         [form1](TForm2& settings) { form1->settingsChanged(settings); }, form1);
     form1->attachSetupDialog(windows.setup.get()); // also when the dialog could not load its file
     return windows;
+}
+
+int finishKvl(KvlWindows& windows, int exitCode)
+{
+    const bool rigReleased = !windows.main || windows.main->releaseRig();
+    windows.setup.reset(); // a child of the main window: it goes first
+    windows.main.reset();
+    if (!rigReleased) {
+        std::fflush(nullptr);
+        ::_exit(exitCode);
+    }
+    return exitCode;
 }

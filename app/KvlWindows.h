@@ -18,3 +18,9 @@ struct KvlWindows
 };
 
 KvlWindows createWindows(const MainWindowServices& services);
+
+// After the event loop: the windows go, and with them every open file. A
+// rig call that still holds a thread then ends the process at once, since
+// returning from main with a thread inside Hamlib is not safe; otherwise
+// `exitCode` comes back for main to return.
+int finishKvl(KvlWindows& windows, int exitCode);

@@ -52,7 +52,9 @@ void TForm1::connectControls()
     connect(Panel12, &Panel::clicked, this, [this] { runGuarded([this] { Panel12Click(); }); });
     connect(StringGrid1, &QAbstractItemView::clicked, this, [this] { runGuarded([this] { StringGrid1Click(); }); });
     connect(&m_session.grid(), &logbook::ContactGrid::cellEdited, this,
-            [this](int row) { runGuarded([this, row] { StringGrid1SetEditText(row); }); });
+            [this](int row, int column, const QString& before) {
+                runGuarded([&] { StringGrid1SetEditText(row, column, before); });
+            });
     connect(m_macroButtons, &MacroButtons::clicked, this, [this](int i) { runGuarded([this, i] { MacroButtonClick(i); }); });
     connectRig();
 }
@@ -107,8 +109,12 @@ bool TForm1::showChanges(const session::Changes& changes)
         Panel8->setVisible(m_session.subTourPending());
     if (changes.callsLine)
         ShowCallsLineFlag();
+    if (changes.scan)
+        showScan(m_session.lastScan());
     if (changes.currentRow)
         selectCurrentRow();
+    if (changes.band || changes.mode)
+        rigFollowsLogger(changes.band);
     m_statusLine->refresh();
     for (const std::optional<QString>& text : {changes.error, changes.notice}) {
         if (text)
@@ -140,11 +146,13 @@ void TForm1::loadStationData()
     m_stationData = setup::readStationData(setup::kStationDataFileName);
 }
 
+// Each step on its own: a keying port that fails leaves the rig followed,
+// and the other way round.
 void TForm1::FormShow()
 {
-    OpenKeyingPort();
-    ReadTxDelay();
-    FollowRig();
+    runGuarded([this] { OpenKeyingPort(); });
+    runGuarded([this] { ReadTxDelay(); });
+    runGuarded([this] { FollowRig(); });
     SubTourCheck(m_clock.current()); // one that passed while the program was not running
 }
 
@@ -176,6 +184,7 @@ void TForm1::Timer1Timer()
 void TForm1::FormClose()
 {
     m_rig->stop(); // no band or mode wish arrives past this point
+    runGuarded([this] { m_bandFrequencies.save(); });
     runGuarded([this] { ClosePort(); });
     runGuarded([this] { CreateReport(); });
     runGuarded([this] { CreateExports(); });

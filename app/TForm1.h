@@ -5,12 +5,15 @@
 #include "keyer/CwKeyer.h"
 #include "keyer/SystemPortEnumerator.h"
 #include "keyer/VoiceMessages.h"
+#include "radio/RigBandPlan.h"
 #include "radio/RigSettings.h"
 #include "session/ContestSession.h"
 #include "setup/StationSettings.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QStringList>
+#include <memory>
 
 class BandPanels;
 class Clock;
@@ -24,6 +27,7 @@ class QAction;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPlainTextEdit;
 class QTime;
 class QTimer;
@@ -82,7 +86,7 @@ public:
     void CompleteContact();
     void StringGrid1Click();
     void StringGrid1KeyPress(QKeyEvent* e);
-    void StringGrid1SetEditText(int row);
+    void StringGrid1SetEditText(int row, int column, const QString& before);
 
     // Keyboard dispatchers; they see every key before the focused control.
     void FormKeyDown(QKeyEvent* e);
@@ -102,12 +106,15 @@ public:
     // Follows the rig of kvl.ini, or none; a rig already followed with the
     // same settings goes on undisturbed.
     void FollowRig();
+    // Stops following the rig at exit; false when a rig call still holds a
+    // thread, which the program must then not return past.
+    bool releaseRig() { return m_rig->release(); }
     void SubTourCheck(const QDateTime& now);
     void Panel8Click();  // start new sub-tour
     void Panel12Click(); // delete or restore the last contact
     void ForceSubTour();
     void ClearLog();
-    bool portSet() const;
+    bool portSet() const; // a keyer is chosen: the keying port or a keyer device
     bool sending() const;
     void EnterMacro();
     void SpaceBarMacro();
@@ -142,18 +149,28 @@ private:
     // Shows what a call of the session changed, and its error or notice;
     // false when it failed, so that the handler stops there.
     bool showChanges(const session::Changes& changes);
+    void showScan(const scoring::CallsScanResult& scan);
     void selectCurrentRow();
     bool previewKey(QWidget* target, QKeyEvent* e);
     template <class Action>
     bool runGuarded(Action&& action);
     bool routeKeyToControl(QWidget* target, QKeyEvent* e);
     void altCommand(int latinKey);
+    bool altShortcutOverride(QKeyEvent* e);
+    void openMenu(QMenu* menu);
+    void giveKeysBackAfter(QMenu* menu);
     void connectRig();
     void followRig(const radio::RigSettings& settings);
+    template <class Choice>
+    void rigChoice(Choice&& choice);
+    void rigFollowsLogger(bool bandChanged);
+    bool tuneToTypedFrequency();
+    void showRigState(qint64 hz, const QString& notice);
 
     static constexpr int kEntryLine = 6; // the lowest visible grid line
 
     // ---- Transmitter control (TForm1Keyer.cpp) ----
+    void OpenKeyerDevice();
     void singleMacro(const QString& macroText);
     void Macros(const QString& macroText);
     bool m_ctrlLayer = false; // Ctrl alone held: the buttons send the Ctrl bank
@@ -168,12 +185,16 @@ private:
     session::ContestSession m_session;
     // The port outlives the keyer that switches its lines.
     keyer::ApdComPort ApdComPort1;
+    std::unique_ptr<keyer::KeyerDevice> m_keyerDevice; // the keyer chosen in setup, if not DTR/RTS
     keyer::CwKeyer m_keyer;
     keyer::VoiceMessages m_voice;
     keyer::SystemPortEnumerator m_machinePorts;
     const keyer::PortEnumerator& m_ports;
     radio::RigPoller* m_rig = nullptr;
     radio::RigSettings m_rigSettings; // those followed now
+    radio::BandFrequencies m_bandFrequencies;
+    bool m_rigChoosing = false; // the band or mode is the rig's, not to be sent back to it
+    qint64 m_rigHz = 0;         // the rig's last frequency, for the status line
     QStringList m_stationData; // the window's own copy of the station data file
     bool m_shown = false;
 
@@ -193,6 +214,9 @@ private:
     QLineEdit* Edit4 = nullptr; // log calls line
     QPlainTextEdit* Memo1 = nullptr; // help
     MacroButtons* m_macroButtons = nullptr; // BitBtn1 .. BitBtn12
+    QMenu* File1 = nullptr;
+    QMenu* Service1 = nullptr;
+    QPointer<QWidget> m_keysBeforeMenu; // where the keys go back when a menu closes
     QAction* N11 = nullptr;
     QTimer* Timer1 = nullptr;
 };

@@ -13,7 +13,7 @@ void TForm1::Edit1KeyUp(QKeyEvent* e)
 {
     if (!keychord::isEnter(e))
         StringOfCalls();
-    if (keychord::isEnter(e) && keychord::noModifier(e))
+    if (keychord::isEnter(e) && keychord::noModifier(e) && !tuneToTypedFrequency())
         CallEntered();
 }
 
@@ -54,14 +54,21 @@ void TForm1::Edit2KeyUp(QKeyEvent* e)
         CompleteContact();
 }
 
+// A repeat on the band-mode it would be logged on keeps both fields, so the
+// operator can go to another band and press Enter again.
 void TForm1::CompleteContact()
 {
-    const QString received = Edit2->text();
+    const session::Changes changes = m_session.completeContact(Edit2->text(), m_clock.current());
+    if (changes.refused) {
+        showChanges(changes);
+        Edit2->setFocus();
+        return;
+    }
     Edit2->hide();
     AC();
     Edit1->clear();
     Edit2->clear();
-    if (showChanges(m_session.completeContact(received, m_clock.current())) && portSet() && !sending())
+    if (showChanges(changes) && portSet() && !sending())
         EnterMacro();
 }
 
@@ -78,7 +85,7 @@ void TForm1::StringGrid1KeyPress(QKeyEvent* e)
     Edit1->setFocus();
 }
 
-void TForm1::StringGrid1SetEditText(int row)
+void TForm1::StringGrid1SetEditText(int row, int column, const QString& before)
 {
-    showChanges(m_session.editRow(row));
+    showChanges(m_session.editRow(row, column, before));
 }

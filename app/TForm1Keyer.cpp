@@ -2,7 +2,10 @@
 // the function keys, Enter and the space bar, and the voice messages.
 #include "app/TForm1.h"
 
+#include "common/Dialogs.h"
+#include "keyer/KeyerSettings.h"
 #include "keyer/Macros.h"
+#include "widgets/KeyChord.h"
 #include "widgets/MacroButtons.h"
 #include "widgets/Panel.h"
 #include "widgets/StatusLine.h"
@@ -14,7 +17,21 @@ using logbook::Mode;
 
 void TForm1::OpenKeyingPort()
 {
+    OpenKeyerDevice();
     ApdComPort1.openFromSetting(settings().port());
+}
+
+// The keyer of kvl.ini, once per run; its troubles show in the status line,
+// never in a box that would take the keys from the operator.
+void TForm1::OpenKeyerDevice()
+{
+    const keyer::KeyerSettingsRead read = keyer::readKeyerSettings();
+    m_statusLine->showKeyer(read.problem);
+    m_keyerDevice = keyer::makeKeyerDevice(read.settings);
+    if (!m_keyerDevice)
+        return;
+    m_keyer.setDevice(m_keyerDevice.get(), [this](const QString& text) { m_statusLine->showKeyer(text); });
+    m_keyerDevice->open(keyer::wordsPerMinute(m_keyer.DashTime()));
 }
 
 void TForm1::ReadTxDelay()
@@ -34,9 +51,10 @@ void TForm1::OpenVoiceFiles()
     m_voice.OpenVoiceFiles();
 }
 
+// Every rule of the macro keys asks this: who keys does not matter.
 bool TForm1::portSet() const
 {
-    return ApdComPort1.portSet();
+    return m_keyerDevice || ApdComPort1.portSet();
 }
 
 bool TForm1::sending() const
@@ -47,7 +65,7 @@ bool TForm1::sending() const
 void TForm1::keyerHooks(QKeyEvent* e)
 {
     const int dashTime = m_keyer.DashTime();
-    m_keyer.keyHooks(e->key(), e->modifiers());
+    m_keyer.keyHooks(keychord::latinKey(e), e->modifiers()); // Alt+C on either layout
     // The new speed shows at once, also while a message goes out.
     if (m_keyer.DashTime() != dashTime)
         m_statusLine->refresh();
@@ -104,7 +122,10 @@ void TForm1::Macros(const QString& macroText)
 {
     const keyer::MacroValues values {settings().callSign(), Edit1->text(),
                                      m_session.grid().cell(m_session.currentRow(), logbook::Sent), Edit2->text()};
+    ApdComPort1.reopenIfLost();
     keyer::Macros(macroText, values, m_keyer);
+    if (const std::optional<QString> loss = ApdComPort1.takeLineLoss())
+        m_dialogs.showError(errorBoxText(*loss));
     m_statusLine->refresh();
 }
 

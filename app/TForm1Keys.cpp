@@ -6,14 +6,19 @@
 #include "widgets/KeyChord.h"
 #include "widgets/Panel.h"
 
+#include <QApplication>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QTimer>
 
 using namespace keychord;
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
+    const QEvent::Type type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::KeyRelease && type != QEvent::ShortcutOverride)
         return false;
     auto* target = qobject_cast<QWidget*>(watched);
     if (!target || target->window() != this)
@@ -23,6 +28,8 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
     if (target != focused)
         return false;
     auto* key = static_cast<QKeyEvent*>(event);
+    if (type == QEvent::ShortcutOverride)
+        return altShortcutOverride(key);
     // Decided first: an Alt chord never types its letter, also when its command fails.
     const bool altChord = isAltChord(key);
     bool swallowed = false;
@@ -86,8 +93,48 @@ void TForm1::altCommand(int key)
     case Qt::Key_D: Panel12Click(); break;
     case Qt::Key_H: ShowHelp(); break;
     case Qt::Key_0: Panel9Click(); break;
+    case Qt::Key_F: // "Файл" by its Latin letter, and by its own (Ф is the A key)
+    case Qt::Key_A: openMenu(File1); break;
+    case Qt::Key_S: openMenu(Service1); break;
     default: break;
     }
+}
+
+// Every Alt chord is the dispatcher's, the menus' included: the menu bar's
+// own mnemonics know one layout, and Alt+С would open "Сервис" instead of
+// resetting the speed.
+bool TForm1::altShortcutOverride(QKeyEvent* e)
+{
+    if (!altOnly(e) || e->text().isEmpty())
+        return false;
+    e->accept();
+    return true;
+}
+
+void TForm1::openMenu(QMenu* menu)
+{
+    menuBar()->setActiveAction(menu->menuAction());
+}
+
+// A menu left with Esc hands the keys to the menu bar until a second Esc, and
+// nothing on screen says so: they go back at once to the control that had them.
+void TForm1::giveKeysBackAfter(QMenu* menu)
+{
+    connect(menu, &QMenu::aboutToShow, this, [this] {
+        if (focusWidget() != menuBar())
+            m_keysBeforeMenu = focusWidget();
+    });
+    connect(menu, &QMenu::aboutToHide, this, [this] {
+        // The menu bar takes the keys only after the menu has gone.
+        QTimer::singleShot(0, this, [this] {
+            if (focusWidget() != menuBar() || QApplication::activePopupWidget())
+                return;
+            if (m_keysBeforeMenu)
+                m_keysBeforeMenu->setFocus();
+            else
+                AC();
+        });
+    });
 }
 
 void TForm1::FormKeyUp(QKeyEvent* e)

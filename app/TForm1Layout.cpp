@@ -1,6 +1,7 @@
 // Building the main window's controls: positions, sizes, captions and colours.
 #include "app/TForm1.h"
 
+#include "common/LatinKeys.h"
 #include "widgets/BandPanels.h"
 #include "widgets/ContactGridView.h"
 #include "widgets/MacroButtons.h"
@@ -63,8 +64,8 @@ void TForm1::buildCentre(QWidget* client)
     StringGrid1 = new ContactGridView(m_session.grid(), client);
     StringGrid1->setGeometry(115, 10, 399, 179);
 
-    Edit1 = entryField(client, QStringLiteral("Edit1"), QRect(265, 164, 81, 22), 9);
-    Edit2 = entryField(client, QStringLiteral("Edit2"), QRect(419, 164, 66, 22), 8);
+    Edit1 = entryField(client, QStringLiteral("Edit1"), QRect(265, 164, 81, 22), 9, latinkeys::callText);
+    Edit2 = entryField(client, QStringLiteral("Edit2"), QRect(419, 164, 66, 22), 8, latinkeys::latinText);
 
     Memo1 = helpPanel(client);
 }
@@ -87,15 +88,17 @@ void TForm1::buildUnderGrid(QWidget* client)
 
 void TForm1::buildMenu()
 {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&Файл"));
+    QMenu* file = File1 = menuBar()->addMenu(QStringLiteral("&Файл"));
     file->setObjectName(QStringLiteral("File1"));
+    giveKeysBackAfter(file);
     QAction* setupItem = file->addAction(QStringLiteral("&Установки"), this, [this] { runGuarded([this] { N1Click(); }); });
     setupItem->setObjectName(QStringLiteral("N1"));
     file->addSeparator();
     file->addAction(QStringLiteral("&Выход"), this, [this] { runGuarded([this] { N3Click(); }); })->setObjectName(QStringLiteral("N3"));
 
-    QMenu* service = menuBar()->addMenu(QStringLiteral("&Сервис"));
+    QMenu* service = Service1 = menuBar()->addMenu(QStringLiteral("&Сервис"));
     service->setObjectName(QStringLiteral("Service1"));
+    giveKeysBackAfter(service);
     service->addAction(QStringLiteral("&Режим редактора"))->setObjectName(QStringLiteral("N5"));
     service->addSeparator();
     service->addAction(QStringLiteral("&Очистка ЛОГа"), this, [this] { runGuarded([this] { N7Click(); }); })->setObjectName(QStringLiteral("N7"));

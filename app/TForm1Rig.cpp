@@ -1,38 +1,93 @@
-// Following the rig: its band and mode act as the operator's own clicks, its
-// frequency and its troubles show in the status line, never in a box that
-// would take the keys from the operator.
+// The rig and the logger in step: the rig's band and mode act as the
+// operator's own clicks, the operator's choices tune the rig, a frequency
+// typed into the call field tunes it there. Its frequency and its troubles
+// show in the status line, never in a box that would take the keys from the
+// operator.
 #include "app/TForm1.h"
 
 #include "widgets/StatusLine.h"
 
+#include <QLineEdit>
+
+namespace {
+
+const QString kRigSilent = QStringLiteral("Трансивер не отвечает");
+
+} // namespace
+
 void TForm1::connectRig()
 {
     connect(m_rig, &radio::RigPoller::bandWanted, this, [this](int band) {
-        runGuarded([this, band] {
+        rigChoice([this, band] {
             if (band != m_session.selectedBand())
                 SelectBand(band);
         });
     });
     connect(m_rig, &radio::RigPoller::modeWanted, this, [this](logbook::Mode mode) {
-        runGuarded([this, mode] {
+        rigChoice([this, mode] {
             if (mode != m_session.mode())
                 Panel7Click();
         });
     });
-    connect(m_rig, &radio::RigPoller::rigStateChanged, this,
-            [this](qint64 hz, const QString&) {
-                m_session.setRigFrequency(hz); // stamped on the next contact
-                m_statusLine->showRig(rigFrequencyText(hz));
-            });
+    connect(m_rig, &radio::RigPoller::rigStateChanged, this, [this](qint64 hz, const QString& mode) {
+        m_bandFrequencies.note(hz, mode);
+        m_session.setRigFrequency(hz); // stamped on the next contact
+        showRigState(hz, QString());
+    });
+    connect(m_rig, &radio::RigPoller::noticed, this, [this](const QString& notice) { showRigState(m_rigHz, notice); });
     connect(m_rig, &radio::RigPoller::connectionLost, this, [this](const QString& message) {
         m_session.setRigFrequency(0);
         m_statusLine->showRig(message);
     });
-    connect(m_rig, &radio::RigPoller::reconnected, this, [this] { m_statusLine->showRig(QString()); });
+}
+
+// A band or mode the rig chose is not sent back to it.
+template <class Choice>
+void TForm1::rigChoice(Choice&& choice)
+{
+    m_rigChoosing = true;
+    runGuarded(std::forward<Choice>(choice));
+    m_rigChoosing = false;
+}
+
+void TForm1::showRigState(qint64 hz, const QString& notice)
+{
+    m_rigHz = hz;
+    QString text = hz > 0 ? rigFrequencyText(hz) : QString();
+    if (!notice.isEmpty())
+        text += (text.isEmpty() ? QString() : QStringLiteral(" — ")) + notice;
+    m_statusLine->showRig(text);
+}
+
+// After every change of the band or mode, whoever made it.
+void TForm1::rigFollowsLogger(bool bandChanged)
+{
+    if (bandChanged && sending())
+        m_keyer.EscKey(); // the message and PTT stop; the rig changes band after it
+    if (bandChanged)
+        runGuarded([this] { m_bandFrequencies.save(); });
+    if (!m_rigChoosing && m_session.selectedBand() >= 0)
+        m_rig->tune(m_bandFrequencies.tuneFor(m_session.selectedBand(), m_session.mode()));
+}
+
+// Enter in the call field: a frequency in kHz tunes the rig, and is no call.
+bool TForm1::tuneToTypedFrequency()
+{
+    const std::optional<radio::RigTune> tune = radio::typedFrequency(Edit1->text().trimmed());
+    if (!tune)
+        return false;
+    if (!m_rig->tune(*tune)) {
+        m_statusLine->showRig(kRigSilent);
+        return true;
+    }
+    Edit1->clear();
+    StringOfCalls();
+    return true;
 }
 
 void TForm1::FollowRig()
 {
+    m_bandFrequencies.load();
     const radio::RigSettingsRead read = radio::readRigSettings();
     if (!read.problem.isEmpty())
         m_dialogs.showError(errorBoxText(read.problem));

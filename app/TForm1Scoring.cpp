@@ -21,11 +21,19 @@ constexpr int kWarningTopWithoutLogLine = 209;
 
 void TForm1::StringOfCalls()
 {
-    const scoring::CallsScanResult scan = m_session.scanCalls(Edit1->text());
+    const scoring::CallsScanResult& scan = m_session.scanCalls(Edit1->text());
+    showScan(scan);
+    if (scan.error)
+        throw KvlError(*scan.error);
+}
+
+// A scan that could not read the log leaves the calls lines as they were.
+void TForm1::showScan(const scoring::CallsScanResult& scan)
+{
     m_bands->setMarks(scan.marks);
     Label25->setText(scan.dupeWarning);
     if (scan.error)
-        throw KvlError(*scan.error);
+        return;
     Edit3->setText(scan.subTourLine);
     Edit4->setText(scan.logLine);
 }

@@ -11,16 +11,13 @@ void TForm1::SubTourCheck(const QDateTime& now)
         ForceSubTour();
 }
 
-// From now on the contact being entered belongs to the new sub-tour. Enter
-// does not rescan, so a call already typed is scanned again at once: its
-// repeat warning from the old sub-tour must not refuse it.
+// From now on the contact being entered belongs to the new sub-tour; the
+// session scans a call already typed again.
 void TForm1::ForceSubTour()
 {
     const session::Changes changes = m_session.offerSubTour();
-    if (!changes.subTour)
-        return;
-    showChanges(changes);
-    StringOfCalls();
+    if (changes.subTour)
+        showChanges(changes);
 }
 
 void TForm1::Panel8Click()

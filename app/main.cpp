@@ -21,10 +21,10 @@ int main(int argc, char* argv[])
     keyer::RealKeyerTime keyerTime;
     keyer::SoundVoicePlayer player1;
     keyer::SoundVoicePlayer player2;
-    const KvlWindows windows = createWindows({clock, dialogs, portDevice, keyerTime, player1, player2});
+    KvlWindows windows = createWindows({clock, dialogs, portDevice, keyerTime, player1, player2});
     dialogs.setParent(windows.main.get());
     QObject::connect(windows.main.get(), &TForm1::closed, &app, &QCoreApplication::quit);
 
     windows.main->show();
-    return app.exec();
+    return finishKvl(windows, app.exec());
 }

@@ -3,6 +3,8 @@
 #include "common/KvlError.h"
 #include "keyer/PortList.h"
 
+#include <utility>
+
 namespace keyer {
 
 int parseComNumber(const QString& portText)
@@ -53,9 +55,46 @@ void ApdComPort::setLine(std::atomic<bool>& state, ModemLine line, bool on)
 {
     if (state == on)
         return;
-    if (m_open)
-        m_device.setLine(line, on);
     state = on;
+    if (!m_open || m_lost)
+        return;
+    m_device.setLine(line, on);
+    const QString failure = m_device.lastLineError();
+    if (!failure.isEmpty())
+        lose(failure);
+}
+
+void ApdComPort::lose(const QString& why)
+{
+    m_lost = true;
+    m_device.setLine(ModemLine::DTR, false);
+    m_device.setLine(ModemLine::RTS, false);
+    m_dtr = false;
+    m_rts = false;
+    const QString port = m_devicePath.isEmpty() ? QStringLiteral("Com%1").arg(m_comNumber) : m_devicePath;
+    std::lock_guard<std::mutex> lock(m_lossMutex);
+    m_loss = QStringLiteral("Порт манипуляции %1 не управляет линиями: %2. Передача остановлена; порт откроется "
+                            "снова при следующей передаче")
+                 .arg(port, why);
+}
+
+std::optional<QString> ApdComPort::takeLineLoss()
+{
+    std::lock_guard<std::mutex> lock(m_lossMutex);
+    return std::exchange(m_loss, std::nullopt);
+}
+
+void ApdComPort::reopenIfLost()
+{
+    if (!m_lost)
+        return;
+    setOpen(false);
+    try {
+        setOpen(true);
+        m_lost = false;
+    } catch (const KvlError&) {
+        // said already, when the lines were lost
+    }
 }
 
 void ApdComPort::setDTR(bool on)

@@ -5,6 +5,8 @@
 
 #include <QString>
 #include <atomic>
+#include <mutex>
+#include <optional>
 
 // The keying port: a serial port used only for its DTR and RTS lines, either
 // a numbered port (ComNumber 1 to 9) or another serial device chosen by its
@@ -42,6 +44,16 @@ public:
     void setDTR(bool on) override;
     void setRTS(bool on) override;
 
+    // A line switch failed (the adapter unplugged): both lines are switched
+    // off where they still can be, and nothing reaches the device any more
+    // until reopenIfLost().
+    bool linesLost() const override { return m_lost; }
+    // The loss, said once: its text the first time it is asked for.
+    std::optional<QString> takeLineLoss();
+    // Before a message: a lost port is opened again by its name. Where it is
+    // still missing the port stays lost, and nothing more is said.
+    void reopenIfLost();
+
     // The show step of the main window: the port field's text becomes
     // DevicePath for a device entry ("ttyUSB0", "by-id/..."), ComNumber
     // otherwise ("None" → 0), then a set port is opened. Throws KvlError.
@@ -49,6 +61,7 @@ public:
 
 private:
     void setLine(std::atomic<bool>& state, ModemLine line, bool on);
+    void lose(const QString& why);
 
     PortDevice& m_device;
     int m_comNumber = 0;
@@ -56,6 +69,9 @@ private:
     std::atomic<bool> m_open {false};
     std::atomic<bool> m_dtr {false};
     std::atomic<bool> m_rts {false};
+    std::atomic<bool> m_lost {false};
+    std::mutex m_lossMutex;
+    std::optional<QString> m_loss; // said once
 };
 
 // "None" → 0; otherwise the digit in the text's fourth character. Anything

@@ -24,6 +24,12 @@ CwKeyer::CwKeyer(KeyingLines& lines, KeyerTime& time)
     : m_lines(lines)
     , m_time(time)
 {
+    m_deviceFallback.setSingleShot(true);
+    QObject::connect(&m_deviceFallback, &QTimer::timeout, [this] {
+        if (m_device) // it has not said the message has ended, nor that it stopped
+            m_device->overdue();
+        deviceEnded();
+    });
 }
 
 CwKeyer::~CwKeyer()
@@ -37,13 +43,20 @@ CwKeyer::~CwKeyer()
 void CwKeyer::setDashTime(int ms)
 {
     m_dashTime = ms;
-    m_time.wake();
+    speedChanged();
 }
 
 void CwKeyer::changeDashTime(int by)
 {
     m_dashTime += by;
+    speedChanged();
+}
+
+void CwKeyer::speedChanged()
+{
     m_time.wake();
+    if (m_device)
+        m_device->setSpeed(wordsPerMinute(m_dashTime));
 }
 
 void CwKeyer::PauseKey()
@@ -54,7 +67,12 @@ void CwKeyer::PauseKey()
 
 void CwKeyer::EscKey()
 {
-    if (m_sending)
+    constexpr int kStopWaitMs = 1000; // the device's word that it has stopped
+    if (m_sending && m_device && !m_deviceStopping) {
+        m_deviceStopping = true;
+        m_deviceFallback.start(kStopWaitMs);
+        m_device->stop();
+    } else if (m_sending)
         m_abortRequest = 1;
 }
 
@@ -88,12 +106,16 @@ void CwKeyer::keyHooks(int key, Qt::KeyboardModifiers modifiers)
 void CwKeyer::ReadTxDelay(const QString& txDelayField)
 {
     m_txDelayTime = parseTxDelay(txDelayField);
+    if (m_device)
+        m_device->setTxDelay(m_txDelayTime);
 }
 
 void CwKeyer::CwOut()
 {
     if (m_sendBuffer.isEmpty() || m_sending || m_stop)
         return;
+    if (m_device)
+        return sendToDevice();
     // A message may be asked for from inside the previous one's event loop,
     // after its thread has switched PTT off but before that CwOut returned.
     if (m_thread.joinable())
@@ -110,12 +132,45 @@ void CwKeyer::CwOut()
 
 void CwKeyer::shutdown()
 {
+    if (m_device) {
+        m_device->close();
+        deviceEnded();
+    }
     m_stop = true;
     m_time.wake();
     if (m_thread.joinable())
         m_thread.join();
     m_lines.setDTR(false);
     m_lines.setRTS(false);
+}
+
+void CwKeyer::setDevice(KeyerDevice* device, KeyerDevice::Problem problem)
+{
+    deviceEnded();
+    m_device = device;
+    if (m_device)
+        m_device->setHandlers([this] { deviceEnded(); }, std::move(problem));
+}
+
+// The longest character ('0': five dashes) takes 22 dots with its gap.
+void CwKeyer::sendToDevice()
+{
+    const QByteArray text = deviceText(m_sendBuffer, m_shortZero);
+    if (text.isEmpty())
+        return;
+    constexpr int kDotsPerCharacter = 22;
+    constexpr int kMarginMs = 2000;
+    m_sending = 1;
+    m_deviceStopping = false;
+    m_deviceFallback.start(int(text.size()) * kDotsPerCharacter * std::max(unit(), 1) + m_txDelayTime + kMarginMs);
+    m_device->send(text);
+}
+
+void CwKeyer::deviceEnded()
+{
+    m_deviceFallback.stop();
+    m_deviceStopping = false;
+    m_sending = 0;
 }
 
 // The keying thread: one message from PTT on to PTT off.
@@ -126,7 +181,7 @@ void CwKeyer::keyMessage(const QString& text, QEventLoop* done)
     m_mark = m_time.now();
     TxDelay();
     for (const QChar c : text) {
-        if (m_stop)
+        if (m_stop || m_lines.linesLost())
             break;
         if (m_abortRequest.exchange(0)) {
             m_extraGap = 0;
@@ -148,7 +203,7 @@ void CwKeyer::keyCharacter(QChar c)
     const char* code = morseCode(m_shortZero && c == QLatin1Char('0') ? QLatin1Char('T') : c);
     if (!code)
         return;
-    for (; *code && !m_stop; ++code) {
+    for (; *code && !m_stop && !m_lines.linesLost(); ++code) {
         if (*code == '.')
             Dot();
         else

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "keyer/KeyerDevice.h"
 #include "keyer/KeyerTime.h"
 #include "keyer/KeyingLines.h"
 
 #include <QString>
+#include <QTimer>
 #include <QtCore/qnamespace.h>
 #include <atomic>
 #include <memory>
@@ -19,6 +21,12 @@ class QEventLoop;
 // deadlines, so no window work can make an element late. The values the key
 // hooks change are atomics; a change wakes the keying thread and applies to
 // the wait in progress.
+//
+// With a keyer device chosen (WinKeyer, cwdaemon), the device times the code
+// instead: CwOut hands it the text and returns, and Sending stays 1 until the
+// device says the message has ended, or until the text's length at the
+// current speed has passed with a margin. The key hooks reach the device at
+// once (speed, stop); DTR and RTS stay untouched.
 namespace keyer {
 
 class CwKeyer
@@ -49,9 +57,15 @@ public:
 
     // The show step: TxDelayTime from the TX Delay field. Throws KvlError.
     void ReadTxDelay(const QString& txDelayField);
-    // Sends the send buffer; returns when it has been sent, aborted or stopped.
-    // Does nothing for an empty buffer, while sending, or after shutdown.
+    // Sends the send buffer; returns when it has been sent, aborted or stopped
+    // (with a device: once the device has it). Does nothing for an empty
+    // buffer, while sending, or after shutdown.
     void CwOut();
+
+    // The device that keys from now on instead of the lines, or none; it must
+    // outlive the keyer or be taken back first. `problem` hears its troubles.
+    void setDevice(KeyerDevice* device, KeyerDevice::Problem problem = {});
+    KeyerDevice* device() const { return m_device; }
 
     // The first step of the window's key-down handler, for every key; never
     // consumes the key. Pause, Esc (while sending), Page Up / Page Down (no
@@ -79,6 +93,9 @@ private:
     template <class Length>
     void timedWait(Length length);
     void changeDashTime(int by);
+    void speedChanged();
+    void sendToDevice();
+    void deviceEnded();
     int unit() const { return m_dashTime / 3; }
 
     KeyingLines& m_lines;
@@ -93,6 +110,9 @@ private:
     QString m_sendBuffer;
     Micros m_mark = 0; // keying thread: the ideal time of the last edge
     std::thread m_thread;
+    KeyerDevice* m_device = nullptr;
+    QTimer m_deviceFallback; // a device that never says the message has ended
+    bool m_deviceStopping = false;
     std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
 };
 

@@ -12,6 +12,8 @@ public:
     virtual ~KeyingLines() = default;
     virtual void setDTR(bool on) = 0;
     virtual void setRTS(bool on) = 0;
+    // The lines no longer obey (the adapter is gone): a message stops.
+    virtual bool linesLost() const { return false; }
 };
 
 } // namespace keyer

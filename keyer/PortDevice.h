@@ -25,6 +25,9 @@ public:
     virtual void close() = 0;
     // Asserts or clears one line; called only while open, from any one thread at a time.
     virtual void setLine(ModemLine line, bool on) = 0;
+    // Why the last setLine() failed (the adapter unplugged), in the system's
+    // words; empty when it succeeded. Asked on the thread that switched.
+    virtual QString lastLineError() const { return {}; }
 };
 
 } // namespace keyer

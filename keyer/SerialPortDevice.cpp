@@ -3,6 +3,8 @@
 #include <QFileInfo>
 
 #ifdef Q_OS_LINUX
+#include <cerrno>
+#include <cstring>
 #include <sys/ioctl.h>
 #include <termios.h>
 #endif
@@ -80,12 +82,11 @@ void SerialPortDevice::setLine(ModemLine line, bool on)
 #ifdef Q_OS_LINUX
     // One ioctl per edge: QSerialPort's setters read the lines back first.
     int bit = line == ModemLine::DTR ? TIOCM_DTR : TIOCM_RTS;
-    ::ioctl(int(m_port.handle()), on ? TIOCMBIS : TIOCMBIC, &bit);
+    const bool done = ::ioctl(int(m_port.handle()), on ? TIOCMBIS : TIOCMBIC, &bit) == 0;
+    m_lineError = done ? QString() : QString::fromLocal8Bit(std::strerror(errno));
 #else
-    if (line == ModemLine::DTR)
-        m_port.setDataTerminalReady(on);
-    else
-        m_port.setRequestToSend(on);
+    const bool done = line == ModemLine::DTR ? m_port.setDataTerminalReady(on) : m_port.setRequestToSend(on);
+    m_lineError = done ? QString() : m_port.errorString();
 #endif
 }
 

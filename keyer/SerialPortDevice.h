@@ -22,6 +22,7 @@ public:
     QString openDevice(const QString& path) override;
     void close() override;
     void setLine(ModemLine line, bool on) override;
+    QString lastLineError() const override { return m_lineError; }
 
     // The system handle while open (a file descriptor on Unix), for reading
     // the lines back.
@@ -31,6 +32,7 @@ private:
     QString openPath(const QString& path);
 
     QSerialPort m_port;
+    QString m_lineError; // the keying thread's, like the switching
 };
 
 // The error box text for a failed opening.

@@ -96,10 +96,11 @@ bool ContactGrid::setData(const QModelIndex& index, const QVariant& value, int r
         return false;
     const int row = gridRow(index.row());
     const QString text = value.toString();
-    if (text == cell(row, index.column()))
+    const QString before = cell(row, index.column());
+    if (text == before)
         return true;
     setCell(row, index.column(), text);
-    Q_EMIT cellEdited(row, index.column());
+    Q_EMIT cellEdited(row, index.column(), before);
     return true;
 }
 

@@ -38,8 +38,9 @@ public:
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
 
 Q_SIGNALS:
-    // The operator changed a cell through the grid's editor.
-    void cellEdited(int row, int column);
+    // The operator changed a cell through the grid's editor; `before` is
+    // the text it held.
+    void cellEdited(int row, int column, const QString& before);
 
 private:
     QVector<QsoRecord> m_rows;

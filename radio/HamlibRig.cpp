@@ -3,6 +3,8 @@
 #include <hamlib/rig.h>
 
 #include <clocale>
+#include <csignal>
+#include <sys/socket.h>
 
 namespace radio {
 namespace {
@@ -40,7 +42,7 @@ QString HamlibRig::open()
     rig_set_debug(RIG_DEBUG_NONE); // Hamlib's chatter would fill the terminal
     m_rig = rig_init(rig_model_t(m_settings.model));
     if (!m_rig)
-        return QStringLiteral("Hamlib knows no rig model %1").arg(m_settings.model);
+        return QStringLiteral("в Hamlib нет модели %1").arg(m_settings.model);
     int result = RIG_OK;
     if (!m_settings.port.isEmpty())
         result = setConf(m_rig, "rig_pathname", m_settings.port.toLocal8Bit());
@@ -50,9 +52,14 @@ QString HamlibRig::open()
         result = setConf(m_rig, "timeout", kTimeoutMs);
     if (result == RIG_OK)
         result = setConf(m_rig, "retry", kRetries);
+    if (result == RIG_OK) {
+        std::lock_guard<std::mutex> lock(m_socketMutex);
+        m_opening = m_rig; // opening already talks to rigctld
+    }
     if (result == RIG_OK)
         result = rig_open(m_rig);
     if (result != RIG_OK) {
+        forgetSocket();
         rig_cleanup(m_rig);
         m_rig = nullptr;
         return hamlibError(result);
@@ -77,10 +84,37 @@ QString HamlibRig::read(RigReading& reading)
     return QString();
 }
 
+QString HamlibRig::set(qint64 frequencyHz, const QString& mode)
+{
+    int result = rig_set_freq(m_rig, RIG_VFO_CURR, freq_t(frequencyHz));
+    if (result == RIG_OK && !mode.isEmpty())
+        result = rig_set_mode(m_rig, RIG_VFO_CURR, rig_parse_mode(mode.toLatin1().constData()), RIG_PASSBAND_NOCHANGE);
+    return result == RIG_OK ? QString() : hamlibError(result);
+}
+
+// Only rigctld's network rig has a socket; a serial rig's call ends by its
+// own timeout.
+void HamlibRig::interrupt()
+{
+    std::lock_guard<std::mutex> lock(m_socketMutex);
+    if (!m_opening || m_settings.model != kNetRigctlModel)
+        return;
+    const int socket = m_opening->state.rigport.fd;
+    if (socket >= 0)
+        ::shutdown(socket, SHUT_RDWR);
+}
+
+void HamlibRig::forgetSocket()
+{
+    std::lock_guard<std::mutex> lock(m_socketMutex);
+    m_opening = nullptr;
+}
+
 void HamlibRig::close()
 {
     if (!m_rig)
         return;
+    forgetSocket();
     rig_close(m_rig);
     rig_cleanup(m_rig);
     m_rig = nullptr;
@@ -89,6 +123,11 @@ void HamlibRig::close()
 std::unique_ptr<RigConnection> hamlibConnection(const RigSettings& settings)
 {
     return std::make_unique<HamlibRig>(settings);
+}
+
+void ignoreBrokenPipes()
+{
+    std::signal(SIGPIPE, SIG_IGN);
 }
 
 void settleNumericLocaleForHamlib()

@@ -4,6 +4,7 @@
 #include "radio/RigSettings.h"
 
 #include <memory>
+#include <mutex>
 
 struct s_rig; // Hamlib's RIG
 
@@ -22,7 +23,9 @@ public:
 
     QString open() override;
     QString read(RigReading& reading) override;
+    QString set(qint64 frequencyHz, const QString& mode) override;
     void close() override;
+    void interrupt() override;
 
     // The open rig, for tests that turn the knobs of Hamlib's dummy rig.
     s_rig* handle() const { return m_rig; }
@@ -30,6 +33,10 @@ public:
 private:
     RigSettings m_settings;
     s_rig* m_rig = nullptr;
+    void forgetSocket();
+    // The rig from rig_init until it is closed, for interrupt() on another thread.
+    std::mutex m_socketMutex;
+    s_rig* m_opening = nullptr;
 };
 
 std::unique_ptr<RigConnection> hamlibConnection(const RigSettings& settings);
@@ -41,5 +48,9 @@ std::unique_ptr<RigConnection> hamlibConnection(const RigSettings& settings);
 // programs that use the C library's number conversions). Qt's formatting
 // does not depend on it.
 void settleNumericLocaleForHamlib();
+
+// A network rig's socket shut down to end a call must not end the program
+// when Hamlib then writes to it: a broken pipe is an error return instead.
+void ignoreBrokenPipes();
 
 } // namespace radio

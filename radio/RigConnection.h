@@ -8,6 +8,9 @@
 // only.
 namespace radio {
 
+// A connection that cannot tune the rig refuses every setting.
+inline const QString kCannotTune = QStringLiteral("соединение не настраивает трансивер");
+
 struct RigReading
 {
     double frequencyHz = 0;
@@ -22,7 +25,19 @@ public:
     virtual QString open() = 0;
     // Called only while open. An empty text on success, else why not.
     virtual QString read(RigReading& reading) = 0;
+    // Called only while open: tunes the rig; an empty mode keeps the rig's
+    // mode, and its filter stays as the operator set it. An empty text on
+    // success, else why not.
+    virtual QString set(qint64 frequencyHz, const QString& mode);
     virtual void close() = 0;
+    // From another thread: makes a call in progress give up soon, where the
+    // connection can (a network rig's socket is shut down).
+    virtual void interrupt() {}
 };
+
+inline QString RigConnection::set(qint64, const QString&)
+{
+    return kCannotTune;
+}
 
 } // namespace radio

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
+#include <utility>
 
 namespace radio {
 
@@ -21,16 +22,23 @@ struct RigPoller::Job
     RigPoller* owner = nullptr;
     int generation = 0;
     bool done = false;
+    std::optional<RigTune> tune;         // asked for, not yet made
+    RigConnection* connection = nullptr; // the thread's, while it has one
 
     bool stopping()
     {
         std::lock_guard<std::mutex> lock(mutex);
         return owner == nullptr;
     }
+    std::optional<RigTune> takeTune()
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        return std::exchange(tune, std::nullopt);
+    }
     void post(const RigEvents& events)
     {
         std::lock_guard<std::mutex> lock(mutex);
-        if (!owner)
+        if (!owner || events.empty())
             return;
         RigPoller* poller = owner;
         const int generationNow = generation;
@@ -41,7 +49,15 @@ struct RigPoller::Job
     void waitUntil(Clock::time_point deadline)
     {
         std::unique_lock<std::mutex> lock(mutex);
-        changed.wait_until(lock, deadline, [this] { return owner == nullptr; });
+        changed.wait_until(lock, deadline, [this] { return owner == nullptr || tune; });
+    }
+    void letGo()
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        owner = nullptr;
+        if (connection)
+            connection->interrupt();
+        changed.notify_all();
     }
     void finish()
     {
@@ -52,6 +68,18 @@ struct RigPoller::Job
 };
 
 namespace {
+
+// A setting the logger asked for, made only while the rig answers.
+RigEvents tuneRig(RigConnection& rig, RigTracker& tracker, const std::optional<RigTune>& tune, Millis now)
+{
+    if (!tune || !tracker.connected())
+        return {};
+    const QString failure = rig.set(tune->frequencyHz, tune->mode);
+    if (!failure.isEmpty())
+        return tracker.refused(failure);
+    tracker.tuned(tune->band, now);
+    return {};
+}
 
 // One attempt: open the connection where it is closed, then read the rig.
 RigEvents attempt(RigConnection& rig, RigTracker& tracker, bool& open, Millis now)
@@ -77,16 +105,21 @@ RigEvents attempt(RigConnection& rig, RigTracker& tracker, bool& open, Millis no
 void RigPoller::run(const std::shared_ptr<Job>& job, std::unique_ptr<RigConnection> rig, RigTracker tracker)
 {
     const Clock::time_point start = Clock::now();
+    const auto now = [start] {
+        return Millis(std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count());
+    };
     bool open = false;
     while (!job->stopping()) {
-        const Millis now = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
-        const RigEvents events = attempt(*rig, tracker, open, now);
-        if (!events.empty())
-            job->post(events);
+        job->post(tuneRig(*rig, tracker, job->takeTune(), now()));
+        job->post(attempt(*rig, tracker, open, now()));
         job->waitUntil(start + std::chrono::milliseconds(tracker.nextAttempt()));
     }
     if (open)
         rig->close();
+    {
+        std::lock_guard<std::mutex> lock(job->mutex);
+        job->connection = nullptr;
+    }
     rig.reset();
     job->finish();
 }
@@ -105,17 +138,24 @@ RigPoller::RigPoller(ConnectionFactory connect, RigTiming timing, QObject* paren
 
 RigPoller::~RigPoller()
 {
+    if (!m_released)
+        release();
+    stop();
+    for (Worker& w : m_workers)
+        w.thread.detach(); // a rig call that outlasts its timeout; the thread ends on its own
+}
+
+bool RigPoller::release()
+{
     stop();
     const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(m_timing.shutdownWait);
     for (Worker& w : m_workers) {
         std::unique_lock<std::mutex> lock(w.job->mutex);
-        const bool done = w.job->changed.wait_until(lock, deadline, [&w] { return w.job->done; });
-        lock.unlock();
-        if (done)
-            w.thread.join();
-        else
-            w.thread.detach(); // a rig call that outlasts its timeout; the thread ends on its own
+        w.job->changed.wait_until(lock, deadline, [&w] { return w.job->done; });
     }
+    joinFinished();
+    m_released = true; // the destructor waits no more
+    return m_workers.empty();
 }
 
 void RigPoller::start(const RigSettings& settings)
@@ -124,21 +164,32 @@ void RigPoller::start(const RigSettings& settings)
     if (!settings.enabled())
         return;
     settleNumericLocaleForHamlib(); // before the polling thread calls Hamlib
+    ignoreBrokenPipes();
     m_job = std::make_shared<Job>();
     m_job->owner = this;
     m_job->generation = ++m_generation;
+    std::unique_ptr<RigConnection> rig = m_connect(settings);
+    m_job->connection = rig.get();
     RigTracker tracker(rigDescription(settings), m_timing);
-    m_workers.push_back({m_job, std::thread(run, m_job, m_connect(settings), std::move(tracker))});
+    m_workers.push_back({m_job, std::thread(run, m_job, std::move(rig), std::move(tracker))});
+}
+
+bool RigPoller::tune(const RigTune& tune)
+{
+    if (!m_job || !m_answering)
+        return false;
+    std::lock_guard<std::mutex> lock(m_job->mutex);
+    m_job->tune = tune;
+    m_job->changed.notify_all();
+    return true;
 }
 
 void RigPoller::stop()
 {
-    if (m_job) {
-        std::lock_guard<std::mutex> lock(m_job->mutex);
-        m_job->owner = nullptr;
-        m_job->changed.notify_all();
-    }
+    if (m_job)
+        m_job->letGo();
     m_job.reset();
+    m_answering = false;
     ++m_generation; // events already on their way are dropped
     joinFinished();
 }
@@ -164,12 +215,20 @@ void RigPoller::deliver(int generation, const RigEvents& events)
 {
     // A receiver may stop or restart the poller; what is left then is stale.
     const auto current = [this, generation] { return generation == m_generation; };
-    if (current() && !events.lost.isEmpty())
+    if (!current())
+        return;
+    if (!events.lost.isEmpty())
+        m_answering = false;
+    if (events.frequencyHz)
+        m_answering = true;
+    if (!events.lost.isEmpty())
         Q_EMIT connectionLost(events.lost);
     if (current() && events.reconnected)
         Q_EMIT reconnected();
     if (current() && events.frequencyHz)
         Q_EMIT rigStateChanged(*events.frequencyHz, events.mode);
+    if (current() && !events.notice.isEmpty())
+        Q_EMIT noticed(events.notice);
     if (current() && events.band)
         Q_EMIT bandWanted(*events.band);
     if (current() && events.logMode)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "log/BandTable.h"
+#include "radio/RigBandPlan.h"
 #include "radio/RigConnection.h"
 #include "radio/RigSettings.h"
 #include "radio/RigTracker.h"
@@ -12,10 +13,10 @@
 #include <vector>
 
 // Follows the rig: polls its frequency and mode on a thread of its own and
-// tells the owner's thread, through its signals, what changed. No call
-// waits for the rig: start() and stop() return at once, and the destructor
-// waits for a rig call in progress at most RigTiming::shutdownWait before it
-// leaves that call to finish on its own.
+// tells the owner's thread, through its signals, what changed; tunes the rig
+// when the logger asks. No call waits for the rig: start(), tune() and stop()
+// return at once, stop() interrupts a rig call in progress where the
+// connection can, and release() waits for one at most RigTiming::shutdownWait.
 namespace radio {
 
 class RigPoller : public QObject
@@ -33,18 +34,30 @@ public:
     void start(const RigSettings& settings);
     void stop();
     bool polling() const { return m_job != nullptr; }
+    // The rig answered its last attempt.
+    bool answering() const { return m_answering; }
+    // Sets the rig, in place of a setting not yet made. False, and nothing
+    // done, while no rig answers: the choice then applies in the logger only.
+    bool tune(const RigTune& tune);
+    // Stops, and waits at most RigTiming::shutdownWait for every polling
+    // thread to end. False when one is still inside a rig call: it is left
+    // to end on its own, and must not outlive the program.
+    bool release();
 
 Q_SIGNALS:
     // The rig's frequency or mode changed (the mode as Hamlib names it).
     void rigStateChanged(qint64 frequencyHz, const QString& mode);
-    // The rig's frequency entered another contest band (0 = 160 m ... 5 = 10 m).
+    // The band (0 = 160 m ... 5 = 10 m) and the mode of a changed reading
+    // inside the contest bands, or of the rig whose band won: the logger
+    // selects them where it differs.
     void bandWanted(int band);
-    // The rig changed between a CW and a voice mode.
     void modeWanted(logbook::Mode mode);
     // The rig stopped answering (or never did): once per loss.
     void connectionLost(const QString& message);
     // The rig answers again after a loss.
     void reconnected();
+    // The rig's band and mode won over the logger's, and why.
+    void noticed(const QString& notice);
 
 private:
     struct Job;
@@ -61,6 +74,8 @@ private:
     ConnectionFactory m_connect;
     RigTiming m_timing;
     std::shared_ptr<Job> m_job; // the rig followed now
+    bool m_answering = false;
+    bool m_released = false;
     int m_generation = 0;
     std::vector<Worker> m_workers; // the current one and those still ending
 };

@@ -26,7 +26,7 @@ std::optional<int> count(const QString& value)
 
 QString badValue(const QString& fileName, const QString& key, const QString& value, const QString& meaning)
 {
-    return QStringLiteral("%1, [Rig] %2: '%3' is not %4. The rig is not followed; the band and mode are set by hand")
+    return QStringLiteral("%1, [Rig] %2: «%3» — не %4. Трансивер не отслеживается; полоса и вид работы — вручную")
         .arg(QFileInfo(fileName).fileName(), key.section(QLatin1Char('/'), 1), value, meaning);
 }
 
@@ -37,7 +37,7 @@ RigSettingsRead readRigSettings(const QString& fileName)
     RigSettingsRead read;
     const logbook::IniSettings file(fileName);
     if (!file.readable()) {
-        read.problem = QStringLiteral("%1 cannot be read. The rig is not followed; the band and mode are set by hand")
+        read.problem = QStringLiteral("%1 не читается. Трансивер не отслеживается; полоса и вид работы — вручную")
                            .arg(file.displayName());
         return read;
     }
@@ -46,9 +46,9 @@ RigSettingsRead readRigSettings(const QString& fileName)
     const std::optional<int> modelNumber = count(model);
     const std::optional<int> baud = count(speed);
     if (!modelNumber)
-        read.problem = badValue(fileName, kModelKey, model, QStringLiteral("a Hamlib model number"));
+        read.problem = badValue(fileName, kModelKey, model, QStringLiteral("номер модели Hamlib"));
     else if (!baud)
-        read.problem = badValue(fileName, kSpeedKey, speed, QStringLiteral("a speed in baud"));
+        read.problem = badValue(fileName, kSpeedKey, speed, QStringLiteral("скорость в бодах"));
     else
         read.settings = {*modelNumber, file.text(kPortKey).trimmed(), *baud};
     return read;
@@ -65,8 +65,8 @@ void writeRigSettings(const RigSettings& settings, const QString& fileName)
 
 QString rigDescription(const RigSettings& settings)
 {
-    const QString model = QStringLiteral("model %1").arg(settings.model);
-    return settings.port.isEmpty() ? model : model + QStringLiteral(" at ") + settings.port;
+    const QString model = QStringLiteral("модель %1").arg(settings.model);
+    return settings.port.isEmpty() ? model : model + QStringLiteral(", ") + settings.port;
 }
 
 } // namespace radio

@@ -40,7 +40,7 @@ RigSettingsRead readRigSettings(const QString& fileName = logbook::kIniFileName)
 // when the file cannot be written.
 void writeRigSettings(const RigSettings& settings, const QString& fileName = logbook::kIniFileName);
 
-// "model 2 at 127.0.0.1:4532", for messages.
+// "модель 2, 127.0.0.1:4532", for messages.
 QString rigDescription(const RigSettings& settings);
 
 } // namespace radio

@@ -19,7 +19,8 @@ struct RigTiming
 {
     Millis pollInterval = 250;   // between two readings of an answering rig
     Millis retryInterval = 2000; // between two attempts to reach a silent rig
-    Millis shutdownWait = 1500;  // how long closing waits for a rig call in progress
+    Millis shutdownWait = 100;   // how long closing waits for a rig call in progress
+    Millis tuneWait = 1000;      // for the rig to reach the band it was set to
 };
 
 // What changed with one attempt; everything empty when nothing did.
@@ -27,12 +28,15 @@ struct RigEvents
 {
     QString lost;       // the message of a loss, once per loss
     bool reconnected = false;
+    QString notice;     // for the status line: the rig's band and mode won, and why
     std::optional<qint64> frequencyHz; // the rig's state, when it changed
     QString mode;
-    std::optional<int> band;           // a contest band the logger should select
-    std::optional<logbook::Mode> logMode; // a mode the logger should switch to
+    // What a changed reading means inside a contest band, for the logger to
+    // select where it differs; nothing outside them.
+    std::optional<int> band;
+    std::optional<logbook::Mode> logMode;
 
-    bool empty() const { return lost.isEmpty() && !reconnected && !frequencyHz && !band && !logMode; }
+    bool empty() const { return lost.isEmpty() && !reconnected && notice.isEmpty() && !frequencyHz && !band && !logMode; }
 };
 
 class RigTracker
@@ -44,6 +48,11 @@ public:
     RigEvents answered(const RigReading& reading, Millis now);
     // The attempt made at `now` failed: `cause` says why.
     RigEvents failed(const QString& cause, Millis now);
+    // The rig took a setting at `now`: it should be on `band` within
+    // RigTiming::tuneWait, else the logger goes back to the rig's band.
+    void tuned(std::optional<int> band, Millis now);
+    // The rig refused a setting: the logger goes back to the rig's band.
+    RigEvents refused(const QString& cause);
 
     // While false, the connection is closed and the next attempt opens it.
     bool connected() const { return m_connected; }
@@ -51,6 +60,9 @@ public:
 
 private:
     RigEvents lose(const QString& cause, Millis now);
+    // The band and mode of the last reading, with why they win.
+    RigEvents rigsBand(const QString& why) const;
+    void checkTuned(std::optional<int> band, Millis now, RigEvents& events);
 
     QString m_rigName;
     RigTiming m_timing;
@@ -58,12 +70,16 @@ private:
     bool m_lost = false; // a loss is reported and the rig has not answered since
     int m_readFailures = 0;
     Millis m_next = 0;
-    // What the logger was last told; forgotten at a loss, so that a rig
-    // answering again is followed from where it stands.
+    // The last reading; forgotten at a loss, so that a rig answering again
+    // is followed from where it stands.
     std::optional<qint64> m_frequencyHz;
     QString m_mode;
-    std::optional<int> m_band;
-    std::optional<logbook::Mode> m_logMode;
+    struct Expected
+    {
+        int band;
+        Millis by;
+    };
+    std::optional<Expected> m_expected; // a setting the rig took, until it is on its band
 };
 
 } // namespace radio

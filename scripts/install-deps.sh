@@ -7,6 +7,7 @@ packages=(
   g++ make cmake ninja-build pkg-config
   qt6-base-dev qt6-serialport-dev qt6-multimedia-dev libgl-dev
   libhamlib-dev libhamlib-utils
+  cwdaemon
   libgtest-dev libgmock-dev
   clang libclang-rt-14-dev
   fonts-dejavu-core fonts-liberation

@@ -16,6 +16,8 @@ struct Changes
     bool restore = false;    // a restore became pending, or ended
     bool subTour = false;    // a new sub-tour became pending, or was applied
     bool callsLine = false;  // the log calls line was shown or hidden
+    bool scan = false;       // the calls scan ran again: marks, calls lines, repeat warning
+    bool refused = false;    // a repeat on the band-mode it would be logged on: nothing logged
     // The step that failed, for the error box; the steps after it were not
     // done, and what the steps before it changed stays changed.
     std::optional<QString> error;

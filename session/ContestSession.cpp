@@ -85,6 +85,7 @@ void ContestSession::selectBandSteps(int band, Changes& changes)
     m_log.state().bandMode = bandModeWord(band, m_mode);
     prefillCurrentRow();
     m_log.writeCfgFile();
+    rescanTyped(changes);
 }
 
 Changes ContestSession::bandUp()
@@ -106,6 +107,7 @@ Changes ContestSession::toggleMode()
             m_log.state().bandMode = bandModeWord(m_selectedBand, m_mode);
         m_grid.setCell(currentRow(), BandMode, m_log.state().bandMode);
         m_log.writeCfgFile();
+        rescanTyped(changes);
     });
 }
 
@@ -118,19 +120,6 @@ void ContestSession::prefillCurrentRow()
 
 // ---- Entry ----
 
-scoring::CallsScanResult ContestSession::scanCalls(const QString& typed)
-{
-    const int row = currentRow();
-    const StateRecord& state = m_log.state();
-    const scoring::CallsScanResult scan = scoring::StringOfCalls(
-        {typed, state.subTourStart, row, modeText(m_mode), m_grid.cell(row, BandMode), state.callsLineShown(),
-         m_subTourPending},
-        m_log.logFile());
-    m_dupeCall = scan.dupeCall;
-    m_rememberedExchange = scan.rememberedExchange;
-    return scan;
-}
-
 // The three variants differ only in the base lookup.
 ContestSession::CallEntry ContestSession::enterCall(const QString& call, const QString& received)
 {
@@ -138,15 +127,16 @@ ContestSession::CallEntry ContestSession::enterCall(const QString& call, const Q
     CallEntry entry;
     if (!contest)
         return entry;
-    if (!m_dupeCall.isEmpty()) {
+    if (!m_scan.dupeCall.isEmpty()) {
         entry.refused = true;
+        m_typed.clear(); // the fields are emptied
         return entry;
     }
     if (call.isEmpty())
         return entry;
     QString text = received;
     if (text.isEmpty()) {
-        text = m_rememberedExchange;
+        text = m_scan.rememberedExchange;
         if (text.isEmpty() && contest->baseLookup)
             text = contest->baseLookup(call, m_base).value_or(QString());
     }
@@ -161,6 +151,9 @@ ContestSession::CallEntry ContestSession::enterCall(const QString& call, const Q
 Changes ContestSession::completeContact(const QString& received, const QDateTime& reading)
 {
     return run([&](Changes& changes) {
+        if (repeatOnCurrentRow(changes))
+            return;
+        m_typed.clear(); // the fields are emptied
         const int row = currentRow();
         changes.restore = m_restore.has_value();
         m_restore.reset(); // a new contact: the deleted one can no longer come back
@@ -202,14 +195,44 @@ void ContestSession::numberBandChange(int row)
         m_grid.setCell(row, BandChange, QString::number(state.bandChangeCount));
 }
 
-Changes ContestSession::editRow(int row)
+// A logged contact is re-scored before its row is written, and its state
+// after it, so that the points, the counters and the status line follow the
+// edit at once.
+Changes ContestSession::editRow(int row, int column, const QString& before)
 {
-    return run([&](Changes&) {
+    return run([&](Changes& changes) {
+        const bool logged = row >= 1 && row < currentRow();
+        if (logged && (column == Sent || column == Received)) {
+            // While the exchange is being typed it may not score yet: the
+            // cell stays empty until it does, with no box at every key.
+            m_grid.setCell(row, Points,
+                           scoring::scoreCompletedContact(rules(), m_grid.cell(row, Sent), m_grid.cell(row, Received),
+                                                          m_grid.cell(row, Points))
+                               .cell);
+        }
         const std::optional<ContactStamp> edited = editedStamp(row);
-        if (row < currentRow() && !(edited == m_log.stamp(row)))
+        if (logged && !(edited == m_log.stamp(row)))
             m_log.writeStamp(row, edited);
         m_log.writeRow(row);
+        if (logged && column == BandMode)
+            moveEditedBand(row, before, changes);
     });
+}
+
+// Only a whole band-mode word names a band: while it is being typed the
+// contact counts on no band.
+void ContestSession::moveEditedBand(int row, const QString& before, Changes& changes)
+{
+    const std::optional<BandAndMode> was = parseBandModeWord(before);
+    const std::optional<BandAndMode> now = parseBandModeWord(m_grid.cell(row, BandMode));
+    if ((was ? was->band : -1) == (now ? now->band : -1))
+        return;
+    if (was)
+        --m_log.state().bandCounters[size_t(was->band)];
+    if (now)
+        ++m_log.state().bandCounters[size_t(now->band)];
+    changes.counters = true;
+    m_log.writeCfgFile();
 }
 
 // Counted on the band selected now, which need not be the contact's own.

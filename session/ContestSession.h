@@ -45,8 +45,10 @@ public:
     Changes toggleMode();
 
     // Entry of a contact. The scan of the typed call keeps the repeat and the
-    // remembered exchange for the call-entered step.
-    scoring::CallsScanResult scanCalls(const QString& typed);
+    // remembered exchange for the call-entered step; every later change of
+    // band, mode or sub-tour scans that call again (`Changes::scan`).
+    const scoring::CallsScanResult& scanCalls(const QString& typed);
+    const scoring::CallsScanResult& lastScan() const { return m_scan; }
     struct CallEntry
     {
         bool refused = false;             // a repeat: both fields are emptied
@@ -54,12 +56,14 @@ public:
     };
     // Enter in the call field. No variant chosen, or no call: nothing.
     CallEntry enterCall(const QString& call, const QString& received);
-    // `reading` is the clock's one reading: the row's hh:mm and its stamp.
+    // Checks the repeat once more, on the band-mode the contact is logged on:
+    // a repeat is `refused` and nothing changes but the scan. `reading` is the
+    // clock's one reading: the row's hh:mm and its stamp.
     Changes completeContact(const QString& received, const QDateTime& reading);
-    // A cell edited in the grid: the row goes to disk, its stamp moved to the
-    // nearest instant with the new hh:mm and stripped of a frequency outside
-    // the new band.
-    Changes editRow(int row);
+    // The operator changed cell `column` of `row` in the grid from `before`:
+    // the row goes to disk, its stamp moved to the nearest instant with the
+    // new hh:mm and stripped of a frequency outside the new band.
+    Changes editRow(int row, int column, const QString& before);
     // The rig's last known frequency, 0 while no rig is followed or heard.
     void setRigFrequency(qint64 hz) { m_rigFrequency = hz; }
 
@@ -103,6 +107,10 @@ private:
     Changes run(Steps&& steps);
     void selectBandSteps(int band, Changes& changes);
     void applySubTourSteps();
+    scoring::CallsScanResult scanOf(const QString& typed) const;
+    void rescanTyped(Changes& changes);
+    bool repeatOnCurrentRow(Changes& changes);
+    void moveEditedBand(int row, const QString& before, Changes& changes);
     void prefillCurrentRow();
     void numberBandChange(int row);
     void changeSelectedCounter(int delta);
@@ -126,8 +134,8 @@ private:
     std::optional<logbook::QsoRecord> m_restore; // the last deleted contact, while it can be restored
     std::optional<logbook::ContactStamp> m_restoreStamp; // and its stamp
     qint64 m_rigFrequency = 0;
-    QString m_dupeCall;           // set by the scan: a repeat contact
-    QString m_rememberedExchange; // set by the scan: the call's earlier exchange
+    QString m_typed;                 // the call field's text at the last scan
+    scoring::CallsScanResult m_scan; // its repeat and remembered exchange
 };
 
 // File errors stop an operation at the failing step; they go back to the

@@ -1,5 +1,6 @@
 #include "session/StatusFigures.h"
 
+#include "keyer/KeyerDevice.h"
 #include "scoring/ContestDate.h"
 #include "scoring/Report.h"
 
@@ -107,8 +108,8 @@ StatusFigures statusFigures(const QVector<logbook::QsoRecord>& rows, const Stamp
 
 std::optional<int> wordsPerMinute(int dashTime)
 {
-    const int dot = dashTime / 3;
-    return dot > 0 ? std::optional<int>(qRound(1200.0 / dot)) : std::nullopt;
+    const int wpm = keyer::wordsPerMinute(dashTime);
+    return wpm > 0 ? std::optional<int>(wpm) : std::nullopt;
 }
 
 // ", следующий в 12:00", with the seconds only where the time has them.

@@ -20,6 +20,8 @@ Changes ContestSession::offerSubTour()
     Changes changes;
     changes.subTour = !m_subTourPending;
     m_subTourPending = true;
+    if (changes.subTour)
+        rescanTyped(changes); // a call already typed belongs to the new sub-tour
     return changes;
 }
 

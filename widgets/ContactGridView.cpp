@@ -1,8 +1,10 @@
 #include "widgets/ContactGridView.h"
 
+#include "common/LatinKeys.h"
 #include "log/ContactGrid.h"
 #include "widgets/UpperCaseValidator.h"
 #include "widgets/WidgetStyle.h"
+#include "widgets/WindowParts.h"
 
 #include <QHeaderView>
 #include <QLineEdit>
@@ -20,7 +22,8 @@ const QString kEditStyle = QStringLiteral(
     "QTableView { background: yellow; color: black; selection-background-color: #c0c000; selection-color: black; }"
     "QHeaderView::section { background: yellow; color: black; border: none; font-weight: bold; }");
 
-// Cell editor: Latin letters to upper case, every keystroke committed.
+// Cell editor: Latin letters to upper case, the Russian layout's letters
+// as their Latin ones, every keystroke committed.
 class CellDelegate : public QStyledItemDelegate
 {
 public:
@@ -31,6 +34,7 @@ public:
         auto* editor = new QLineEdit(parent);
         editor->setFrame(false);
         editor->setValidator(new UpperCaseValidator(editor, 0, UpperCaseValidator::Letters::LatinOnly));
+        windowparts::keepTyped(editor, latinkeys::latinText); // first: the cell gets the Latin text
         connect(editor, &QLineEdit::textEdited, this, [this, editor] {
             Q_EMIT const_cast<CellDelegate*>(this)->commitData(editor);
         });
@@ -53,7 +57,7 @@ ContactGridView::ContactGridView(logbook::ContactGrid& grid, QWidget* parent)
     setFrameShape(QFrame::NoFrame);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setTabKeyNavigation(true);
-    setEditTriggers(QAbstractItemView::EditKeyPressed);
+    setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(25);
@@ -84,6 +88,17 @@ void ContactGridView::editCurrentCell()
         setCurrentIndex(model()->index(0, 0));
     setEditColours(true);
     edit(currentIndex());
+}
+
+bool ContactGridView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event)
+{
+    if (!QTableView::edit(index, trigger, event))
+        return false;
+    setEditColours(true);
+    auto* editor = qobject_cast<QLineEdit*>(indexWidget(index));
+    if (editor && trigger != AnyKeyPressed)
+        editor->end(false);
+    return true;
 }
 
 void ContactGridView::closeCellEditor()

@@ -1,20 +1,13 @@
 #include "widgets/KeyChord.h"
 
-#include <QHash>
+#include "common/LatinKeys.h"
 
 namespace keychord {
 
 int latinKey(const QKeyEvent* e)
 {
-    static const QHash<int, int> kRussianLayout = [] {
-        const QString russian = QStringLiteral("ЙЦУКЕНГШЩЗФЫВАПРОЛДЯЧСМИТЬ");
-        const QString latin = QStringLiteral("QWERTYUIOPASDFGHJKLZXCVBNM");
-        QHash<int, int> map;
-        for (int i = 0; i < russian.size(); ++i)
-            map.insert(russian[i].unicode(), latin[i].unicode());
-        return map;
-    }();
-    return kRussianLayout.value(e->key(), e->key());
+    const int key = e->key();
+    return key > 0 && key <= 0xFFFF ? latinkeys::latinLetter(QChar(key)).unicode() : key;
 }
 
 } // namespace keychord

@@ -25,6 +25,8 @@ void StatusLine::refresh()
     QString text = session::statusLineText(m_session.status(reading), cw ? std::optional<int>(m_keyer.DashTime()) : std::nullopt);
     if (!m_rigText.isEmpty())
         text += QStringLiteral(" | ") + m_rigText;
+    if (!m_keyerText.isEmpty())
+        text += QStringLiteral(" | ") + m_keyerText;
     setText(text);
     m_shownMinute = now.hour() * 60 + now.minute();
 }
@@ -40,6 +42,13 @@ void StatusLine::showRig(const QString& text)
     if (text == m_rigText)
         return;
     m_rigText = text;
+    setToolTip(text); // the whole text, where the line cuts it off
+    refresh();
+}
+
+void StatusLine::showKeyer(const QString& text)
+{
+    m_keyerText = text;
     refresh();
 }
 

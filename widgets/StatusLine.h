@@ -29,6 +29,8 @@ public:
     // What the rig says (its frequency, or why it does not answer) after the
     // figures; empty: nothing.
     void showRig(const QString& text);
+    // What the keyer device says of its troubles (not there, not answering).
+    void showKeyer(const QString& text);
 
 private:
     const session::ContestSession& m_session;
@@ -36,6 +38,7 @@ private:
     const Clock& m_clock;
     int m_shownMinute = -1; // of the day, of the figures shown
     QString m_rigText;
+    QString m_keyerText;
 };
 
 // "7 010,0 кГц": the rig's frequency as operators read a dial, to 100 Hz.

@@ -29,7 +29,7 @@ const QStringList kHelpLines = {
 } // namespace
 
 // Typing stops at `typedLimit`; an exchange the program fills in may be longer.
-QLineEdit* entryField(QWidget* parent, const QString& name, QRect geometry, int typedLimit)
+QLineEdit* entryField(QWidget* parent, const QString& name, QRect geometry, int typedLimit, TypedRule rule)
 {
     auto* edit = place(new QLineEdit(parent), name, geometry.x(), geometry.y(), geometry.width(), geometry.height());
     edit->setFrame(false);
@@ -37,7 +37,22 @@ QLineEdit* entryField(QWidget* parent, const QString& name, QRect geometry, int 
     edit->setFont(widgetstyle::sansFont(13, true));
     edit->setStyleSheet(QStringLiteral("QLineEdit { background: blue; color: yellow; }"));
     edit->hide();
+    keepTyped(edit, rule);
     return edit;
+}
+
+// Only the operator's edits: text the program puts in (a base file's
+// exchange) keeps its letters.
+void keepTyped(QLineEdit* edit, TypedRule rule)
+{
+    QObject::connect(edit, &QLineEdit::textEdited, edit, [edit, rule](const QString& text) {
+        const QString kept = rule(text);
+        if (kept == text)
+            return;
+        const int cursor = int(rule(text.left(edit->cursorPosition())).size());
+        edit->setText(kept);
+        edit->setCursorPosition(cursor);
+    });
 }
 
 QLineEdit* callsLine(QWidget* parent, const QString& name, int y, const QString& colour)

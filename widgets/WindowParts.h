@@ -19,9 +19,16 @@ W* place(W* widget, const QString& name, int x, int y, int w, int h)
     return widget;
 }
 
+// What typing or pasting leaves of a field's text (the Latin key map).
+using TypedRule = QString (*)(const QString&);
+
+// What is typed or pasted into `edit` goes through `rule`; text the program
+// puts in stays as it is.
+void keepTyped(QLineEdit* edit, TypedRule rule);
 // An entry field over the grid: typing stops at `typedLimit`, letters turn
-// upper case; an exchange the program fills in may be longer. Hidden.
-QLineEdit* entryField(QWidget* parent, const QString& name, QRect geometry, int typedLimit);
+// upper case, and what is typed or pasted goes through `rule`; an exchange
+// the program fills in may be longer and keeps its letters. Hidden.
+QLineEdit* entryField(QWidget* parent, const QString& name, QRect geometry, int typedLimit, TypedRule rule);
 // A read-only line of calls under the grid, in `colour` on dark grey.
 QLineEdit* callsLine(QWidget* parent, const QString& name, int y, const QString& colour);
 // The key help over the grid, white on black. Hidden.

@@ -6,8 +6,8 @@
 #include <QComboBox>
 #include <QCompleter>
 #include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
-#include <QRegularExpression>
 
 namespace {
 
@@ -24,13 +24,6 @@ QComboBox* makeList(QWidget* parent, const char* name, bool editable)
     return list;
 }
 
-// "Yaesu FT-991 (1035)": the number in the name, so that a model known by
-// its number (`rigctl -l`) is found by typing it.
-QString modelText(const radio::RigModel& m)
-{
-    return QStringLiteral("%1 %2 (%3)").arg(m.manufacturer, m.name).arg(m.number);
-}
-
 } // namespace
 
 RigPage::RigPage(QWidget* parent) : QWidget(parent)
@@ -38,8 +31,9 @@ RigPage::RigPage(QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("RigPage"));
     m_model = makeList(this, "RigModel", true);
     m_model->addItem(kNoRig, 0);
-    for (const radio::RigModel& m : radio::hamlibRigModels())
-        m_model->addItem(modelText(m), m.number);
+    m_models = radio::hamlibRigModels();
+    for (const radio::RigModel& m : m_models)
+        m_model->addItem(radio::rigModelText(m), m.number);
     // Any part of the name, in any letter case, finds the model.
     m_model->completer()->setFilterMode(Qt::MatchContains);
     m_model->completer()->setCaseSensitivity(Qt::CaseInsensitive);
@@ -51,14 +45,22 @@ RigPage::RigPage(QWidget* parent) : QWidget(parent)
     for (int speed : kSpeeds)
         m_speed->addItem(QString::number(speed), speed);
 
+    m_modelProblem = new QLabel(this);
+    m_modelProblem->setObjectName(QStringLiteral("RigModelProblem"));
+    m_modelProblem->setWordWrap(true);
+    m_modelProblem->setStyleSheet(QStringLiteral("color: red"));
+    connect(m_model, &QComboBox::editTextChanged, this, &RigPage::checkModel);
+
     auto* form = new QFormLayout(this);
     form->addRow(QStringLiteral("Модель (Hamlib)"), m_model);
+    form->addRow(QString(), m_modelProblem);
     form->addRow(QStringLiteral("Порт или host:port"), m_port);
     form->addRow(QStringLiteral("Скорость, бод"), m_speed);
 }
 
 void RigPage::showSettings(const radio::RigSettings& settings, const keyer::PortEnumerator& ports)
 {
+    m_shownModel = settings.model;
     int model = m_model->findData(settings.model);
     if (model < 0) { // a number Hamlib does not list: kept as it stands
         m_model->addItem(QString::number(settings.model), settings.model);
@@ -88,17 +90,21 @@ void RigPage::listPorts(const keyer::PortEnumerator& ports, const QString& shown
 radio::RigSettings RigPage::settings() const
 {
     radio::RigSettings s;
-    const QString typed = m_model->currentText().trimmed();
-    const int listed = m_model->findText(typed);
-    if (listed >= 0) {
-        s.model = m_model->itemData(listed).toInt();
-    } else {
-        // A number typed, or a name with its number: "... (1035)".
-        static const QRegularExpression number(QStringLiteral("(\\d+)\\)?$"));
-        const QRegularExpressionMatch m = number.match(typed);
-        s.model = m.hasMatch() ? m.captured(1).toInt() : 0;
-    }
+    s.model = modelOf(m_model->currentText()).number.value_or(m_shownModel);
     s.port = m_port->currentText().trimmed();
     s.speed = m_speed->currentData().toInt();
     return s;
+}
+
+RigPage::Match RigPage::modelOf(const QString& typed) const
+{
+    const int listed = m_model->findText(typed.trimmed());
+    if (listed >= 0) // an entry of the list, the shown number of an unlisted model included
+        return {m_model->itemData(listed).toInt(), {}};
+    return radio::matchRigModel(m_models, typed);
+}
+
+void RigPage::checkModel(const QString& typed)
+{
+    m_modelProblem->setText(modelOf(typed).problem);
 }

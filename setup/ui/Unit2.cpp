@@ -6,6 +6,7 @@
 #include "log/SubTourTimes.h"
 #include "setup/StationDataFile.h"
 #include "setup/ui/ExportPage.h"
+#include "setup/ui/KeyerPage.h"
 #include "setup/ui/RigPage.h"
 #include "setup/ui/SetupPages.h"
 #include "setup/ui/WindowPlacement.h"
@@ -47,6 +48,8 @@ TForm2::TForm2(Dialogs& dialogs, const keyer::PortEnumerator& ports, const QStri
     tabs->addTab(m_rigPage, QStringLiteral("Трансивер (CAT)"));
     m_exportPage = new ExportPage(tabs);
     tabs->addTab(m_exportPage, QStringLiteral("Cabrillo и ADIF"));
+    m_keyerPage = new KeyerPage(tabs);
+    tabs->addTab(m_keyerPage, QStringLiteral("Манипуляция"));
     const auto& fields = setup::setupFields();
     for (size_t i = 0; i < fields.size(); ++i)
         m_controlOfLine[size_t(fields[i].line)] = m_controls[i];
@@ -82,6 +85,7 @@ void TForm2::FormCreate()
     // A bad kvl.ini is the main window's to report; the tab then shows no rig.
     m_rigPage->showSettings(radio::readRigSettings().settings, m_ports);
     m_exportPage->showOptions(setup::readExportOptions());
+    m_keyerPage->showSettings(keyer::readKeyerSettings().settings, m_ports);
     guarded(m_dialogs, [this] {
         if (!logbook::fileExists(setup::kStationDataFileName))
             setup::writeStationData(setup::kStationDataFileName, QStringList(setup::kTemplateLineCount, QString()));
@@ -103,6 +107,9 @@ void TForm2::FormClose()
         const setup::ExportOptions exportOptions = m_exportPage->options();
         if (!(exportOptions == setup::readExportOptions()))
             setup::writeExportOptions(exportOptions);
+        const keyer::KeyerSettings keyerChoice = m_keyerPage->settings();
+        if (keyerChoice != keyer::readKeyerSettings().settings)
+            keyer::writeKeyerSettings(keyerChoice);
         m_refreshMainCaption(*this);
         hide();
         if (const std::optional<QString> unreadable = logbook::unreadableTimesMessage(field(setup::SubTourTimes)))

@@ -11,6 +11,7 @@
 
 class Dialogs;
 class ExportPage;
+class KeyerPage;
 class RigPage;
 namespace keyer {
 class PortEnumerator;
@@ -81,4 +82,5 @@ private:
     QComboBox* ComboBox1 = nullptr;  // port
     QComboBox* ComboBox2 = nullptr;  // contest variant
     RigPage* m_rigPage = nullptr;
+    KeyerPage* m_keyerPage = nullptr;
 };

@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 
 using namespace logbook;
@@ -112,12 +113,14 @@ TEST_F(EntryTest, EditingACellRewritesItsWholeRow)
     form1->StringGrid1Click();
     EXPECT_TRUE(grid->editColours());
     ASSERT_NE(focused(), edit1());
-    key(Qt::Key_End);
-    type(QStringLiteral("x"));
+    type(QStringLiteral("x")); // the cell opens with its text, the cursor at its end
     const QsoRecord row5 = form1->session().grid().record(5);
     EXPECT_EQ(row5.fields[Call], QStringLiteral("RA5AX"));
     EXPECT_EQ(storedRecord(4), row5);
     EXPECT_EQ(storedRecord(5).fields[Call], QStringLiteral("RA6A"));
+    key(Qt::Key_Up); // leaves the cell; a key typed on the one above opens it with that key
+    type(QStringLiteral("q"));
+    EXPECT_EQ(storedRecord(3).fields[Call], QStringLiteral("Q"));
     key(Qt::Key_Escape);
     EXPECT_FALSE(grid->editColours());
     EXPECT_EQ(focused(), edit1());
@@ -232,4 +235,36 @@ TEST_F(EntryTest, ALogPastTheFirstGridHoldsEveryContact)
     EXPECT_EQ(form1->session().grid().cell(kContacts + 1, Sent), QStringLiteral("152501"));
     logContact(QStringLiteral("RA1A"), QStringLiteral("1"));
     EXPECT_EQ(storedRecord(kContacts).fields[Call], QStringLiteral("RA1A"));
+}
+
+// Back on a band where the call is a repeat, Enter logs nothing and keeps both fields.
+TEST_F(EntryTest, ARepeatAtCompletionKeepsTheEntry)
+{
+    logContact(QStringLiteral("RV3ZZ"), QStringLiteral("59"));
+    key(Qt::Key_B, Qt::AltModifier);
+    type(QStringLiteral("RV3ZZ"));
+    key(Qt::Key_Return);
+    key(Qt::Key_V, Qt::AltModifier);
+    key(Qt::Key_Return);
+    EXPECT_EQ(storedState().nextRow, 2);
+    EXPECT_TRUE(focused() == edit2() && edit1()->text() + edit2()->text() == QLatin1String("RV3ZZ59"));
+}
+
+// Alt+F, Alt+S open the menus on either layout, Alt+Ф as well; Esc out of a
+// menu gives the keys back at once; Alt+С stays the speed reset.
+TEST_F(EntryTest, TheMenusOpenByTheirKeysAndEscGivesTheKeysBack)
+{
+    const std::tuple<int, const char*, const char*> cases[] = {
+        {Qt::Key_F, "f", "File1"}, {0x410, "а", "File1"}, {Qt::Key_A, "a", "File1"},
+        {Qt::Key_S, "s", "Service1"}, {0x42B, "ы", "Service1"}};
+    for (const auto& [code, text, name] : cases) {
+        QTest::sendKeyEvent(QTest::Click, focused(), Qt::Key(code), QString::fromUtf8(text), Qt::AltModifier);
+        auto* menu = form1->findChild<QMenu*>(QLatin1String(name));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return menu->isVisible(); })) << text;
+        QTest::keyClick(menu, Qt::Key_Escape);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return focused() == edit1(); })) << text;
+    }
+    key(Qt::Key_PageDown);
+    QTest::sendKeyEvent(QTest::Click, focused(), Qt::Key(0x421), QStringLiteral("с"), Qt::AltModifier);
+    EXPECT_EQ(form1->keyer().DashTime(), 150);
 }

@@ -60,8 +60,8 @@ TEST_F(KeyerWindowTest, SpaceInTheCallField)
     } cases[] = {
         {"Com1", Mode::CW, "RA3B", "RA3?"},
         {"Com1", Mode::SSB, "RA3B", ""},
-        {"None", Mode::CW, "RA3 B", ""},
-        {"None", Mode::SSB, "RA3 B", ""},
+        {"None", Mode::CW, "RA3B", ""}, // a blank cannot stand in a call
+        {"None", Mode::SSB, "RA3B", ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.port) + (c.mode == Mode::CW ? " CW" : " SSB"));
@@ -240,9 +240,9 @@ TEST_F(KeyerWindowTest, PortAndTxDelayAtTheFirstShow)
         int txDelayTime;
         int openedPort;
     } cases[] = {
-        {nullptr, "", "", "'' is not a valid integer value.", false, 0, 0},
-        {"", "25", "", "'' is not a valid integer value.", false, 0, 0},
-        {"Com3", "25", "ie_BadId - Specified comport doesn't exist", "ie_BadId - Specified comport doesn't exist.", true, 0, 0},
+        {nullptr, "", "", "'' is not a valid integer value.", false, 10, 0},
+        {"", "25", "", "'' is not a valid integer value.", false, 25, 0},
+        {"Com3", "25", "ie_BadId - Specified comport doesn't exist", "ie_BadId - Specified comport doesn't exist.", true, 25, 0},
         {"Com1", "25", "", "", true, 25, 1},
         {"Com7", "", "", "", true, 10, 7},
         {"None", "25", "", "", false, 25, 0},
@@ -272,7 +272,7 @@ TEST_F(KeyerWindowTest, PortAndTxDelayAtTheFirstShow)
             EXPECT_EQ(form1->session().grid().cell(form1->session().logbook().currentRow() - 1, logbook::Call), QStringLiteral("RA3A"));
         } else {
             type(QStringLiteral("RA3A "));
-            EXPECT_EQ(control<QLineEdit>("Edit1")->text(), QStringLiteral("RA3A ")); // no port: the space is typed
+            EXPECT_EQ(control<QLineEdit>("Edit1")->text(), QStringLiteral("RA3A")); // no port, no macro; no blank in a call
         }
         lines.clear();
         key(Qt::Key_F1);

@@ -7,6 +7,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <mutex>
 
 using logbook::Mode;
@@ -20,6 +21,7 @@ struct Dial
     std::mutex mutex;
     radio::RigReading reading {1.4e8, QStringLiteral("FM")};
     QString failure; // what every call answers while set
+    QString refusal; // what a setting answers while set
 };
 
 class DialRig : public radio::RigConnection
@@ -36,6 +38,13 @@ public:
         std::lock_guard<std::mutex> lock(m_dial->mutex);
         reading = m_dial->reading;
         return m_dial->failure;
+    }
+    QString set(qint64 hz, const QString& mode) override
+    {
+        std::lock_guard<std::mutex> lock(m_dial->mutex);
+        if (m_dial->refusal.isEmpty())
+            m_dial->reading = {double(hz), mode.isEmpty() ? m_dial->reading.mode : mode};
+        return m_dial->refusal;
     }
     void close() override {}
 
@@ -80,7 +89,7 @@ protected:
     QString statusText() const { return control<QLabel>("StatusLine")->text(); }
     bool waitForStatus(const QString& end) const
     {
-        return QTest::qWaitFor([&] { return statusText().endsWith(end); }, kWaitMs);
+        return QTest::qWaitFor([&] { return statusText().contains(end); }, kWaitMs);
     }
 };
 
@@ -98,8 +107,8 @@ TEST_F(RigWindowTest, TheBandAndModeFollowTheRigInsideTheContestBands)
     const Case cases[] = {
         {7.010e6, "CW", 2, Mode::CW, "7 010,0 кГц"},
         {14.250e6, "USB", 3, Mode::SSB, "14 250,0 кГц"},
-        {10.120e6, "CW", 3, Mode::CW, "10 120,0 кГц"}, // no contest band: the band stays
-        {3.5e6, "RTTY", 1, Mode::CW, "3 500,0 кГц"}, // no logger mode: the mode stays
+        {10.120e6, "CW", 3, Mode::SSB, "10 120,0 кГц"}, // no contest band: band and mode stay
+        {3.5e6, "RTTY", 1, Mode::SSB, "3 500,0 кГц"}, // no logger mode: the mode stays
         {1'838'049, "CWR", 0, Mode::CW, "1 838,0 кГц"},
     };
     for (const Case& c : cases) {
@@ -118,7 +127,7 @@ TEST_F(RigWindowTest, ARigThatStopsAnsweringIsSaidOnceInTheStatusLineUntilItAnsw
     turn(7.010e6, QStringLiteral("CW"));
     ASSERT_TRUE(waitForStatus(QStringLiteral("7 010,0 кГц")));
     fail(QStringLiteral("timed out"));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return statusText().contains(QLatin1String("does not answer: timed out")); },
+    ASSERT_TRUE(QTest::qWaitFor([&] { return statusText().contains(QStringLiteral("не отвечает: timed out")); },
                                 kWaitMs));
     logContact(QStringLiteral("RA3A"), QStringLiteral("59")); // logging goes on by hand
     EXPECT_EQ(storedRecord(0).fields[logbook::Call], QStringLiteral("RA3A"));
@@ -169,4 +178,39 @@ TEST_F(RigWindowTest, HamlibsOwnDummyRigIsReadThroughTheProgramsConnection)
     ASSERT_TRUE(QTest::qWaitFor([&] { return statusText().contains(QStringLiteral("кГц")); }, kWaitMs));
     EXPECT_TRUE(statusText().contains(QStringLiteral("145 "))) << qPrintable(statusText());
     EXPECT_TRUE(dialogs.errors.isEmpty()) << qPrintable(dialogs.errors.join(QLatin1Char('\n')));
+}
+
+TEST_F(RigWindowTest, AKeyingPortThatFailsToOpenLeavesTheRigFollowed)
+{
+    port.openError = keyer::kNoSuchPortText;
+    writeStationData(stationLines({{setup::Port, QStringLiteral("Com3")}}));
+    radio::writeRigSettings({1, {}, 0});
+    rigConnection = [d = dial](const radio::RigSettings&) { return std::make_unique<DialRig>(d); };
+    turn(7.010e6, QStringLiteral("CW"));
+    startShown();
+    ASSERT_TRUE(waitForStatus(QStringLiteral("7 010,0 кГц"))) << qPrintable(statusText());
+    EXPECT_EQ(form1->session().selectedBand(), 2);
+    EXPECT_EQ(dialogs.errors.size(), 1);
+}
+
+TEST_F(RigWindowTest, ARefusedSettingGivesTheRigsBandBackAndATypedFrequencyForASilentRigStays)
+{
+    startWithRig();
+    turn(7.010e6, QStringLiteral("CW"));
+    ASSERT_TRUE(waitForStatus(QStringLiteral("7 010,0 кГц")));
+    {
+        std::lock_guard<std::mutex> lock(dial->mutex);
+        dial->refusal = QStringLiteral("Protocol error");
+    }
+    key(Qt::Key_B, Qt::AltModifier);
+    ASSERT_TRUE(waitForStatus(QStringLiteral("не принял настройку (Protocol error)"))) << qPrintable(statusText());
+    EXPECT_EQ(form1->session().selectedBand(), 2);
+
+    fail(QStringLiteral("timed out")); // a frequency typed while the rig is silent stays
+    ASSERT_TRUE(waitForStatus(QStringLiteral("не отвечает: timed out")));
+    type(QStringLiteral("14025,5"));
+    key(Qt::Key_Return);
+    EXPECT_TRUE(statusText().endsWith(QStringLiteral("Трансивер не отвечает"))) << qPrintable(statusText());
+    EXPECT_EQ(control<QLineEdit>("Edit1")->text(), QStringLiteral("14025,5"));
+    EXPECT_FALSE(control<QLineEdit>("Edit2")->isVisible());
 }

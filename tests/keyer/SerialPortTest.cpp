@@ -8,6 +8,9 @@
 #include "tests/support/VirtualKeyerTime.h"
 
 #include <QFileInfo>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
 #include <gtest/gtest.h>
 
 #ifdef Q_OS_LINUX
@@ -132,6 +135,40 @@ TEST(SerialPort, AMissingDeviceDoesNotExist)
         return;
     }
     GTEST_SKIP() << "every port from /dev/ttyS1 to /dev/ttyS8 exists";
+}
+
+// A pseudo-terminal opens as a serial device, but its modem lines cannot be
+// switched (ENOTTY), as an adapter that was unplugged.
+TEST(SerialPort, LostLinesStopTheMessageAreSaidOnceAndTheNextMessageReopensThePort)
+{
+    const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
+    ASSERT_GE(master, 0);
+    ASSERT_EQ(::grantpt(master) | ::unlockpt(master), 0);
+    struct PtyDevice : SerialPortDevice // stands as Com1
+    {
+        QString path;
+        QString open(int) override { return openDevice(path); }
+    } device;
+    device.path = QString::fromLocal8Bit(::ptsname(master));
+    ApdComPort port(device);
+    port.setComNumber(1);
+    port.setOpen(true);
+    VirtualKeyerTime time;
+    CwKeyer keyer(port, time);
+    keyer.setSendBuffer(QStringLiteral("TEST TEST"));
+    keyer.CwOut();
+    EXPECT_LT(time.now(), Micros(keyer.DashTime()) * 1000); // stopped at the first switch
+    EXPECT_FALSE(port.DTR() || port.RTS());
+    const std::optional<QString> loss = port.takeLineLoss();
+    ASSERT_TRUE(loss);
+    EXPECT_TRUE(loss->contains(QString::fromLocal8Bit(std::strerror(ENOTTY)))) << qPrintable(*loss);
+    EXPECT_FALSE(port.takeLineLoss());
+
+    port.reopenIfLost();
+    EXPECT_TRUE(port.Open());
+    keyer.CwOut();
+    EXPECT_TRUE(port.takeLineLoss()); // lost again, said again
+    ::close(master);
 }
 
 TEST(SerialPort, AnAbsentDeviceEntryDoesNotExist)

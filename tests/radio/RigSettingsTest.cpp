@@ -37,19 +37,19 @@ TEST_F(RigSettingsTest, AreWrittenBesideOtherSectionsAndReadBack)
 TEST_F(RigSettingsTest, ABadValueMeansNoRigAndSaysWhichValue)
 {
     const std::pair<const char*, const char*> cases[] = {
-        {"model=abc\nport=/dev/ttyUSB0\n", "kvl.ini, [Rig] model: 'abc' is not a Hamlib model number"},
-        {"model=-1\n", "kvl.ini, [Rig] model: '-1' is not a Hamlib model number"},
-        {"model=1.5\n", "kvl.ini, [Rig] model: '1.5' is not a Hamlib model number"},
-        {"model=99999999999\n", "kvl.ini, [Rig] model: '99999999999' is not a Hamlib model number"},
-        {"model=2\nspeed=-9600\n", "kvl.ini, [Rig] speed: '-9600' is not a speed in baud"},
-        {"model=2\nspeed=fast, very\n", "kvl.ini, [Rig] speed: 'fast,very' is not a speed in baud"},
+        {"model=abc\nport=/dev/ttyUSB0\n", "kvl.ini, [Rig] model: «abc» — не номер модели Hamlib"},
+        {"model=-1\n", "kvl.ini, [Rig] model: «-1» — не номер модели Hamlib"},
+        {"model=1.5\n", "kvl.ini, [Rig] model: «1.5» — не номер модели Hamlib"},
+        {"model=99999999999\n", "kvl.ini, [Rig] model: «99999999999» — не номер модели Hamlib"},
+        {"model=2\nspeed=-9600\n", "kvl.ini, [Rig] speed: «-9600» — не скорость в бодах"},
+        {"model=2\nspeed=fast, very\n", "kvl.ini, [Rig] speed: «fast,very» — не скорость в бодах"},
     };
     for (const auto& [section, problem] : cases) {
         writeFile(logbook::kIniFileName, QByteArray("[Rig]\n") + section);
         const RigSettingsRead read = readRigSettings();
         EXPECT_FALSE(read.settings.enabled()) << section;
-        EXPECT_EQ(read.problem, QString::fromLatin1(problem) +
-                                    QStringLiteral(". The rig is not followed; the band and mode are set by hand"))
+        EXPECT_EQ(read.problem, QString::fromUtf8(problem) +
+                                    QStringLiteral(". Трансивер не отслеживается; полоса и вид работы — вручную"))
             << section;
     }
 }

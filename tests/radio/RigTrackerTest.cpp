@@ -52,6 +52,8 @@ QString eventText(const RigEvents& e)
         parts << QStringLiteral("lost: ") + e.lost;
     if (e.reconnected)
         parts << QStringLiteral("reconnected");
+    if (!e.notice.isEmpty())
+        parts << QStringLiteral("notice: ") + e.notice;
     if (e.frequencyHz)
         parts << QStringLiteral("state %1 %2").arg(*e.frequencyHz).arg(e.mode);
     if (e.band)
@@ -71,31 +73,49 @@ void play(RigTracker& tracker, const std::vector<Step>& steps)
     }
 }
 
-const char* const kLost = "lost: The rig (model 2 at localhost:4532) does not answer: IO error. The band and mode are "
-                          "set by hand until it answers again";
+const char* const kLost = "lost: Трансивер не отвечает: IO error (модель 2, localhost:4532). Полоса и вид работы — "
+                          "вручную, пока он не ответит";
 
 } // namespace
 
-TEST(RigTracker, FollowsTheRigIntoTheContestBandsAndModes)
+TEST(RigTracker, EveryChangeInsideTheContestBandsNamesItsBandAndModeAndNothingOutside)
 {
-    RigTracker tracker(QStringLiteral("model 2 at localhost:4532"));
+    RigTracker tracker(QStringLiteral("модель 2, localhost:4532"));
     play(tracker, {
-        {0, 145e6, "FM", nullptr, "state 145000000 FM, mode SSB", 250},
+        {0, 145e6, "FM", nullptr, "state 145000000 FM", 250},
         {250, 7.010e6, "CW", nullptr, "state 7010000 CW, band 2, mode CW", 500},
-        {500, 7.010e6, "CW", nullptr, "", 750},
-        {750, 7.020e6, "CWR", nullptr, "state 7020000 CWR", 1000},
-        {1000, 10.120e6, "CW", nullptr, "state 10120000 CW", 1250},
-        {1250, 7.030e6, "CW", nullptr, "state 7030000 CW", 1500}, // back in the band it left: nothing to select
-        {1500, 14.250e6, "USB", nullptr, "state 14250000 USB, band 3, mode SSB", 1750},
-        {1750, 14.080e6, "RTTY", nullptr, "state 14080000 RTTY", 2000},
-        {2000, 14.200e6, "LSB", nullptr, "state 14200000 LSB", 2250},
-        {2250, 3.550e6, "CW", nullptr, "state 3550000 CW, band 1, mode CW", 2500},
+        {500, 7.010e6, "CW", nullptr, "", 750}, // unchanged: the logger's own choice stands
+        {750, 7.020e6, "CWR", nullptr, "state 7020000 CWR, band 2, mode CW", 1000},
+        {1000, 10.120e6, "USB", nullptr, "state 10120000 USB", 1250},
+        {1250, 14.080e6, "RTTY", nullptr, "state 14080000 RTTY, band 3", 1500},
+        {1500, 14.200e6, "LSB", nullptr, "state 14200000 LSB, band 3, mode SSB", 1750},
+    });
+}
+
+TEST(RigTracker, ASettingRefusedOrNotReachedInTimeGivesTheRigsBandWithItsReason)
+{
+    RigTracker tracker(QStringLiteral("модель 2, localhost:4532"));
+    play(tracker, {{0, 7.010e6, "CW", nullptr, "state 7010000 CW, band 2, mode CW", 250}});
+    EXPECT_EQ(eventText(tracker.refused(QStringLiteral("Protocol error"))),
+              QString::fromUtf8("notice: трансивер не принял настройку (Protocol error): полоса — по трансиверу, "
+                                "band 2, mode CW"));
+    tracker.tuned(3, 250);
+    play(tracker, {
+        {250, 7.010e6, "CW", nullptr, "", 500},
+        {1250, 7.010e6, "CW", nullptr, "notice: трансивер не перешёл на 20 м: полоса — по трансиверу, band 2, mode CW",
+         1500},
+        {1500, 7.010e6, "CW", nullptr, "", 1750},
+    });
+    tracker.tuned(3, 1750);
+    play(tracker, {
+        {2000, 14.010e6, "CW", nullptr, "state 14010000 CW, band 3, mode CW", 2250},
+        {3000, 14.010e6, "CW", nullptr, "", 3250}, // reached: nothing more
     });
 }
 
 TEST(RigTracker, ReportsALossOnceAndFollowsTheRigAgainWhenItAnswers)
 {
-    RigTracker tracker(QStringLiteral("model 2 at localhost:4532"));
+    RigTracker tracker(QStringLiteral("модель 2, localhost:4532"));
     play(tracker, {
         {0, 7.010e6, "CW", nullptr, "state 7010000 CW, band 2, mode CW", 250},
         {250, 0, "", "IO error", "", 500}, // one failed reading is tried again at once
@@ -104,7 +124,8 @@ TEST(RigTracker, ReportsALossOnceAndFollowsTheRigAgainWhenItAnswers)
         {1000, 0, "", "IO error", kLost, 3000},
         {3000, 0, "", "Connection refused", "", 5000},
         {5000, 0, "", "Connection refused", "", 7000},
-        {7000, 7.010e6, "CW", nullptr, "reconnected, state 7010000 CW, band 2, mode CW", 7250},
+        {7000, 7.010e6, "CW", nullptr, "reconnected, notice: трансивер снова отвечает: полоса и вид работы — по нему, "
+                                       "state 7010000 CW, band 2, mode CW", 7250},
         {7250, 0, "", "IO error", "", 7500},
         {7500, 0, "", "IO error", kLost, 9500},
     });
@@ -115,15 +136,15 @@ TEST(RigTracker, ARigThatNeverAnswersOrAnswersGarbageIsLost)
 {
     const std::vector<std::vector<Step>> scripts = {
         {{0, 0, "", "IO error", kLost, 2000}, {2000, 0, "", "IO error", "", 4000}},
-        {{0, -5, "CW", nullptr, "lost: The rig (model 2 at localhost:4532) does not answer: it answers -5 Hz, no "
-                                "frequency. The band and mode are set by hand until it answers again", 2000}},
+        {{0, -5, "CW", nullptr, "lost: Трансивер не отвечает: отвечает -5 Гц, это не частота (модель 2, "
+                                "localhost:4532). Полоса и вид работы — вручную, пока он не ответит", 2000}},
         {{0, 7.01e6, "CW", nullptr, "state 7010000 CW, band 2, mode CW", 250},
          {250, std::nan(""), "CW", nullptr, "", 500},
-         {500, 1e15, "CW", nullptr, "lost: The rig (model 2 at localhost:4532) does not answer: it answers 1e+15 Hz, "
-                                    "no frequency. The band and mode are set by hand until it answers again", 2500}},
+         {500, 1e15, "CW", nullptr, "lost: Трансивер не отвечает: отвечает 1e+15 Гц, это не частота "
+                                    "(модель 2, localhost:4532). Полоса и вид работы — вручную, пока он не ответит", 2500}},
     };
     for (const auto& script : scripts) {
-        RigTracker tracker(QStringLiteral("model 2 at localhost:4532"));
+        RigTracker tracker(QStringLiteral("модель 2, localhost:4532"));
         play(tracker, script);
     }
 }

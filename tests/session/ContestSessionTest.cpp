@@ -6,6 +6,8 @@
 
 #include <QDir>
 #include <QTimeZone>
+#include <functional>
+#include <tuple>
 
 using namespace logbook;
 using session::Changes;
@@ -130,8 +132,9 @@ TEST_F(ContestSessionTest, StampsFollowEditingDeletionAndRestore)
         {1, BandMode, "40SSB", "2024-01-31T20:59:59Z"},
     };
     for (const auto& e : edits) {
+        const QString before = contest->grid().cell(e.row, e.column);
         contest->grid().setCell(e.row, e.column, QString::fromLatin1(e.text));
-        contest->editRow(e.row);
+        contest->editRow(e.row, e.column, before);
         EXPECT_EQ(utcOf(e.row), utc(e.utc)) << e.text;
     }
     EXPECT_EQ(contest->logbook().stamp(1)->frequencyHz, 0);
@@ -172,4 +175,61 @@ TEST_F(ContestSessionTest, TheModeFollowsIntoTheRowAndTheStateAndSurvivesARestar
     EXPECT_EQ(contest->selectedBand(), 2);
     EXPECT_EQ(contest->mode(), Mode::CW);
     EXPECT_FALSE(contest->bandChanged());
+}
+
+// Each call is logged on 20 SSB and typed where it is new; each way in (band
+// panel, check box or rig; Alt+B; Alt+V; Alt+M or the rig's mode) then brings
+// the entry to 20 SSB, in the call field or in the received field.
+TEST_F(ContestSessionTest, EveryBandOrModeChangeRescansAndEnterRefusesTheRepeat)
+{
+    const std::tuple<int, bool, std::function<Changes()>> cases[] = {
+        {2, false, [&] { return contest->selectBand(3); }}, {2, false, [&] { return contest->bandUp(); }},
+        {4, false, [&] { return contest->bandDown(); }}, {3, true, [&] { return contest->toggleMode(); }}};
+    const auto goTo = [&](int band, bool cw) {
+        contest->selectBand(band);
+        if (cw != (contest->mode() == Mode::CW))
+            contest->toggleMode();
+    };
+    int n = 0;
+    for (const auto& [fromBand, fromCw, change] : cases) {
+        for (const bool received : {false, true}) {
+            const QString call = QStringLiteral("RV%1ZZ").arg(++n);
+            goTo(3, false);
+            log(call, QStringLiteral("GA1"));
+            goTo(fromBand, fromCw);
+            EXPECT_TRUE(contest->scanCalls(call).dupeCall.isEmpty()) << n;
+            ASSERT_TRUE(!received || contest->enterCall(call, QString()).received);
+            EXPECT_TRUE(change().scan);
+            EXPECT_EQ(contest->lastScan().dupeCall, call) << n;
+            const int row = contest->currentRow();
+            if (!received) {
+                EXPECT_TRUE(contest->enterCall(call, QString()).refused);
+                EXPECT_TRUE(log(QStringLiteral("UA%1AA").arg(n), QStringLiteral("1")).currentRow); // a new station
+                continue;
+            }
+            EXPECT_TRUE(contest->completeContact(QStringLiteral("GA2"), QDateTime(QDate(2024, 2, 1), QTime(10, 1))).refused);
+            EXPECT_EQ(storedState().nextRow, row);
+            goTo(fromBand, fromCw); // back where the call is new: the next Enter logs it
+            EXPECT_FALSE(contest->completeContact(QStringLiteral("GA2"), QDateTime(QDate(2024, 2, 1), QTime(10, 1))).refused);
+            EXPECT_EQ(stored(row - 1).fields[Call] + stored(row - 1).fields[BandMode], call + contest->state().bandMode);
+        }
+    }
+}
+
+// An edited exchange is scored again, an edited band moves the contact
+// between the band counters; both on disk at once.
+TEST_F(ContestSessionTest, AnEditedRowIsRescoredAndRecounted)
+{
+    log(QStringLiteral("RA3AA"), QStringLiteral("SP044"));
+    const auto edit = [&](int column, const char* text) {
+        const QString before = contest->grid().cell(1, column);
+        contest->grid().setCell(1, column, QLatin1String(text));
+        contest->editRow(1, column, before);
+    };
+    edit(Received, "GA044");
+    EXPECT_EQ(stored(0).fields[Points], QLatin1String("1+"));
+    edit(BandMode, "20SS"); // on no band while it is typed
+    edit(BandMode, "20SSB");
+    EXPECT_EQ(storedState().bandCounters[0], 0);
+    EXPECT_EQ(storedState().bandCounters[3], 1);
 }

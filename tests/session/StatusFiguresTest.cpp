@@ -94,7 +94,7 @@ TEST_F(StatusFiguresTest, EditedPointsCellThatIsNoNumberCountsNothing)
     logContact(QStringLiteral("27005"), "10:00");
     logContact(QStringLiteral("19005"), "10:01");
     session->grid().setCell(1, logbook::Points, QStringLiteral("З"));
-    session->editRow(1);
+    session->editRow(1, logbook::Points, QString());
     EXPECT_EQ(figures().score, 4);
 }
 
