@@ -2,7 +2,7 @@
 
 #include "app/MainWindowServices.h"
 #include "app/TForm1.h"
-#include "setup/ui/Unit2.h"
+#include "setupui/Unit2.h"
 
 #include <memory>
 

@@ -4,8 +4,8 @@
 #include "common/Clock.h"
 #include "common/Dialogs.h"
 #include "setup/StationDataFile.h"
-#include "setup/ui/Unit2.h"
-#include "setup/ui/WindowPlacement.h"
+#include "setupui/Unit2.h"
+#include "setupui/WindowPlacement.h"
 #include "widgets/BandPanels.h"
 #include "widgets/ContactGridView.h"
 #include "widgets/MacroButtons.h"
@@ -30,6 +30,7 @@ TForm1::TForm1(const MainWindowServices& services, QWidget* parent)
     m_rig = services.rigConnection ? new radio::RigPoller(services.rigConnection, services.rigTiming, this)
                                    : new radio::RigPoller(this);
     buildWindow();
+    restoreWindow();
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
@@ -116,10 +117,10 @@ bool TForm1::showChanges(const session::Changes& changes)
     if (changes.band || changes.mode)
         rigFollowsLogger(changes.band);
     m_statusLine->refresh();
-    for (const std::optional<QString>& text : {changes.error, changes.notice}) {
-        if (text)
-            m_dialogs.showError(errorBoxText(*text));
-    }
+    if (changes.error && !changes.errorKnown) // a known write fault stays on the red line
+        m_dialogs.showError(errorBoxText(*changes.error));
+    if (changes.notice)
+        m_dialogs.showError(errorBoxText(*changes.notice));
     return !changes.error;
 }
 
@@ -168,7 +169,7 @@ void TForm1::FormActivate()
 
 void TForm1::selectCurrentRow()
 {
-    StringGrid1->selectGridRow(m_session.currentRow(), kEntryLine);
+    StringGrid1->selectGridRow(m_session.currentRow());
 }
 
 void TForm1::Timer1Timer()
@@ -203,7 +204,8 @@ void TForm1::showEvent(QShowEvent* event)
     if (!m_shown) {
         m_shown = true;
         // The show event comes before the window appears, at its final size.
-        centreOnScreen(*this);
+        if (!m_placed)
+            centreOnScreen(*this);
         runGuarded([this] { FormShow(); });
         // The current row sits on the entry line from the first moment, also
         // where the window manager never makes the window active.
@@ -213,6 +215,7 @@ void TForm1::showEvent(QShowEvent* event)
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
+    runGuarded([this] { saveWindow(); });
     FormClose();
     event->accept();
     Q_EMIT closed();

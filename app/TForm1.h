@@ -9,6 +9,7 @@
 #include "radio/RigSettings.h"
 #include "session/ContestSession.h"
 #include "setup/StationSettings.h"
+#include "setup/WindowSettings.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -21,6 +22,7 @@ class ContactGridView;
 class MacroButtons;
 class Dialogs;
 class Panel;
+class ScalableClient;
 class StatusLine;
 class TForm2;
 class QAction;
@@ -167,7 +169,16 @@ private:
     bool tuneToTypedFrequency();
     void showRigState(qint64 hz, const QString& notice);
 
-    static constexpr int kEntryLine = 6; // the lowest visible grid line
+    // ---- Size, place and text size (TForm1Window.cpp) ----
+    void setStretches();
+    void placeEntryFields();
+    void buildTextSizeMenu(QMenu* parent);
+    void changeTextSize(int step); // +1 larger, -1 smaller, 0 normal
+    void applyTextSize();
+    void restoreWindow();
+    void saveWindow();
+    setup::WindowSettings m_window;
+    bool m_placed = false; // restored from kvl.ini, so not centred
 
     // ---- Transmitter control (TForm1Keyer.cpp) ----
     void OpenKeyerDevice();
@@ -199,6 +210,7 @@ private:
     bool m_shown = false;
 
     // Controls, named as the rest of the program knows them.
+    ScalableClient* m_client = nullptr;
     Panel* Panel7 = nullptr;  // mode
     Panel* Panel8 = nullptr;  // new sub-tour
     Panel* Panel9 = nullptr;  // short zero

@@ -58,7 +58,9 @@ void TForm1::Edit2KeyUp(QKeyEvent* e)
 // operator can go to another band and press Enter again.
 void TForm1::CompleteContact()
 {
-    const session::Changes changes = m_session.completeContact(Edit2->text(), m_clock.current());
+    const QString call = Edit1->text();
+    const QString received = Edit2->text();
+    const session::Changes changes = m_session.completeContact(received, m_clock.current());
     if (changes.refused) {
         showChanges(changes);
         Edit2->setFocus();
@@ -68,8 +70,16 @@ void TForm1::CompleteContact()
     AC();
     Edit1->clear();
     Edit2->clear();
-    if (showChanges(changes) && portSet() && !sending())
-        EnterMacro();
+    if (showChanges(changes)) {
+        if (portSet() && !sending())
+            EnterMacro();
+        return;
+    }
+    // Not logged: what was typed stays, and the next Enter tries again.
+    Edit1->setText(call);
+    Edit2->setText(received);
+    Edit2->show();
+    AC();
 }
 
 void TForm1::StringGrid1Click()

@@ -72,6 +72,8 @@ void TForm1::FormKeyDown(QKeyEvent* e)
         CtrlLayer(true);
     if (altOnly(e))
         altCommand(latinKey(e));
+    if (const std::optional<int> step = textSizeStep(e))
+        changeTextSize(*step);
     const int fn = functionKeyIndex(e);
     const bool entryFocused = focusWidget() == Edit1 || focusWidget() == Edit2;
     if (fn >= 0 && fn != 9 && entryFocused) {

@@ -6,6 +6,7 @@
 #include "widgets/ContactGridView.h"
 #include "widgets/MacroButtons.h"
 #include "widgets/Panel.h"
+#include "widgets/ScalableClient.h"
 #include "widgets/StatusLine.h"
 #include "widgets/WidgetStyle.h"
 #include "widgets/WindowParts.h"
@@ -22,6 +23,7 @@ namespace {
 
 constexpr int kClientWidth = 626;
 constexpr int kClientHeight = 376;
+constexpr int kSideMargin = 10; // of the F-key row and the status line
 
 } // namespace
 
@@ -30,9 +32,9 @@ void TForm1::buildWindow()
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Velmar ver 3.01"));
     setFont(widgetstyle::sansFont(13));
-    auto* client = new QWidget(this);
-    client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(kClientWidth, kClientHeight);
+    // Today's size is the smallest; the controls are built at it.
+    auto* client = m_client = new ScalableClient(QSize(kClientWidth, kClientHeight), kSideMargin, this);
+    client->resize(kClientWidth, kClientHeight);
     setCentralWidget(client);
     buildMenu();
     buildLeftColumn(client);
@@ -40,7 +42,7 @@ void TForm1::buildWindow()
     buildUnderGrid(client);
     m_bands = new BandPanels(client);
     m_macroButtons = new MacroButtons(client);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    setStretches();
 }
 
 void TForm1::buildLeftColumn(QWidget* client)
@@ -111,4 +113,5 @@ void TForm1::buildMenu()
     N11->setChecked(true);
     QAction* N12 = service->addAction(QStringLiteral("CW (0 \\ T)"), this, [this] { runGuarded([this] { Panel9Click(); }); });
     N12->setObjectName(QStringLiteral("N12"));
+    buildTextSizeMenu(service);
 }

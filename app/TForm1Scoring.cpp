@@ -14,11 +14,6 @@
 #include <QLabel>
 #include <QLineEdit>
 
-namespace {
-constexpr int kWarningTopWithLogLine = 228;
-constexpr int kWarningTopWithoutLogLine = 209;
-} // namespace
-
 void TForm1::StringOfCalls()
 {
     const scoring::CallsScanResult& scan = m_session.scanCalls(Edit1->text());
@@ -86,7 +81,7 @@ void TForm1::ShowCallsLineFlag()
 void TForm1::showCallsLine(bool shown)
 {
     Edit4->setVisible(shown);
-    Label25->move(Label25->x(), shown ? kWarningTopWithLogLine : kWarningTopWithoutLogLine);
+    placeEntryFields(); // the warning follows the lowest line
 }
 
 void TForm1::CreateReport()

@@ -1,5 +1,6 @@
 #include "app/KvlWindows.h"
 #include "common/Clock.h"
+#include "common/FolderLock.h"
 #include "keyer/RealKeyerTime.h"
 #include "keyer/SerialPortDevice.h"
 #include "keyer/SoundVoicePlayer.h"
@@ -7,6 +8,7 @@
 #include "widgets/MessageBoxDialogs.h"
 
 #include <QApplication>
+#include <cstdio>
 
 int main(int argc, char* argv[])
 {
@@ -15,8 +17,14 @@ int main(int argc, char* argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     radio::settleNumericLocaleForHamlib(); // before any rig is opened
 
-    SystemClock clock;
     MessageBoxDialogs dialogs;
+    FolderLock lock; // held to the end
+    if (const std::optional<QString> refusal = lock.take()) {
+        std::fputs(qPrintable(*refusal + QLatin1Char('\n')), stderr);
+        dialogs.showError(*refusal);
+        return 1;
+    }
+    SystemClock clock;
     keyer::SerialPortDevice portDevice;
     keyer::RealKeyerTime keyerTime;
     keyer::SoundVoicePlayer player1;

@@ -1,7 +1,11 @@
 #include "common/FileNames.h"
 
 #include <QDir>
+#include <QFileDevice>
 #include <QFileInfo>
+
+#include <cerrno>
+#include <cstring>
 
 namespace logbook {
 
@@ -37,6 +41,15 @@ QString safeFileStem(const QString& stem)
             c = QLatin1Char('_');
     }
     return safe;
+}
+
+QString fileErrorText(const QFileDevice& file)
+{
+    const int savedErrno = errno;
+    const QString text = file.errorString();
+    if (savedErrno != 0 && (text.isEmpty() || text == QLatin1String("Unknown error")))
+        return QString::fromLocal8Bit(std::strerror(savedErrno));
+    return text;
 }
 
 } // namespace logbook

@@ -3,6 +3,8 @@
 #include <QDateTime>
 #include <QString>
 
+class QFileDevice;
+
 // The program keeps its files in the working directory and matches their names
 // without regard to letter case, as the files travel between systems that do
 // and do not distinguish case.
@@ -33,5 +35,10 @@ struct FileStamp
 // separator, wildcard, quote, redirection or control character becomes "_"
 // (a portable call UA9XX/P gives UA9XX_P). Everything else is kept.
 QString safeFileStem(const QString& stem);
+
+// Why an operation on `file` failed, in the system's words: Qt has no text
+// of its own for some failures ("Unknown error"), errno still holds it then.
+// Call it at once, before anything else can change errno.
+QString fileErrorText(const QFileDevice& file);
 
 } // namespace logbook

@@ -32,15 +32,22 @@ QString callText(const QString& typed)
 {
     QString call;
     bool letterSeen = false;
+    qsizetype decimalPoint = -1; // in digits alone: a frequency in kHz (14025.5)
     for (const QChar typedChar : typed) {
         const QChar c = latinLetter(typedChar).toUpper();
+        const bool separator = c == QLatin1Char('.') || c == QLatin1Char(',');
         if (isLatinLetter(c)) {
+            if (!letterSeen && decimalPoint >= 0)
+                call.remove(decimalPoint, 1); // no frequency after all
             letterSeen = true;
             call += c;
         } else if (c.isDigit() && c.unicode() < 128) {
             call += c;
-        } else if (c == QLatin1Char('/') || (letterSeen && (c == QLatin1Char('.') || c == QLatin1Char(',')))) {
+        } else if (c == QLatin1Char('/') || (letterSeen && separator)) {
             call += QLatin1Char('/');
+        } else if (separator && !call.isEmpty() && decimalPoint < 0) {
+            decimalPoint = call.size();
+            call += c;
         }
     }
     return call;

@@ -18,7 +18,8 @@ QString latinText(const QString& typed);
 
 // The call field: Latin letters (upper case), digits and "/". "." and ",",
 // the Russian layout's "/" and "?" keys, become "/" once a letter stands
-// before them; any other character cannot stand in a call and is dropped.
+// before them; one of them after digits alone stays, for a frequency typed in
+// kHz (14025.5); any other character cannot stand in a call and is dropped.
 QString callText(const QString& typed);
 
 } // namespace latinkeys

@@ -115,10 +115,9 @@ QVector<std::optional<ContactStamp>> StampFile::read(int count) const
     return stamps;
 }
 
-void StampFile::write(int row, const std::optional<ContactStamp>& stamp) const
+QByteArray StampFile::slot(const std::optional<ContactStamp>& stamp)
 {
-    if (row >= 1)
-        m_file.write(row - 1, stamp ? stamp->encode() : QByteArray(ContactStamp::Size, '\0'));
+    return stamp ? stamp->encode() : QByteArray(ContactStamp::Size, '\0');
 }
 
 void StampFile::createIfMissing() const

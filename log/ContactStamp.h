@@ -49,7 +49,9 @@ public:
 
     // The stamps of rows 1 .. count, at index row - 1.
     QVector<std::optional<ContactStamp>> read(int count) const;
-    void write(int row, const std::optional<ContactStamp>& stamp) const;
+    const RecordFile& file() const { return m_file; }
+    // A slot's bytes: the stamp, or zero bytes for none.
+    static QByteArray slot(const std::optional<ContactStamp>& stamp);
     void createIfMissing() const;
     void remove() const { m_file.remove(); }
 

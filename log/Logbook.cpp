@@ -2,6 +2,7 @@
 
 #include "common/FileNames.h"
 #include "common/KvlError.h"
+#include "log/BandTable.h"
 #include "log/ContactGrid.h"
 #include "log/QsoRecord.h"
 
@@ -22,7 +23,7 @@ void Logbook::writeRow(int row)
 {
     if (row < 1)
         return;
-    m_logFile.write(row - 1, m_grid.record(row).encode());
+    write(m_logFile, row - 1, m_grid.record(row).encode());
 }
 
 std::optional<ContactStamp> Logbook::stamp(int row) const
@@ -34,7 +35,9 @@ void Logbook::writeStamp(int row, const std::optional<ContactStamp>& stamp)
 {
     if (row < 1)
         return;
-    m_stampFile.write(row, stamp);
+    // Through the same transaction as the record and the state: a failed
+    // contact leaves no stamp behind.
+    write(m_stampFile.file(), row - 1, StampFile::slot(stamp));
     if (m_stamps.size() < row)
         m_stamps.resize(row);
     m_stamps[row - 1] = stamp;
@@ -43,7 +46,73 @@ void Logbook::writeStamp(int row, const std::optional<ContactStamp>& stamp)
 void Logbook::writeCfgFile()
 {
     m_state.nextRow = m_currentRow;
-    m_stateFile.write(0, m_state.encode());
+    write(m_stateFile, 0, m_state.encode());
+}
+
+// A write on its own is a transaction of one: whole, or not at all.
+void Logbook::write(const RecordFile& file, qint64 index, const QByteArray& record)
+{
+    try {
+        if (m_open) {
+            m_open->write(file, index, record);
+        } else {
+            WriteTransaction single;
+            single.write(file, index, record);
+            single.commit();
+        }
+    } catch (const KvlError& e) {
+        noteFault(file, e.message());
+        throw;
+    }
+    m_faults.erase(file.name());
+}
+
+void Logbook::noteFault(const RecordFile& file, const QString& reason)
+{
+    const auto known = m_faults.find(file.name());
+    m_faultRepeated = known != m_faults.end() && known->second == reason;
+    m_lastFault = reason;
+    m_faults[file.name()] = reason;
+}
+
+std::optional<QString> Logbook::writeFault() const
+{
+    if (m_faults.empty())
+        return std::nullopt;
+    return m_faults.begin()->second;
+}
+
+bool Logbook::isFault(const QString& error) const
+{
+    for (const auto& fault : m_faults) {
+        if (fault.second == error)
+            return true;
+    }
+    return false;
+}
+
+void Logbook::checkWritable()
+{
+    for (const RecordFile* file : {&m_logFile, &m_stateFile}) {
+        if (m_faults.count(file->name()))
+            continue;
+        try {
+            file->checkWritable();
+        } catch (const KvlError& e) {
+            noteFault(*file, e.message());
+        }
+    }
+}
+
+// A file that cannot be created is a fault to show, not a reason to stop
+// reading what can be read.
+void Logbook::createOrNote(const RecordFile& file)
+{
+    try {
+        file.createEmpty();
+    } catch (const KvlError& e) {
+        noteFault(file, e.message());
+    }
 }
 
 bool Logbook::readState()
@@ -54,7 +123,7 @@ bool Logbook::readState()
     if (!found) {
         m_state.bandChangeCount = -1;
         m_state.callsLineFlag = 1;
-        m_stateFile.createEmpty();
+        createOrNote(m_stateFile);
         m_stateDoubt = QStringLiteral("The state file %1 is missing").arg(m_stateFile.name());
     } else {
         try {
@@ -82,7 +151,7 @@ std::optional<QString> Logbook::readLog()
     if (!m_logFile.exists()) {
         m_stampFile.remove(); // stamps of a log that is gone would date the new one
         m_stampFile.createIfMissing();
-        m_logFile.createEmpty();
+        createOrNote(m_logFile);
         m_stateDoubt.reset();
         return std::nullopt;
     }
@@ -104,6 +173,10 @@ std::optional<QString> Logbook::readLog()
     const int records = int(bytes.size() / QsoRecord::Size);
     for (int i = 0; i < records; ++i)
         m_grid.setRecord(i + 1, QsoRecord::decode(bytes.constData() + qsizetype(i) * QsoRecord::Size));
+    if (warning) {
+        rebuildCounters();
+        *warning += QStringLiteral(". Счётчики по диапазонам и число смен диапазона восстановлены по журналу");
+    }
     readStamps();
     return warning;
 }
@@ -114,6 +187,20 @@ void Logbook::readStamps()
     for (int i = 0; i < m_stamps.size(); ++i) {
         if (m_stamps[i] && !m_stamps[i]->matches(m_grid.cell(i + 1, Time)))
             m_stamps[i].reset(); // the record was changed without its stamp
+    }
+}
+
+
+// Each contact counts on its own band; the band changes are the largest
+// number the log gives them (the first contact already made it 0).
+void Logbook::rebuildCounters()
+{
+    m_state.bandCounters = {};
+    m_state.bandChangeCount = 0;
+    for (int row = 1; row < m_currentRow; ++row) {
+        if (const auto bandMode = parseBandModeWord(m_grid.cell(row, BandMode)))
+            ++m_state.bandCounters[size_t(bandMode->band)];
+        m_state.bandChangeCount = qMax(m_state.bandChangeCount, m_grid.cell(row, BandChange).toInt());
     }
 }
 

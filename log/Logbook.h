@@ -3,8 +3,10 @@
 #include "log/ContactStamp.h"
 #include "log/RecordFile.h"
 #include "log/StateRecord.h"
+#include "log/WriteTransaction.h"
 
 #include <QString>
+#include <map>
 #include <optional>
 
 namespace logbook {
@@ -32,6 +34,21 @@ public:
     void writeLogFile() { writeRow(m_currentRow); } // the current row
     void writeRow(int row);                          // any row, e.g. after grid editing
     void writeCfgFile();
+    // Every write of `steps` stands or falls with the others: should one
+    // fail, each file is put back as it was and the error goes on.
+    template <class Steps>
+    void asOne(Steps&& steps);
+
+    // Why the log or the state is not being saved, until a write of that
+    // file succeeds; none while all is well.
+    std::optional<QString> writeFault() const;
+    // `error` is the last write failure, and its file failed for the same
+    // reason before with no success in between: the operator knows it already.
+    bool knownFault(const QString& error) const { return m_faultRepeated && m_lastFault == error; }
+    // `error` is why a file is not being saved now.
+    bool isFault(const QString& error) const;
+    // Start-up: whether both files can be written, as a fault if not.
+    void checkWritable();
 
     // The stamp beside a row's record, written before the record's state is;
     // none where the stamp file has none or it disagrees with the time cell.
@@ -53,6 +70,10 @@ public:
 private:
     int lastContactRow() const; // 0 when the log holds no contact
     void readStamps();
+    void write(const RecordFile& file, qint64 index, const QByteArray& record);
+    void noteFault(const RecordFile& file, const QString& reason);
+    void createOrNote(const RecordFile& file);
+    void rebuildCounters(); // from the loaded rows, when the state cannot be trusted
 
     ContactGrid& m_grid;
     RecordFile m_logFile;
@@ -62,6 +83,29 @@ private:
     StateRecord m_state;
     int m_currentRow = 1;
     std::optional<QString> m_stateDoubt; // why the stored next row cannot be trusted
+    WriteTransaction* m_open = nullptr;  // of asOne(), while its steps run
+    std::map<QString, QString> m_faults; // file name: why it is not being saved
+    QString m_lastFault;
+    bool m_faultRepeated = false;
 };
+
+template <class Steps>
+void Logbook::asOne(Steps&& steps)
+{
+    WriteTransaction transaction;
+    m_open = &transaction;
+    const QVector<std::optional<ContactStamp>> stampsBefore = m_stamps; // shared, not copied, until a write
+    try {
+        steps();
+    } catch (...) {
+        m_open = nullptr;
+        m_stamps = stampsBefore;
+        if (const std::optional<QString> undoFailed = transaction.rollback())
+            m_faults[m_logFile.name()] = *undoFailed;
+        throw;
+    }
+    m_open = nullptr;
+    transaction.commit();
+}
 
 } // namespace logbook

@@ -20,7 +20,8 @@ namespace {
 
 [[noreturn]] void fail(const QString& action, const QFile& file)
 {
-    throw KvlError(QStringLiteral("%1 %2: %3").arg(action, QFileInfo(file.fileName()).fileName(), file.errorString()));
+    const QString reason = fileErrorText(file);
+    throw KvlError(QStringLiteral("%1 %2: %3").arg(action, QFileInfo(file.fileName()).fileName(), reason));
 }
 
 void syncToDisk(QFile& file)
@@ -67,7 +68,8 @@ qint64 RecordFile::recordCount() const
 void RecordFile::write(qint64 index, const QByteArray& record) const
 {
     QFile file(existingFileName(m_name));
-    openOrFail(file, QIODevice::ReadWrite);
+    // Unbuffered: a short write is seen at the write, with its reason.
+    openOrFail(file, QIODevice::ReadWrite | QIODevice::Unbuffered);
     const qint64 position = index * m_recordSize;
     const qint64 size = file.size();
     if (position > size) {
@@ -108,6 +110,44 @@ void RecordFile::remove() const
     const QString actual = existingFileName(m_name);
     if (QFileInfo::exists(actual) && !QFile::remove(actual))
         throw KvlError(QStringLiteral("Cannot delete file %1").arg(actual));
+}
+
+void RecordFile::checkWritable() const
+{
+    QFile file(existingFileName(m_name));
+    openOrFail(file, QIODevice::ReadWrite);
+}
+
+RecordFile::Snapshot RecordFile::snapshot(qint64 index, qint64 count) const
+{
+    QFile file(existingFileName(m_name));
+    openOrFail(file, QIODevice::ReadOnly);
+    Snapshot before;
+    before.length = file.size();
+    before.position = index * m_recordSize;
+    const qint64 kept = qMin(before.length - before.position, count * m_recordSize);
+    if (kept > 0) {
+        if (!file.seek(before.position))
+            fail(QStringLiteral("Cannot read file"), file);
+        before.overwritten = file.read(kept);
+        if (before.overwritten.size() != kept)
+            fail(QStringLiteral("Cannot read file"), file);
+    }
+    return before;
+}
+
+// Only bytes that were there are written back, so that no limit on the
+// file's size can stop it; the cut drops whatever a failed write added.
+void RecordFile::restore(const Snapshot& before) const
+{
+    QFile file(existingFileName(m_name));
+    openOrFail(file, QIODevice::ReadWrite | QIODevice::Unbuffered);
+    if (!before.overwritten.isEmpty()
+        && (!file.seek(before.position) || file.write(before.overwritten) != before.overwritten.size()))
+        fail(QStringLiteral("Cannot write file"), file);
+    if (!file.resize(before.length))
+        fail(QStringLiteral("Cannot write file"), file);
+    syncToDisk(file);
 }
 
 } // namespace logbook

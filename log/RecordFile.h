@@ -24,6 +24,20 @@ public:
     QByteArray read(qint64 first, qint64 count) const;
     void createEmpty() const;
     void remove() const;
+    // Throws, with the system's reason, when the file cannot be opened for
+    // writing: missing, a folder, no permission.
+    void checkWritable() const;
+
+    // What a write of `count` records at `index` would change: the file's
+    // length and the bytes it would overwrite. restore() puts them back.
+    struct Snapshot
+    {
+        qint64 length = 0;
+        qint64 position = 0;
+        QByteArray overwritten;
+    };
+    Snapshot snapshot(qint64 index, qint64 count) const;
+    void restore(const Snapshot& before) const;
 
 private:
     QString m_name;

@@ -20,7 +20,7 @@ void writeExportFile(const QString& name, const QString& asciiText)
     // earlier file stays in place.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(bytes) != bytes.size()
         || !file.commit())
-        throw KvlError(QStringLiteral("Cannot create file %1: %2").arg(name, file.errorString()));
+        throw KvlError(QStringLiteral("Cannot create file %1: %2").arg(name, logbook::fileErrorText(file)));
 }
 
 void writeInto(ExportResult& result, const QString& name, const QString& text)

@@ -66,8 +66,10 @@ void writeReportFile(const QString& name, const QString& text)
 {
     const QByteArray bytes = logbook::cp1251::encode(text);
     QSaveFile file(logbook::existingFileName(name));
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw KvlError(QStringLiteral("Cannot create file %1: %2").arg(name, file.errorString()));
+    // Unbuffered: on a full disk a buffered save file commits a cut-off report.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(bytes) != bytes.size()
+        || !file.commit())
+        throw KvlError(QStringLiteral("Cannot create file %1: %2").arg(name, logbook::fileErrorText(file)));
 }
 
 } // namespace

@@ -21,6 +21,9 @@ struct Changes
     // The step that failed, for the error box; the steps after it were not
     // done, and what the steps before it changed stays changed.
     std::optional<QString> error;
+    // The error is the log's write fault the operator was already told of:
+    // the warning line says it, no box.
+    bool errorKnown = false;
     // For the error box once the operation is complete and on disk (points
     // that cannot be worked out, a state file that cannot be trusted).
     std::optional<QString> notice;

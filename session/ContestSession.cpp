@@ -33,7 +33,7 @@ QVector<QsoRecord> ContestSession::loggedRows() const
 
 Changes ContestSession::start(const QString& coordinates)
 {
-    return run([&](Changes& changes) {
+    Changes started = run([&](Changes& changes) {
         m_coordinates = coordinates.left(setup::kCoordinatesLength);
         const bool stateFound = m_log.readState();
         changes.callsLine = changes.currentRow = true;
@@ -52,12 +52,15 @@ Changes ContestSession::start(const QString& coordinates)
         changes.notice = m_log.readLog();
         restoreSubTourStarts(changes.notice.has_value());
         if (changes.notice) {
+            changes.counters = true; // counted anew from the log
             prefillCurrentRow();
             m_log.writeCfgFile(); // so that the next start trusts the state again
         }
         const QString logName = existingFileName(m_log.logFile().name());
         m_subTourClock.resume(currentRow() > 1 ? std::optional(FileStamp::of(logName).modified) : std::nullopt);
     });
+    tellWriteFault(started);
+    return started;
 }
 
 void ContestSession::setCoordinates(const QString& coordinates)
@@ -145,15 +148,14 @@ ContestSession::CallEntry ContestSession::enterCall(const QString& call, const Q
     return entry;
 }
 
-// The contact is on disk once its row is written, and counted once the state
-// is; a failure in between leaves the row being entered where it was, so the
+// The state write is the commit point: should the row, the state or their
+// sync fail, the files and the memory are as before the Enter, so the same
 // contact can be entered again.
 Changes ContestSession::completeContact(const QString& received, const QDateTime& reading)
 {
-    return run([&](Changes& changes) {
+    return runAsOne([&](Changes& changes) {
         if (repeatOnCurrentRow(changes))
             return;
-        m_typed.clear(); // the fields are emptied
         const int row = currentRow();
         changes.restore = m_restore.has_value();
         m_restore.reset(); // a new contact: the deleted one can no longer come back
@@ -179,6 +181,7 @@ Changes ContestSession::completeContact(const QString& received, const QDateTime
         m_log.setCurrentRow(row + 1);
         changes.currentRow = true;
         m_log.writeCfgFile();
+        m_typed.clear(); // logged: the fields are emptied
     });
 }
 

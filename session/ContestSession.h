@@ -14,6 +14,7 @@
 #include <QDateTime>
 #include <QTime>
 #include <QVector>
+#include <array>
 #include <optional>
 
 class StationSettings;
@@ -101,10 +102,30 @@ public:
     Stamps loggedStamps() const; // beside loggedRows()
     // The status line's figures at the clock's reading `now`, from memory alone.
     StatusFigures status(const QDateTime& now) const;
+    // The warning to keep in sight while the log or the state cannot be
+    // written; none once a write of it succeeds.
+    std::optional<QString> logNotSaved() const;
 
 private:
     template <class Steps>
     Changes run(Steps&& steps);
+    // A step that logs: its writes stand or fall together, and on a failure
+    // the memory is put back too (counters, serial, band change, restore).
+    template <class Steps>
+    Changes runAsOne(Steps&& steps);
+    struct Memory
+    {
+        logbook::StateRecord state;
+        int currentRow;
+        bool bandChanged;
+        bool subTourPending;
+        SubTourStarts subTourStarts;
+        std::optional<logbook::QsoRecord> restore;
+        std::array<logbook::QsoRecord, 3> rows; // around the current row
+    };
+    Memory memory() const;
+    void putBack(const Memory& memory);
+    void tellWriteFault(Changes& changes);
     void selectBandSteps(int band, Changes& changes);
     void applySubTourSteps();
     scoring::CallsScanResult scanOf(const QString& typed) const;
@@ -148,8 +169,23 @@ inline Changes ContestSession::run(Steps&& steps)
         steps(changes);
     } catch (const KvlError& e) {
         changes.error = e.message();
+        changes.errorKnown = m_log.knownFault(*changes.error);
     }
     return changes;
+}
+
+template <class Steps>
+inline Changes ContestSession::runAsOne(Steps&& steps)
+{
+    const Memory before = memory();
+    Changes changes = run([&](Changes& c) { m_log.asOne([&] { steps(c); }); });
+    if (!changes.error)
+        return changes;
+    putBack(before); // as the window shows it already: nothing moved
+    Changes failed;
+    failed.error = changes.error;
+    failed.errorKnown = changes.errorKnown;
+    return failed;
 }
 
 } // namespace session

@@ -21,6 +21,8 @@ const scoring::CallsScanResult& ContestSession::scanCalls(const QString& typed)
 {
     m_typed = typed;
     m_scan = scanOf(typed);
+    if (m_scan.error && m_log.isFault(*m_scan.error))
+        m_scan.error.reset(); // the red line says it, not a box at every key
     return m_scan;
 }
 

@@ -27,7 +27,7 @@ Changes ContestSession::offerSubTour()
 
 Changes ContestSession::applySubTour()
 {
-    return run([&](Changes& changes) {
+    return runAsOne([&](Changes& changes) {
         applySubTourSteps();
         changes.subTour = true;
     });
@@ -43,7 +43,7 @@ void ContestSession::applySubTourSteps()
 
 Changes ContestSession::deleteOrRestore()
 {
-    return run([&](Changes& changes) {
+    return runAsOne([&](Changes& changes) {
         const bool restoring = m_restore.has_value();
         if (restoring)
             restoreLastContact(changes);
@@ -75,7 +75,7 @@ void ContestSession::restoreLastContact(Changes& changes)
     const int row = currentRow();
     changes.restore = changes.currentRow = changes.counters = true;
     m_grid.setRecord(row, restored);
-    m_log.writeStamp(row, std::exchange(m_restoreStamp, std::nullopt));
+    m_log.writeStamp(row, m_restoreStamp); // kept: a failed restore can be tried again
     m_log.writeLogFile();
     m_log.setCurrentRow(row + 1);
     // The row below still holds what it was given before the deletion; the

@@ -58,6 +58,25 @@ QStringList plainTextLines(QByteArrayView bytes)
     return lines;
 }
 
+bool holdsControlCharacter(const QStringList& lines)
+{
+    for (const QString& line : lines) {
+        for (const QChar ch : line) {
+            const char16_t unit = ch.unicode();
+            if ((unit < 0x20 && unit != u'\t' && unit != u'\r' && unit != u'\n') || unit == 0x7F)
+                return true;
+        }
+    }
+    return false;
+}
+
+[[noreturn]] void notStationData(const QString& fileName, const QString& why)
+{
+    throw NotStationData(QStringLiteral("Файл %1 — не файл установок KVL (%2). Он не используется: установки "
+                                        "начинаются с пустых полей, а сам файл сохраняется как %1.bad")
+                             .arg(fileName, why));
+}
+
 } // namespace
 
 QByteArray encodeStationData(const QStringList& lines)
@@ -83,10 +102,25 @@ QStringList readStationData(const QString& fileName)
     QFile file(actual);
     if (QFileInfo(actual).isDir() || !file.open(QIODevice::ReadOnly))
         throw KvlError(QStringLiteral("Cannot open file %1").arg(fileName));
+    if (file.size() > kStationDataMaxBytes)
+        notStationData(fileName, QStringLiteral("он больше 1 МиБ"));
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw KvlError(QStringLiteral("Cannot open file %1").arg(fileName));
-    return decodeStationData(bytes);
+    QStringList lines = decodeStationData(bytes);
+    if (holdsControlCharacter(lines))
+        notStationData(fileName, QStringLiteral("в нём двоичные данные"));
+    return lines;
+}
+
+void keepBadStationData(const QString& fileName)
+{
+    const QString actual = logbook::existingFileName(fileName);
+    const QString copy = actual + QStringLiteral(".bad");
+    QFile::remove(copy);
+    QFile file(actual);
+    if (!file.copy(copy))
+        throw KvlError(QStringLiteral("Не удалось сохранить %1 как %2: %3").arg(fileName, copy, logbook::fileErrorText(file)));
 }
 
 void writeStationData(const QString& fileName, const QStringList& lines)

@@ -5,15 +5,31 @@
 #include <QString>
 #include <QStringList>
 
+#include "common/KvlError.h"
+
 // The station data file "Mydata.kvl": one line per setup value, stored as an
 // RTF document with one paragraph per line, text in code page 1251.
 namespace setup {
 
 inline const QString kStationDataFileName = QStringLiteral("Mydata.kvl");
+constexpr qint64 kStationDataMaxBytes = 1024 * 1024;
+
+// A file in the station data file's place that is not one: larger than
+// kStationDataMaxBytes, or a control character other than tab, CR and LF in
+// its text. It is used as if missing, and kept aside before it is replaced.
+class NotStationData : public KvlError
+{
+public:
+    using KvlError::KvlError;
+};
 
 // Reads every line; a file that is not RTF is read as plain text lines.
-// Throws KvlError("Cannot open file <name>") when the file is missing or unreadable.
+// Throws KvlError("Cannot open file <name>") when the file is missing or
+// unreadable, NotStationData when it is not a station data file.
 QStringList readStationData(const QString& fileName);
+// Copies a file that is not a station data file to "<name>.bad", over an
+// older copy, so that saving the setup loses nothing of it.
+void keepBadStationData(const QString& fileName);
 
 // Replaces the file with `lines`, one paragraph each, atomically: the old file
 // stays whole if anything fails. Throws KvlError("Cannot create file <name>").

@@ -9,11 +9,16 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QStyledItemDelegate>
+#include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace {
 
 constexpr std::array<int, logbook::ContactGrid::Columns> kColumnWidths = {50, 66, 30, 85, 69, 69, 26};
+constexpr int kBaseWidth = 399;
+constexpr int kBaseRowHeight = 25;
+constexpr int kFieldInset = 4;
 
 const QString kNormalStyle = QStringLiteral(
     "QTableView { background: blue; color: yellow; selection-background-color: navy; selection-color: yellow; }"
@@ -60,9 +65,11 @@ ContactGridView::ContactGridView(logbook::ContactGrid& grid, QWidget* parent)
     setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    verticalHeader()->setDefaultSectionSize(25);
+    verticalHeader()->setDefaultSectionSize(kBaseRowHeight);
+    // By the pixel, so that the entry row's bottom meets the grid's bottom.
+    setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     QHeaderView* header = horizontalHeader();
-    header->setFixedHeight(25);
+    header->setFixedHeight(kBaseRowHeight);
     header->setSectionResizeMode(QHeaderView::Fixed);
     header->setMinimumSectionSize(10);
     header->setHighlightSections(false);
@@ -108,14 +115,75 @@ void ContactGridView::closeCellEditor()
     setEditColours(false);
 }
 
-void ContactGridView::selectGridRow(int row, int entryLine)
+void ContactGridView::selectGridRow(int row)
 {
-    const QModelIndex index = m_grid.index(logbook::ContactGrid::modelRow(row), 0);
-    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
-    if (row >= entryLine)
-        scrollTo(index, QAbstractItemView::PositionAtBottom);
-    else
+    m_entryRow = row;
+    selectionModel()->setCurrentIndex(m_grid.index(logbook::ContactGrid::modelRow(row), 0),
+                                      QItemSelectionModel::ClearAndSelect);
+    keepEntryRowAtBottom();
+}
+
+void ContactGridView::keepEntryRowAtBottom()
+{
+    const int lines = height() - horizontalHeader()->height();
+    const int rowsToEntry = logbook::ContactGrid::modelRow(m_entryRow) + 1;
+    const int blank = std::max(0, lines - rowsToEntry * m_rowHeight);
+    if (blank != m_blank) {
+        m_blank = blank;
+        updateGeometries();
+    }
+    if (m_blank > 0)
         scrollToTop();
+    else
+        scrollTo(m_grid.index(logbook::ContactGrid::modelRow(m_entryRow), 0), QAbstractItemView::PositionAtBottom);
+}
+
+// The blank lines lie between the headings and the rows. Moving the rows
+// resizes them, which asks again: the margins set here stand.
+void ContactGridView::updateGeometries()
+{
+    if (m_placingHeader)
+        return;
+    m_placingHeader = true;
+    QTableView::updateGeometries();
+    QHeaderView* header = horizontalHeader();
+    setViewportMargins(0, header->height() + m_blank, 0, 0);
+    header->setGeometry(0, 0, viewport()->width(), header->height());
+    m_placingHeader = false;
+}
+
+void ContactGridView::setTextScale(double scale)
+{
+    m_scale = scale;
+    m_rowHeight = int(std::lround(kBaseRowHeight * scale));
+    verticalHeader()->setDefaultSectionSize(m_rowHeight);
+    horizontalHeader()->setFixedHeight(m_rowHeight);
+    horizontalHeader()->setFont(font()); // the headings follow the rows
+    fitColumns();
+    keepEntryRowAtBottom();
+}
+
+void ContactGridView::resizeEvent(QResizeEvent* event)
+{
+    QTableView::resizeEvent(event);
+    fitColumns();
+    keepEntryRowAtBottom();
+}
+
+// The last column takes the rest (it stretches).
+void ContactGridView::fitColumns()
+{
+    const double factor = double(width()) / kBaseWidth;
+    for (int c = 0; c + 1 < logbook::ContactGrid::Columns; ++c)
+        setColumnWidth(c, int(std::lround(kColumnWidths[size_t(c)] * factor)));
+}
+
+QRect ContactGridView::entryCellRect(int column, int baseWidth) const
+{
+    const int inset = int(std::lround(kFieldInset * m_scale));
+    const int width = int(std::lround(double(columnWidth(column)) * baseWidth / kColumnWidths[size_t(column)]));
+    return QRect(x() + columnViewportPosition(column) + inset, y() + height() - m_rowHeight, width,
+                 m_rowHeight - int(std::lround(3 * m_scale)));
 }
 
 bool ContactGridView::ownsFocus() const

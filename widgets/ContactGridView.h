@@ -21,9 +21,20 @@ public:
     bool editColours() const { return m_editColours; }
     void editCurrentCell();
     void closeCellEditor();
-    // Selects a grid row; from the entry line on, that row becomes the lowest visible line.
-    void selectGridRow(int row, int entryLine);
+    // Selects the row being entered and keeps it on the bottom line, with
+    // blank lines above it while the log is shorter than the grid.
+    void selectGridRow(int row);
     bool ownsFocus() const;
+    // Rows and headings follow the text size; the columns share the width.
+    void setTextScale(double scale);
+    // Where a field over the bottom line's cell goes, in the parent's
+    // coordinates: `baseWidth` is its width in a column of normal width.
+    QRect entryCellRect(int column, int baseWidth) const;
+    int blankHeight() const { return m_blank; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void updateGeometries() override;
 
 protected:
     // A click, Alt+E or F2 opens the cell with its text kept, the cursor at
@@ -32,6 +43,14 @@ protected:
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
 
 private:
+    void fitColumns();
+    void keepEntryRowAtBottom();
+
     logbook::ContactGrid& m_grid;
     bool m_editColours = false;
+    double m_scale = 1.0;
+    int m_rowHeight = 25;
+    int m_entryRow = 1;
+    int m_blank = 0; // above the first row, so that the entry row is the bottom line
+    bool m_placingHeader = false;
 };

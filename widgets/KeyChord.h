@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QKeyEvent>
+#include <optional>
 
 // The modifier sets the keyboard commands use: none, Alt alone, Ctrl alone.
 namespace keychord {
@@ -35,6 +36,21 @@ inline bool isTypedCharacter(const QKeyEvent* e)
 inline bool isAltChord(const QKeyEvent* e)
 {
     return e->type() == QEvent::KeyPress && (e->modifiers() & Qt::AltModifier) && !e->text().isEmpty();
+}
+
+// Ctrl+Plus (also Ctrl+=, Ctrl+Shift+= and the keypad's +): +1; Ctrl+Minus:
+// -1; Ctrl+0: 0, the normal text size; any other key: none.
+inline std::optional<int> textSizeStep(const QKeyEvent* e)
+{
+    if ((e->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) != Qt::ControlModifier)
+        return std::nullopt;
+    switch (e->key()) {
+    case Qt::Key_Plus:
+    case Qt::Key_Equal: return +1;
+    case Qt::Key_Minus: return -1;
+    case Qt::Key_0: return 0;
+    default: return std::nullopt;
+    }
 }
 
 inline bool isEnter(const QKeyEvent* e)

@@ -1,10 +1,11 @@
 #include "widgets/MacroButtons.h"
 
+#include "widgets/FittedButton.h"
 #include "widgets/WidgetStyle.h"
 #include "widgets/WindowParts.h"
 
 #include <QLabel>
-#include <QPushButton>
+
 
 namespace {
 constexpr std::array<int, MacroButtons::Count> kButtonX = {10, 58, 106, 154, 218, 266, 314, 362, 426, 474, 522, 570};
@@ -20,7 +21,7 @@ MacroButtons::MacroButtons(QWidget* parent)
                             kButtonX[size_t(i)], 322, 46, 16);
         label->setFont(widgetstyle::sansFont(11, true));
         label->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
-        auto* button = place(new QPushButton(parent), QStringLiteral("BitBtn") + n, kButtonX[size_t(i)], 342, 46, 25);
+        auto* button = place(new FittedButton(parent), QStringLiteral("BitBtn") + n, kButtonX[size_t(i)], 342, 46, 25);
         button->setFocusPolicy(Qt::NoFocus);
         connect(button, &QPushButton::clicked, this, [this, i] { Q_EMIT clicked(i); });
         m_buttons[size_t(i)] = button;

@@ -3,7 +3,7 @@
 #include <QMouseEvent>
 
 Panel::Panel(const QString& objectName, const QString& caption, QWidget* parent)
-    : QLabel(caption, parent)
+    : FittedLabel(caption, parent)
 {
     setObjectName(objectName);
     setAutoFillBackground(true);
@@ -34,5 +34,5 @@ void Panel::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         Q_EMIT clicked();
-    QLabel::mouseReleaseEvent(event);
+    FittedLabel::mouseReleaseEvent(event);
 }

@@ -1,10 +1,11 @@
 #pragma once
 
-#include <QLabel>
+#include "widgets/FittedLabel.h"
 
 // A bevelled panel that serves as a button: raised when it can be clicked,
-// lowered when it shows the current choice.
-class Panel : public QLabel
+// lowered when it shows the current choice. A caption too long for it ends
+// in an ellipsis.
+class Panel : public FittedLabel
 {
     Q_OBJECT
 public:

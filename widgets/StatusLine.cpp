@@ -7,20 +7,39 @@
 
 StatusLine::StatusLine(const session::ContestSession& session, const keyer::CwKeyer& keyer, const Clock& clock,
                        QWidget* parent)
-    : QLabel(parent), m_session(session), m_keyer(keyer), m_clock(clock)
+    : FittedLabel(parent), m_session(session), m_keyer(keyer), m_clock(clock)
 {
     setObjectName(QStringLiteral("StatusLine"));
     setFont(widgetstyle::sansFont(13, true));
     setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     setIndent(6);
     setAutoFillBackground(true);
-    setStyleSheet(QStringLiteral("QLabel { background: #404040; color: white; }"));
+    showFault(false);
 }
 
+void StatusLine::showFault(bool fault)
+{
+    if (fault == m_fault && !styleSheet().isEmpty())
+        return;
+    m_fault = fault;
+    setStyleSheet(fault ? QStringLiteral("QLabel { background: #c00000; color: white; }")
+                        : QStringLiteral("QLabel { background: #404040; color: white; }"));
+}
+
+// The log that is not being saved hides the figures: nothing matters more.
 void StatusLine::refresh()
 {
     const QDateTime reading = m_clock.current();
     const QTime now = reading.time();
+    const std::optional<QString> notSaved = m_session.logNotSaved();
+    showFault(notSaved.has_value());
+    if (notSaved) {
+        setText(*notSaved);
+        setToolTip(*notSaved);
+        m_shownMinute = now.hour() * 60 + now.minute();
+        return;
+    }
+    setToolTip(QString());
     const bool cw = m_session.mode() == logbook::Mode::CW;
     QString text = session::statusLineText(m_session.status(reading), cw ? std::optional<int>(m_keyer.DashTime()) : std::nullopt);
     if (!m_rigText.isEmpty())

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QLabel>
+#include "widgets/FittedLabel.h"
+
 #include <QTime>
 
 class Clock;
@@ -13,8 +14,9 @@ class ContestSession;
 }
 
 // The status line under the calls lines: the contest at a glance, as the
-// session works it out, with the keyer's speed in CW.
-class StatusLine : public QLabel
+// session works it out, with the keyer's speed in CW. What does not fit ends
+// in an ellipsis after a whole word.
+class StatusLine : public FittedLabel
 {
 public:
     // All three must outlive the line.
@@ -33,12 +35,15 @@ public:
     void showKeyer(const QString& text);
 
 private:
+    void showFault(bool fault);
+
     const session::ContestSession& m_session;
     const keyer::CwKeyer& m_keyer;
     const Clock& m_clock;
     int m_shownMinute = -1; // of the day, of the figures shown
     QString m_rigText;
     QString m_keyerText;
+    bool m_fault = false;
 };
 
 // "7 010,0 кГц": the rig's frequency as operators read a dial, to 100 Hz.

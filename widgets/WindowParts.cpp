@@ -1,5 +1,6 @@
 #include "widgets/WindowParts.h"
 
+#include "widgets/CallsLine.h"
 #include "widgets/UpperCaseValidator.h"
 #include "widgets/WidgetStyle.h"
 
@@ -57,14 +58,9 @@ void keepTyped(QLineEdit* edit, TypedRule rule)
 
 QLineEdit* callsLine(QWidget* parent, const QString& name, int y, const QString& colour)
 {
-    auto* edit = place(new QLineEdit(parent), name, 115, y, 399, 21);
-    // No length limit: the scan stops a line once it holds 50 characters but
-    // keeps the last call whole, so the line can be longer.
-    edit->setReadOnly(true);
-    edit->setFocusPolicy(Qt::NoFocus);
-    edit->setFont(widgetstyle::sansFont(13, true));
-    edit->setStyleSheet(QStringLiteral("QLineEdit { background: #404040; color: %1; }").arg(colour));
-    return edit;
+    auto* line = place(new CallsLine(name, QColor(colour), parent), name, 115, y, 399, 21);
+    line->setFont(widgetstyle::sansFont(13, true));
+    return line;
 }
 
 QPlainTextEdit* helpPanel(QWidget* parent)

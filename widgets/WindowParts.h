@@ -29,7 +29,7 @@ void keepTyped(QLineEdit* edit, TypedRule rule);
 // upper case, and what is typed or pasted goes through `rule`; an exchange
 // the program fills in may be longer and keeps its letters. Hidden.
 QLineEdit* entryField(QWidget* parent, const QString& name, QRect geometry, int typedLimit, TypedRule rule);
-// A read-only line of calls under the grid, in `colour` on dark grey.
+// A read-only line of calls under the grid, in `colour` on dark grey, showing its first calls.
 QLineEdit* callsLine(QWidget* parent, const QString& name, int y, const QString& colour);
 // The key help over the grid, white on black. Hidden.
 QPlainTextEdit* helpPanel(QWidget* parent);

@@ -1,11 +1,13 @@
 // Logs contacts from scripted keys in the real main window, reporting each
 // finished step on stdout, until it is killed.
 //   kvl_crash_child <folder> <seed>
+// A second child in the folder says ERROR <why> and exits with 3.
 // Lines: START <next row> | GRID <row>:<call> ... | DONE <row> <call> |
 //        DELETING <row> | DELETED <row> | RESTORING <row> | RESTORED <row> | ERROR <text>
 #include "app/KvlWindows.h"
 #include "common/Clock.h"
 #include "common/Dialogs.h"
+#include "common/FolderLock.h"
 #include "keyer/RealKeyerTime.h"
 #include "tests/support/DeviceFakes.h"
 
@@ -93,10 +95,15 @@ int main(int argc, char** argv)
     if (argc < 3 || !QDir::setCurrent(QString::fromLocal8Bit(argv[1])))
         return 2;
     QRandomGenerator rng(quint32(QByteArray(argv[2]).toUInt()));
+    ReportingDialogs dialogs;
+    FolderLock lock; // as the program takes it, before any file
+    if (const std::optional<QString> refusal = lock.take()) {
+        dialogs.showError(*refusal);
+        return 3;
+    }
     writeStationData();
 
     SystemClock clock;
-    ReportingDialogs dialogs;
     keyer::RealKeyerTime keyerTime;
     FakePortDevice port(keyerTime);
     FakeVoicePlayer player1;

@@ -162,3 +162,41 @@ TEST_F(CrashTest, NoReportedContactIsLostWhenTheProgramIsKilled)
                 static_cast<long long>(expected.contacts.size()));
     EXPECT_EQ(lost, 0);
 }
+
+namespace {
+
+// Reads the child's output until it holds `count` lines starting with `word`.
+bool readUntil(QProcess& child, QByteArray& out, const QByteArray& word, int count)
+{
+    while (out.count("\n" + word) + int(out.startsWith(word)) < count) {
+        if (!child.waitForReadyRead(20000))
+            return false;
+        out += child.readAllStandardOutput();
+    }
+    return true;
+}
+
+} // namespace
+
+// The lock of a killed child is taken over by every restart of the test
+// above; here a second copy meets a live one.
+TEST_F(CrashTest, ASecondCopyInTheFolderSaysSoAndTheFirstLogsOn)
+{
+    QProcess first;
+    first.start(QStringLiteral(KVL_CRASH_CHILD), {path(), QStringLiteral("1")});
+    QByteArray firstOut;
+    ASSERT_TRUE(readUntil(first, firstOut, "DONE", 1)) << firstOut.toStdString();
+
+    QProcess second;
+    second.start(QStringLiteral(KVL_CRASH_CHILD), {path(), QStringLiteral("2")});
+    ASSERT_TRUE(second.waitForFinished(20000));
+    EXPECT_EQ(second.exitCode(), 3);
+    const QString said = QString::fromUtf8(second.readAllStandardOutput());
+    EXPECT_TRUE(said.startsWith(QStringLiteral("ERROR KVL уже запущен"))) << said.toStdString();
+    EXPECT_TRUE(said.contains(QString::number(first.processId()))) << said.toStdString();
+
+    const int done = int(firstOut.count("DONE"));
+    EXPECT_TRUE(readUntil(first, firstOut, "DONE", done + 3)) << firstOut.toStdString();
+    first.kill();
+    first.waitForFinished(10000);
+}

@@ -13,6 +13,7 @@ TEST(LatinKeysTest, EveryLetterKeyInEitherCaseAndTheCallsRule)
         {"ГФ9ЧЧ.З", "UA9XX/P", "UA9XX.P"},
         {"гф9чч,з", "UA9XX/P", "UA9XX,P"},
         {".9,ГФ", "9UA", ".9,UA"},          // no letter yet: no "/"
+        {"14025,5.", "14025,5", "14025,5."}, // a frequency in kHz keeps one point
         {"RA 3ХЪЖЭБЮЁ-1", "RA31", "RA 3ХЪЖЭБЮЁ-1"}, // a paste: what cannot stand in a call goes
     };
     for (const auto& c : cases) {

@@ -215,3 +215,15 @@ TEST_F(LogbookTest, StampsAreReadWhereWholeAndInStepWithTheirRecords)
     EXPECT_FALSE(log.stamp(2) || log.stamp(3) || log.stamp(4));
     EXPECT_EQ(grid.cell(4, Call), QLatin1String("UA4AA"));
 }
+
+TEST_F(LogbookTest, WithoutAStateTheCountersComeFromTheLog)
+{
+    QsoRecord on40 = contact(3);
+    on40.fields[BandMode] = QStringLiteral("40CW");
+    on40.fields[BandChange] = QStringLiteral("2");
+    writeFile(kLogFileName, logBytes(2) + on40.encode());
+    log.readState();
+    ASSERT_TRUE(log.readLog());
+    EXPECT_EQ(log.state().bandCounters, (std::array<qint32, 6> {0, 0, 1, 2, 0, 0}));
+    EXPECT_EQ(log.state().bandChangeCount, 2);
+}

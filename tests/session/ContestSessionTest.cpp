@@ -2,12 +2,14 @@
 #include "log/StateRecord.h"
 #include "session/ContestSession.h"
 #include "tests/support/FakeSettings.h"
+#include "tests/setup/WriteLimits.h"
 #include "tests/support/WorkDir.h"
 
 #include <QDir>
 #include <QTimeZone>
 #include <functional>
 #include <tuple>
+#include <optional>
 
 using namespace logbook;
 using session::Changes;
@@ -232,4 +234,60 @@ TEST_F(ContestSessionTest, AnEditedRowIsRescoredAndRecounted)
     edit(BandMode, "20SSB");
     EXPECT_EQ(storedState().bandCounters[0], 0);
     EXPECT_EQ(storedState().bandCounters[3], 1);
+}
+
+// The state write is the commit point: a record cut short by a size limit
+// (as on a full disk), or a state that cannot be written after its record
+// was, leaves the files and the memory as before the Enter; the same Enter
+// succeeds once the fault is gone.
+TEST_F(ContestSessionTest, AFailedContactChangesNothingAndTheNextEnterLogsIt)
+{
+    for (const bool stateBlocked : {false, true}) {
+        SCOPED_TRACE(stateBlocked ? "a folder in the state's place, a restore pending" : "a record cut short");
+        QFile::remove(QStringLiteral("system.kvl"));
+        QFile::remove(QStringLiteral("cfg.kvl"));
+        restart();
+        log(QStringLiteral("RA3AA"), QStringLiteral("1"));
+        log(QStringLiteral("RA3BB"), QStringLiteral("2"));
+        contest->selectBand(1); // a band change, numbered by the next contact
+        if (stateBlocked)
+            contest->deleteOrRestore();
+        const QByteArray logBefore = readFile(QStringLiteral("system.kvl"));
+        const QByteArray stampsBefore = readFile(QStringLiteral("system.kvx"));
+        const QByteArray stateFile = readFile(QStringLiteral("cfg.kvl"));
+        const StateRecord stateBefore = contest->state();
+        const int row = contest->currentRow();
+        {
+            std::optional<FileSizeLimit> limit;
+            if (stateBlocked)
+                ASSERT_TRUE(QFile::remove(QStringLiteral("cfg.kvl")) && QDir().mkdir(QStringLiteral("cfg.kvl")));
+            else
+                limit.emplace(2 * 59 + 30);
+            contest->scanCalls(QStringLiteral("RA3CC"));
+            contest->enterCall(QStringLiteral("RA3CC"), QString());
+            for (const bool known : {false, true}) { // a box for the first failure only
+                const Changes failed = contest->completeContact(QStringLiteral("3"), QDateTime(QDate(2024, 2, 1), QTime(10, 5)));
+                ASSERT_TRUE(failed.error);
+                EXPECT_TRUE(failed.error->contains(stateBlocked ? "cfg.kvl" : "File too large")) << failed.error->toStdString();
+                EXPECT_EQ(failed.errorKnown, known);
+            }
+        }
+        EXPECT_TRUE(contest->logNotSaved());
+        EXPECT_EQ(readFile(QStringLiteral("system.kvl")), logBefore);
+        EXPECT_EQ(readFile(QStringLiteral("system.kvx")), stampsBefore);
+        EXPECT_FALSE(contest->logbook().stamp(row));
+        EXPECT_EQ(contest->state(), stateBefore);
+        EXPECT_EQ(contest->currentRow(), row);
+        EXPECT_EQ(contest->restorePending(), stateBlocked);
+        if (stateBlocked) {
+            QDir().rmdir(QStringLiteral("cfg.kvl"));
+            writeFile(QStringLiteral("cfg.kvl"), stateFile);
+        }
+        ASSERT_FALSE(contest->completeContact(QStringLiteral("3"), QDateTime(QDate(2024, 2, 1), QTime(10, 5))).error);
+        EXPECT_FALSE(contest->logNotSaved());
+        EXPECT_EQ(stored(row - 1).fields[Call], QLatin1String("RA3CC"));
+        EXPECT_EQ(stored(row - 1).fields[BandChange], QLatin1String("1"));
+        EXPECT_EQ(storedState().nextRow, row + 1);
+        EXPECT_EQ(storedState().bandCounters[1], stateBefore.bandCounters[1] + 1);
+    }
 }

@@ -2,7 +2,7 @@
 
 #include "scoring/ContestVariant.h"
 #include "setup/StationDataFile.h"
-#include "setup/ui/Unit2.h"
+#include "setupui/Unit2.h"
 #include "tests/support/DeviceFakes.h"
 #include "tests/support/Fakes.h"
 #include "tests/support/WorkDir.h"

@@ -48,6 +48,16 @@ TEST_F(SetupDialogTest, AFirstStartCreatesTheEmptyFile)
     EXPECT_EQ(captions, QStringList {QStringLiteral("KVL Версия 3.01 :  - SSB. ")});
 }
 
+TEST_F(SetupDialogTest, AFileThatIsNotStationDataIsKeptAsideAndStartedAfresh)
+{
+    const QByteArray junk("\x7f" "ELF\0\0\x01junk", 10);
+    writeFile(setup::kStationDataFileName, junk);
+    create();
+    EXPECT_EQ(readFile(setup::kStationDataFileName + QStringLiteral(".bad")), junk);
+    EXPECT_EQ(storedLines(), QStringList(105, QString()));
+    EXPECT_EQ(form->callSign(), QString());
+}
+
 TEST_F(SetupDialogTest, AFileThatCannotBeReadLeavesTheBuiltInState)
 {
     ASSERT_TRUE(QDir().mkdir(setup::kStationDataFileName));

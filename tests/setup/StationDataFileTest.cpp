@@ -39,7 +39,7 @@ TEST_F(StationDataFileTest, EveryKindOfLineComesBackExactly)
     lines[7] = QStringLiteral("  blanks at both ends  ");
     lines[20] = QStringLiteral("Чемпионат РА");
     lines[25] = QStringLiteral("CQ \\ {TEST} } { \\par \\'c0");
-    lines[34] = QStringLiteral("tab\there, bell\a, emoji 😀, 中文");
+    lines[34] = QStringLiteral("tab\there, emoji 😀, 中文");
     lines[104] = QStringLiteral("{\\rtf1 not a header}");
     writeStationData(kStationDataFileName, lines);
     EXPECT_EQ(readStationData(kStationDataFileName), lines);
@@ -130,4 +130,20 @@ TEST_F(StationDataFileTest, ExportOptionsKeepTheRestOfKvlIni)
     setup::writeExportOptions({QStringLiteral("RDXC"), QStringLiteral("QRP")});
     EXPECT_EQ(setup::readExportOptions(), (setup::ExportOptions {QStringLiteral("RDXC"), QStringLiteral("QRP")}));
     EXPECT_TRUE(readFile(QStringLiteral("KVL.INI")).contains("model=2"));
+}
+
+TEST_F(StationDataFileTest, AFileThatIsNotStationDataIsNamedAndRefused)
+{
+    const QByteArray cases[] = {
+        QByteArray("UA9XX\r\n\0\x01\x02junk", 14),
+        "{\\rtf1\\ansi UA9\\'01XX\\par\r\n}",
+        QByteArray(kStationDataMaxBytes + 1, 'A'),
+    };
+    for (const QByteArray& bytes : cases) {
+        writeFile(kStationDataFileName, bytes);
+        EXPECT_THROW(readStationData(kStationDataFileName), NotStationData) << bytes.left(30).toStdString();
+        EXPECT_TRUE(errorOf([] { readStationData(kStationDataFileName); }).contains(kStationDataFileName));
+    }
+    writeFile(kStationDataFileName, "UA9XX\tRA\r\n");
+    EXPECT_EQ(readStationData(kStationDataFileName), QStringList {QStringLiteral("UA9XX\tRA")});
 }

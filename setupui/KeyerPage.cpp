@@ -1,4 +1,4 @@
-#include "setup/ui/KeyerPage.h"
+#include "setupui/KeyerPage.h"
 
 #include "keyer/PortList.h"
 

@@ -1,4 +1,4 @@
-#include "setup/ui/SetupPages.h"
+#include "setupui/SetupPages.h"
 
 
 #include "widgets/UpperCaseValidator.h"

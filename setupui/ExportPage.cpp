@@ -1,4 +1,4 @@
-#include "setup/ui/ExportPage.h"
+#include "setupui/ExportPage.h"
 
 #include <QComboBox>
 #include <QFormLayout>

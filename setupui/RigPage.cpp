@@ -1,4 +1,4 @@
-#include "setup/ui/RigPage.h"
+#include "setupui/RigPage.h"
 
 #include "keyer/PortList.h"
 #include "radio/HamlibModels.h"

@@ -1,15 +1,15 @@
-#include "setup/ui/Unit2.h"
+#include "setupui/Unit2.h"
 
 #include "common/ErrorGuard.h"
 #include "common/FileNames.h"
 #include "keyer/PortList.h"
 #include "log/SubTourTimes.h"
 #include "setup/StationDataFile.h"
-#include "setup/ui/ExportPage.h"
-#include "setup/ui/KeyerPage.h"
-#include "setup/ui/RigPage.h"
-#include "setup/ui/SetupPages.h"
-#include "setup/ui/WindowPlacement.h"
+#include "setupui/ExportPage.h"
+#include "setupui/KeyerPage.h"
+#include "setupui/RigPage.h"
+#include "setupui/SetupPages.h"
+#include "setupui/WindowPlacement.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -87,9 +87,17 @@ void TForm2::FormCreate()
     m_exportPage->showOptions(setup::readExportOptions());
     m_keyerPage->showSettings(keyer::readKeyerSettings().settings, m_ports);
     guarded(m_dialogs, [this] {
+        const QStringList empty(setup::kTemplateLineCount, QString());
         if (!logbook::fileExists(setup::kStationDataFileName))
-            setup::writeStationData(setup::kStationDataFileName, QStringList(setup::kTemplateLineCount, QString()));
-        m_lines = setup::readStationData(setup::kStationDataFileName);
+            setup::writeStationData(setup::kStationDataFileName, empty);
+        try {
+            m_lines = setup::readStationData(setup::kStationDataFileName);
+        } catch (const setup::NotStationData&) {
+            // The main window has said why; as if missing, once it is kept aside.
+            setup::keepBadStationData(setup::kStationDataFileName);
+            setup::writeStationData(setup::kStationDataFileName, empty);
+            m_lines = empty;
+        }
         loadFields();
         m_refreshMainCaption(*this);
     });

@@ -1,0 +1,118 @@
+// The window's size, place and text size: the layout as the window grows,
+// the text-size commands, and keeping all three in kvl.ini.
+#include "app/TForm1.h"
+
+#include "common/Dialogs.h"
+#include "common/IniSettings.h"
+#include "log/QsoRecord.h"
+#include "widgets/BandPanels.h"
+#include "widgets/ContactGridView.h"
+#include "widgets/Panel.h"
+#include "widgets/ScalableClient.h"
+#include "widgets/StatusLine.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <algorithm>
+
+using Stretch = ScalableClient::Stretch;
+
+// The grid and the help over it take the extra room; the lines under the grid
+// move down with it and take the width; the band panels stay at its right edge.
+void TForm1::setStretches()
+{
+    m_client->capture();
+    m_client->setStretch(StringGrid1, Stretch::Wider | Stretch::Taller);
+    m_client->setStretch(Memo1, Stretch::Wider | Stretch::Taller);
+    QWidget* const linesUnderGrid[] = {Edit3, Edit4, Label25, Panel8, m_statusLine};
+    for (QWidget* line : linesUnderGrid)
+        m_client->setStretch(line, Stretch::MoveDown | Stretch::Wider);
+    for (int band = 0; band < logbook::kBandCount; ++band) {
+        m_client->setStretch(m_bands->panel(band), Stretch::MoveRight);
+        m_client->setStretch(m_bands->box(band), Stretch::MoveRight);
+    }
+    for (int i = 1; i <= 12; ++i) {
+        for (const QString& name : {QStringLiteral("LabelF%1"), QStringLiteral("BitBtn%1")})
+            m_client->setStretch(m_client->findChild<QWidget*>(name.arg(i)), Stretch::MoveDown | Stretch::Spread);
+    }
+    m_client->setStretch(Edit1, Stretch::Manual);
+    m_client->setStretch(Edit2, Stretch::Manual);
+    connect(m_client, &ScalableClient::laidOut, this, &TForm1::placeEntryFields);
+}
+
+// The entry fields lie over their cells of the grid's bottom line; the dupe
+// warning under the lowest calls line shown.
+void TForm1::placeEntryFields()
+{
+    Edit1->setGeometry(StringGrid1->entryCellRect(logbook::Call, 81));
+    Edit2->setGeometry(StringGrid1->entryCellRect(logbook::Received, 66));
+    const QLineEdit* lowest = Edit4->isHidden() ? Edit3 : Edit4;
+    Label25->move(Label25->x(), lowest->geometry().bottom() + 2);
+}
+
+void TForm1::buildTextSizeMenu(QMenu* parent)
+{
+    QMenu* menu = parent->addMenu(QStringLiteral("Размер текста"));
+    menu->setObjectName(QStringLiteral("TextSize"));
+    const std::pair<QString, int> items[] = {{QStringLiteral("Крупнее\tCtrl++"), +1},
+                                             {QStringLiteral("Мельче\tCtrl+-"), -1},
+                                             {QStringLiteral("Обычный\tCtrl+0"), 0}};
+    for (const auto& [caption, step] : items)
+        menu->addAction(caption, this, [this, step = step] { runGuarded([this, step] { changeTextSize(step); }); });
+}
+
+void TForm1::changeTextSize(int step)
+{
+    m_window.textSize = step == 0 ? setup::kNormalTextSize : setup::nextTextSize(m_window.textSize, step);
+    applyTextSize();
+    saveWindow();
+}
+
+void TForm1::applyTextSize()
+{
+    const double scale = m_window.textSize / 100.0;
+    m_client->setScale(scale);
+    StringGrid1->setTextScale(scale);
+    placeEntryFields();
+}
+
+// A place on a screen no longer there is left for the middle of the screen;
+// a window grown with its text is kept inside its screen.
+void TForm1::restoreWindow()
+{
+    const setup::WindowSettingsRead read = setup::readWindowSettings(logbook::IniSettings());
+    m_window = read.settings;
+    if (read.problem)
+        m_dialogs.showError(errorBoxText(*read.problem));
+    applyTextSize();
+    if (const std::optional<QRect>& saved = m_window.geometry) {
+        const QScreen* screen = QGuiApplication::screenAt(saved->center());
+        QRect placed(saved->topLeft(), saved->size().expandedTo(minimumSizeHint()));
+        if (!screen) {
+            screen = QGuiApplication::primaryScreen();
+            placed.moveCenter(screen->availableGeometry().center());
+        }
+        const QRect area = screen->availableGeometry();
+        placed.moveTo(std::clamp(placed.x(), area.x(), std::max(area.x(), area.right() + 1 - placed.width())),
+                      std::clamp(placed.y(), area.y(), std::max(area.y(), area.bottom() + 1 - placed.height())));
+        setGeometry(placed);
+        m_placed = true;
+    }
+    if (m_window.maximised)
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void TForm1::saveWindow()
+{
+    if (m_shown) {
+        m_window.geometry = normalGeometry();
+        m_window.maximised = isMaximized();
+    }
+    logbook::IniSettings ini;
+    setup::writeWindowSettings(ini, m_window);
+    ini.save();
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QRect>
+#include <QString>
+#include <optional>
+
+namespace logbook {
+class IniSettings;
+}
+
+// The main window's size, place and text size, kept in kvl.ini (section
+// [Window]) from one start to the next.
+namespace setup {
+
+// The text size in per cent of the normal one; Ctrl+Plus and Ctrl+Minus walk
+// these steps.
+inline constexpr int kTextSizes[] = {100, 110, 125, 140, 160, 180, 200};
+inline constexpr int kNormalTextSize = 100;
+
+// The step after `percent` towards larger (+1) or smaller (-1) text; it stays
+// at the ends. A size between steps moves to the next step that way.
+int nextTextSize(int percent, int direction);
+
+struct WindowSettings
+{
+    int textSize = kNormalTextSize;
+    std::optional<QRect> geometry; // the client area, not maximised; none before the first exit
+    bool maximised = false;
+};
+
+struct WindowSettingsRead
+{
+    WindowSettings settings;
+    std::optional<QString> problem; // a value that is not a number; the default is taken instead
+};
+
+WindowSettingsRead readWindowSettings(const logbook::IniSettings& ini);
+// Sets the values; the caller saves the file.
+void writeWindowSettings(logbook::IniSettings& ini, const WindowSettings& settings);
+
+} // namespace setup
