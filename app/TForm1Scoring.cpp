@@ -5,6 +5,7 @@
 #include "scoring/ContestVariant.h"
 #include "scoring/Exports.h"
 #include "scoring/Report.h"
+#include "setup/ExportOptions.h"
 #include "widgets/BandPanels.h"
 
 #include <QAction>
@@ -92,9 +93,10 @@ void TForm1::CreateReport()
 // Each file says what kept it from being written; none of it stops the exit.
 void TForm1::CreateExports()
 {
-    const QVector<logbook::QsoRecord> rows = m_session.loggedRows();
-    const scoring::ExportResult result = scoring::CreateExports(
-        rows, settings(), scoring::reportTotals(rows, settings().contestVariant()), QDateTime::currentDateTimeUtc());
+    const scoring::ExportLog log {m_session.loggedRows(), m_session.loggedStamps()};
+    const scoring::ExportResult result =
+        scoring::CreateExports(log, settings(), setup::readExportOptions(),
+                               scoring::reportTotals(log.rows, settings().contestVariant()), QDateTime::currentDateTimeUtc());
     for (const QString& message : result.messages)
         m_dialogs.showError(errorBoxText(message));
 }

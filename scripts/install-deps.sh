@@ -11,6 +11,7 @@ packages=(
   libgtest-dev libgmock-dev
   clang libclang-rt-14-dev
   fonts-dejavu-core fonts-liberation
+  tzdata
 )
 
 missing=()
