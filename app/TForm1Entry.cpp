@@ -60,7 +60,7 @@ void TForm1::CompleteContact()
 {
     const QString call = Edit1->text();
     const QString received = Edit2->text();
-    const session::Changes changes = m_session.completeContact(received, m_clock.now());
+    const session::Changes changes = m_session.completeContact(received, m_clock.current());
     if (changes.refused) {
         showChanges(changes);
         Edit2->setFocus();

@@ -31,11 +31,14 @@ void TForm1::connectRig()
     });
     connect(m_rig, &radio::RigPoller::rigStateChanged, this, [this](qint64 hz, const QString& mode) {
         m_bandFrequencies.note(hz, mode);
+        m_session.setRigFrequency(hz); // stamped on the next contact
         showRigState(hz, QString());
     });
     connect(m_rig, &radio::RigPoller::noticed, this, [this](const QString& notice) { showRigState(m_rigHz, notice); });
-    connect(m_rig, &radio::RigPoller::connectionLost, this,
-            [this](const QString& message) { m_statusLine->showRig(message); });
+    connect(m_rig, &radio::RigPoller::connectionLost, this, [this](const QString& message) {
+        m_session.setRigFrequency(0);
+        m_statusLine->showRig(message);
+    });
 }
 
 // A band or mode the rig chose is not sent back to it.
@@ -96,6 +99,7 @@ void TForm1::followRig(const radio::RigSettings& settings)
     if (settings == m_rigSettings)
         return;
     m_rigSettings = settings;
+    m_session.setRigFrequency(0);
     m_statusLine->showRig(QString());
     m_rig->start(settings);
 }

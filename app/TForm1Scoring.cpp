@@ -5,6 +5,7 @@
 #include "scoring/ContestVariant.h"
 #include "scoring/Exports.h"
 #include "scoring/Report.h"
+#include "setup/ExportOptions.h"
 #include "widgets/BandPanels.h"
 
 #include <QAction>
@@ -91,8 +92,8 @@ QStringList TForm1::CreateReport()
 
 QStringList TForm1::CreateExports()
 {
-    const QVector<logbook::QsoRecord> rows = m_session.loggedRows();
-    return scoring::CreateExports(rows, settings(), scoring::reportTotals(rows, settings().contestVariant()),
-                                  QDateTime::currentDateTimeUtc())
+    const scoring::ExportLog log {m_session.loggedRows(), m_session.loggedStamps()};
+    return scoring::CreateExports(log, settings(), setup::readExportOptions(),
+                                  scoring::reportTotals(log.rows, settings().contestVariant()), QDateTime::currentDateTimeUtc())
         .messages;
 }

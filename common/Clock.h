@@ -4,12 +4,15 @@
 #include <QString>
 #include <QTime>
 
-// The local clock, behind an interface so that tests can set the time. The
-// date tells the sub-tours of one day from those of the next.
+// The local clock, behind an interface so that tests can set the time. One
+// reading gives both what the operator's clock shows and the UTC instant:
+// a contact's hh:mm and its full time must never come from two readings.
+// The date tells the sub-tours of one day from those of the next.
 class Clock
 {
 public:
     virtual ~Clock() = default;
+    // The local date and time, carrying the zone's offset from UTC.
     virtual QDateTime current() const = 0;
     QTime now() const { return current().time(); }
 };

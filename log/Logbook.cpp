@@ -26,6 +26,23 @@ void Logbook::writeRow(int row)
     write(m_logFile, row - 1, m_grid.record(row).encode());
 }
 
+std::optional<ContactStamp> Logbook::stamp(int row) const
+{
+    return row >= 1 && row <= m_stamps.size() ? m_stamps[row - 1] : std::nullopt;
+}
+
+void Logbook::writeStamp(int row, const std::optional<ContactStamp>& stamp)
+{
+    if (row < 1)
+        return;
+    // Through the same transaction as the record and the state: a failed
+    // contact leaves no stamp behind.
+    write(m_stampFile.file(), row - 1, StampFile::slot(stamp));
+    if (m_stamps.size() < row)
+        m_stamps.resize(row);
+    m_stamps[row - 1] = stamp;
+}
+
 void Logbook::writeCfgFile()
 {
     m_state.nextRow = m_currentRow;
@@ -130,11 +147,15 @@ bool Logbook::readState()
 
 std::optional<QString> Logbook::readLog()
 {
+    m_stamps.clear();
     if (!m_logFile.exists()) {
+        m_stampFile.remove(); // stamps of a log that is gone would date the new one
+        m_stampFile.createIfMissing();
         createOrNote(m_logFile);
         m_stateDoubt.reset();
         return std::nullopt;
     }
+    m_stampFile.createIfMissing();
     std::optional<QString> warning;
     if (m_stateDoubt) {
         // Without a state to trust, the log goes on after its last contact:
@@ -156,8 +177,19 @@ std::optional<QString> Logbook::readLog()
         rebuildCounters();
         *warning += QStringLiteral(". Счётчики по диапазонам и число смен диапазона восстановлены по журналу");
     }
+    readStamps();
     return warning;
 }
+
+void Logbook::readStamps()
+{
+    m_stamps = m_stampFile.read(m_currentRow - 1);
+    for (int i = 0; i < m_stamps.size(); ++i) {
+        if (m_stamps[i] && !m_stamps[i]->matches(m_grid.cell(i + 1, Time)))
+            m_stamps[i].reset(); // the record was changed without its stamp
+    }
+}
+
 
 // Each contact counts on its own band; the band changes are the largest
 // number the log gives them (the first contact already made it 0).
@@ -187,6 +219,8 @@ void Logbook::deleteFiles()
 {
     m_stateFile.remove();
     m_logFile.remove();
+    m_stampFile.remove();
+    m_stamps.clear();
 }
 
 } // namespace logbook

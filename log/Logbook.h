@@ -1,5 +1,6 @@
 #pragma once
 
+#include "log/ContactStamp.h"
 #include "log/RecordFile.h"
 #include "log/StateRecord.h"
 #include "log/WriteTransaction.h"
@@ -49,6 +50,11 @@ public:
     // Start-up: whether both files can be written, as a fault if not.
     void checkWritable();
 
+    // The stamp beside a row's record, written before the record's state is;
+    // none where the stamp file has none or it disagrees with the time cell.
+    std::optional<ContactStamp> stamp(int row) const;
+    void writeStamp(int row, const std::optional<ContactStamp>& stamp);
+
     // Start-up. readState() answers whether a state file was there; without one
     // it creates an empty file and sets the fresh values in memory (the first
     // band selection then writes them). readLog() fills rows 1 to current - 1
@@ -63,6 +69,7 @@ public:
 
 private:
     int lastContactRow() const; // 0 when the log holds no contact
+    void readStamps();
     void write(const RecordFile& file, qint64 index, const QByteArray& record);
     void noteFault(const RecordFile& file, const QString& reason);
     void createOrNote(const RecordFile& file);
@@ -71,6 +78,8 @@ private:
     ContactGrid& m_grid;
     RecordFile m_logFile;
     RecordFile m_stateFile;
+    StampFile m_stampFile;
+    QVector<std::optional<ContactStamp>> m_stamps; // at index row - 1
     StateRecord m_state;
     int m_currentRow = 1;
     std::optional<QString> m_stateDoubt; // why the stored next row cannot be trusted
@@ -85,10 +94,12 @@ void Logbook::asOne(Steps&& steps)
 {
     WriteTransaction transaction;
     m_open = &transaction;
+    const QVector<std::optional<ContactStamp>> stampsBefore = m_stamps; // shared, not copied, until a write
     try {
         steps();
     } catch (...) {
         m_open = nullptr;
+        m_stamps = stampsBefore;
         if (const std::optional<QString> undoFailed = transaction.rollback())
             m_faults[m_logFile.name()] = *undoFailed;
         throw;

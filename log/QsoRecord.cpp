@@ -2,6 +2,8 @@
 
 #include "log/ShortString.h"
 
+#include <QRegularExpression>
+
 namespace logbook {
 
 QByteArray QsoRecord::encode() const
@@ -24,6 +26,16 @@ QsoRecord QsoRecord::decode(const char* data)
         offset += Capacity[size_t(i)] + 1;
     }
     return record;
+}
+
+std::optional<QTime> parseContactTime(const QString& cell)
+{
+    static const QRegularExpression pattern(QStringLiteral("^(\\d{1,2}):(\\d{2})$"));
+    const QRegularExpressionMatch m = pattern.match(cell.trimmed());
+    if (!m.hasMatch())
+        return std::nullopt;
+    const QTime time(m.captured(1).toInt(), m.captured(2).toInt());
+    return time.isValid() ? std::optional<QTime>(time) : std::nullopt;
 }
 
 } // namespace logbook

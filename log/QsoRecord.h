@@ -2,7 +2,9 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QTime>
 #include <array>
+#include <optional>
 
 namespace logbook {
 
@@ -19,6 +21,11 @@ struct QsoRecord
     QByteArray encode() const;
     static QsoRecord decode(const char* data); // reads exactly Size bytes
     bool operator==(const QsoRecord& other) const { return fields == other.fields; }
+    // A row without a call (deleted, or never completed) is no contact.
+    bool isContact() const { return !fields[Call].trimmed().isEmpty(); }
 };
+
+// A contact's time cell: h:mm or hh:mm, 24-hour.
+std::optional<QTime> parseContactTime(const QString& cell);
 
 } // namespace logbook

@@ -38,18 +38,21 @@ QString header(const QDateTime& createdUtc)
 
 } // namespace
 
-QString adifText(const QVector<DatedContact>& contacts, const StationSettings& settings, const QDateTime& createdUtc)
+QString adifText(const QVector<DatedContact>& contacts, const StationSettings& settings,
+                 const setup::ExportOptions& options, const QDateTime& createdUtc)
 {
     QString out = header(createdUtc);
     out.reserve(out.size() + contacts.size() * 200);
     const QString stationCall = settings.callSign().trimmed();
-    const QString contestId = exportContestName(settings.contestVariant());
+    const QString contestId = exportContestName(settings.contestVariant(), options);
     DateText dateText(QStringLiteral("yyyyMMdd"));
     for (const DatedContact& c : contacts) {
         appendField(out, QLatin1String("CALL"), c.call.trimmed());
-        appendField(out, QLatin1String("QSO_DATE"), dateText.of(c.date));
-        appendField(out, QLatin1String("TIME_ON"), hhmm(c.time));
+        appendField(out, QLatin1String("QSO_DATE"), dateText.of(c.utc.date()));
+        appendField(out, QLatin1String("TIME_ON"), hhmm(c.utc.time()));
         appendField(out, QLatin1String("BAND"), logbook::adifBandName(c.bandMode.band));
+        if (c.frequencyHz > 0)
+            appendField(out, QLatin1String("FREQ"), megahertz(c.frequencyHz));
         appendField(out, QLatin1String("MODE"), logbook::modeText(c.bandMode.mode));
         appendField(out, QLatin1String("STX_STRING"), c.sent.trimmed());
         appendField(out, QLatin1String("SRX_STRING"), c.received.trimmed());

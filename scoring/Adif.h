@@ -1,6 +1,7 @@
 #pragma once
 
 #include "scoring/ContestDate.h"
+#include "setup/ExportOptions.h"
 
 #include <QDateTime>
 #include <QString>
@@ -13,6 +14,7 @@ class StationSettings;
 // characters and bytes alike, as ADI requires of its String fields.
 namespace scoring {
 
-QString adifText(const QVector<DatedContact>& contacts, const StationSettings& settings, const QDateTime& createdUtc);
+QString adifText(const QVector<DatedContact>& contacts, const StationSettings& settings,
+                 const setup::ExportOptions& options, const QDateTime& createdUtc);
 
 } // namespace scoring

@@ -8,7 +8,7 @@
 namespace scoring {
 namespace {
 
-constexpr int kAddressLineLength = 45; // Cabrillo's limit for one ADDRESS: line
+constexpr int kAddressLines = 6; // Cabrillo's limit of ADDRESS: lines
 
 const QString kCrLf = QStringLiteral("\r\n");
 
@@ -51,16 +51,30 @@ QString fullName(const StationSettings& s)
     return parts.join(QLatin1Char(' '));
 }
 
-QStringList wrappedAddress(const QString& address)
+// One line for each part between commas; past the sixth, the rest shares the last line.
+QStringList addressLines(const QString& address)
 {
     QStringList lines;
-    for (const QString& word : address.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        if (!lines.isEmpty() && lines.last().size() + 1 + word.size() <= kAddressLineLength)
-            lines.last() += QLatin1Char(' ') + word;
+    for (const QString& part : address.split(QLatin1Char(','))) {
+        const QString line = part.simplified();
+        if (line.isEmpty())
+            continue;
+        if (lines.size() < kAddressLines)
+            lines << line;
         else
-            lines << word;
+            lines.last() += QStringLiteral(", ") + line;
     }
     return lines;
+}
+
+// "ALL", or the one band worked: "20M".
+QString categoryBand(const QVector<DatedContact>& contacts)
+{
+    for (const DatedContact& c : contacts) {
+        if (c.bandMode.band != contacts.first().bandMode.band)
+            return QStringLiteral("ALL");
+    }
+    return contacts.isEmpty() ? QStringLiteral("ALL") : logbook::bandText(contacts.first().bandMode.band) + u'M';
 }
 
 void addTag(QStringList& lines, const char* tag, const QString& value)
@@ -69,16 +83,21 @@ void addTag(QStringList& lines, const char* tag, const QString& value)
         lines << QString::fromLatin1(tag) + QStringLiteral(": ") + value;
 }
 
-QStringList headerLines(const QVector<DatedContact>& contacts, const StationSettings& s, const ReportTotals& totals)
+QStringList headerLines(const QVector<DatedContact>& contacts, const StationSettings& s,
+                        const setup::ExportOptions& options, const ReportTotals& totals)
 {
     QStringList lines = {QStringLiteral("START-OF-LOG: 3.0")};
-    addTag(lines, "CALLSIGN", asciiText(s.callSign()));
-    addTag(lines, "CONTEST", exportContestName(s.contestVariant()));
+    addTag(lines, "CALLSIGN", asciiText(s.callSign()).trimmed());
+    addTag(lines, "CONTEST", exportContestName(s.contestVariant(), options));
     addTag(lines, "CATEGORY-OPERATOR", QStringLiteral("SINGLE-OP"));
+    addTag(lines, "CATEGORY-BAND", categoryBand(contacts));
     addTag(lines, "CATEGORY-MODE", categoryMode(contacts));
+    addTag(lines, "CATEGORY-TRANSMITTER", QStringLiteral("ONE"));
+    addTag(lines, "CATEGORY-ASSISTED", QStringLiteral("NON-ASSISTED"));
+    addTag(lines, "CATEGORY-POWER", options.power);
     addTag(lines, "CLAIMED-SCORE", QString::number(totals.claimedScore));
     addTag(lines, "NAME", asciiText(fullName(s)));
-    for (const QString& line : wrappedAddress(asciiText(s.field(setup::HomeAddress))))
+    for (const QString& line : addressLines(asciiText(s.field(setup::HomeAddress))))
         addTag(lines, "ADDRESS", line);
     addTag(lines, "EMAIL", asciiText(emailAddress(s.field(setup::EmailPhone))));
     if (const QString locator = s.field(setup::Locator).trimmed(); isGridLocator(locator))
@@ -89,15 +108,16 @@ QStringList headerLines(const QVector<DatedContact>& contacts, const StationSett
 }
 
 // Appended piece by piece: a big log has 10,000 of them.
+// The rig's frequency in whole kHz where it is known, else the band's edge.
 void appendQsoLine(QString& out, const DatedContact& c, const QString& dateText, const QString& ownCall)
 {
     const QLatin1Char space(' ');
     out += QLatin1String("QSO: ");
-    out += QString::number(logbook::bandLowerEdgeKhz(c.bandMode.band));
+    out += QString::number(c.frequencyHz > 0 ? c.frequencyHz / 1000 : logbook::bandLowerEdgeKhz(c.bandMode.band));
     out += c.bandMode.mode == logbook::Mode::CW ? QLatin1String(" CW ") : QLatin1String(" PH ");
     out += dateText;
     out += space;
-    out += hhmm(c.time);
+    out += hhmm(c.utc.time());
     for (const QString& field : {ownCall, token(c.sent), token(c.call), token(c.received)}) {
         out += space;
         out += field;
@@ -116,14 +136,14 @@ bool isGridLocator(const QString& text)
 }
 
 QString cabrilloText(const QVector<DatedContact>& contacts, const StationSettings& settings,
-                     const ReportTotals& totals)
+                     const setup::ExportOptions& options, const ReportTotals& totals)
 {
-    QString out = headerLines(contacts, settings, totals).join(kCrLf) + kCrLf;
+    QString out = headerLines(contacts, settings, options, totals).join(kCrLf) + kCrLf;
     out.reserve(out.size() + contacts.size() * 64);
     const QString ownCall = token(settings.callSign());
     DateText dateText(QStringLiteral("yyyy-MM-dd"));
     for (const DatedContact& c : contacts)
-        appendQsoLine(out, c, dateText.of(c.date), ownCall);
+        appendQsoLine(out, c, dateText.of(c.utc.date()), ownCall);
     return out + QLatin1String("END-OF-LOG:\r\n");
 }
 

@@ -2,6 +2,7 @@
 
 #include "scoring/ContestDate.h"
 #include "scoring/Report.h"
+#include "setup/ExportOptions.h"
 
 #include <QString>
 #include <QVector>
@@ -14,7 +15,7 @@ class StationSettings;
 namespace scoring {
 
 QString cabrilloText(const QVector<DatedContact>& contacts, const StationSettings& settings,
-                     const ReportTotals& totals);
+                     const setup::ExportOptions& options, const ReportTotals& totals);
 
 // True for a Maidenhead locator of 4 or 6 characters (AA00 or AA00aa, any case).
 bool isGridLocator(const QString& text);

@@ -1,7 +1,6 @@
 #include "scoring/ContestDate.h"
 
 #include <QRegularExpression>
-#include <algorithm>
 
 namespace scoring {
 namespace {
@@ -15,9 +14,9 @@ std::optional<QDate> validDate(int year, int month, int day)
     return date.isValid() ? std::optional<QDate>(date) : std::nullopt;
 }
 
-bool isEmptyRow(const QsoRecord& r)
+std::optional<logbook::ContactStamp> stampOf(const ExportLog& log, int index)
 {
-    return std::all_of(r.fields.begin(), r.fields.end(), [](const QString& f) { return f.isEmpty(); });
+    return index < log.stamps.size() ? log.stamps[index] : std::nullopt;
 }
 
 } // namespace
@@ -44,38 +43,40 @@ QString contestDateRefusal(const QString& text)
         .arg(text.trimmed());
 }
 
-std::optional<QTime> parseContactTime(const QString& cell)
+bool needsContestDate(const ExportLog& log)
 {
-    static const QRegularExpression pattern(QStringLiteral("^(\\d{1,2}):(\\d{2})$"));
-    const QRegularExpressionMatch m = pattern.match(cell.trimmed());
-    if (!m.hasMatch())
-        return std::nullopt;
-    const QTime time(m.captured(1).toInt(), m.captured(2).toInt());
-    return time.isValid() ? std::optional<QTime>(time) : std::nullopt;
+    for (int i = 0; i < log.rows.size(); ++i) {
+        if (log.rows[i].isContact() && !stampOf(log, i))
+            return true;
+    }
+    return false;
 }
 
-DatedLog datedContacts(const QVector<QsoRecord>& rows, const QDate& contestDate)
+DatedLog datedContacts(const ExportLog& log, const QDate& contestDate)
 {
-    DatedLog log;
+    DatedLog dated;
     QDate date = contestDate;
-    std::optional<QTime> previous;
-    for (int i = 0; i < rows.size(); ++i) {
-        const QsoRecord& r = rows[i];
-        if (isEmptyRow(r))
+    std::optional<QTime> previous; // of the last row without a stamp
+    for (int i = 0; i < log.rows.size(); ++i) {
+        const QsoRecord& r = log.rows[i];
+        if (!r.isContact())
             continue;
+        const std::optional<logbook::ContactStamp> stamp = stampOf(log, i);
         const std::optional<QTime> time = parseContactTime(r.fields[QsoField::Time]);
         const std::optional<logbook::BandAndMode> bandMode = logbook::parseBandModeWord(r.fields[QsoField::BandMode]);
         if (!time || !bandMode) {
-            log.unreadableRows.append(i + 1);
+            dated.unreadableRows.append(i + 1);
             continue;
         }
-        if (previous && *time < *previous)
+        if (!stamp && previous && *time < *previous)
             date = date.addDays(1);
-        previous = time;
-        log.contacts.append({i + 1, date, *time, *bandMode, r.fields[QsoField::Call], r.fields[QsoField::Sent],
-                             r.fields[QsoField::Received]});
+        if (!stamp)
+            previous = time;
+        const QDateTime utc = stamp ? stamp->utc() : QDateTime(date, *time, log.localZone).toUTC();
+        dated.contacts.append({i + 1, utc, stamp ? stamp->frequencyHz : 0, *bandMode, r.fields[QsoField::Call],
+                               r.fields[QsoField::Sent], r.fields[QsoField::Received]});
     }
-    return log;
+    return dated;
 }
 
 } // namespace scoring

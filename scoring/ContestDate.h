@@ -1,16 +1,21 @@
 #pragma once
 
 #include "log/BandTable.h"
+#include "log/ContactStamp.h"
 #include "log/QsoRecord.h"
 
 #include <QDate>
+#include <QDateTime>
+#include <QTimeZone>
 #include <QString>
 #include <QTime>
 #include <QVector>
 #include <optional>
 
-// The log records hold hh:mm only; the contest date comes from the setup
-// field "Дата" and every contact is dated from it.
+// A contact's date and UTC time come from its stamp. The log records hold
+// hh:mm only, so a contact without a stamp (a log kept before stamps) is
+// dated from the setup field "Дата" and its local time turned into UTC with
+// the computer's time zone.
 namespace scoring {
 
 // dd.mm.yyyy, d.m.yyyy, dd.mm.yy (20yy) or yyyy-mm-dd, blanks around allowed;
@@ -19,14 +24,13 @@ std::optional<QDate> parseContestDate(const QString& text);
 // The message shown when "Дата" holds something that is not a date.
 QString contestDateRefusal(const QString& text);
 
-// A contact's time cell: h:mm or hh:mm, 24-hour.
-std::optional<QTime> parseContactTime(const QString& cell);
+using logbook::parseContactTime;
 
 struct DatedContact
 {
     int row = 0; // grid row, from 1
-    QDate date;
-    QTime time;
+    QDateTime utc;
+    qint64 frequencyHz = 0; // 0: not known
     logbook::BandAndMode bandMode {};
     QString call;
     QString sent;
@@ -39,8 +43,21 @@ struct DatedLog
     QVector<int> unreadableRows; // grid rows whose time or band and mode cannot be read
 };
 
-// Empty (deleted) rows are skipped. The first contact takes `contestDate`;
-// a time earlier than the one before it moves to the next day.
-DatedLog datedContacts(const QVector<logbook::QsoRecord>& rows, const QDate& contestDate);
+using Stamps = QVector<std::optional<logbook::ContactStamp>>; // beside the rows
+
+// The logged rows and where their times come from.
+struct ExportLog
+{
+    QVector<logbook::QsoRecord> rows;
+    Stamps stamps;
+    QTimeZone localZone = QTimeZone::systemTimeZone(); // of the time cells
+};
+
+// Rows without a call (deleted or never completed) are no contacts and are
+// skipped. Of the rows without a stamp, the first takes `contestDate` and a
+// time earlier than the one before it moves to the next day.
+DatedLog datedContacts(const ExportLog& log, const QDate& contestDate);
+// Whether some contact has no stamp and so needs "Дата".
+bool needsContestDate(const ExportLog& log);
 
 } // namespace scoring

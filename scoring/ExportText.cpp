@@ -89,10 +89,20 @@ QString asciiText(const QString& text)
     return out;
 }
 
-QString exportContestName(const QString& variantText)
+QString exportContestName(const QString& variantText, const setup::ExportOptions& options)
 {
+    if (const QString chosen = asciiText(options.contestName).simplified(); !chosen.isEmpty())
+        return chosen;
     const ContestRules* rules = contestRules(variantText);
     return (rules ? *rules : contestRules(ContestVariant::Others)).exportName;
+}
+
+QString megahertz(qint64 hz)
+{
+    QString text = QStringLiteral("%1.%2").arg(hz / 1000000).arg(hz % 1000000, 6, 10, QLatin1Char('0'));
+    while (text.endsWith(u'0') && text.size() - text.indexOf(u'.') > 4)
+        text.chop(1);
+    return text;
 }
 
 QString hhmm(const QTime& time)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "setup/ExportOptions.h"
+
 #include <QDate>
 #include <QString>
 #include <QTime>
@@ -16,9 +18,13 @@ namespace scoring {
 // readers take ASCII only.
 QString asciiText(const QString& text);
 
-// The fixed CONTEST (Cabrillo) and CONTEST_ID (ADIF) name of the setup's
-// contest variant: "RUS-ASIA-CHAMP", "RUS-RA-CHAMP", "OTHER" (also for none).
-QString exportContestName(const QString& variantText);
+// The CONTEST (Cabrillo) and CONTEST_ID (ADIF) name: the one set in setup,
+// else the contest variant's own: "RUS-ASIA-CHAMP", "RUS-RA-CHAMP", "OTHER"
+// (also for none).
+QString exportContestName(const QString& variantText, const setup::ExportOptions& options = {});
+
+// ADIF's FREQ, in MHz to the hertz without trailing zeros past the kHz: "14.025".
+QString megahertz(qint64 hz);
 
 // "0905" for 09:05, as both formats write a time.
 QString hhmm(const QTime& time);

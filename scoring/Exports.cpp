@@ -46,28 +46,31 @@ QString unreadableRowsMessage(const QVector<int>& rows)
 
 ExportFileNames exportFileNames(const QString& callSign)
 {
-    const QString stem = logbook::safeFileStem(callSign);
+    const QString stem = logbook::safeFileStem(callSign.trimmed());
     return {stem + QStringLiteral(".cbr"), stem + QStringLiteral(".adi")};
 }
 
-ExportResult CreateExports(const QVector<logbook::QsoRecord>& rows, const StationSettings& settings,
+ExportResult CreateExports(const ExportLog& log, const StationSettings& settings, const setup::ExportOptions& options,
                            const ReportTotals& totals, const QDateTime& createdUtc)
 {
     ExportResult result;
-    const QString dateText = settings.field(setup::ContestDate);
-    if (dateText.trimmed().isEmpty())
-        return result;
-    const std::optional<QDate> date = parseContestDate(dateText);
-    if (!date) {
-        result.messages << contestDateRefusal(dateText);
-        return result;
+    std::optional<QDate> date;
+    if (needsContestDate(log)) {
+        const QString dateText = settings.field(setup::ContestDate);
+        if (dateText.trimmed().isEmpty())
+            return result;
+        date = parseContestDate(dateText);
+        if (!date) {
+            result.messages << contestDateRefusal(dateText);
+            return result;
+        }
     }
-    const DatedLog log = datedContacts(rows, *date);
+    const DatedLog dated = datedContacts(log, date.value_or(QDate()));
     const ExportFileNames names = exportFileNames(settings.callSign());
-    writeInto(result, names.cabrillo, cabrilloText(log.contacts, settings, totals));
-    writeInto(result, names.adif, adifText(log.contacts, settings, createdUtc));
-    if (!log.unreadableRows.isEmpty())
-        result.messages << unreadableRowsMessage(log.unreadableRows);
+    writeInto(result, names.cabrillo, cabrilloText(dated.contacts, settings, options, totals));
+    writeInto(result, names.adif, adifText(dated.contacts, settings, options, createdUtc));
+    if (!dated.unreadableRows.isEmpty())
+        result.messages << unreadableRowsMessage(dated.unreadableRows);
     return result;
 }
 

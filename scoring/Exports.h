@@ -1,7 +1,8 @@
 #pragma once
 
-#include "log/QsoRecord.h"
+#include "scoring/ContestDate.h"
 #include "scoring/Report.h"
+#include "setup/ExportOptions.h"
 
 #include <QDateTime>
 #include <QString>
@@ -28,13 +29,14 @@ struct ExportResult
 };
 
 // Never throws and never blocks the exit: what went wrong comes back as
-// messages. With "Дата" empty nothing is written and nothing said; with a
-// "Дата" that is not a date nothing is written and one message names it.
-// Otherwise each file replaces any earlier one whole, on the disk before this
-// returns, or stays as it was and its error is a message; contacts whose time
-// or band cannot be read are left out and listed in a message. `totals` are
-// the report's (reportTotals), `createdUtc` stamps the ADIF header.
-ExportResult CreateExports(const QVector<logbook::QsoRecord>& rows, const StationSettings& settings,
+// messages. "Дата" matters only while some contact has no stamp: then with
+// "Дата" empty nothing is written and nothing said, and with a "Дата" that is
+// not a date nothing is written and one message names it. Otherwise each
+// file replaces any earlier one whole, on the disk before this returns, or
+// stays as it was and its error is a message; contacts whose time or band
+// cannot be read are left out and listed in a message. `totals` are the
+// report's (reportTotals), `createdUtc` stamps the ADIF header.
+ExportResult CreateExports(const ExportLog& log, const StationSettings& settings, const setup::ExportOptions& options,
                            const ReportTotals& totals, const QDateTime& createdUtc);
 
 } // namespace scoring

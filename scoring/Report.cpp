@@ -90,6 +90,8 @@ ReportTotals reportTotals(const QVector<QsoRecord>& rows, const QString& variant
     const ClaimRule claim = rules ? rules->claim : ClaimRule::Nothing;
     ReportTotals totals;
     for (const QsoRecord& r : rows) {
+        if (!r.isContact())
+            continue;
         const QString& points = r.fields[QsoField::Points];
         ++totals.contacts;
         if (points == QStringLiteral("1+"))

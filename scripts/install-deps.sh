@@ -12,6 +12,7 @@ packages=(
   clang libclang-rt-14-dev
   fonts-dejavu-core fonts-liberation
   qt6-translations-l10n
+  tzdata
 )
 
 missing=()

@@ -36,7 +36,6 @@ Changes ContestSession::start(const QString& coordinates)
     Changes started = run([&](Changes& changes) {
         m_coordinates = coordinates.left(setup::kCoordinatesLength);
         const bool stateFound = m_log.readState();
-        m_subTourStarts.reset(m_log.state().subTourStart);
         changes.callsLine = changes.currentRow = true;
         // A fresh state shows no counters until the first contact.
         changes.counters = changes.mode = stateFound;
@@ -51,6 +50,7 @@ Changes ContestSession::start(const QString& coordinates)
             selectBandSteps(0, changes);
         }
         changes.notice = m_log.readLog();
+        restoreSubTourStarts(changes.notice.has_value());
         if (changes.notice) {
             changes.counters = true; // counted anew from the log
             prefillCurrentRow();
@@ -151,7 +151,7 @@ ContestSession::CallEntry ContestSession::enterCall(const QString& call, const Q
 // The state write is the commit point: should the row, the state or their
 // sync fail, the files and the memory are as before the Enter, so the same
 // contact can be entered again.
-Changes ContestSession::completeContact(const QString& received, const QTime& now)
+Changes ContestSession::completeContact(const QString& received, const QDateTime& reading)
 {
     return runAsOne([&](Changes& changes) {
         if (repeatOnCurrentRow(changes))
@@ -160,7 +160,7 @@ Changes ContestSession::completeContact(const QString& received, const QTime& no
         changes.restore = m_restore.has_value();
         m_restore.reset(); // a new contact: the deleted one can no longer come back
         m_grid.setCell(row, Received, received);
-        m_grid.setCell(row, Time, contactTime(now));
+        m_grid.setCell(row, Time, contactTime(reading.time()));
         m_grid.setCell(row + 1, BandMode, m_log.state().bandMode);
         m_grid.setCell(row + 1, Sent, sentExchange(m_coordinates, row + 1));
         changeSelectedCounter(+1);
@@ -172,6 +172,7 @@ Changes ContestSession::completeContact(const QString& received, const QTime& no
             scoring::scoreCompletedContact(rules(), m_grid.cell(row, Sent), received, m_grid.cell(row, Points));
         m_grid.setCell(row, Points, score.cell);
         changes.notice = score.error;
+        m_log.writeStamp(row, newStamp(row, reading));
         m_log.writeLogFile();
         if (m_subTourPending) {
             applySubTourSteps();
@@ -212,6 +213,9 @@ Changes ContestSession::editRow(int row, int column, const QString& before)
                                                           m_grid.cell(row, Points))
                                .cell);
         }
+        const std::optional<ContactStamp> edited = editedStamp(row);
+        if (logged && !(edited == m_log.stamp(row)))
+            m_log.writeStamp(row, edited);
         m_log.writeRow(row);
         if (logged && column == BandMode)
             moveEditedBand(row, before, changes);

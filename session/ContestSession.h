@@ -59,10 +59,15 @@ public:
     // Enter in the call field. No variant chosen, or no call: nothing.
     CallEntry enterCall(const QString& call, const QString& received);
     // Checks the repeat once more, on the band-mode the contact is logged on:
-    // a repeat is `refused` and nothing changes but the scan.
-    Changes completeContact(const QString& received, const QTime& now);
-    // The operator changed cell `column` of `row` in the grid from `before`.
+    // a repeat is `refused` and nothing changes but the scan. `reading` is the
+    // clock's one reading: the row's hh:mm and its stamp.
+    Changes completeContact(const QString& received, const QDateTime& reading);
+    // The operator changed cell `column` of `row` in the grid from `before`:
+    // the row goes to disk, its stamp moved to the nearest instant with the
+    // new hh:mm and stripped of a frequency outside the new band.
     Changes editRow(int row, int column, const QString& before);
+    // The rig's last known frequency, 0 while no rig is followed or heard.
+    void setRigFrequency(qint64 hz) { m_rigFrequency = hz; }
 
     // Sub-tours and deletion.
     // At each clock reading: whether a listed sub-tour time has passed since
@@ -95,8 +100,9 @@ public:
     // setup may change it at any time; none while no contest is chosen.
     const scoring::ContestRules* rules() const;
     QVector<logbook::QsoRecord> loggedRows() const;
-    // The status line's figures at the clock's time `now`, from memory alone.
-    StatusFigures status(const QTime& now) const;
+    Stamps loggedStamps() const; // beside loggedRows()
+    // The status line's figures at the clock's reading `now`, from memory alone.
+    StatusFigures status(const QDateTime& now) const;
     // The warning to keep in sight while the log or the state cannot be
     // written; none once a write of it succeeds.
     std::optional<QString> logNotSaved() const;
@@ -134,6 +140,9 @@ private:
     void changeSelectedCounter(int delta);
     void deleteLastContact(Changes& changes);
     void restoreLastContact(Changes& changes);
+    logbook::ContactStamp newStamp(int row, const QDateTime& reading) const;
+    std::optional<logbook::ContactStamp> editedStamp(int row) const;
+    void restoreSubTourStarts(bool stateDoubted);
 
     const StationSettings& m_settings;
     logbook::ContactGrid m_grid;
@@ -147,6 +156,8 @@ private:
     SubTourStarts m_subTourStarts; // for the sub-tour's number
     SubTourClock m_subTourClock;
     std::optional<logbook::QsoRecord> m_restore; // the last deleted contact, while it can be restored
+    std::optional<logbook::ContactStamp> m_restoreStamp; // and its stamp
+    qint64 m_rigFrequency = 0;
     QString m_typed;                 // the call field's text at the last scan
     scoring::CallsScanResult m_scan; // its repeat and remembered exchange
 };

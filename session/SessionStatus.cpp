@@ -8,12 +8,12 @@ namespace session {
 
 // While a new sub-tour is pending, the contact being entered belongs to it, so
 // the line already shows that sub-tour.
-StatusFigures ContestSession::status(const QTime& now) const
+StatusFigures ContestSession::status(const QDateTime& now) const
 {
     const int storedStart = m_log.state().subTourStart;
     const int start = m_subTourPending ? logbook::newSubTourStart(currentRow(), storedStart) : storedStart;
-    StatusFigures figures = statusFigures(loggedRows(), m_settings.contestVariant(), m_subTourStarts, start, now);
-    figures.nextSubTour = nextSubTour(logbook::parseSubTourTimes(m_settings.subTourTimes()).times, now);
+    StatusFigures figures = statusFigures(loggedRows(), loggedStamps(), m_settings.contestVariant(), m_subTourStarts, start, now);
+    figures.nextSubTour = nextSubTour(logbook::parseSubTourTimes(m_settings.subTourTimes()).times, now.time());
     return figures;
 }
 

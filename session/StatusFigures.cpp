@@ -26,39 +26,57 @@ int minutesBetween(int earlier, int later)
 
 } // namespace
 
-void SubTourStarts::reset(int storedStart)
+void SubTourStarts::reset(int storedStart, const Stamps& stamps)
 {
-    m_starts = {0};
+    m_starts = {{0, 1}};
+    m_exact = true;
+    bool stamped = false;
+    for (int i = 0; i < stamps.size(); ++i) {
+        const std::optional<logbook::ContactStamp>& s = stamps[i];
+        if (s && s->subTour > m_starts.rbegin()->second) {
+            m_starts[i] = s->subTour;
+            m_exact = s->subTourExact;
+        }
+        stamped = stamped || s;
+    }
+    if (!stamped)
+        m_exact = storedStart <= 0; // the starts before the stored one are unknown
     if (storedStart > 0)
-        m_starts.insert(storedStart);
-    m_exact = storedStart <= 0;
+        add(storedStart);
 }
 
 void SubTourStarts::add(int start)
 {
     m_starts.erase(m_starts.upper_bound(start), m_starts.end());
-    if (start >= 0)
-        m_starts.insert(start);
+    if (start >= 0 && !m_starts.count(start))
+        m_starts[start] = number(start);
 }
 
 int SubTourStarts::number(int start) const
 {
-    return 1 + int(std::distance(m_starts.begin(), m_starts.lower_bound(start)));
+    const auto at = m_starts.lower_bound(start);
+    if (at != m_starts.end() && at->first == start)
+        return at->second;
+    return at == m_starts.begin() ? 1 : std::prev(at)->second + 1;
 }
 
 // Walks back from the newest contact only as far as the hour reaches, so a
 // long log costs no more than a short one.
-ContactRates contactRates(const QVector<logbook::QsoRecord>& rows, const QTime& now)
+ContactRates contactRates(const QVector<logbook::QsoRecord>& rows, const Stamps& stamps, const QDateTime& now)
 {
     ContactRates rates;
-    int newer = minuteOfDay(now);
-    int age = 0; // minutes from the contact to now
-    for (auto row = rows.crbegin(); row != rows.crend(); ++row) {
-        const QString& cell = row->fields[logbook::Time];
-        const std::optional<QTime> time = cell.isEmpty() ? std::nullopt : scoring::parseContactTime(cell);
+    const qint64 nowMinute = now.toSecsSinceEpoch() / 60;
+    int newer = minuteOfDay(now.time());
+    qint64 age = 0; // minutes from the contact to now
+    for (int i = int(rows.size()) - 1; i >= 0; --i) {
+        const std::optional<logbook::ContactStamp> stamp = i < stamps.size() ? stamps[i] : std::nullopt;
+        const QString& cell = rows[i].fields[logbook::Time];
+        const std::optional<QTime> time =
+            stamp ? stamp->localTime() : cell.isEmpty() ? std::nullopt : logbook::parseContactTime(cell);
         if (!time)
             continue;
-        age += minutesBetween(minuteOfDay(*time), newer);
+        age = stamp ? qMax<qint64>(0, nowMinute - stamp->utcSeconds / 60)
+                    : age + minutesBetween(minuteOfDay(*time), newer);
         newer = minuteOfDay(*time);
         if (age >= 60)
             break;
@@ -69,12 +87,12 @@ ContactRates contactRates(const QVector<logbook::QsoRecord>& rows, const QTime& 
     return rates;
 }
 
-StatusFigures statusFigures(const QVector<logbook::QsoRecord>& rows, const QString& variantText,
-                            const SubTourStarts& starts, int subTourStart, const QTime& now)
+StatusFigures statusFigures(const QVector<logbook::QsoRecord>& rows, const Stamps& stamps, const QString& variantText,
+                            const SubTourStarts& starts, int subTourStart, const QDateTime& now)
 {
     const int start = qMax(0, subTourStart);
     const scoring::ReportTotals totals = scoring::reportTotals(rows, variantText);
-    const ContactRates rates = contactRates(rows, now);
+    const ContactRates rates = contactRates(rows, stamps, now);
     StatusFigures figures;
     figures.contacts = totals.contacts;
     figures.score = totals.claimedScore;

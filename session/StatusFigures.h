@@ -1,37 +1,40 @@
 #pragma once
 
+#include "log/ContactStamp.h"
 #include "log/QsoRecord.h"
 
+#include <QDateTime>
 #include <QString>
-#include <QTime>
 #include <QVector>
+#include <map>
 #include <optional>
-#include <set>
 
 // The figures of the main window's status line, worked out from what the
 // contest session holds in memory: no file is read for them.
 namespace session {
 
-// The sub-tour starts the session knows of: record indexes, the first record
-// always among them. The log marks no sub-tour, and the state file keeps only
-// the current start, so the starts before it are known only when this run
-// saw them applied.
+using Stamps = QVector<std::optional<logbook::ContactStamp>>; // at index row - 1
+
+// The sub-tour starts the session knows of: record indexes with their
+// sub-tour numbers, the first record always among them. The contacts' stamps
+// carry their sub-tour numbers; in a log without stamps the state file keeps
+// only the current start, so the starts before it are unknown.
 class SubTourStarts
 {
 public:
-    // Start-up with the stored start: one past the first record leaves the
-    // starts before it unknown.
-    void reset(int storedStart);
+    // Start-up with the stored start and the logged contacts' stamps.
+    void reset(int storedStart, const Stamps& stamps = {});
     // A start applied; the starts after it belonged to deleted contacts.
     void add(int start);
     // The number of the sub-tour that begins at `start`.
     int number(int start) const;
-    // False when starts before this run may be missing: the number is then
-    // the least the current sub-tour can be.
+    // False when earlier starts are unknown: the number is then the least the
+    // current sub-tour can be.
     bool exact() const { return m_exact; }
+    int latest() const { return m_starts.rbegin()->first; }
 
 private:
-    std::set<int> m_starts {0};
+    std::map<int, int> m_starts {{0, 1}};
     bool m_exact = true;
 };
 
@@ -49,19 +52,19 @@ struct StatusFigures
 };
 
 // The sub-tour beginning at record `subTourStart` (with a new sub-tour
-// pending: the one it would begin) and `now`, the clock's time.
-StatusFigures statusFigures(const QVector<logbook::QsoRecord>& rows, const QString& variantText,
-                            const SubTourStarts& starts, int subTourStart, const QTime& now);
+// pending: the one it would begin) and `now`, the clock's reading.
+StatusFigures statusFigures(const QVector<logbook::QsoRecord>& rows, const Stamps& stamps, const QString& variantText,
+                            const SubTourStarts& starts, int subTourStart, const QDateTime& now);
 
 struct ContactRates
 {
     int lastTenMinutes = 0;
     int lastHour = 0;
 };
-// From the rows' hh:mm times, newest first: a time earlier than the one
-// before it is the next day, and the newest is at most a day before `now`.
-// Rows without a readable time are left out.
-ContactRates contactRates(const QVector<logbook::QsoRecord>& rows, const QTime& now);
+// Newest first: a stamped contact by its instant; one without a stamp by its
+// hh:mm, a time earlier than the one before it being the next day, and the
+// newest at most a day before `now`. Rows without a readable time are left out.
+ContactRates contactRates(const QVector<logbook::QsoRecord>& rows, const Stamps& stamps, const QDateTime& now);
 
 // PARIS speed of the keyer: the dot is DashTime / 3 ms, as keyed, and a word
 // of 50 dots takes 60 s at 1200 / dot words a minute. None for a dot under

@@ -58,12 +58,14 @@ void ContestSession::deleteLastContact(Changes& changes)
     changes.restore = changes.currentRow = changes.counters = true;
     m_log.setCurrentRow(row);
     m_restore = m_grid.record(row);
+    m_restoreStamp = m_log.stamp(row);
     m_grid.setRecord(row, QsoRecord {});
     changeSelectedCounter(-1);
     // The state goes first: should the program die in between, the contact is
     // a leftover past the log's end rather than an empty contact inside it.
     m_log.writeCfgFile();
     m_log.writeLogFile();
+    m_log.writeStamp(row, std::nullopt);
     prefillCurrentRow();
 }
 
@@ -73,6 +75,7 @@ void ContestSession::restoreLastContact(Changes& changes)
     const int row = currentRow();
     changes.restore = changes.currentRow = changes.counters = true;
     m_grid.setRecord(row, restored);
+    m_log.writeStamp(row, m_restoreStamp); // kept: a failed restore can be tried again
     m_log.writeLogFile();
     m_log.setCurrentRow(row + 1);
     // The row below still holds what it was given before the deletion; the

@@ -6,6 +6,7 @@
 #include "log/SubTourTimes.h"
 #include "scoring/MasterFile.h"
 #include "setup/StationDataFile.h"
+#include "setupui/ExportPage.h"
 #include "setupui/KeyerPage.h"
 #include "setupui/RigPage.h"
 #include "setupui/SetupPages.h"
@@ -46,6 +47,8 @@ TForm2::TForm2(Dialogs& dialogs, const keyer::PortEnumerator& ports, const QStri
     layout->addWidget(tabs);
     m_rigPage = new RigPage(tabs);
     tabs->addTab(m_rigPage, QStringLiteral("Трансивер (CAT)"));
+    m_exportPage = new ExportPage(tabs);
+    tabs->addTab(m_exportPage, QStringLiteral("Cabrillo и ADIF"));
     m_keyerPage = new KeyerPage(tabs);
     tabs->addTab(m_keyerPage, QStringLiteral("Манипуляция"));
     const auto& fields = setup::setupFields();
@@ -82,6 +85,7 @@ void TForm2::FormCreate()
 {
     // A bad kvl.ini is the main window's to report; the tab then shows no rig.
     m_rigPage->showSettings(radio::readRigSettings().settings, m_ports);
+    m_exportPage->showOptions(setup::readExportOptions());
     m_keyerPage->showSettings(keyer::readKeyerSettings().settings, m_ports);
     m_rigPage->showMasterPath(scoring::masterPathSetting());
     guarded(m_dialogs, [this] {
@@ -110,6 +114,9 @@ void TForm2::FormClose()
         const radio::RigSettings rig = rigSettings();
         if (rig != radio::readRigSettings().settings)
             radio::writeRigSettings(rig);
+        const setup::ExportOptions exportOptions = m_exportPage->options();
+        if (!(exportOptions == setup::readExportOptions()))
+            setup::writeExportOptions(exportOptions);
         const keyer::KeyerSettings keyerChoice = m_keyerPage->settings();
         if (keyerChoice != keyer::readKeyerSettings().settings)
             keyer::writeKeyerSettings(keyerChoice);

@@ -10,6 +10,7 @@
 #include <vector>
 
 class Dialogs;
+class ExportPage;
 class KeyerPage;
 class RigPage;
 namespace keyer {
@@ -73,6 +74,7 @@ private:
     const keyer::PortEnumerator& m_ports;
     SettingsChanged m_refreshMainCaption;
     QStringList m_lines; // the file's lines; the fields own the bound ones
+    ExportPage* m_exportPage = nullptr;
     std::vector<QWidget*> m_controls; // in the order of setup::setupFields()
     std::array<QWidget*, setup::kTemplateLineCount> m_controlOfLine {};
 

@@ -29,7 +29,8 @@ void StatusLine::showFault(bool fault)
 // The log that is not being saved hides the figures: nothing matters more.
 void StatusLine::refresh()
 {
-    const QTime now = m_clock.now();
+    const QDateTime reading = m_clock.current();
+    const QTime now = reading.time();
     const std::optional<QString> notSaved = m_session.logNotSaved();
     showFault(notSaved.has_value());
     if (notSaved) {
@@ -38,7 +39,7 @@ void StatusLine::refresh()
         return;
     }
     const bool cw = m_session.mode() == logbook::Mode::CW;
-    QString text = session::statusLineText(m_session.status(now), cw ? std::optional<int>(m_keyer.DashTime()) : std::nullopt);
+    QString text = session::statusLineText(m_session.status(reading), cw ? std::optional<int>(m_keyer.DashTime()) : std::nullopt);
     if (!m_rigText.isEmpty())
         text += QStringLiteral(" | ") + m_rigText;
     if (!m_keyerText.isEmpty())

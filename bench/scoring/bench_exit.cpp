@@ -84,8 +84,9 @@ int main(int argc, char** argv)
         const auto start = std::chrono::steady_clock::now();
         scoring::CreateReport(rows, QStringLiteral("ssb"), settings);
         const auto reported = std::chrono::steady_clock::now();
-        const scoring::ExportResult result = scoring::CreateExports(
-            rows, settings, scoring::reportTotals(rows, settings.contestVariant()), QDateTime::currentDateTimeUtc());
+        const scoring::ExportResult result =
+            scoring::CreateExports({rows, {}}, settings, {}, scoring::reportTotals(rows, settings.contestVariant()),
+                                   QDateTime::currentDateTimeUtc());
         const auto end = std::chrono::steady_clock::now();
         if (result.written.size() != 2 || !result.messages.isEmpty())
             std::fprintf(stderr, "exports: %s\n", qPrintable(result.messages.join(QLatin1Char('\n'))));

@@ -1,6 +1,7 @@
 // Kills a logging main window at random moments and checks after every kill
 // that each contact it reported complete is on disk, that the state agrees with
 // the log, and that the next start-up brings all of it back.
+#include "log/ContactStamp.h"
 #include "log/QsoRecord.h"
 #include "log/StateRecord.h"
 #include "tests/support/WorkDir.h"
@@ -89,6 +90,24 @@ protected:
         }
     }
 
+    // Every completed contact has its stamp beside it, whole and in step.
+    void checkStamps(const QByteArray& log)
+    {
+        const QByteArray stamps = readFile(QStringLiteral("system.kvx"));
+        for (auto it = expected.contacts.cbegin(); it != expected.contacts.cend(); ++it) {
+            if (log.size() < it.key() * logbook::QsoRecord::Size)
+                continue; // a lost record, counted already
+            const qsizetype at = qsizetype(it.key() - 1) * logbook::ContactStamp::Size;
+            const auto stamp = stamps.size() >= at + logbook::ContactStamp::Size
+                ? logbook::ContactStamp::decode(stamps.constData() + at) : std::nullopt;
+            const auto record = logbook::QsoRecord::decode(log.constData() + (it.key() - 1) * logbook::QsoRecord::Size);
+            if (!stamp || !stamp->matches(record.fields[logbook::Time])) {
+                ++lost;
+                ADD_FAILURE() << "row " << it.key() << " has no stamp in step with it";
+            }
+        }
+    }
+
     void checkFiles()
     {
         const QByteArray stateBytes = readFile(QStringLiteral("cfg.kvl"));
@@ -112,6 +131,7 @@ protected:
                               << ", record holds " << found.toStdString();
             }
         }
+        checkStamps(log);
         for (int row = 1; row < state.nextRow; ++row) {
             const auto record = logbook::QsoRecord::decode(log.constData() + (row - 1) * logbook::QsoRecord::Size);
             if (!expected.uncertain.contains(row)) {

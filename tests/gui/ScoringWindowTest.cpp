@@ -235,31 +235,25 @@ TEST_F(ScoringWindowTest, APortableCallNamesTheReportAndAFailedReportNeverBlocks
         << dialogs.errors.first().toStdString();
 }
 
-TEST_F(ScoringWindowTest, TheExitWritesCabrilloAndAdifWhenSetupHoldsADate)
+// The window's contacts are stamped: "Дата", needed only for contacts
+// without stamps, neither stops the files nor draws a message.
+TEST_F(ScoringWindowTest, TheExitWritesCabrilloAndAdifOfStampedContactsWhateverTheDate)
 {
-    const struct
-    {
-        const char* date;
-        bool written;
-        int messages;
-    } cases[] = {{"01.02.2024", true, 0}, {"", false, 0}, {"first of May", false, 1}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.date);
+    for (const char* date : {"01.02.2024", "", "first of May"}) {
+        SCOPED_TRACE(date);
         QFile::remove(QStringLiteral("UA9XX_P.cbr"));
         QFile::remove(QStringLiteral("UA9XX_P.adi"));
         writeStationData(stationLines({{setup::CallSign, QStringLiteral("UA9XX/P")},
-                                       {setup::ContestDate, QString::fromUtf8(c.date)},
+                                       {setup::ContestDate, QString::fromUtf8(date)},
                                        {setup::ContestVariant, QStringLiteral("Others")}}));
         startActive();
         logContact(QStringLiteral("RA3AA"), QStringLiteral("5"));
         dialogs.errors.clear();
         form1->close();
         EXPECT_FALSE(form1->isVisible());
-        EXPECT_EQ(QFile::exists(QStringLiteral("UA9XX_P.cbr")), c.written);
-        EXPECT_EQ(QFile::exists(QStringLiteral("UA9XX_P.adi")), c.written);
-        EXPECT_EQ(dialogs.errors.size(), c.messages);
+        EXPECT_TRUE(QFile::exists(QStringLiteral("UA9XX_P.cbr")) && QFile::exists(QStringLiteral("UA9XX_P.adi")));
+        EXPECT_TRUE(dialogs.errors.isEmpty());
     }
-    EXPECT_TRUE(dialogs.errors.first().contains(QStringLiteral("Дата")));
 }
 
 TEST_F(ScoringWindowTest, ANewSubTourMakesEveryStationNewAgain)

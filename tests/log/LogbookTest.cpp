@@ -6,6 +6,7 @@
 #include "tests/support/WorkDir.h"
 
 #include <QDir>
+#include <QTimeZone>
 
 using namespace logbook;
 
@@ -192,6 +193,27 @@ TEST_F(LogbookTest, TheGridGrowsPastItsFirst1999Rows)
     EXPECT_GT(grid.gridRowCount(), 2500);
     grid.setCell(2500, Call, QStringLiteral("UA1AAA"));
     EXPECT_EQ(grid.cell(2500, Call), QStringLiteral("UA1AAA"));
+}
+
+// Stamp i stands beside record i; a torn, cleared or stale stamp (its local
+// hh:mm not the record's) is no stamp, and never stops a start.
+TEST_F(LogbookTest, StampsAreReadWhereWholeAndInStepWithTheirRecords)
+{
+    writeFile(kStateFileName, stateBytes(5));
+    writeFile(kLogFileName, logBytes(4));
+    const QTimeZone zone(3 * 3600);
+    QByteArray stamps;
+    for (int n = 1; n <= 4; ++n)
+        stamps += ContactStamp::at(QDateTime(QDate(2024, 2, 1), QTime(10, n == 3 ? 59 : n, 30), zone), 14025000, 1, true)
+                      .encode();
+    stamps[ContactStamp::Size + 5] = char(stamps[ContactStamp::Size + 5] ^ 1); // a torn second stamp
+    writeFile(kStampFileName, stamps.left(stamps.size() - 3));                  // and a fourth cut short
+    ASSERT_TRUE(log.readState());
+    ASSERT_FALSE(log.readLog());
+    EXPECT_EQ(log.stamp(1)->utc(), QDateTime(QDate(2024, 2, 1), QTime(7, 1, 30), QTimeZone::utc()));
+    EXPECT_EQ(log.stamp(1)->frequencyHz, 14025000);
+    EXPECT_FALSE(log.stamp(2) || log.stamp(3) || log.stamp(4));
+    EXPECT_EQ(grid.cell(4, Call), QLatin1String("UA4AA"));
 }
 
 TEST_F(LogbookTest, WithoutAStateTheCountersComeFromTheLog)

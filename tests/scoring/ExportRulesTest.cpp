@@ -45,16 +45,16 @@ TEST(ContestDate, AnEarlierTimeThanTheOneBeforeIsTheNextDay)
 {
     const QVector<QsoRecord> rows = {contact("23:58"), contact("23:58"), QsoRecord(), contact("00:01"),
                                      contact("9:30"),  contact("00:00"), contact("00:01")};
-    const DatedLog log = datedContacts(rows, QDate(2024, 12, 31));
+    const DatedLog log = datedContacts({rows, {}, QTimeZone::utc()}, QDate(2024, 12, 31));
     const QVector<int> expectedRows = {1, 2, 4, 5, 6, 7};
     const QVector<QDate> expectedDates = {QDate(2024, 12, 31), QDate(2024, 12, 31), QDate(2025, 1, 1),
                                           QDate(2025, 1, 1),   QDate(2025, 1, 2),   QDate(2025, 1, 2)};
     ASSERT_EQ(log.contacts.size(), expectedRows.size());
     for (int i = 0; i < expectedRows.size(); ++i) {
         EXPECT_EQ(log.contacts[i].row, expectedRows[i]) << i;
-        EXPECT_EQ(log.contacts[i].date, expectedDates[i]) << i;
+        EXPECT_EQ(log.contacts[i].utc.date(), expectedDates[i]) << i;
     }
-    EXPECT_EQ(log.contacts[3].time, QTime(9, 30));
+    EXPECT_EQ(log.contacts[3].utc.time(), QTime(9, 30));
     EXPECT_TRUE(log.unreadableRows.isEmpty());
 }
 
@@ -62,10 +62,10 @@ TEST(ContestDate, RowsWithoutATimeOrBandAreSetAsideAndDoNotMoveTheDay)
 {
     const QVector<QsoRecord> rows = {contact("22:00"), contact("24:00"), contact("", "20CW"), contact("01:00", "30CW"),
                                      contact("23:00")};
-    const DatedLog log = datedContacts(rows, QDate(2024, 2, 1));
+    const DatedLog log = datedContacts({rows, {}, QTimeZone::utc()}, QDate(2024, 2, 1));
     EXPECT_EQ(log.unreadableRows, (QVector<int> {2, 3, 4}));
     ASSERT_EQ(log.contacts.size(), 2);
-    EXPECT_EQ(log.contacts[1].date, QDate(2024, 2, 1));
+    EXPECT_EQ(log.contacts[1].utc.date(), QDate(2024, 2, 1));
 }
 
 TEST(ExportText, TransliteratesToAscii)

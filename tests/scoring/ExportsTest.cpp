@@ -1,3 +1,4 @@
+#include "scoring/ExportText.h"
 #include "scoring/Exports.h"
 #include "setup/StationSettings.h"
 #include "tests/scoring/AdifReader.h"
@@ -5,6 +6,7 @@
 #include "tests/support/WorkDir.h"
 
 #include <QDir>
+#include <QMap>
 #include <QRegularExpression>
 
 using namespace scoring;
@@ -93,6 +95,12 @@ QVector<GoldenCase> goldenCases()
     };
 }
 
+// A log kept before stamps, its time cells in UTC: the golden files read as the log does.
+ExportLog legacy(const QVector<QsoRecord>& rows)
+{
+    return {rows, {}, QTimeZone::utc()};
+}
+
 QByteArray golden(const QString& name)
 {
     QFile f(QStringLiteral(KVL_TEST_DATA "/export/") + name);
@@ -165,7 +173,7 @@ TEST_F(ExportsTest, WritesBothFormatsAsTheGoldenFilesAndAnIndependentReaderAccep
     for (const GoldenCase& c : goldenCases()) {
         SCOPED_TRACE(c.golden);
         const ExportResult result =
-            CreateExports(c.rows, c.settings, reportTotals(c.rows, c.settings.contestVariant()), kCreated);
+            CreateExports(legacy(c.rows), c.settings, {}, reportTotals(c.rows, c.settings.contestVariant()), kCreated);
         const QString stem = QString::fromLatin1(c.fileStem);
         EXPECT_EQ(result.written, QStringList({stem + QStringLiteral(".cbr"), stem + QStringLiteral(".adi")}));
         EXPECT_TRUE(result.messages.isEmpty()) << result.messages.join(QLatin1Char('\n')).toStdString();
@@ -184,7 +192,7 @@ TEST_F(ExportsTest, AnEmptyDateWritesNothingAndABadOneSaysSoOnce)
     const QVector<QsoRecord> rows = goldenCases().first().rows;
     for (const char* date : {"", "   ", "32.01.2024", "2024/02/01"}) {
         const FakeSettings s = station(QStringLiteral("UA9XYZ"), kRa, QString::fromLatin1(date));
-        const ExportResult result = CreateExports(rows, s, reportTotals(rows, kRa), kCreated);
+        const ExportResult result = CreateExports(legacy(rows), s, {}, reportTotals(rows, kRa), kCreated);
         EXPECT_TRUE(result.written.isEmpty()) << date;
         EXPECT_TRUE(QDir().entryList(QDir::Files).isEmpty()) << date;
         if (QString::fromLatin1(date).trimmed().isEmpty()) {
@@ -201,7 +209,7 @@ TEST_F(ExportsTest, AFailedFileIsNamedAndTheOtherIsStillWritten)
 {
     ASSERT_TRUE(QDir().mkdir(QStringLiteral("UA9XYZ.cbr")));
     const GoldenCase c = goldenCases().first();
-    const ExportResult result = CreateExports(c.rows, c.settings, reportTotals(c.rows, kRa), kCreated);
+    const ExportResult result = CreateExports(legacy(c.rows), c.settings, {}, reportTotals(c.rows, kRa), kCreated);
     EXPECT_EQ(result.written, QStringList {QStringLiteral("UA9XYZ.adi")});
     ASSERT_EQ(result.messages.size(), 1);
     EXPECT_TRUE(result.messages[0].startsWith(QStringLiteral("Cannot create file UA9XYZ.cbr: ")));
@@ -214,9 +222,62 @@ TEST_F(ExportsTest, ContactsWithoutATimeOrBandAreLeftOutAndListed)
     rows[1].fields[logbook::BandMode] = QStringLiteral("30CW");
     rows[3].fields[logbook::Time] = QStringLiteral("10.31");
     const GoldenCase c = goldenCases().first();
-    const ExportResult result = CreateExports(rows, c.settings, reportTotals(rows, kRa), kCreated);
+    const ExportResult result = CreateExports(legacy(rows), c.settings, {}, reportTotals(rows, kRa), kCreated);
     EXPECT_EQ(result.written.size(), 2);
     ASSERT_EQ(result.messages.size(), 1);
     EXPECT_TRUE(result.messages[0].startsWith(QStringLiteral("Связи 2, 4 без читаемого времени или диапазона")));
     EXPECT_EQ(adifreader::readAdif(readFile(QStringLiteral("UA9XYZ.adi"))).records.size(), 4);
+}
+
+// The same UTC instants, logged under two time zones across local midnight:
+// stamped, unstamped (dated from "Дата") or mixed, both zones give the same files.
+TEST_F(ExportsTest, LogsKeptInMoscowAndNovosibirskTimeGiveTheSameUtcFiles)
+{
+    const QDateTime instants[] = {QDateTime({2024, 2, 1}, {20, 50, 10}, QTimeZone::utc()),
+                                  QDateTime({2024, 2, 1}, {21, 10}, QTimeZone::utc()),
+                                  QDateTime({2024, 2, 2}, {2, 14}, QTimeZone::utc())};
+    QMap<int, QByteArray> files; // by the first stamped row
+    for (const char* zoneName : {"Europe/Moscow", "Asia/Novosibirsk"}) {
+        const QTimeZone zone(zoneName);
+        ASSERT_TRUE(zone.isValid()) << zoneName;
+        for (const int firstStamped : {0, 1, 3}) {
+            ExportLog log {{}, {}, zone};
+            for (int i = 0; i < 3; ++i) {
+                const QDateTime local = instants[i].toTimeZone(zone);
+                log.rows << row(qPrintable(local.toString(QStringLiteral("hh:mm"))), "20CW", "", "UA9ABC", "1", "2", "1");
+                log.stamps << (i >= firstStamped ? std::optional(logbook::ContactStamp::at(local, 14025600, 1, true))
+                                                 : std::nullopt);
+            }
+            const QString date = instants[0].toTimeZone(zone).date().toString(QStringLiteral("dd.MM.yyyy"));
+            CreateExports(log, station(QStringLiteral("UA9XYZ"), kRa, date), {}, reportTotals(log.rows, kRa), kCreated);
+            const QByteArray both = readFile(QStringLiteral("UA9XYZ.cbr")) + readFile(QStringLiteral("UA9XYZ.adi"));
+            if (files.contains(firstStamped))
+                EXPECT_EQ(both, files[firstStamped]) << zoneName << " " << firstStamped;
+            files[firstStamped] = both;
+        }
+    }
+    EXPECT_TRUE(files[3].contains("QSO: 14000 CW 2024-02-01 2110 ") && files[3].contains("2024-02-02 0214 "));
+    EXPECT_TRUE(files[3].contains("<QSO_DATE:8>20240202 <TIME_ON:4>0214 <BAND:3>20m <MODE:2>CW <STX"));
+    EXPECT_TRUE(files[0].contains("QSO: 14025 CW 2024-02-01 2050 ") && files[0].contains("<FREQ:7>14.0256 "));
+    EXPECT_TRUE(files[1].contains("QSO: 14000 CW 2024-02-01 2050 ") && files[1].contains("QSO: 14025 CW 2024-02-01 2110 "));
+}
+
+TEST_F(ExportsTest, TheCabrilloHeaderAsContestRobotsReadIt)
+{
+    FakeSettings s = station(QStringLiteral("UA9XYZ  "), kRa, QStringLiteral("01.02.2024"));
+    s.lines[setup::HomeAddress] = QStringLiteral("1, 2, 3, 4, 5, 6, 7,, 8");
+    const QVector<QsoRecord> rows = {row("10:00", "20SSB", "", "UA9ABC", "15001", "GA1", "1+"),
+                                     row("10:01", "20CW", "", "", "15002", "", "1+"), // no call: no contact
+                                     row("10:02", "20CW", "", "RA9AB", "15003", "GA3", "1")};
+    CreateExports(legacy(rows), s, {QStringLiteral("RDXC"), QStringLiteral("LOW")}, reportTotals(rows, kRa), kCreated);
+    const QString cbr = QString::fromLatin1(readFile(QStringLiteral("UA9XYZ.cbr")));
+    for (const QString& line : {QStringLiteral("CALLSIGN: UA9XYZ"), QStringLiteral("CONTEST: RDXC"),
+                                QStringLiteral("CATEGORY-OPERATOR: SINGLE-OP"), QStringLiteral("CATEGORY-BAND: 20M"),
+                                QStringLiteral("CATEGORY-MODE: MIXED"), QStringLiteral("CATEGORY-TRANSMITTER: ONE"),
+                                QStringLiteral("CATEGORY-ASSISTED: NON-ASSISTED"), QStringLiteral("CATEGORY-POWER: LOW"),
+                                QStringLiteral("CLAIMED-SCORE: 2"), QStringLiteral("ADDRESS: 6, 7, 8"),
+                                QStringLiteral("CREATED-BY: KVL ") + programVersion()})
+        EXPECT_TRUE(cbr.contains(QStringLiteral("\r\n") + line + QStringLiteral("\r\n"))) << line.toStdString();
+    EXPECT_EQ(cbr.count(QStringLiteral("ADDRESS: ")), 6);
+    EXPECT_EQ(cbr.count(QStringLiteral("QSO: ")), 2);
 }

@@ -172,8 +172,11 @@ TEST_F(ReportTest, TotalsFollowTheVariant)
         {kRa10, QString(), 10, 3, 0},
         {kAsiaRows, kAsia, 4, 0, 10},
         {kOthersRows, kAsia, 3, 1, 5}, // "1+" is no integer: it counts 0
-        {{row("", "", "", "", "", "", "-3"), row("", "", "", "", "", "", " 4"), row("", "", "", "", "", "", "12")},
+        {{row("", "", "", "R1A", "", "", "-3"), row("", "", "", "R2A", "", "", " 4"), row("", "", "", "R3A", "", "", "12")},
          kAsia, 3, 0, 9},
+        // A row without a call is no contact, whatever its points cell holds.
+        {{row("", "", "", "R1A", "", "", "1+"), row("10:01", "20SSB", "", " ", "", "", "1+"), row("", "", "", "R3A", "", "", "1+")},
+         kRa, 2, 2, 4},
     };
     for (const Case& c : cases) {
         const ReportTotals t = reportTotals(c.rows, c.variant);

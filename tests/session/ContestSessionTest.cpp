@@ -6,6 +6,7 @@
 #include "tests/support/WorkDir.h"
 
 #include <QDir>
+#include <QTimeZone>
 #include <functional>
 #include <tuple>
 #include <optional>
@@ -40,7 +41,7 @@ protected:
         const ContestSession::CallEntry entry = contest->enterCall(call, QString());
         if (!entry.received)
             return {};
-        return contest->completeContact(received, at);
+        return contest->completeContact(received, QDateTime(QDate(2024, 2, 1), at, QTimeZone(3 * 3600)));
     }
     static StateRecord storedState()
     {
@@ -109,6 +110,50 @@ TEST_F(ContestSessionTest, DeleteRestoreAndANewContactAfterADeletion)
     EXPECT_EQ(stored(1).fields[Call], QLatin1String("RA3CC"));
 }
 
+// Stamps at +03:00: an edited time moves its stamp to the nearest instant with
+// the new hh:mm and dates no later contact; an edited band drops a frequency
+// outside it; deletion and restore keep the stamps in step, on disk too.
+TEST_F(ContestSessionTest, StampsFollowEditingDeletionAndRestore)
+{
+    contest->selectBand(3); // 20 m
+    contest->setRigFrequency(14025600);
+    for (const int minute : {0, 5, 10})
+        log(QStringLiteral("RA3A%1").arg(minute), QStringLiteral("1"), {10, minute, 30});
+    const auto utcOf = [this](int row) { return contest->logbook().stamp(row)->utc(); };
+    const auto utc = [](const char* text) { return QDateTime::fromString(QLatin1String(text), Qt::ISODate); };
+    EXPECT_EQ(contest->logbook().stamp(1)->frequencyHz, 14025600);
+    const struct
+    {
+        int row;
+        int column;
+        const char* text;
+        const char* utc;
+    } edits[] = {
+        {2, Time, "10:20", "2024-02-01T07:20:00Z"},
+        {1, Time, "23:59", "2024-01-31T20:59:59Z"}, // ten hours back is nearer than fourteen on
+        {1, BandMode, "40SSB", "2024-01-31T20:59:59Z"},
+    };
+    for (const auto& e : edits) {
+        const QString before = contest->grid().cell(e.row, e.column);
+        contest->grid().setCell(e.row, e.column, QString::fromLatin1(e.text));
+        contest->editRow(e.row, e.column, before);
+        EXPECT_EQ(utcOf(e.row), utc(e.utc)) << e.text;
+    }
+    EXPECT_EQ(contest->logbook().stamp(1)->frequencyHz, 0);
+    EXPECT_EQ(utcOf(3), utc("2024-02-01T07:10:30Z"));
+    const ContactStamp third = *contest->logbook().stamp(3);
+    contest->deleteOrRestore();
+    restart();
+    EXPECT_FALSE(contest->logbook().stamp(3));
+    log(QStringLiteral("RA3AD"), QStringLiteral("1"), {10, 12});
+    contest->deleteOrRestore();
+    contest->deleteOrRestore();
+    restart();
+    EXPECT_EQ(utcOf(1), utc("2024-01-31T20:59:59Z"));
+    EXPECT_EQ(utcOf(3), utc("2024-02-01T07:12:00Z"));
+    EXPECT_FALSE(*contest->logbook().stamp(3) == third);
+}
+
 TEST_F(ContestSessionTest, AFailedWriteLeavesTheRowToBeEnteredAgain)
 {
     ASSERT_TRUE(QFile::remove(QStringLiteral("system.kvl")));
@@ -164,10 +209,10 @@ TEST_F(ContestSessionTest, EveryBandOrModeChangeRescansAndEnterRefusesTheRepeat)
                 EXPECT_TRUE(log(QStringLiteral("UA%1AA").arg(n), QStringLiteral("1")).currentRow); // a new station
                 continue;
             }
-            EXPECT_TRUE(contest->completeContact(QStringLiteral("GA2"), {10, 1}).refused);
+            EXPECT_TRUE(contest->completeContact(QStringLiteral("GA2"), QDateTime(QDate(2024, 2, 1), QTime(10, 1))).refused);
             EXPECT_EQ(storedState().nextRow, row);
             goTo(fromBand, fromCw); // back where the call is new: the next Enter logs it
-            EXPECT_FALSE(contest->completeContact(QStringLiteral("GA2"), {10, 1}).refused);
+            EXPECT_FALSE(contest->completeContact(QStringLiteral("GA2"), QDateTime(QDate(2024, 2, 1), QTime(10, 1))).refused);
             EXPECT_EQ(stored(row - 1).fields[Call] + stored(row - 1).fields[BandMode], call + contest->state().bandMode);
         }
     }
@@ -208,6 +253,7 @@ TEST_F(ContestSessionTest, AFailedContactChangesNothingAndTheNextEnterLogsIt)
         if (stateBlocked)
             contest->deleteOrRestore();
         const QByteArray logBefore = readFile(QStringLiteral("system.kvl"));
+        const QByteArray stampsBefore = readFile(QStringLiteral("system.kvx"));
         const QByteArray stateFile = readFile(QStringLiteral("cfg.kvl"));
         const StateRecord stateBefore = contest->state();
         const int row = contest->currentRow();
@@ -220,7 +266,7 @@ TEST_F(ContestSessionTest, AFailedContactChangesNothingAndTheNextEnterLogsIt)
             contest->scanCalls(QStringLiteral("RA3CC"));
             contest->enterCall(QStringLiteral("RA3CC"), QString());
             for (const bool known : {false, true}) { // a box for the first failure only
-                const Changes failed = contest->completeContact(QStringLiteral("3"), {10, 5});
+                const Changes failed = contest->completeContact(QStringLiteral("3"), QDateTime(QDate(2024, 2, 1), QTime(10, 5)));
                 ASSERT_TRUE(failed.error);
                 EXPECT_TRUE(failed.error->contains(stateBlocked ? "cfg.kvl" : "File too large")) << failed.error->toStdString();
                 EXPECT_EQ(failed.errorKnown, known);
@@ -228,6 +274,8 @@ TEST_F(ContestSessionTest, AFailedContactChangesNothingAndTheNextEnterLogsIt)
         }
         EXPECT_TRUE(contest->logNotSaved());
         EXPECT_EQ(readFile(QStringLiteral("system.kvl")), logBefore);
+        EXPECT_EQ(readFile(QStringLiteral("system.kvx")), stampsBefore);
+        EXPECT_FALSE(contest->logbook().stamp(row));
         EXPECT_EQ(contest->state(), stateBefore);
         EXPECT_EQ(contest->currentRow(), row);
         EXPECT_EQ(contest->restorePending(), stateBlocked);
@@ -235,7 +283,7 @@ TEST_F(ContestSessionTest, AFailedContactChangesNothingAndTheNextEnterLogsIt)
             QDir().rmdir(QStringLiteral("cfg.kvl"));
             writeFile(QStringLiteral("cfg.kvl"), stateFile);
         }
-        ASSERT_FALSE(contest->completeContact(QStringLiteral("3"), {10, 5}).error);
+        ASSERT_FALSE(contest->completeContact(QStringLiteral("3"), QDateTime(QDate(2024, 2, 1), QTime(10, 5))).error);
         EXPECT_FALSE(contest->logNotSaved());
         EXPECT_EQ(stored(row - 1).fields[Call], QLatin1String("RA3CC"));
         EXPECT_EQ(stored(row - 1).fields[BandChange], QLatin1String("1"));

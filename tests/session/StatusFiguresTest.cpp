@@ -6,6 +6,7 @@
 #include "tests/support/VirtualKeyerTime.h"
 #include "tests/support/WorkDir.h"
 
+#include <QTimeZone>
 #include <memory>
 
 using scoring::ContestVariant;
@@ -21,9 +22,11 @@ public:
     QString field(int line) const override { return lines.value(line); }
 };
 
-QTime at(const char* hhmm)
+// A clock reading at Novosibirsk's offset, `day` days after the first.
+QDateTime at(const char* hhmm, int day = 0)
 {
-    return QTime::fromString(QLatin1String(hhmm), QStringLiteral("hh:mm"));
+    return QDateTime(QDate(2024, 2, 1).addDays(day), QTime::fromString(QLatin1String(hhmm), QStringLiteral("hh:mm")),
+                     QTimeZone(7 * 3600));
 }
 
 } // namespace
@@ -41,12 +44,12 @@ protected:
         session = std::make_unique<ContestSession>(settings);
         session->start(QStringLiteral("15"));
     }
-    void logContact(const QString& received, const char* time)
+    void logContact(const QString& received, const char* time, int day = 0)
     {
         session->enterCall(QStringLiteral("RA%1A").arg(session->currentRow()), received);
-        session->completeContact(received, at(time));
+        session->completeContact(received, at(time, day));
     }
-    StatusFigures figures(const char* now = "12:00") const { return session->status(at(now)); }
+    StatusFigures figures(const char* now = "12:00", int day = 0) const { return session->status(at(now, day)); }
     std::string text(const char* now = "12:00") const
     {
         return session::statusLineText(figures(now), std::nullopt).toStdString();
@@ -106,8 +109,9 @@ TEST_F(StatusFiguresTest, DeletedAndRestoredContact)
     EXPECT_EQ(text(), "QSO 2 | Тур 1 (с 11:50): 2 | Очки 4 | Темп 6/ч, за час 2");
 }
 
-// The state file keeps only the current start: after a restart the starts
-// before it are unknown, and the number says "at least".
+// The stamps keep every contact's sub-tour: the numbers are exact after a
+// restart, and a lost state file gets its sub-tour start back. Without
+// stamps the state keeps only the current start, and the number says "at least".
 TEST_F(StatusFiguresTest, TwoSubTours)
 {
     startSession();
@@ -119,13 +123,29 @@ TEST_F(StatusFiguresTest, TwoSubTours)
     logContact(QStringLiteral("59"), "10:04");
     EXPECT_EQ(text("10:05"), "QSO 4 | Тур 2 (с 10:01): 2 | Очки 0 | Темп 18/ч, за час 4");
     startSession();
-    EXPECT_EQ(text("10:05"), "QSO 4 | Тур ≥2 (с 10:01): 2 | Очки 0 | Темп 18/ч, за час 4");
+    EXPECT_EQ(text("10:05"), "QSO 4 | Тур 2 (с 10:01): 2 | Очки 0 | Темп 18/ч, за час 4");
+    session.reset();
+    QFile::remove(QStringLiteral("cfg.kvl"));
+    startSession();
+    EXPECT_EQ(text("10:05"), "QSO 4 | Тур 2 (с 10:01): 2 | Очки 0 | Темп 18/ч, за час 4");
     session->offerSubTour();
     session->applySubTour(); // by a click: the contact being entered opens it
     logContact(QStringLiteral("59"), "11:00");
-    EXPECT_EQ(text("11:05"), "QSO 5 | Тур ≥3 (с 11:00): 1 | Очки 0 | Темп 6/ч, за час 1");
+    EXPECT_EQ(text("11:05"), "QSO 5 | Тур 3 (с 11:00): 1 | Очки 0 | Темп 6/ч, за час 1");
+    session.reset();
+    QFile::remove(QStringLiteral("system.kvx"));
+    startSession();
+    EXPECT_EQ(text("11:05"), "QSO 5 | Тур ≥2 (с 11:00): 1 | Очки 0 | Темп 6/ч, за час 1");
 }
 
+// A clock stepped back a minute dates nothing a day late.
+TEST_F(StatusFiguresTest, RatesFromTheStampsIgnoreTheOrderOfTheTimes)
+{
+    startSession();
+    for (const char* time : {"10:00", "10:03", "10:02", "10:05"})
+        logContact(QStringLiteral("59"), time);
+    EXPECT_EQ(figures("10:06").lastTenMinutes, 4);
+}
 TEST_F(StatusFiguresTest, TheNextSubTourStart)
 {
     settings.lines[setup::SubTourTimes] = QStringLiteral("10:00 12:00:30");
@@ -134,13 +154,13 @@ TEST_F(StatusFiguresTest, TheNextSubTourStart)
     EXPECT_EQ(text("13:00"), "QSO 0 | Тур 1: 0, следующий в 10:00 | Очки 0 | Темп 0/ч, за час 0");
 }
 
-// The log holds hh:mm only: a time earlier than the one before it is the
-// next day. The same figures come from the files after a restart.
+// The same figures from the stamps, after a restart, and from the hh:mm
+// alone (no stamps), where a time earlier than the one before it is the next day.
 TEST_F(StatusFiguresTest, RatesAcrossMidnight)
 {
     startSession();
     for (const char* time : {"23:45", "23:52", "23:58", "00:03", "00:05"})
-        logContact(QStringLiteral("59"), time);
+        logContact(QStringLiteral("59"), time, time[0] == '0');
     const struct
     {
         const char* now;
@@ -155,12 +175,14 @@ TEST_F(StatusFiguresTest, RatesAcrossMidnight)
         {"01:05", 0, 0},
         {"23:59", 0, 0},  // a day after the last contact
     };
-    for (int run = 0; run < 2; ++run) {
+    for (int run = 0; run < 3; ++run) {
         for (const auto& c : cases) {
             SCOPED_TRACE(c.now);
-            EXPECT_EQ(figures(c.now).lastTenMinutes, c.perTenMinutes);
-            EXPECT_EQ(figures(c.now).lastHour, c.lastHour);
+            EXPECT_EQ(figures(c.now, 1).lastTenMinutes, c.perTenMinutes);
+            EXPECT_EQ(figures(c.now, 1).lastHour, c.lastHour);
         }
+        if (run == 1)
+            QFile::remove(QStringLiteral("system.kvx"));
         startSession();
     }
 }

@@ -1,4 +1,5 @@
 #include "common/KvlError.h"
+#include "setup/ExportOptions.h"
 #include "setup/StationDataFile.h"
 #include "tests/setup/WriteLimits.h"
 #include "tests/support/WorkDir.h"
@@ -118,6 +119,17 @@ TEST_F(StationDataFileTest, AWriteCutShortKeepsTheOldFile)
     EXPECT_EQ(error, QStringLiteral("Cannot create file Mydata.kvl"));
     EXPECT_EQ(readFile(kStationDataFileName), old);
     EXPECT_EQ(QDir().entryList(QDir::Files | QDir::Hidden), QStringList {kStationDataFileName});
+}
+
+// The export options in kvl.ini: kept beside the rig's section, a power
+// Cabrillo does not know read as none.
+TEST_F(StationDataFileTest, ExportOptionsKeepTheRestOfKvlIni)
+{
+    writeFile(QStringLiteral("KVL.INI"), "[Rig]\nmodel=2\n[Export]\npower=1 kW\n");
+    EXPECT_EQ(setup::readExportOptions(), setup::ExportOptions {});
+    setup::writeExportOptions({QStringLiteral("RDXC"), QStringLiteral("QRP")});
+    EXPECT_EQ(setup::readExportOptions(), (setup::ExportOptions {QStringLiteral("RDXC"), QStringLiteral("QRP")}));
+    EXPECT_TRUE(readFile(QStringLiteral("KVL.INI")).contains("model=2"));
 }
 
 TEST_F(StationDataFileTest, AFileThatIsNotStationDataIsNamedAndRefused)

@@ -1,0 +1,32 @@
+#include "setupui/ExportPage.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QLineEdit>
+
+ExportPage::ExportPage(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("ExportPage"));
+    m_contest = new QLineEdit(this);
+    m_contest->setObjectName(QStringLiteral("ExportContest"));
+    m_contest->setPlaceholderText(QStringLiteral("по варианту: RUS-RA-CHAMP, RUS-ASIA-CHAMP или OTHER"));
+    m_power = new QComboBox(this);
+    m_power->setObjectName(QStringLiteral("ExportPower"));
+    m_power->addItem(QStringLiteral("Не указана"), QString());
+    for (const QString& power : setup::kPowerCategories)
+        m_power->addItem(power, power);
+    auto* form = new QFormLayout(this);
+    form->addRow(QStringLiteral("Соревнование (CONTEST)"), m_contest);
+    form->addRow(QStringLiteral("Мощность (CATEGORY-POWER)"), m_power);
+}
+
+void ExportPage::showOptions(const setup::ExportOptions& options)
+{
+    m_contest->setText(options.contestName);
+    m_power->setCurrentIndex(qMax(0, m_power->findData(options.power)));
+}
+
+setup::ExportOptions ExportPage::options() const
+{
+    return {m_contest->text().trimmed(), m_power->currentData().toString()};
+}

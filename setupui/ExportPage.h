@@ -1,0 +1,23 @@
+#pragma once
+
+#include "setup/ExportOptions.h"
+
+#include <QWidget>
+
+class QComboBox;
+class QLineEdit;
+
+// The tab "Cabrillo и ADIF": the contest's name for the robots (empty: the
+// contest variant's own) and the power category, kept in kvl.ini.
+class ExportPage : public QWidget
+{
+public:
+    explicit ExportPage(QWidget* parent = nullptr);
+
+    void showOptions(const setup::ExportOptions& options);
+    setup::ExportOptions options() const;
+
+private:
+    QLineEdit* m_contest = nullptr;
+    QComboBox* m_power = nullptr;
+};
