@@ -251,8 +251,9 @@ TEST_F(ExportsTest, LogsKeptInMoscowAndNovosibirskTimeGiveTheSameUtcFiles)
             const QString date = instants[0].toTimeZone(zone).date().toString(QStringLiteral("dd.MM.yyyy"));
             CreateExports(log, station(QStringLiteral("UA9XYZ"), kRa, date), {}, reportTotals(log.rows, kRa), kCreated);
             const QByteArray both = readFile(QStringLiteral("UA9XYZ.cbr")) + readFile(QStringLiteral("UA9XYZ.adi"));
-            if (files.contains(firstStamped))
+            if (files.contains(firstStamped)) {
                 EXPECT_EQ(both, files[firstStamped]) << zoneName << " " << firstStamped;
+            }
             files[firstStamped] = both;
         }
     }
