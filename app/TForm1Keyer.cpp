@@ -5,6 +5,7 @@
 #include "common/Dialogs.h"
 #include "keyer/KeyerSettings.h"
 #include "keyer/Macros.h"
+#include "radio/CatKeyerDevice.h"
 #include "widgets/KeyChord.h"
 #include "widgets/MacroButtons.h"
 #include "widgets/Panel.h"
@@ -27,7 +28,8 @@ void TForm1::OpenKeyerDevice()
 {
     const keyer::KeyerSettingsRead read = keyer::readKeyerSettings();
     m_statusLine->showKeyer(read.problem);
-    m_keyerDevice = keyer::makeKeyerDevice(read.settings);
+    m_keyerDevice = read.settings.kind == keyer::KeyerKind::Cat ? std::make_unique<radio::CatKeyerDevice>(*m_rig)
+                                                                : keyer::makeKeyerDevice(read.settings);
     if (!m_keyerDevice)
         return;
     m_keyer.setDevice(m_keyerDevice.get(), [this](const QString& text) { m_statusLine->showKeyer(text); });

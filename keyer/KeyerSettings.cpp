@@ -14,10 +14,11 @@ const QString kTypeKey = QStringLiteral("Keyer/type");
 const QString kWinKeyerKey = QStringLiteral("Keyer/winkeyer");
 const QString kCwDaemonKey = QStringLiteral("Keyer/cwdaemon");
 
-const std::array<std::pair<KeyerKind, QLatin1String>, 3> kTypes = {{
+const std::array<std::pair<KeyerKind, QLatin1String>, 4> kTypes = {{
     {KeyerKind::Dtr, QLatin1String("dtr")},
     {KeyerKind::WinKeyer, QLatin1String("winkeyer")},
     {KeyerKind::CwDaemon, QLatin1String("cwdaemon")},
+    {KeyerKind::Cat, QLatin1String("cat")},
 }};
 
 } // namespace
@@ -53,7 +54,7 @@ KeyerSettingsRead readKeyerSettings(const QString& fileName)
         }
     }
     if (!known)
-        read.problem = QStringLiteral("%1, [Keyer] type: '%2' — не dtr, winkeyer или cwdaemon. Манипуляция DTR/RTS")
+        read.problem = QStringLiteral("%1, [Keyer] type: '%2' — не dtr, winkeyer, cwdaemon или cat. Манипуляция DTR/RTS")
                            .arg(file.displayName(), type);
     read.settings.winKeyerPort = file.text(kWinKeyerKey).trimmed();
     const QString address = file.text(kCwDaemonKey).trimmed();
@@ -82,6 +83,7 @@ std::unique_ptr<KeyerDevice> makeKeyerDevice(const KeyerSettings& settings)
     case KeyerKind::CwDaemon:
         return std::make_unique<CwDaemonDevice>(settings.cwDaemonAddress);
     case KeyerKind::Dtr:
+    case KeyerKind::Cat:
         break;
     }
     return nullptr;

@@ -9,7 +9,7 @@
 // 105-line format keeps line 19 for the DTR/RTS port):
 //
 //   [Keyer]
-//   type=dtr                 ; dtr (the default), winkeyer or cwdaemon
+//   type=dtr                 ; dtr (the default), winkeyer, cwdaemon or cat (the rig, over [Rig])
 //   winkeyer=ttyUSB0         ; the WinKeyer's serial port
 //   cwdaemon=127.0.0.1:6789  ; cwdaemon's host:port
 //
@@ -18,7 +18,7 @@ namespace keyer {
 
 class KeyerDevice;
 
-enum class KeyerKind { Dtr, WinKeyer, CwDaemon };
+enum class KeyerKind { Dtr, WinKeyer, CwDaemon, Cat };
 
 inline const QString kDefaultCwDaemonAddress = QStringLiteral("127.0.0.1:6789");
 
@@ -47,7 +47,8 @@ KeyerSettingsRead readKeyerSettings(const QString& fileName = logbook::kIniFileN
 // Throws KvlError when the file cannot be written.
 void writeKeyerSettings(const KeyerSettings& settings, const QString& fileName = logbook::kIniFileName);
 
-// The device of the choice; none for the DTR keyer.
+// The device of the choice; none for the DTR keyer and the rig's own (the
+// window makes that one on the rig's connection).
 std::unique_ptr<KeyerDevice> makeKeyerDevice(const KeyerSettings& settings);
 
 } // namespace keyer

@@ -27,4 +27,17 @@ const char* morseCode(QChar c)
     return nullptr;
 }
 
+int morseMillis(const QByteArray& text, int wpm)
+{
+    constexpr int kGapDots = 2; // a character's gap beyond its last element's own
+    int dots = 0;
+    for (const char c : text) {
+        const char* code = morseCode(QLatin1Char(c));
+        for (; code && *code; ++code)
+            dots += *code == '.' ? 2 : 4;
+        dots += code ? kGapDots : 0;
+    }
+    return wpm > 0 ? dots * 1200 / wpm : 0;
+}
+
 } // namespace keyer

@@ -2,6 +2,7 @@
 
 #include <hamlib/rig.h>
 
+#include <algorithm>
 #include <clocale>
 #include <csignal>
 #include <sys/socket.h>
@@ -89,6 +90,37 @@ QString HamlibRig::set(qint64 frequencyHz, const QString& mode)
     int result = rig_set_freq(m_rig, RIG_VFO_CURR, freq_t(frequencyHz));
     if (result == RIG_OK && !mode.isEmpty())
         result = rig_set_mode(m_rig, RIG_VFO_CURR, rig_parse_mode(mode.toLatin1().constData()), RIG_PASSBAND_NOCHANGE);
+    return result == RIG_OK ? QString() : hamlibError(result);
+}
+
+QString HamlibRig::sendMorse(const QByteArray& text)
+{
+    const int result = rig_send_morse(m_rig, RIG_VFO_CURR, text.constData());
+    return result == RIG_OK ? QString() : hamlibError(result);
+}
+
+QString HamlibRig::stopMorse()
+{
+    const int result = rig_stop_morse(m_rig, RIG_VFO_CURR);
+    return result == RIG_OK ? QString() : hamlibError(result);
+}
+
+QString HamlibRig::setKeySpeed(int wpm)
+{
+    const gran_t& range = m_rig->state.level_gran[rig_setting2idx(RIG_LEVEL_KEYSPD)];
+    if (range.max.i > range.min.i) // a rig that says no range takes the speed as it is
+        wpm = std::clamp(wpm, range.min.i, range.max.i);
+    value_t value;
+    value.i = wpm;
+    const int result = rig_set_level(m_rig, RIG_VFO_CURR, RIG_LEVEL_KEYSPD, value);
+    return result == RIG_OK ? QString() : hamlibError(result);
+}
+
+QString HamlibRig::readPtt(bool& on)
+{
+    ptt_t ptt = RIG_PTT_OFF;
+    const int result = rig_get_ptt(m_rig, RIG_VFO_CURR, &ptt);
+    on = ptt != RIG_PTT_OFF;
     return result == RIG_OK ? QString() : hamlibError(result);
 }
 

@@ -24,6 +24,10 @@ public:
     QString open() override;
     QString read(RigReading& reading) override;
     QString set(qint64 frequencyHz, const QString& mode) override;
+    QString sendMorse(const QByteArray& text) override;
+    QString stopMorse() override;
+    QString setKeySpeed(int wpm) override;
+    QString readPtt(bool& on) override;
     void close() override;
     void interrupt() override;
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 // The rig as the poller sees it: open, read the frequency and mode, close.
@@ -10,6 +11,7 @@ namespace radio {
 
 // A connection that cannot tune the rig refuses every setting.
 inline const QString kCannotTune = QStringLiteral("соединение не настраивает трансивер");
+inline const QString kCannotKey = QStringLiteral("соединение не передаёт CW трансивером");
 
 struct RigReading
 {
@@ -29,6 +31,13 @@ public:
     // mode, and its filter stays as the operator set it. An empty text on
     // success, else why not.
     virtual QString set(qint64 frequencyHz, const QString& mode);
+    // The rig's own keyer, called only while open; each an empty text on
+    // success, else why not. None waits for the code to be keyed.
+    virtual QString sendMorse(const QByteArray& text) { return (void)text, kCannotKey; }
+    virtual QString stopMorse() { return kCannotKey; }
+    // Clamped to the rig's range of key speeds where it says one.
+    virtual QString setKeySpeed(int wpm) { return (void)wpm, kCannotKey; }
+    virtual QString readPtt(bool& on) { return (void)on, kCannotKey; }
     virtual void close() = 0;
     // From another thread: makes a call in progress give up soon, where the
     // connection can (a network rig's socket is shut down).

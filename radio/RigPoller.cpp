@@ -11,6 +11,7 @@
 namespace radio {
 
 using Clock = std::chrono::steady_clock;
+constexpr Millis kPttWatchMs = 50; // how soon the end of a text the rig keys is seen
 
 // What the poller and one polling thread share. The thread owns its
 // connection; the poller lets go of a job by clearing `owner`, after which the
@@ -24,6 +25,8 @@ struct RigPoller::Job
     bool done = false;
     std::optional<RigTune> tune;         // asked for, not yet made
     RigConnection* connection = nullptr; // the thread's, while it has one
+    std::deque<MorseOrder> morse;        // asked for, not yet carried out
+    int keySpeed = 0;
 
     bool stopping()
     {
@@ -46,10 +49,26 @@ struct RigPoller::Job
             poller, [poller, generationNow, events] { poller->deliver(generationNow, events); },
             Qt::QueuedConnection);
     }
+    void post(const KeyingEvents& events)
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        if (!owner || events.empty())
+            return;
+        RigPoller* poller = owner;
+        const int generationNow = generation;
+        QMetaObject::invokeMethod(
+            poller, [poller, generationNow, events] { poller->deliverKeying(generationNow, events); },
+            Qt::QueuedConnection);
+    }
+    std::pair<std::deque<MorseOrder>, int> takeMorse()
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        return {std::exchange(morse, {}), keySpeed};
+    }
     void waitUntil(Clock::time_point deadline)
     {
         std::unique_lock<std::mutex> lock(mutex);
-        changed.wait_until(lock, deadline, [this] { return owner == nullptr || tune; });
+        changed.wait_until(lock, deadline, [this] { return owner == nullptr || tune || !morse.empty(); });
     }
     void letGo()
     {
@@ -82,7 +101,7 @@ RigEvents tuneRig(RigConnection& rig, RigTracker& tracker, const std::optional<R
 }
 
 // One attempt: open the connection where it is closed, then read the rig.
-RigEvents attempt(RigConnection& rig, RigTracker& tracker, bool& open, Millis now)
+RigEvents attempt(RigConnection& rig, RigTracker& tracker, bool& open, RigKeying& keying, Millis now)
 {
     if (!open) {
         const QString failure = rig.open();
@@ -94,6 +113,7 @@ RigEvents attempt(RigConnection& rig, RigTracker& tracker, bool& open, Millis no
     const QString failure = rig.read(reading);
     RigEvents events = failure.isEmpty() ? tracker.answered(reading, now) : tracker.failed(failure, now);
     if (!tracker.connected()) {
+        keying.lost();
         rig.close();
         open = false;
     }
@@ -109,10 +129,20 @@ void RigPoller::run(const std::shared_ptr<Job>& job, std::unique_ptr<RigConnecti
         return Millis(std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count());
     };
     bool open = false;
+    RigKeying keying;
     while (!job->stopping()) {
-        job->post(tuneRig(*rig, tracker, job->takeTune(), now()));
-        job->post(attempt(*rig, tracker, open, now()));
-        job->waitUntil(start + std::chrono::milliseconds(tracker.nextAttempt()));
+        const std::optional<RigTune> tune = job->takeTune();
+        job->post(tuneRig(*rig, tracker, tune, now()));
+        auto [orders, keySpeed] = job->takeMorse();
+        if (tracker.connected())
+            job->post(keying.carryOut(*rig, std::move(orders), keySpeed));
+        if (tune || now() >= tracker.nextAttempt())
+            job->post(attempt(*rig, tracker, open, keying, now()));
+        if (tracker.connected())
+            job->post(keying.watch(*rig));
+        const Millis next = keying.watching() ? std::min(tracker.nextAttempt(), now() + kPttWatchMs)
+                                              : tracker.nextAttempt();
+        job->waitUntil(start + std::chrono::milliseconds(next));
     }
     if (open)
         rig->close();
@@ -168,6 +198,7 @@ void RigPoller::start(const RigSettings& settings)
     m_job = std::make_shared<Job>();
     m_job->owner = this;
     m_job->generation = ++m_generation;
+    m_job->keySpeed = m_keySpeed;
     std::unique_ptr<RigConnection> rig = m_connect(settings);
     m_job->connection = rig.get();
     RigTracker tracker(rigDescription(settings), m_timing);
@@ -182,6 +213,52 @@ bool RigPoller::tune(const RigTune& tune)
     m_job->tune = tune;
     m_job->changed.notify_all();
     return true;
+}
+
+bool RigPoller::sendMorse(const QByteArray& text)
+{
+    if (!m_job || !m_answering)
+        return false;
+    order({MorseOrder::Send, text});
+    return true;
+}
+
+void RigPoller::stopMorse()
+{
+    order({MorseOrder::Stop, {}});
+}
+
+void RigPoller::forgetMorse()
+{
+    order({MorseOrder::Forget, {}});
+}
+
+void RigPoller::order(MorseOrder order)
+{
+    if (!m_job)
+        return;
+    std::lock_guard<std::mutex> lock(m_job->mutex);
+    m_job->morse.push_back(std::move(order));
+    m_job->changed.notify_all();
+}
+
+void RigPoller::setKeySpeed(int wpm)
+{
+    m_keySpeed = wpm;
+    if (!m_job)
+        return;
+    std::lock_guard<std::mutex> lock(m_job->mutex);
+    m_job->keySpeed = wpm;
+}
+
+void RigPoller::deliverKeying(int generation, const KeyingEvents& events)
+{
+    if (generation != m_generation)
+        return;
+    if (!events.refused.isEmpty())
+        Q_EMIT morseRefused(events.refused);
+    if (generation == m_generation && events.ended)
+        Q_EMIT morseEnded();
 }
 
 void RigPoller::stop()

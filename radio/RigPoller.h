@@ -3,6 +3,7 @@
 #include "log/BandTable.h"
 #include "radio/RigBandPlan.h"
 #include "radio/RigConnection.h"
+#include "radio/RigKeying.h"
 #include "radio/RigSettings.h"
 #include "radio/RigTracker.h"
 
@@ -44,6 +45,15 @@ public:
     // to end on its own, and must not outlive the program.
     bool release();
 
+    // The rig's own keyer, on the polling thread in the order asked. False,
+    // and nothing sent, while no rig answers.
+    bool sendMorse(const QByteArray& text);
+    void stopMorse();
+    // The text's time is over: its PTT is watched no more.
+    void forgetMorse();
+    // Kept for every rig followed from now on, and set again after a loss.
+    void setKeySpeed(int wpm);
+
 Q_SIGNALS:
     // The rig's frequency or mode changed (the mode as Hamlib names it).
     void rigStateChanged(qint64 frequencyHz, const QString& mode);
@@ -58,6 +68,10 @@ Q_SIGNALS:
     void reconnected();
     // The rig's band and mode won over the logger's, and why.
     void noticed(const QString& notice);
+    // The rig's PTT went off after a text had put it on.
+    void morseEnded();
+    // The rig refused a keyer order, and why.
+    void morseRefused(const QString& reason);
 
 private:
     struct Job;
@@ -69,12 +83,15 @@ private:
 
     static void run(const std::shared_ptr<Job>& job, std::unique_ptr<RigConnection> rig, RigTracker tracker);
     void deliver(int generation, const RigEvents& events);
+    void deliverKeying(int generation, const KeyingEvents& events);
+    void order(MorseOrder order);
     void joinFinished();
 
     ConnectionFactory m_connect;
     RigTiming m_timing;
     std::shared_ptr<Job> m_job; // the rig followed now
     bool m_answering = false;
+    int m_keySpeed = 0;
     bool m_released = false;
     int m_generation = 0;
     std::vector<Worker> m_workers; // the current one and those still ending

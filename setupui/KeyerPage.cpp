@@ -15,6 +15,7 @@ KeyerPage::KeyerPage(QWidget* parent) : QWidget(parent)
     m_kind->addItem(QStringLiteral("DTR/RTS на порту манипуляции"), int(keyer::KeyerKind::Dtr));
     m_kind->addItem(QStringLiteral("WinKeyer (K1EL)"), int(keyer::KeyerKind::WinKeyer));
     m_kind->addItem(QStringLiteral("cwdaemon (UDP)"), int(keyer::KeyerKind::CwDaemon));
+    m_kind->addItem(QStringLiteral("Трансивер (CAT)"), int(keyer::KeyerKind::Cat));
     m_winKeyerPort = new QComboBox(this);
     m_winKeyerPort->setObjectName(QStringLiteral("WinKeyerPort"));
     m_winKeyerPort->setEditable(true);

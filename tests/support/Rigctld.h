@@ -20,7 +20,8 @@ inline quint16 freePort()
 class Rigctld
 {
 public:
-    explicit Rigctld(quint16 port) : m_port(port)
+    // `extra`: more options, such as {"-P", "RIG"} for a rig whose PTT goes through CAT.
+    explicit Rigctld(quint16 port, QStringList extra = {}) : m_port(port), m_extra(std::move(extra))
     {
         // A test that crashes leaves no rigctld behind.
         m_process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
@@ -29,9 +30,10 @@ public:
 
     bool start()
     {
-        m_process.start(QStringLiteral("rigctld"), {QStringLiteral("-m"), QStringLiteral("1"), QStringLiteral("-T"),
-                                                    QStringLiteral("127.0.0.1"), QStringLiteral("-t"),
-                                                    QString::number(m_port)});
+        m_process.start(QStringLiteral("rigctld"), QStringList {QStringLiteral("-m"), QStringLiteral("1"),
+                                                                QStringLiteral("-T"), QStringLiteral("127.0.0.1"),
+                                                                QStringLiteral("-t"), QString::number(m_port)}
+                                                       + m_extra);
         return m_process.waitForStarted(kRigctldWaitMs)
             && QTest::qWaitFor([this] { return command(QStringLiteral("f")).size() > 0; }, kRigctldWaitMs);
     }
@@ -59,6 +61,7 @@ public:
 
 private:
     quint16 m_port;
+    QStringList m_extra;
     QProcess m_process;
 };
 
