@@ -47,15 +47,21 @@ public:
     // One command of rigctld's text protocol; its answer, empty without one.
     QByteArray command(const QString& line)
     {
-        QTcpSocket socket;
-        socket.connectToHost(QHostAddress::LocalHost, m_port);
-        if (!socket.waitForConnected(1000))
-            return {};
-        socket.write(line.toLatin1() + '\n');
-        QByteArray answer;
-        while (!answer.endsWith('\n') && socket.waitForReadyRead(1000))
-            answer += socket.readAll();
-        return answer;
+        // A loaded machine may keep a freshly started rigctld from answering
+        // in time; the commands of the tests are safe to send again.
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            QTcpSocket socket;
+            socket.connectToHost(QHostAddress::LocalHost, m_port);
+            if (!socket.waitForConnected(1000))
+                continue;
+            socket.write(line.toLatin1() + '\n');
+            QByteArray answer;
+            while (!answer.endsWith('\n') && socket.waitForReadyRead(2000))
+                answer += socket.readAll();
+            if (!answer.isEmpty())
+                return answer;
+        }
+        return {};
     }
     quint16 port() const { return m_port; }
 
