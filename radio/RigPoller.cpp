@@ -38,7 +38,9 @@ struct RigPoller::Job
         std::lock_guard<std::mutex> lock(mutex);
         return std::exchange(tune, std::nullopt);
     }
-    void post(const RigEvents& events)
+    // Rig readings and keying events alike reach the window's thread.
+    template <class Events>
+    void post(const Events& events)
     {
         std::lock_guard<std::mutex> lock(mutex);
         if (!owner || events.empty())
@@ -47,17 +49,6 @@ struct RigPoller::Job
         const int generationNow = generation;
         QMetaObject::invokeMethod(
             poller, [poller, generationNow, events] { poller->deliver(generationNow, events); },
-            Qt::QueuedConnection);
-    }
-    void post(const KeyingEvents& events)
-    {
-        std::lock_guard<std::mutex> lock(mutex);
-        if (!owner || events.empty())
-            return;
-        RigPoller* poller = owner;
-        const int generationNow = generation;
-        QMetaObject::invokeMethod(
-            poller, [poller, generationNow, events] { poller->deliverKeying(generationNow, events); },
             Qt::QueuedConnection);
     }
     std::pair<std::deque<MorseOrder>, int> takeMorse()
@@ -251,7 +242,7 @@ void RigPoller::setKeySpeed(int wpm)
     m_job->keySpeed = wpm;
 }
 
-void RigPoller::deliverKeying(int generation, const KeyingEvents& events)
+void RigPoller::deliver(int generation, const KeyingEvents& events)
 {
     if (generation != m_generation)
         return;

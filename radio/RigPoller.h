@@ -83,7 +83,7 @@ private:
 
     static void run(const std::shared_ptr<Job>& job, std::unique_ptr<RigConnection> rig, RigTracker tracker);
     void deliver(int generation, const RigEvents& events);
-    void deliverKeying(int generation, const KeyingEvents& events);
+    void deliver(int generation, const KeyingEvents& events);
     void order(MorseOrder order);
     void joinFinished();
 
