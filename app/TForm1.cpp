@@ -187,6 +187,7 @@ void TForm1::Timer1Timer()
 // written is shown and the exit goes on: leaving loses nothing.
 void TForm1::FormClose()
 {
+    m_voice.stop(); // before the rig is let go: its PTT off still reaches it
     m_rig->stop(); // no band or mode wish arrives past this point
     runGuarded([this] { m_bandFrequencies.save(); });
     runGuarded([this] { ClosePort(); });

@@ -3,6 +3,7 @@
 #include "app/MainWindowServices.h"
 #include "keyer/ApdComPort.h"
 #include "keyer/CwKeyer.h"
+#include "keyer/KeyerSettings.h"
 #include "keyer/SystemPortEnumerator.h"
 #include "keyer/VoiceMessages.h"
 #include "radio/RigBandPlan.h"
@@ -190,7 +191,8 @@ private:
     bool m_placed = false; // restored from kvl.ini, so not centred
 
     // ---- Transmitter control (TForm1Keyer.cpp) ----
-    void OpenKeyerDevice();
+    void OpenKeyerDevice(const keyer::KeyerSettingsRead& read);
+    void OpenVoicePtt(const keyer::KeyerSettingsRead& read);
     void singleMacro(const QString& macroText);
     void Macros(const QString& macroText);
     bool m_ctrlLayer = false; // Ctrl alone held: the buttons send the Ctrl bank

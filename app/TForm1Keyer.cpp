@@ -6,6 +6,7 @@
 #include "keyer/KeyerSettings.h"
 #include "keyer/Macros.h"
 #include "radio/CatKeyerDevice.h"
+#include "radio/CatPttSwitch.h"
 #include "widgets/KeyChord.h"
 #include "widgets/MacroButtons.h"
 #include "widgets/Panel.h"
@@ -18,15 +19,16 @@ using logbook::Mode;
 
 void TForm1::OpenKeyingPort()
 {
-    OpenKeyerDevice();
+    const keyer::KeyerSettingsRead read = keyer::readKeyerSettings();
+    OpenKeyerDevice(read);
+    OpenVoicePtt(read);
     ApdComPort1.openFromSetting(settings().port());
 }
 
 // The keyer of kvl.ini, once per run; its troubles show in the status line,
 // never in a box that would take the keys from the operator.
-void TForm1::OpenKeyerDevice()
+void TForm1::OpenKeyerDevice(const keyer::KeyerSettingsRead& read)
 {
-    const keyer::KeyerSettingsRead read = keyer::readKeyerSettings();
     m_statusLine->showKeyer(read.problem);
     m_keyerDevice = read.settings.kind == keyer::KeyerKind::Cat ? std::make_unique<radio::CatKeyerDevice>(*m_rig)
                                                                 : keyer::makeKeyerDevice(read.settings);
@@ -36,9 +38,36 @@ void TForm1::OpenKeyerDevice()
     m_keyerDevice->open(keyer::wordsPerMinute(m_keyer.DashTime()));
 }
 
+// A keyer's own PTT needs that keyer chosen for CW; otherwise the voice calls
+// key nothing, and the status line says why.
+void TForm1::OpenVoicePtt(const keyer::KeyerSettingsRead& read)
+{
+    using keyer::VoicePtt;
+    std::unique_ptr<keyer::PttSwitch> ptt;
+    const VoicePtt path = read.settings.voicePtt;
+    const auto deviceOf = [&](keyer::KeyerKind kind, const char* name) -> std::unique_ptr<keyer::PttSwitch> {
+        if (read.settings.kind == kind && m_keyerDevice)
+            return std::make_unique<keyer::DevicePtt>(*m_keyerDevice);
+        m_statusLine->showKeyer(QStringLiteral("PTT для голоса через %1, а манипуляция не %1: PTT не включается")
+                                    .arg(QLatin1String(name)));
+        return nullptr;
+    };
+    if (path == VoicePtt::CatMic || path == VoicePtt::CatData)
+        ptt = std::make_unique<radio::CatPttSwitch>(*m_rig, path == VoicePtt::CatMic ? radio::RigPtt::Mic
+                                                                                    : radio::RigPtt::Data);
+    else if (path == VoicePtt::Rts)
+        ptt = std::make_unique<keyer::LinePtt>(ApdComPort1);
+    else if (path == VoicePtt::WinKeyer)
+        ptt = deviceOf(keyer::KeyerKind::WinKeyer, "WinKeyer");
+    else if (path == VoicePtt::CwDaemon)
+        ptt = deviceOf(keyer::KeyerKind::CwDaemon, "cwdaemon");
+    m_voice.setPtt(std::move(ptt), [this](const QString& text) { m_statusLine->showPttTrouble(text); });
+}
+
 void TForm1::ReadTxDelay()
 {
     m_keyer.ReadTxDelay(settings().txDelay());
+    m_voice.setTxDelay(m_keyer.TxDelayTime());
 }
 
 void TForm1::ClosePort()
@@ -66,6 +95,8 @@ bool TForm1::sending() const
 
 void TForm1::keyerHooks(QKeyEvent* e)
 {
+    if (e->key() == Qt::Key_Escape)
+        m_voice.stop(); // a voice call on the air ends at once, PTT off
     const int dashTime = m_keyer.DashTime();
     m_keyer.keyHooks(keychord::latinKey(e), e->modifiers()); // Alt+C on either layout
     // The new speed shows at once, also while a message goes out.

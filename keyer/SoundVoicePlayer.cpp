@@ -4,6 +4,8 @@
 #include "keyer/WaveFile.h"
 
 #include <QFileInfo>
+#include <QAudioDevice>
+#include <QMediaDevices>
 #include <QSoundEffect>
 #include <QUrl>
 
@@ -38,11 +40,25 @@ void SoundVoicePlayer::open(const QString& fileName)
     // asynchronously.
     if (!isWaveAudio(fileName))
         throw KvlError(QString::fromLatin1(kNotWaveAudio));
-    if (!m_effect)
+    if (!m_effect) {
         m_effect = std::make_unique<QSoundEffect>();
+        QObject::connect(m_effect.get(), &QSoundEffect::playingChanged, [this] { playingChanged(isPlaying()); });
+    }
     m_effect->setSource(QUrl::fromLocalFile(file.path));
     m_file = file;
+    m_lengthMs = waveLengthMs(fileName).value_or(0);
     m_open = true;
+}
+
+void SoundVoicePlayer::stop()
+{
+    if (m_effect)
+        m_effect->stop();
+}
+
+bool SoundVoicePlayer::isPlaying() const
+{
+    return m_open && m_effect && m_effect->isPlaying();
 }
 
 void SoundVoicePlayer::play()
@@ -61,7 +77,7 @@ void SoundVoicePlayer::play()
     // A message still playing plays on; one that has ended starts again from
     // its beginning. Where no sound can be made (no sound server, no audio
     // device) nothing is said: the operator hears it.
-    if (!m_effect->isPlaying())
+    if (!m_effect->isPlaying() && !QMediaDevices::audioOutputs().isEmpty())
         m_effect->play();
 }
 

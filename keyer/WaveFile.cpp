@@ -2,6 +2,8 @@
 
 #include <QFile>
 #include <QtEndian>
+#include <algorithm>
+#include <limits>
 
 namespace keyer {
 
@@ -20,41 +22,65 @@ bool playableFormat(quint16 tag)
     return tag == 1 || tag == 3 || tag == 0xFFFE;
 }
 
+struct WaveHeader
+{
+    quint32 bytesPerSecond = 0;
+    qint64 dataBytes = 0; // as far as the file holds them
+};
+
+std::optional<WaveHeader> readWaveHeader(const QString& fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray riff = file.read(12);
+    if (riff.size() != 12 || !riff.startsWith("RIFF") || riff.mid(8, 4) != "WAVE")
+        return std::nullopt;
+    std::optional<WaveHeader> format;
+    for (;;) {
+        const QByteArray header = file.read(kChunkHeader);
+        if (header.size() != kChunkHeader)
+            return std::nullopt;
+        const quint32 size = qFromLittleEndian<quint32>(header.constData() + 4);
+        const QByteArray id = header.left(4);
+        if (id == "data") { // the format must come before the samples
+            if (format)
+                format->dataBytes = std::min<qint64>(size, file.size() - file.pos());
+            return format;
+        }
+        if (id == "fmt ") {
+            const QByteArray fmt = file.read(kPcmFormatSize);
+            if (size < kPcmFormatSize || fmt.size() != int(kPcmFormatSize))
+                return std::nullopt;
+            const quint16 tag = qFromLittleEndian<quint16>(fmt.constData());
+            const quint16 channels = qFromLittleEndian<quint16>(fmt.constData() + 2);
+            if (!playableFormat(tag) || channels == 0)
+                return std::nullopt;
+            format = WaveHeader {qFromLittleEndian<quint32>(fmt.constData() + 8), 0};
+            if (!file.seek(file.pos() - kPcmFormatSize))
+                return std::nullopt;
+        }
+        // Chunks are padded to an even length.
+        if (!file.seek(file.pos() + qint64(size) + (size & 1)))
+            return std::nullopt;
+    }
+}
+
 } // namespace
 
 bool isWaveAudio(const QString& fileName)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray riff = file.read(12);
-    if (riff.size() != 12 || !riff.startsWith("RIFF") || riff.mid(8, 4) != "WAVE")
-        return false;
-    bool format = false;
-    for (;;) {
-        const QByteArray header = file.read(kChunkHeader);
-        if (header.size() != kChunkHeader)
-            return false;
-        const quint32 size = qFromLittleEndian<quint32>(header.constData() + 4);
-        const QByteArray id = header.left(4);
-        if (id == "data")
-            return format; // the format must come before the samples
-        if (id == "fmt ") {
-            const QByteArray fmt = file.read(kPcmFormatSize);
-            if (size < kPcmFormatSize || fmt.size() != int(kPcmFormatSize))
-                return false;
-            const quint16 tag = qFromLittleEndian<quint16>(fmt.constData());
-            const quint16 channels = qFromLittleEndian<quint16>(fmt.constData() + 2);
-            if (!playableFormat(tag) || channels == 0)
-                return false;
-            format = true;
-            if (!file.seek(file.pos() - kPcmFormatSize))
-                return false;
-        }
-        // Chunks are padded to an even length.
-        if (!file.seek(file.pos() + qint64(size) + (size & 1)))
-            return false;
-    }
+    return readWaveHeader(fileName).has_value();
+}
+
+std::optional<int> waveLengthMs(const QString& fileName)
+{
+    const std::optional<WaveHeader> header = readWaveHeader(fileName);
+    if (!header)
+        return std::nullopt;
+    if (header->bytesPerSecond == 0)
+        return 0;
+    return int(std::min<qint64>(header->dataBytes * 1000 / header->bytesPerSecond, std::numeric_limits<int>::max()));
 }
 
 } // namespace keyer

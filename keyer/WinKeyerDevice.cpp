@@ -98,6 +98,14 @@ void WinKeyerDevice::setTxDelay(int ms)
     write(bytes({winkey::kPttTiming, byteOf(lead), 0}));
 }
 
+// After a clear of the buffer, so that nothing queued before holds PTT off back.
+void WinKeyerDevice::setPtt(bool on)
+{
+    if (!on)
+        write(QByteArray(1, winkey::kClearBuffer));
+    write(bytes({winkey::kBufferedPtt, char(on ? 1 : 0)}));
+}
+
 void WinKeyerDevice::overdue()
 {
     sayOnce(silentText());

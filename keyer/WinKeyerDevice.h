@@ -19,6 +19,7 @@ constexpr char kSpeed = 0x02;     // + WPM
 constexpr char kPttTiming = 0x04; // + lead + tail, in 10 ms
 constexpr char kPinConfig = 0x09; // + the pins' bits
 constexpr char kClearBuffer = 0x0A;
+constexpr char kBufferedPtt = 0x18; // + 1 on, 0 off, in turn with the text
 constexpr unsigned char kPttEnable = 0x01;
 constexpr unsigned char kSidetoneEnable = 0x02;
 constexpr unsigned char kKeyOut1Enable = 0x04;
@@ -41,6 +42,7 @@ public:
     void stop() override;
     void setSpeed(int wpm) override;
     void setTxDelay(int ms) override;
+    void setPtt(bool on) override;
     void overdue() override;
     void close() override;
 

@@ -124,6 +124,13 @@ QString HamlibRig::readPtt(bool& on)
     return result == RIG_OK ? QString() : hamlibError(result);
 }
 
+QString HamlibRig::setPtt(RigPtt ptt)
+{
+    const ptt_t value = ptt == RigPtt::Mic ? RIG_PTT_ON_MIC : ptt == RigPtt::Data ? RIG_PTT_ON_DATA : RIG_PTT_OFF;
+    const int result = rig_set_ptt(m_rig, RIG_VFO_CURR, value);
+    return result == RIG_OK ? QString() : hamlibError(result);
+}
+
 // Only rigctld's network rig has a socket; a serial rig's call ends by its
 // own timeout.
 void HamlibRig::interrupt()

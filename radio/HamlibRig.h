@@ -28,6 +28,7 @@ public:
     QString stopMorse() override;
     QString setKeySpeed(int wpm) override;
     QString readPtt(bool& on) override;
+    QString setPtt(RigPtt ptt) override;
     void close() override;
     void interrupt() override;
 

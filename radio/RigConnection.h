@@ -12,6 +12,11 @@ namespace radio {
 // A connection that cannot tune the rig refuses every setting.
 inline const QString kCannotTune = QStringLiteral("соединение не настраивает трансивер");
 inline const QString kCannotKey = QStringLiteral("соединение не передаёт CW трансивером");
+inline const QString kCannotPtt = QStringLiteral("соединение не включает передачу трансивера");
+
+// The rig's PTT: off, or on with the audio of its microphone input or of its
+// data input (the USB sound card of most current rigs).
+enum class RigPtt { Off, Mic, Data };
 
 struct RigReading
 {
@@ -38,6 +43,7 @@ public:
     // Clamped to the rig's range of key speeds where it says one.
     virtual QString setKeySpeed(int wpm) { return (void)wpm, kCannotKey; }
     virtual QString readPtt(bool& on) { return (void)on, kCannotKey; }
+    virtual QString setPtt(RigPtt ptt) { return (void)ptt, kCannotPtt; }
     virtual void close() = 0;
     // From another thread: makes a call in progress give up soon, where the
     // connection can (a network rig's socket is shut down).

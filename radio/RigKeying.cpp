@@ -2,9 +2,19 @@
 
 namespace radio {
 
-KeyingEvents RigKeying::carryOut(RigConnection& rig, std::deque<MorseOrder> orders, int keySpeed)
+KeyingEvents RigKeying::carryOut(RigConnection& rig, std::deque<KeyingOrder> orders, int keySpeed, bool answering)
 {
-    KeyingEvents events;
+    for (const KeyingOrder& order : orders) {
+        if (order.kind == KeyingOrder::Ptt && (order.ptt != m_ptt || m_pttOwed)) {
+            m_ptt = order.ptt;
+            m_pttOwed = true;
+        }
+    }
+    if (!answering) {
+        m_pttTrouble = m_pttTrouble || m_pttOwed; // a wish for a lost rig: its arrival is told
+        return {};
+    }
+    KeyingEvents events = switchPtt(rig);
     const auto refused = [&events](const QString& failure) {
         if (!failure.isEmpty())
             events.refused = failure;
@@ -14,16 +24,42 @@ KeyingEvents RigKeying::carryOut(RigConnection& rig, std::deque<MorseOrder> orde
         m_speedSet = keySpeed; // a refusal is said once, not at every poll
         refused(rig.setKeySpeed(keySpeed));
     }
-    for (const MorseOrder& order : orders) {
-        if (order.kind != MorseOrder::Send)
-            m_watching = false;
-        if (order.kind == MorseOrder::Stop)
+    for (const KeyingOrder& order : orders) {
+        if (order.kind == KeyingOrder::Ptt)
+            continue;
+        m_watching = false;
+        if (order.kind == KeyingOrder::Stop)
             refused(rig.stopMorse());
-        else if (order.kind == MorseOrder::Send && !refused(rig.sendMorse(order.text))) {
+        else if (order.kind == KeyingOrder::Send && !refused(rig.sendMorse(order.text))) {
             m_watching = true;
             m_pttSeen = false;
         }
     }
+    return events;
+}
+
+// PTT on that the rig refuses is not asked again: the call it was for ends,
+// and its PTT off follows. PTT off is asked until the rig takes it.
+KeyingEvents RigKeying::switchPtt(RigConnection& rig)
+{
+    KeyingEvents events;
+    if (!m_pttOwed)
+        return events;
+    const QString failure = rig.setPtt(m_ptt);
+    if (failure.isEmpty()) {
+        m_pttOwed = false;
+        events.pttFreed = m_pttTrouble && m_ptt == RigPtt::Off;
+        m_pttTrouble = false;
+        return events;
+    }
+    if (m_ptt != RigPtt::Off) {
+        m_pttOwed = false;
+        events.pttFailed = failure;
+        return events;
+    }
+    if (!m_pttTrouble)
+        events.pttFailed = failure;
+    m_pttTrouble = true;
     return events;
 }
 
@@ -48,6 +84,9 @@ void RigKeying::lost()
 {
     m_watching = false;
     m_speedSet = 0;
+    // A rig lost with its PTT on, or in doubt, is sent PTT off when it answers again.
+    if (m_ptt == RigPtt::Off && m_pttTrouble)
+        m_pttOwed = true;
 }
 
 } // namespace radio

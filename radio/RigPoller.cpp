@@ -3,6 +3,7 @@
 #include "radio/HamlibRig.h"
 
 #include <QMetaObject>
+#include <algorithm>
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
@@ -25,7 +26,7 @@ struct RigPoller::Job
     bool done = false;
     std::optional<RigTune> tune;         // asked for, not yet made
     RigConnection* connection = nullptr; // the thread's, while it has one
-    std::deque<MorseOrder> morse;        // asked for, not yet carried out
+    std::deque<KeyingOrder> morse;       // asked for, not yet carried out
     int keySpeed = 0;
 
     bool stopping()
@@ -51,7 +52,7 @@ struct RigPoller::Job
             poller, [poller, generationNow, events] { poller->deliver(generationNow, events); },
             Qt::QueuedConnection);
     }
-    std::pair<std::deque<MorseOrder>, int> takeMorse()
+    std::pair<std::deque<KeyingOrder>, int> takeMorse()
     {
         std::lock_guard<std::mutex> lock(mutex);
         return {std::exchange(morse, {}), keySpeed};
@@ -61,11 +62,15 @@ struct RigPoller::Job
         std::unique_lock<std::mutex> lock(mutex);
         changed.wait_until(lock, deadline, [this] { return owner == nullptr || tune || !morse.empty(); });
     }
+    // A PTT order still to be carried out keeps the call in progress
+    // uninterrupted: the thread sends it before it ends.
     void letGo()
     {
         std::lock_guard<std::mutex> lock(mutex);
         owner = nullptr;
-        if (connection)
+        const bool pttPending = std::any_of(morse.begin(), morse.end(),
+                                            [](const KeyingOrder& o) { return o.kind == KeyingOrder::Ptt; });
+        if (connection && !pttPending)
             connection->interrupt();
         changed.notify_all();
     }
@@ -125,8 +130,7 @@ void RigPoller::run(const std::shared_ptr<Job>& job, std::unique_ptr<RigConnecti
         const std::optional<RigTune> tune = job->takeTune();
         job->post(tuneRig(*rig, tracker, tune, now()));
         auto [orders, keySpeed] = job->takeMorse();
-        if (tracker.connected())
-            job->post(keying.carryOut(*rig, std::move(orders), keySpeed));
+        job->post(keying.carryOut(*rig, std::move(orders), keySpeed, tracker.connected()));
         if (tune || now() >= tracker.nextAttempt())
             job->post(attempt(*rig, tracker, open, keying, now()));
         if (tracker.connected())
@@ -135,6 +139,12 @@ void RigPoller::run(const std::shared_ptr<Job>& job, std::unique_ptr<RigConnecti
                                               : tracker.nextAttempt();
         job->waitUntil(start + std::chrono::milliseconds(next));
     }
+    // The transmitter is not left on: a PTT off asked for, or not yet taken,
+    // is sent once more before the rig is let go.
+    auto [orders, keySpeed] = job->takeMorse();
+    orders.erase(std::remove_if(orders.begin(), orders.end(), [](const KeyingOrder& o) { return o.kind != KeyingOrder::Ptt; }),
+                 orders.end());
+    keying.carryOut(*rig, std::move(orders), 0, open && tracker.connected());
     if (open)
         rig->close();
     {
@@ -210,21 +220,30 @@ bool RigPoller::sendMorse(const QByteArray& text)
 {
     if (!m_job || !m_answering)
         return false;
-    order({MorseOrder::Send, text});
+    order({KeyingOrder::Send, text});
     return true;
 }
 
 void RigPoller::stopMorse()
 {
-    order({MorseOrder::Stop, {}});
+    order({KeyingOrder::Stop, {}});
 }
 
 void RigPoller::forgetMorse()
 {
-    order({MorseOrder::Forget, {}});
+    order({KeyingOrder::Forget, {}});
 }
 
-void RigPoller::order(MorseOrder order)
+bool RigPoller::setPtt(RigPtt ptt)
+{
+    if (ptt != RigPtt::Off && (!m_job || !m_answering))
+        return false;
+    m_ptt = ptt;
+    order({KeyingOrder::Ptt, {}, ptt});
+    return true;
+}
+
+void RigPoller::order(KeyingOrder order)
 {
     if (!m_job)
         return;
@@ -246,14 +265,21 @@ void RigPoller::deliver(int generation, const KeyingEvents& events)
 {
     if (generation != m_generation)
         return;
+    const auto current = [this, generation] { return generation == m_generation; };
     if (!events.refused.isEmpty())
         Q_EMIT morseRefused(events.refused);
-    if (generation == m_generation && events.ended)
+    if (current() && events.ended)
         Q_EMIT morseEnded();
+    if (current() && !events.pttFailed.isEmpty())
+        Q_EMIT pttFailed(events.pttFailed);
+    if (current() && events.pttFreed)
+        Q_EMIT pttFreed();
 }
 
 void RigPoller::stop()
 {
+    if (m_ptt != RigPtt::Off)
+        setPtt(RigPtt::Off);
     if (m_job)
         m_job->letGo();
     m_job.reset();

@@ -53,6 +53,10 @@ public:
     void forgetMorse();
     // Kept for every rig followed from now on, and set again after a loss.
     void setKeySpeed(int wpm);
+    // The rig's PTT for a voice call, in turn with the keyer's orders. PTT on
+    // is false, and nothing done, while no rig answers; PTT off is kept until
+    // the rig takes it, and is still sent when the poller stops.
+    bool setPtt(RigPtt ptt);
 
 Q_SIGNALS:
     // The rig's frequency or mode changed (the mode as Hamlib names it).
@@ -72,6 +76,10 @@ Q_SIGNALS:
     void morseEnded();
     // The rig refused a keyer order, and why.
     void morseRefused(const QString& reason);
+    // The rig did not take the PTT asked for, and why.
+    void pttFailed(const QString& reason);
+    // A PTT off the rig had not taken has reached it.
+    void pttFreed();
 
 private:
     struct Job;
@@ -84,7 +92,7 @@ private:
     static void run(const std::shared_ptr<Job>& job, std::unique_ptr<RigConnection> rig, RigTracker tracker);
     void deliver(int generation, const RigEvents& events);
     void deliver(int generation, const KeyingEvents& events);
-    void order(MorseOrder order);
+    void order(KeyingOrder order);
     void joinFinished();
 
     ConnectionFactory m_connect;
@@ -92,6 +100,7 @@ private:
     std::shared_ptr<Job> m_job; // the rig followed now
     bool m_answering = false;
     int m_keySpeed = 0;
+    RigPtt m_ptt = RigPtt::Off; // the last PTT asked for
     bool m_released = false;
     int m_generation = 0;
     std::vector<Worker> m_workers; // the current one and those still ending

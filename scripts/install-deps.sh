@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-serialport-dev qt6-multimedia-dev libgl-dev
   libhamlib-dev libhamlib-utils
   cwdaemon
+  pulseaudio
   libgtest-dev libgmock-dev
   clang libclang-rt-14-dev
   fonts-dejavu-core fonts-liberation

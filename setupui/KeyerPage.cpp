@@ -22,11 +22,20 @@ KeyerPage::KeyerPage(QWidget* parent) : QWidget(parent)
     m_winKeyerPort->setInsertPolicy(QComboBox::NoInsert);
     m_cwDaemon = new QLineEdit(this);
     m_cwDaemon->setObjectName(QStringLiteral("CwDaemonAddress"));
+    m_voicePtt = new QComboBox(this);
+    m_voicePtt->setObjectName(QStringLiteral("VoicePtt"));
+    m_voicePtt->addItem(QStringLiteral("нет (VOX трансивера)"), int(keyer::VoicePtt::None));
+    m_voicePtt->addItem(QStringLiteral("CAT (микрофон)"), int(keyer::VoicePtt::CatMic));
+    m_voicePtt->addItem(QStringLiteral("CAT (данные: звук через USB трансивера)"), int(keyer::VoicePtt::CatData));
+    m_voicePtt->addItem(QStringLiteral("RTS на порту манипуляции"), int(keyer::VoicePtt::Rts));
+    m_voicePtt->addItem(QStringLiteral("PTT WinKeyer"), int(keyer::VoicePtt::WinKeyer));
+    m_voicePtt->addItem(QStringLiteral("PTT cwdaemon"), int(keyer::VoicePtt::CwDaemon));
 
     auto* form = new QFormLayout(this);
     form->addRow(QStringLiteral("Манипуляция"), m_kind);
     form->addRow(QStringLiteral("Порт WinKeyer"), m_winKeyerPort);
     form->addRow(QStringLiteral("cwdaemon, адрес:порт"), m_cwDaemon);
+    form->addRow(QStringLiteral("PTT для голоса"), m_voicePtt);
     form->addRow(new QLabel(QStringLiteral("Действует со следующего запуска программы.")));
     QObject::connect(m_kind, &QComboBox::currentIndexChanged, this, [this] { showChoice(); });
 }
@@ -41,6 +50,7 @@ void KeyerPage::showSettings(const keyer::KeyerSettings& settings, const keyer::
     }
     m_winKeyerPort->setEditText(settings.winKeyerPort);
     m_cwDaemon->setText(settings.cwDaemonAddress);
+    m_voicePtt->setCurrentIndex(m_voicePtt->findData(int(settings.voicePtt)));
     showChoice();
 }
 
@@ -59,5 +69,6 @@ keyer::KeyerSettings KeyerPage::settings() const
     s.winKeyerPort = m_winKeyerPort->currentText().trimmed();
     const QString address = m_cwDaemon->text().trimmed();
     s.cwDaemonAddress = address.isEmpty() ? keyer::kDefaultCwDaemonAddress : address;
+    s.voicePtt = keyer::VoicePtt(m_voicePtt->currentData().toInt());
     return s;
 }

@@ -12,7 +12,8 @@ class PortEnumerator;
 
 // The tab "Манипуляция": who keys CW. DTR/RTS on the keying port of the tab
 // "Аппаратура", a WinKeyer on a serial port of its own, or cwdaemon at
-// host:port. Kept in kvl.ini; it applies at the next start.
+// host:port; and who keys PTT for the voice calls. Kept in kvl.ini; it
+// applies at the next start.
 class KeyerPage : public QWidget
 {
 public:
@@ -27,4 +28,5 @@ private:
     QComboBox* m_kind = nullptr;
     QComboBox* m_winKeyerPort = nullptr;
     QLineEdit* m_cwDaemon = nullptr;
+    QComboBox* m_voicePtt = nullptr;
 };

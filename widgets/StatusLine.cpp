@@ -32,7 +32,7 @@ void StatusLine::refresh()
     const QDateTime reading = m_clock.current();
     const QTime now = reading.time();
     const std::optional<QString> notSaved = m_session.logNotSaved();
-    showFault(notSaved.has_value());
+    showFault(notSaved.has_value() || !m_pttTrouble.isEmpty());
     if (notSaved) {
         setText(*notSaved);
         m_shownMinute = now.hour() * 60 + now.minute();
@@ -44,6 +44,8 @@ void StatusLine::refresh()
         text += QStringLiteral(" | ") + m_rigText;
     if (!m_keyerText.isEmpty())
         text += QStringLiteral(" | ") + m_keyerText;
+    if (!m_pttTrouble.isEmpty())
+        text = m_pttTrouble + QStringLiteral(" | ") + text; // first: the transmitter matters most now
     setText(text);
     m_shownMinute = now.hour() * 60 + now.minute();
 }
@@ -65,6 +67,12 @@ void StatusLine::showRig(const QString& text)
 void StatusLine::showKeyer(const QString& text)
 {
     m_keyerText = text;
+    refresh();
+}
+
+void StatusLine::showPttTrouble(const QString& text)
+{
+    m_pttTrouble = text;
     refresh();
 }
 

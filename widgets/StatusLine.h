@@ -33,6 +33,9 @@ public:
     void showRig(const QString& text);
     // What the keyer device says of its troubles (not there, not answering).
     void showKeyer(const QString& text);
+    // What keeps the transmitter from being switched (the rig's PTT not
+    // answering): shown in red, until an empty text.
+    void showPttTrouble(const QString& text);
 
 private:
     void showFault(bool fault);
@@ -43,6 +46,7 @@ private:
     int m_shownMinute = -1; // of the day, of the figures shown
     QString m_rigText;
     QString m_keyerText;
+    QString m_pttTrouble;
     bool m_fault = false;
 };
 

@@ -34,13 +34,16 @@ TEST(KeyerDeviceTest, DevicesGetOnlyWhatTheLinesWouldKey)
 TEST_F(WorkDirTest, TheKeyerChoiceGoesToKvlIniAndComesBack)
 {
     EXPECT_EQ(keyer::readKeyerSettings().settings, keyer::KeyerSettings {}); // no file: DTR/RTS
-    const keyer::KeyerSettings chosen {keyer::KeyerKind::WinKeyer, QStringLiteral("ttyUSB1"), QStringLiteral("10.0.0.2:7000")};
+    const keyer::KeyerSettings chosen {keyer::KeyerKind::WinKeyer, QStringLiteral("ttyUSB1"), QStringLiteral("10.0.0.2:7000"),
+                                       keyer::VoicePtt::CatData};
     keyer::writeKeyerSettings(chosen);
     EXPECT_EQ(keyer::readKeyerSettings().settings, chosen);
-    writeFile(QStringLiteral("kvl.ini"), "[Keyer]\ntype=paddle\n");
+    writeFile(QStringLiteral("kvl.ini"), "[Keyer]\ntype=paddle\nvoiceptt=foot\n");
     const keyer::KeyerSettingsRead bad = keyer::readKeyerSettings();
     EXPECT_EQ(bad.settings.kind, keyer::KeyerKind::Dtr);
+    EXPECT_EQ(bad.settings.voicePtt, keyer::VoicePtt::None);
     EXPECT_TRUE(bad.problem.contains(QStringLiteral("'paddle'"))) << qPrintable(bad.problem);
+    EXPECT_TRUE(bad.problem.contains(QStringLiteral("'foot'"))) << qPrintable(bad.problem);
 }
 
 // Debian's cwdaemon, started here on a port of its own, without sound or a keying device.

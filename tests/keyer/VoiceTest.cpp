@@ -27,8 +27,25 @@ public:
         if (failOpen)
             throw KvlError(QStringLiteral("bad wave"));
     }
-    void play() override { calls << QStringLiteral("play"); }
+    void play() override
+    {
+        calls << QStringLiteral("play");
+        if (soundOutput)
+            setPlaying(true);
+    }
+    void stop() override { setPlaying(false); }
     bool isOpen() const override { return open_; }
+    bool isPlaying() const override { return playing; }
+    int lengthMs() const override { return length; }
+
+    bool soundOutput = true; // play() makes it play
+    bool playing = false;
+    int length = 60'000;
+    void setPlaying(bool on)
+    {
+        if (on != playing)
+            playingChanged(playing = on);
+    }
 };
 
 } // namespace
@@ -171,4 +188,93 @@ TEST_F(VoiceTest, ABadFileIsReportedOnceUntilItChanges)
     voice.OpenVoiceFiles(); // a good file is opened at every activation
     EXPECT_EQ(one.calls.size(), 4);
     EXPECT_TRUE(one.isOpen());
+}
+
+namespace {
+
+class FakePtt : public PttSwitch
+{
+public:
+    std::vector<bool> switched;
+    bool lead = false;
+    void setPtt(bool on) override { switched.push_back(on); }
+    bool leadsItself() const override { return lead; }
+    void fail(const QString& why) { trouble(why); }
+};
+
+} // namespace
+
+class VoicePttTest : public VoiceTest
+{
+protected:
+    FakePlayer one, two;
+    FakePtt* ptt = nullptr;
+    QStringList troubles;
+    std::unique_ptr<VoiceMessages> voice;
+
+    void startCalls(bool leadsItself, int txDelayMs)
+    {
+        writeFile(QStringLiteral("CQ1.Wav"), silence());
+        voice.reset(); // it lets go of the players
+        voice = std::make_unique<VoiceMessages>(one, two);
+        auto fake = std::make_unique<FakePtt>();
+        fake->lead = leadsItself;
+        ptt = fake.get();
+        voice->setPtt(std::move(fake), [this](const QString& text) { troubles << text; });
+        voice->setTxDelay(txDelayMs);
+        voice->OpenVoiceFiles();
+    }
+    using Switched = std::vector<bool>;
+};
+
+TEST_F(VoicePttTest, PttGoesOnOnceTheCallPlaysAfterTheDelayNoPathLeadsItself)
+{
+    struct Case
+    {
+        bool leadsItself;
+        int txDelayMs;
+        bool onAtOnce;
+    };
+    for (const Case c : {Case {false, 40, false}, Case {true, 40, true}, Case {false, 0, true}}) {
+        startCalls(c.leadsItself, c.txDelayMs);
+        voice->play(1);
+        EXPECT_EQ(ptt->switched, c.onAtOnce ? Switched {true} : Switched {}) << c.leadsItself << c.txDelayMs;
+        EXPECT_TRUE(QTest::qWaitFor([&] { return ptt->switched == Switched {true}; }, 5000));
+        one.setPlaying(false); // the file has ended
+        EXPECT_EQ(ptt->switched, (Switched {true, false}));
+    }
+}
+
+TEST_F(VoicePttTest, ACallThatNeverPlaysKeysNothing)
+{
+    startCalls(false, 0);
+    one.soundOutput = false;
+    voice->play(1);
+    EXPECT_TRUE(ptt->switched.empty());
+}
+
+TEST_F(VoicePttTest, StopAndTheCallsLengthEndIt)
+{
+    startCalls(false, 0);
+    voice->play(1);
+    voice->stop(); // Esc
+    EXPECT_FALSE(one.playing);
+    EXPECT_EQ(ptt->switched, (Switched {true, false}));
+
+    one.length = 10; // a player that never says the file has ended
+    voice->play(1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !one.playing; }, 5000));
+    EXPECT_EQ(ptt->switched, (Switched {true, false, true, false}));
+}
+
+TEST_F(VoicePttTest, APathInTroubleEndsTheCallUntilTheNextOne)
+{
+    startCalls(false, 0);
+    voice->play(1);
+    ptt->fail(QStringLiteral("трансивер не отвечает"));
+    EXPECT_FALSE(one.playing);
+    EXPECT_EQ(ptt->switched, (Switched {true, false}));
+    EXPECT_EQ(troubles, QStringList {QStringLiteral("трансивер не отвечает")});
+    voice->play(1);
+    EXPECT_EQ(troubles.last(), QString()); // said over at the next call
 }

@@ -202,5 +202,8 @@ public:
             throw KvlError(QStringLiteral("No MCI device open"));
         ++plays;
     }
+    void stop() override {}
     bool isOpen() const override { return !opened.isEmpty(); }
+    bool isPlaying() const override { return false; }
+    int lengthMs() const override { return 0; }
 };
