@@ -64,8 +64,10 @@ void TForm1::rigFollowsLogger(bool bandChanged)
 {
     if (bandChanged && sending())
         m_keyer.EscKey(); // the message and PTT stop; the rig changes band after it
-    if (bandChanged)
+    if (bandChanged) {
+        m_voice.stop(); // a voice call too: no band change under PTT
         runGuarded([this] { m_bandFrequencies.save(); });
+    }
     if (!m_rigChoosing && m_session.selectedBand() >= 0)
         m_rig->tune(m_bandFrequencies.tuneFor(m_session.selectedBand(), m_session.mode()));
 }

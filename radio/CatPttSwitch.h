@@ -14,8 +14,7 @@ namespace radio {
 
 class RigPoller;
 
-inline const QString kCatPttNotAnswering =
-    QStringLiteral("PTT через CAT: трансивер не отвечает, голос остановлен; PTT выключится, когда он ответит");
+inline const QString kCatPttNotAnswering = QStringLiteral("PTT через CAT: трансивер не отвечает, голос остановлен");
 
 class CatPttSwitch : public keyer::PttSwitch
 {

@@ -76,6 +76,8 @@ protected:
         if (form1->session().mode() != logbook::Mode::SSB)
             key(Qt::Key_M, Qt::AltModifier);
         ASSERT_TRUE(QTest::qWaitFor([&] { return form1->session().mode() == logbook::Mode::SSB; }, kWaitMs));
+        if (GetParam() == Path::Cat) // the rig has answered: its frequency shows
+            ASSERT_TRUE(QTest::qWaitFor([&] { return status().contains(QStringLiteral("кГц")); }, kWaitMs));
     }
 
     bool pttOn()
