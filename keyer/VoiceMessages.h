@@ -46,7 +46,6 @@ public:
     void setTxDelay(int ms) { m_txDelayMs = ms; }
     // Esc, exit, a path in trouble: every call ends at once, PTT off.
     void stop();
-    bool pttOn() const { return m_pttOn; }
 
     static const std::array<QString, 2>& fileNames();
 

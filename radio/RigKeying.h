@@ -41,8 +41,6 @@ public:
     // Reads the PTT while a text is out.
     KeyingEvents watch(RigConnection& rig);
     bool watching() const { return m_watching; }
-    // A PTT wish the rig has not taken yet.
-    bool pttOwed() const { return m_pttOwed; }
     // The rig is lost: its speed is set again once it answers.
     void lost();
 
