@@ -187,7 +187,10 @@ void TForm1::Timer1Timer()
 // written is shown and the exit goes on: leaving loses nothing.
 void TForm1::FormClose()
 {
-    m_voice.stop(); // before the rig is let go: its PTT off still reaches it
+    // Before the rig is let go: the stop of its keyer and its PTT off still reach it.
+    if (sending())
+        m_keyer.EscKey();
+    m_voice.stop();
     m_rig->stop(); // no band or mode wish arrives past this point
     runGuarded([this] { m_bandFrequencies.save(); });
     runGuarded([this] { ClosePort(); });

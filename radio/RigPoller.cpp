@@ -12,6 +12,16 @@
 namespace radio {
 
 using Clock = std::chrono::steady_clock;
+
+namespace {
+
+bool endsTransmitting(const KeyingOrder& order)
+{
+    return order.kind == KeyingOrder::Stop || order.kind == KeyingOrder::Ptt;
+}
+
+} // namespace
+
 constexpr Millis kPttWatchMs = 50; // how soon the end of a text the rig keys is seen
 
 // What the poller and one polling thread share. The thread owns its
@@ -62,15 +72,13 @@ struct RigPoller::Job
         std::unique_lock<std::mutex> lock(mutex);
         changed.wait_until(lock, deadline, [this] { return owner == nullptr || tune || !morse.empty(); });
     }
-    // A PTT order still to be carried out keeps the call in progress
-    // uninterrupted: the thread sends it before it ends.
+    // An order that ends transmitting, still to be carried out, keeps the
+    // call in progress uninterrupted: the thread sends it before it ends.
     void letGo()
     {
         std::lock_guard<std::mutex> lock(mutex);
         owner = nullptr;
-        const bool pttPending = std::any_of(morse.begin(), morse.end(),
-                                            [](const KeyingOrder& o) { return o.kind == KeyingOrder::Ptt; });
-        if (connection && !pttPending)
+        if (connection && std::none_of(morse.begin(), morse.end(), endsTransmitting))
             connection->interrupt();
         changed.notify_all();
     }
@@ -139,10 +147,10 @@ void RigPoller::run(const std::shared_ptr<Job>& job, std::unique_ptr<RigConnecti
                                               : tracker.nextAttempt();
         job->waitUntil(start + std::chrono::milliseconds(next));
     }
-    // The transmitter is not left on: a PTT off asked for, or not yet taken,
-    // is sent once more before the rig is let go.
+    // The transmitter is not left on: a stop of the rig's keyer and a PTT off
+    // asked for, or not yet taken, are sent before the rig is let go.
     auto [orders, keySpeed] = job->takeMorse();
-    orders.erase(std::remove_if(orders.begin(), orders.end(), [](const KeyingOrder& o) { return o.kind != KeyingOrder::Ptt; }),
+    orders.erase(std::remove_if(orders.begin(), orders.end(), [](const KeyingOrder& o) { return !endsTransmitting(o); }),
                  orders.end());
     keying.carryOut(*rig, std::move(orders), 0, open && tracker.connected());
     if (open)

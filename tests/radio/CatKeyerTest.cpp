@@ -87,6 +87,15 @@ TEST_F(CatKeyerTest, TheTextTheSpeedAndTheStopReachTheRig)
     EXPECT_TRUE(problems.isEmpty()) << problems.join('\n').toStdString();
 }
 
+TEST_F(CatKeyerTest, AStopAskedAsThePollerStopsStillReachesTheRig)
+{
+    device.send("CQ TEST");
+    ASSERT_TRUE(sentContains("CQ TEST"));
+    device.stop(); // at exit, right before the rig is let go
+    poller.stop();
+    EXPECT_TRUE(sentContains("stop_morse")) << relay.sent.constData();
+}
+
 TEST_F(CatKeyerTest, TheMessageEndsWhenTheRigsPttGoesOffBeforeItsLength)
 {
     device.setSpeed(5); // 5 WPM: the text's own time is far beyond the wait below
