@@ -62,12 +62,11 @@ void TForm1::showRigState(qint64 hz, const QString& notice)
 // After every change of the band or mode, whoever made it.
 void TForm1::rigFollowsLogger(bool bandChanged)
 {
+    m_voice.stop(); // a voice call on the air ends: no change of band or mode under PTT
     if (bandChanged && sending())
         m_keyer.EscKey(); // the message and PTT stop; the rig changes band after it
-    if (bandChanged) {
-        m_voice.stop(); // a voice call too: no band change under PTT
+    if (bandChanged)
         runGuarded([this] { m_bandFrequencies.save(); });
-    }
     if (!m_rigChoosing && m_session.selectedBand() >= 0)
         m_rig->tune(m_bandFrequencies.tuneFor(m_session.selectedBand(), m_session.mode()));
 }
