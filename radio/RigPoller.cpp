@@ -44,11 +44,6 @@ struct RigPoller::Job
         std::lock_guard<std::mutex> lock(mutex);
         return owner == nullptr;
     }
-    std::optional<RigTune> takeTune()
-    {
-        std::lock_guard<std::mutex> lock(mutex);
-        return std::exchange(tune, std::nullopt);
-    }
     // Rig readings and keying events alike reach the window's thread.
     template <class Events>
     void post(const Events& events)
@@ -62,10 +57,18 @@ struct RigPoller::Job
             poller, [poller, generationNow, events] { poller->deliver(generationNow, events); },
             Qt::QueuedConnection);
     }
-    std::pair<std::deque<KeyingOrder>, int> takeMorse()
+    // Taken together, so that a stop or PTT off asked before a setting is
+    // never carried out after it.
+    struct Orders
+    {
+        std::optional<RigTune> tune;
+        std::deque<KeyingOrder> keying;
+        int keySpeed = 0;
+    };
+    Orders takeOrders()
     {
         std::lock_guard<std::mutex> lock(mutex);
-        return {std::exchange(morse, {}), keySpeed};
+        return {std::exchange(tune, std::nullopt), std::exchange(morse, {}), keySpeed};
     }
     void waitUntil(Clock::time_point deadline)
     {
@@ -135,10 +138,10 @@ void RigPoller::run(const std::shared_ptr<Job>& job, std::unique_ptr<RigConnecti
     bool open = false;
     RigKeying keying;
     while (!job->stopping()) {
-        const std::optional<RigTune> tune = job->takeTune();
-        job->post(tuneRig(*rig, tracker, tune, now()));
-        auto [orders, keySpeed] = job->takeMorse();
+        // The transmitter first: a rig may refuse a new band or mode while it sends.
+        auto [tune, orders, keySpeed] = job->takeOrders();
         job->post(keying.carryOut(*rig, std::move(orders), keySpeed, tracker.connected()));
+        job->post(tuneRig(*rig, tracker, tune, now()));
         if (tune || now() >= tracker.nextAttempt())
             job->post(attempt(*rig, tracker, open, keying, now()));
         if (tracker.connected())
@@ -149,7 +152,7 @@ void RigPoller::run(const std::shared_ptr<Job>& job, std::unique_ptr<RigConnecti
     }
     // The transmitter is not left on: a stop of the rig's keyer and a PTT off
     // asked for, or not yet taken, are sent before the rig is let go.
-    auto [orders, keySpeed] = job->takeMorse();
+    std::deque<KeyingOrder> orders = job->takeOrders().keying;
     orders.erase(std::remove_if(orders.begin(), orders.end(), [](const KeyingOrder& o) { return !endsTransmitting(o); }),
                  orders.end());
     keying.carryOut(*rig, std::move(orders), 0, open && tracker.connected());

@@ -93,11 +93,11 @@ TEST_P(VoicePttWindowTest, EscAndClosingEndTheCallAtOnce)
 
 INSTANTIATE_TEST_SUITE_P(Paths, VoicePttWindowTest, testing::Values(Cat, Rts, WinKeyer));
 
+using VoicePttRigTest = VoicePttWindowTest;
+
 // The call ends, the status line says so in red, and PTT off reaches the rig
 // once it answers again.
-using VoicePttRigLossTest = VoicePttWindowTest;
-
-TEST_P(VoicePttRigLossTest, ARigThatStopsAnsweringEndsTheCall)
+TEST_P(VoicePttRigTest, ARigThatStopsAnsweringEndsTheCall)
 {
     rigTiming.retryInterval = 50;
     startInSsb(30'000);
@@ -111,4 +111,15 @@ TEST_P(VoicePttRigLossTest, ARigThatStopsAnsweringEndsTheCall)
     EXPECT_TRUE(QTest::qWaitFor([&] { return !status().contains(radio::kCatPttNotAnswering); }, 5000));
 }
 
-INSTANTIATE_TEST_SUITE_P(Cat, VoicePttRigLossTest, testing::Values(Cat));
+// A rig refuses a new mode while it transmits: PTT goes off first.
+TEST_P(VoicePttRigTest, AChangeOfModeEndsTheCallBeforeTheRigIsSet)
+{
+    startInSsb(30'000);
+    key(Qt::Key_F1);
+    ASSERT_TRUE(pttBecomes(true));
+    key(Qt::Key_M, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return rigctld.command(QStringLiteral("m")).startsWith("CW\n"); }, 5000));
+    EXPECT_FALSE(pttOn());
+}
+
+INSTANTIATE_TEST_SUITE_P(Cat, VoicePttRigTest, testing::Values(Cat));
