@@ -42,7 +42,7 @@ void SoundVoicePlayer::open(const QString& fileName)
         throw KvlError(QString::fromLatin1(kNotWaveAudio));
     if (!m_effect) {
         m_effect = std::make_unique<QSoundEffect>();
-        QObject::connect(m_effect.get(), &QSoundEffect::playingChanged, [this] { playingChanged(isPlaying()); });
+        QObject::connect(m_effect.get(), &QSoundEffect::playingChanged, [this] { playingChanged(); });
     }
     m_effect->setSource(QUrl::fromLocalFile(file.path));
     m_file = file;

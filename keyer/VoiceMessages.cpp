@@ -17,7 +17,7 @@ VoiceMessages::VoiceMessages(VoicePlayer& MediaPlayer1, VoicePlayer& MediaPlayer
     : m_players {&MediaPlayer1, &MediaPlayer2}
 {
     for (VoicePlayer* player : m_players)
-        player->setPlayingChanged([this](bool) { playingChanged(); });
+        player->setPlayingChanged([this] { playingChanged(); });
     m_lead.setSingleShot(true);
     m_longest.setSingleShot(true);
     QObject::connect(&m_lead, &QTimer::timeout, [this] { switchPtt(m_onAir); });

@@ -9,7 +9,7 @@ namespace keyer {
 class VoicePlayer
 {
 public:
-    using PlayingChanged = std::function<void(bool playing)>;
+    using PlayingChanged = std::function<void()>;
 
     virtual ~VoicePlayer() = default;
     // Closes what the player had open, then opens `fileName`. Throws KvlError
@@ -31,10 +31,10 @@ public:
     void setPlayingChanged(PlayingChanged handler) { m_playingChanged = std::move(handler); }
 
 protected:
-    void playingChanged(bool playing)
+    void playingChanged()
     {
         if (m_playingChanged)
-            m_playingChanged(playing);
+            m_playingChanged();
     }
 
 private:

@@ -8,21 +8,14 @@ CatPttSwitch::CatPttSwitch(RigPoller& rig, RigPtt on)
     : m_rig(rig)
     , m_on(on)
 {
-    m_lost = QObject::connect(&m_rig, &RigPoller::connectionLost, [this] {
+    QObject::connect(&m_rig, &RigPoller::connectionLost, &m_receiver, [this] {
         if (m_wantOn)
             trouble(kCatPttNotAnswering);
     });
-    m_failed = QObject::connect(&m_rig, &RigPoller::pttFailed, [this](const QString& reason) {
+    QObject::connect(&m_rig, &RigPoller::pttFailed, &m_receiver, [this](const QString& reason) {
         trouble(QStringLiteral("PTT через CAT: %1").arg(reason));
     });
-    m_freed = QObject::connect(&m_rig, &RigPoller::pttFreed, [this] { trouble(QString()); });
-}
-
-CatPttSwitch::~CatPttSwitch()
-{
-    QObject::disconnect(m_lost);
-    QObject::disconnect(m_failed);
-    QObject::disconnect(m_freed);
+    QObject::connect(&m_rig, &RigPoller::pttFreed, &m_receiver, [this] { trouble(QString()); });
 }
 
 void CatPttSwitch::setPtt(bool on)

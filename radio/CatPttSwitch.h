@@ -3,7 +3,7 @@
 #include "keyer/PttSwitch.h"
 #include "radio/RigConnection.h"
 
-#include <QMetaObject>
+#include <QObject>
 
 // PTT for the voice calls through the rig's CAT, on the one connection that
 // follows the rig: with the microphone's audio, or with the data input's (a
@@ -20,9 +20,6 @@ class CatPttSwitch : public keyer::PttSwitch
 {
 public:
     CatPttSwitch(RigPoller& rig, RigPtt on); // `rig` must outlive the switch
-    ~CatPttSwitch() override;
-    CatPttSwitch(const CatPttSwitch&) = delete;
-    CatPttSwitch& operator=(const CatPttSwitch&) = delete;
 
     void setPtt(bool on) override;
 
@@ -30,9 +27,7 @@ private:
     RigPoller& m_rig;
     RigPtt m_on;
     bool m_wantOn = false;
-    QMetaObject::Connection m_lost;
-    QMetaObject::Connection m_failed;
-    QMetaObject::Connection m_freed;
+    QObject m_receiver; // the rig's signals reach the switch while it lives
 };
 
 } // namespace radio

@@ -12,6 +12,7 @@
 namespace radio {
 
 using Clock = std::chrono::steady_clock;
+constexpr Millis kPttWatchMs = 50; // how soon the end of a text the rig keys is seen
 
 namespace {
 
@@ -21,8 +22,6 @@ bool endsTransmitting(const KeyingOrder& order)
 }
 
 } // namespace
-
-constexpr Millis kPttWatchMs = 50; // how soon the end of a text the rig keys is seen
 
 // What the poller and one polling thread share. The thread owns its
 // connection; the poller lets go of a job by clearing `owner`, after which the
@@ -36,7 +35,7 @@ struct RigPoller::Job
     bool done = false;
     std::optional<RigTune> tune;         // asked for, not yet made
     RigConnection* connection = nullptr; // the thread's, while it has one
-    std::deque<KeyingOrder> morse;       // asked for, not yet carried out
+    std::deque<KeyingOrder> keying;      // asked for, not yet carried out
     int keySpeed = 0;
 
     bool stopping()
@@ -68,12 +67,12 @@ struct RigPoller::Job
     Orders takeOrders()
     {
         std::lock_guard<std::mutex> lock(mutex);
-        return {std::exchange(tune, std::nullopt), std::exchange(morse, {}), keySpeed};
+        return {std::exchange(tune, std::nullopt), std::exchange(keying, {}), keySpeed};
     }
     void waitUntil(Clock::time_point deadline)
     {
         std::unique_lock<std::mutex> lock(mutex);
-        changed.wait_until(lock, deadline, [this] { return owner == nullptr || tune || !morse.empty(); });
+        changed.wait_until(lock, deadline, [this] { return owner == nullptr || tune || !keying.empty(); });
     }
     // An order that ends transmitting, still to be carried out, keeps the
     // call in progress uninterrupted: the thread sends it before it ends.
@@ -81,7 +80,7 @@ struct RigPoller::Job
     {
         std::lock_guard<std::mutex> lock(mutex);
         owner = nullptr;
-        if (connection && std::none_of(morse.begin(), morse.end(), endsTransmitting))
+        if (connection && std::none_of(keying.begin(), keying.end(), endsTransmitting))
             connection->interrupt();
         changed.notify_all();
     }
@@ -259,7 +258,7 @@ void RigPoller::order(KeyingOrder order)
     if (!m_job)
         return;
     std::lock_guard<std::mutex> lock(m_job->mutex);
-    m_job->morse.push_back(std::move(order));
+    m_job->keying.push_back(std::move(order));
     m_job->changed.notify_all();
 }
 

@@ -7,6 +7,7 @@
 
 #include <QStringList>
 #include <QTest>
+#include <utility>
 
 using namespace keyer;
 using namespace wavebytes;
@@ -40,7 +41,11 @@ public:
     bool soundOutput = true; // play() makes it play
     bool playing = false;
     int length = 60'000;
-    void setPlaying(bool on) { on != playing ? playingChanged(playing = on) : void(); }
+    void setPlaying(bool on)
+    {
+        if (std::exchange(playing, on) != on)
+            playingChanged();
+    }
 };
 
 } // namespace
