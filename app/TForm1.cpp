@@ -114,6 +114,8 @@ bool TForm1::showChanges(const session::Changes& changes)
         ShowCallsLineFlag();
     if (changes.scan)
         showScan(m_session.lastScan());
+    if (changes.warning)
+        Label25->setText(*changes.warning);
     if (changes.currentRow)
         selectCurrentRow();
     if (changes.band || changes.mode)

@@ -48,6 +48,15 @@ void ContactGrid::setRecord(int row, const QsoRecord& record)
 {
     for (int c = 0; c < Columns; ++c)
         setCell(row, c, record.fields[size_t(c)]);
+    setRepeat(row, record.repeat);
+}
+
+void ContactGrid::setRepeat(int row, bool repeat)
+{
+    if (row < 1 || row >= m_rows.size() || m_rows[row].repeat == repeat)
+        return;
+    m_rows[row].repeat = repeat;
+    Q_EMIT dataChanged(index(modelRow(row), 0), index(modelRow(row), Columns - 1), {RepeatRole});
 }
 
 void ContactGrid::ensureRow(int row, int spare)
@@ -73,7 +82,11 @@ int ContactGrid::columnCount(const QModelIndex& parent) const
 
 QVariant ContactGrid::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
+    if (!index.isValid())
+        return {};
+    if (role == RepeatRole)
+        return isRepeat(gridRow(index.row()));
+    if (role != Qt::DisplayRole && role != Qt::EditRole)
         return {};
     return cell(gridRow(index.row()), index.column());
 }

@@ -15,6 +15,8 @@ class ContactGrid : public QAbstractTableModel
     Q_OBJECT
 public:
     static constexpr int Columns = QsoFieldCount;
+    // data(): whether the row's contact repeats an earlier one.
+    static constexpr int RepeatRole = Qt::UserRole + 1;
     static constexpr int InitialRows = 2000;
 
     explicit ContactGrid(QObject* parent = nullptr);
@@ -23,7 +25,9 @@ public:
     QString cell(int row, int column) const;
     void setCell(int row, int column, const QString& text);
     QsoRecord record(int row) const;
-    void setRecord(int row, const QsoRecord& record);
+    void setRecord(int row, const QsoRecord& record); // its repeat mark too
+    bool isRepeat(int row) const { return record(row).repeat; }
+    void setRepeat(int row, bool repeat);
     // Keeps at least `spare` empty rows below `row`.
     void ensureRow(int row, int spare = 1);
 

@@ -6,10 +6,15 @@
 #include "log/ContactGrid.h"
 #include "log/QsoRecord.h"
 
+#include <QFileInfo>
+
 namespace logbook {
 
 Logbook::Logbook(ContactGrid& grid)
-    : m_grid(grid), m_logFile(kLogFileName, QsoRecord::Size), m_stateFile(kStateFileName, StateRecord::Size)
+    : m_grid(grid)
+    , m_logFile(kLogFileName, QsoRecord::Size)
+    , m_stateFile(kStateFileName, StateRecord::Size)
+    , m_subTourFile(kSubTourFileName, SubTourState::Size)
 {
 }
 
@@ -149,7 +154,9 @@ std::optional<QString> Logbook::readLog()
 {
     m_stamps.clear();
     if (!m_logFile.exists()) {
-        m_stampFile.remove(); // stamps of a log that is gone would date the new one
+        // Stamps and a due sub-tour of a log that is gone would date the new one.
+        m_stampFile.remove();
+        m_subTourFile.remove();
         m_stampFile.createIfMissing();
         createOrNote(m_logFile);
         m_stateDoubt.reset();
@@ -215,11 +222,28 @@ int Logbook::lastContactRow() const
     return 0;
 }
 
+Logbook::SubTourStateRead Logbook::readSubTourState() const
+{
+    if (!m_subTourFile.exists())
+        return {};
+    const QByteArray bytes = m_subTourFile.read(0, 1);
+    const std::optional<SubTourState> state = SubTourState::decode(bytes);
+    return {state, !state && QFileInfo(existingFileName(m_subTourFile.name())).size() > 0};
+}
+
+void Logbook::writeSubTourState(const SubTourState& state)
+{
+    if (!m_subTourFile.exists())
+        m_subTourFile.createEmpty();
+    write(m_subTourFile, 0, state.encode());
+}
+
 void Logbook::deleteFiles()
 {
     m_stateFile.remove();
     m_logFile.remove();
     m_stampFile.remove();
+    m_subTourFile.remove();
     m_stamps.clear();
 }
 

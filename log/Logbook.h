@@ -3,6 +3,7 @@
 #include "log/ContactStamp.h"
 #include "log/RecordFile.h"
 #include "log/StateRecord.h"
+#include "log/SubTourState.h"
 #include "log/WriteTransaction.h"
 
 #include <QString>
@@ -65,6 +66,16 @@ public:
     bool readState();
     std::optional<QString> readLog();
 
+    // The sub-tour state beside the state file; `damaged` when a file was
+    // there but held none.
+    struct SubTourStateRead
+    {
+        std::optional<SubTourState> state;
+        bool damaged = false;
+    };
+    SubTourStateRead readSubTourState() const;
+    void writeSubTourState(const SubTourState& state);
+
     void deleteFiles();
 
 private:
@@ -79,6 +90,7 @@ private:
     RecordFile m_logFile;
     RecordFile m_stateFile;
     StampFile m_stampFile;
+    RecordFile m_subTourFile;
     QVector<std::optional<ContactStamp>> m_stamps; // at index row - 1
     StateRecord m_state;
     int m_currentRow = 1;

@@ -17,6 +17,9 @@ struct QsoRecord
     static constexpr std::array<int, QsoFieldCount> Capacity = {5, 8, 3, 11, 11, 11, 3};
 
     std::array<QString, QsoFieldCount> fields;
+    // Not stored: the repeat rule's mark, worked out from the log. A repeat
+    // stays in the log and the files but counts no points and on no band.
+    bool repeat = false;
 
     QByteArray encode() const;
     static QsoRecord decode(const char* data); // reads exactly Size bytes

@@ -42,6 +42,14 @@ QString unreadableRowsMessage(const QVector<int>& rows)
         .arg(numbers.join(QStringLiteral(", ")));
 }
 
+// Files of an earlier exit would be taken for this contest's: say they stay.
+QString staleFilesMessage(const ExportFileNames& names)
+{
+    return QStringLiteral("Файлы %1 и %2 не обновлены и остались от прошлого выхода: у связей без отметки "
+                          "времени нет даты; впишите «Дата» на вкладке «Установки»")
+        .arg(names.cabrillo, names.adif);
+}
+
 } // namespace
 
 ExportFileNames exportFileNames(const QString& callSign)
@@ -55,10 +63,14 @@ ExportResult CreateExports(const ExportLog& log, const StationSettings& settings
 {
     ExportResult result;
     std::optional<QDate> date;
+    const ExportFileNames names = exportFileNames(settings.callSign());
     if (needsContestDate(log)) {
         const QString dateText = settings.field(setup::ContestDate);
-        if (dateText.trimmed().isEmpty())
+        if (dateText.trimmed().isEmpty()) {
+            if (logbook::fileExists(names.cabrillo) || logbook::fileExists(names.adif))
+                result.messages << staleFilesMessage(names);
             return result;
+        }
         date = parseContestDate(dateText);
         if (!date) {
             result.messages << contestDateRefusal(dateText);
@@ -66,7 +78,6 @@ ExportResult CreateExports(const ExportLog& log, const StationSettings& settings
         }
     }
     const DatedLog dated = datedContacts(log, date.value_or(QDate()));
-    const ExportFileNames names = exportFileNames(settings.callSign());
     writeInto(result, names.cabrillo, cabrilloText(dated.contacts, settings, options, totals));
     writeInto(result, names.adif, adifText(dated.contacts, settings, options, createdUtc));
     if (!dated.unreadableRows.isEmpty())

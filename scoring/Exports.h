@@ -30,7 +30,8 @@ struct ExportResult
 
 // Never throws and never blocks the exit: what went wrong comes back as
 // messages. "Дата" matters only while some contact has no stamp: then with
-// "Дата" empty nothing is written and nothing said, and with a "Дата" that is
+// "Дата" empty nothing is written, and said only where files of an earlier
+// exit stay behind, and with a "Дата" that is
 // not a date nothing is written and one message names it. Otherwise each
 // file replaces any earlier one whole, on the disk before this returns, or
 // stays as it was and its error is a message; contacts whose time or band

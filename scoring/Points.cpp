@@ -26,6 +26,14 @@ QString coordinatesOf(const QString& exchange)
 
 } // namespace
 
+QString exchangeWithoutSerial(const QString& exchange)
+{
+    qsizetype end = exchange.size();
+    while (end > 0 && exchange.size() - end < 3 && exchange.at(end - 1).isDigit())
+        --end;
+    return exchange.left(end);
+}
+
 QString PointsCalculateRA(const QString&, const QString& received, const QString&)
 {
     return received.startsWith(QStringLiteral("GA")) ? QStringLiteral("1+") : QStringLiteral("1");
@@ -75,7 +83,9 @@ int rescoreGrid(logbook::ContactGrid& grid, int currentRow, const ContestRules* 
     for (int row = 1; row < currentRow && row < grid.gridRowCount(); ++row) {
         const QString cell = grid.cell(row, QsoField::Points);
         try {
-            const QString points = rules->points(grid.cell(row, QsoField::Sent), grid.cell(row, QsoField::Received), cell);
+            const QString points = grid.isRepeat(row)
+                ? kRepeatPoints
+                : rules->points(grid.cell(row, QsoField::Sent), grid.cell(row, QsoField::Received), cell);
             if (points != cell)
                 grid.setCell(row, QsoField::Points, points);
         } catch (const KvlError&) {

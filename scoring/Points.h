@@ -15,6 +15,12 @@ class ContactGrid;
 // as it is returns `cell`.
 namespace scoring {
 
+// What of a received exchange stays from one contact with a station to the
+// next: the exchange without its serial, the three digits that end it (fewer
+// where fewer end it). From serial 1000 on the first digit stays, as the Asia
+// rule reads it among the coordinates.
+QString exchangeWithoutSerial(const QString& exchange);
+
 // "1+" when the received exchange begins with "GA", else "1".
 QString PointsCalculateRA(const QString& sent, const QString& received, const QString& cell);
 // Distance between the coordinates of both stations: each exchange without
@@ -26,6 +32,9 @@ QString PointsCalculateASIA(const QString& sent, const QString& received, const 
 QString PointsCalculateOthers(const QString& sent, const QString& received, const QString& cell);
 
 QString PointsCalculate(ContestVariant variant, const QString& sent, const QString& received, const QString& cell);
+
+// The points cell of a contact that repeats an earlier one.
+inline const QString kRepeatPoints = QStringLiteral("0");
 
 // Scoring a completed contact. A contact whose points cannot be computed is
 // still logged: its cell is empty, and `error` holds the text to show once the
@@ -42,7 +51,8 @@ ContactScore scoreCompletedContact(const ContestRules* rules, const QString& sen
 // ascending order under the variant in setup. A row whose points cannot be
 // computed keeps its cell and the next rows go on: an error box here would
 // reactivate the window and come back for ever. Only cells that change are
-// written. Returns the number of rows left as they were for that reason.
+// written; a repeat scores kRepeatPoints. Returns the number of rows left as
+// they were for that reason.
 int rescoreGrid(logbook::ContactGrid& grid, int currentRow, const ContestRules* rules);
 
 } // namespace scoring

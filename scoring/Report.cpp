@@ -90,7 +90,7 @@ ReportTotals reportTotals(const QVector<QsoRecord>& rows, const QString& variant
     const ClaimRule claim = rules ? rules->claim : ClaimRule::Nothing;
     ReportTotals totals;
     for (const QsoRecord& r : rows) {
-        if (!r.isContact())
+        if (!r.isContact() || r.repeat)
             continue;
         const QString& points = r.fields[QsoField::Points];
         ++totals.contacts;

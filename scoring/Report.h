@@ -28,7 +28,7 @@ struct ReportTotals
 QVector<logbook::QsoRecord> loggedRows(const logbook::ContactGrid& grid, int currentRow);
 
 // Under the Asia variant a points cell that is not an integer counts 0, so
-// the report is always complete.
+// the report is always complete. A repeat is listed but not counted.
 ReportTotals reportTotals(const QVector<logbook::QsoRecord>& rows, const QString& variantText);
 
 // The band change count reached: the highest number in the rows' band change

@@ -24,6 +24,9 @@ struct Changes
     // The error is the log's write fault the operator was already told of:
     // the warning line says it, no box.
     bool errorKnown = false;
+    // Why a key did nothing, for the red line under the calls lines (an edit
+    // refused, a call that is none).
+    std::optional<QString> warning;
     // For the error box once the operation is complete and on disk (points
     // that cannot be worked out, a state file that cannot be trusted).
     std::optional<QString> notice;

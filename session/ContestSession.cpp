@@ -4,6 +4,7 @@
 #include "common/FileNames.h"
 #include "common/KvlError.h"
 #include "log/SubTourTimes.h"
+#include "scoring/CallRules.h"
 #include "scoring/Points.h"
 #include "scoring/Report.h"
 #include "setup/StationSettings.h"
@@ -39,28 +40,50 @@ Changes ContestSession::start(const QString& coordinates)
         changes.callsLine = changes.currentRow = true;
         // A fresh state shows no counters until the first contact.
         changes.counters = changes.mode = stateFound;
-        if (stateFound) {
-            m_mode = Mode::SSB;
-            if (const auto restored = parseBandModeWord(m_log.state().bandMode)) {
-                m_mode = restored->mode;
-                selectBandSteps(restored->band, changes);
-            }
-            m_bandChanged = false;
-        } else {
-            selectBandSteps(0, changes);
-        }
         changes.notice = m_log.readLog();
-        restoreSubTourStarts(changes.notice.has_value());
-        if (changes.notice) {
+        const bool countersRebuilt = changes.notice.has_value();
+        restoreSubTourStarts(countersRebuilt);
+        selectStartBand(stateFound, changes);
+        markRepeats(changes, 0, countersRebuilt);
+        if (countersRebuilt) {
             changes.counters = true; // counted anew from the log
-            prefillCurrentRow();
             m_log.writeCfgFile(); // so that the next start trusts the state again
         }
-        const QString logName = existingFileName(m_log.logFile().name());
-        m_subTourClock.resume(currentRow() > 1 ? std::optional(FileStamp::of(logName).modified) : std::nullopt);
+        resumeSubTours(changes);
     });
     tellWriteFault(started);
     return started;
+}
+
+// The band and mode the state names. Where the state was lost or damaged,
+// those of the last logged contact (160 SSB for an empty log), and the
+// operator is told.
+void ContestSession::selectStartBand(bool stateFound, Changes& changes)
+{
+    const bool trusted = stateFound && !changes.notice;
+    std::optional<BandAndMode> chosen = trusted ? parseBandModeWord(m_log.state().bandMode) : std::nullopt;
+    if (!chosen && (stateFound || currentRow() > 1)) {
+        chosen = lastLoggedBandMode();
+        const QString word = chosen ? bandModeWord(chosen->band, chosen->mode) : bandModeWord(0, Mode::SSB);
+        const QString said = chosen ? QStringLiteral("выбран %1, как у последней связи").arg(word)
+                                    : QStringLiteral("выбран %1").arg(word);
+        changes.notice = changes.notice
+            ? *changes.notice + QStringLiteral(". Диапазон и вид работы: ") + said
+            : QStringLiteral("В файле состояния %1 нет диапазона и вида работы: %2").arg(kStateFileName, said);
+    }
+    const BandAndMode band = chosen.value_or(BandAndMode {0, Mode::SSB});
+    m_mode = band.mode;
+    selectBandSteps(band.band, changes);
+    m_bandChanged = !stateFound; // a fresh log numbers its first band change 1
+}
+
+std::optional<BandAndMode> ContestSession::lastLoggedBandMode() const
+{
+    for (int row = currentRow() - 1; row >= 1; --row) {
+        if (const std::optional<BandAndMode> bandMode = parseBandModeWord(m_grid.cell(row, BandMode)))
+            return bandMode;
+    }
+    return std::nullopt;
 }
 
 void ContestSession::setCoordinates(const QString& coordinates)
@@ -128,21 +151,29 @@ ContestSession::CallEntry ContestSession::enterCall(const QString& call, const Q
 {
     const scoring::ContestRules* contest = rules();
     CallEntry entry;
-    if (!contest)
+    if (!contest) {
+        entry.warning = QStringLiteral("Выберите вид соревнований");
         return entry;
-    if (!m_scan.dupeCall.isEmpty()) {
+    }
+    const scoring::CallForm form = scoring::callForm(call);
+    if (!m_scan.dupeCall.isEmpty() || (!call.isEmpty() && form == scoring::CallForm::NoLetter)) {
         entry.refused = true;
+        if (m_scan.dupeCall.isEmpty())
+            entry.warning = QStringLiteral("%1 — не позывной: в позывном есть хотя бы одна буква").arg(call);
         m_typed.clear(); // the fields are emptied
         return entry;
     }
     if (call.isEmpty())
         return entry;
-    QString text = received;
-    if (text.isEmpty()) {
-        text = m_scan.rememberedExchange;
-        if (text.isEmpty() && contest->baseLookup)
-            text = contest->baseLookup(call, m_base).value_or(QString());
+    if (form == scoring::CallForm::NoDigit && std::exchange(m_digitlessAsked, call) != call) {
+        entry.warning = QStringLiteral("В позывном %1 нет цифры: Enter ещё раз, чтобы принять его").arg(call);
+        return entry;
     }
+    QString text = received;
+    if (text.isEmpty() && contest->baseLookup)
+        text = contest->baseLookup(call, m_base).value_or(QString());
+    if (text.isEmpty())
+        text = scoring::exchangeWithoutSerial(m_scan.rememberedExchange);
     m_grid.setCell(currentRow(), Call, call);
     entry.received = text;
     return entry;
@@ -198,44 +229,61 @@ void ContestSession::numberBandChange(int row)
         m_grid.setCell(row, BandChange, QString::number(state.bandChangeCount));
 }
 
-// A logged contact is re-scored before its row is written, and its state
-// after it, so that the points, the counters and the status line follow the
-// edit at once.
+// A logged contact is re-scored and marked before its row is written, and
+// its state after it, so that the points, the counters and the status line
+// follow the edit at once.
 Changes ContestSession::editRow(int row, int column, const QString& before)
 {
     return run([&](Changes& changes) {
         const bool logged = row >= 1 && row < currentRow();
-        if (logged && (column == Sent || column == Received)) {
-            // While the exchange is being typed it may not score yet: the
-            // cell stays empty until it does, with no box at every key.
-            m_grid.setCell(row, Points,
-                           scoring::scoreCompletedContact(rules(), m_grid.cell(row, Sent), m_grid.cell(row, Received),
-                                                          m_grid.cell(row, Points))
-                               .cell);
-        }
+        if (logged && refuseUnreadableTime(row, column, before, changes))
+            return;
+        if (logged && (column == Sent || column == Received))
+            rescoreRow(row);
+        if (logged && (column == Call || column == BandMode))
+            remarkEditedRow(row, column == BandMode ? before : m_grid.cell(row, BandMode), changes);
         const std::optional<ContactStamp> edited = editedStamp(row);
         if (logged && !(edited == m_log.stamp(row)))
             m_log.writeStamp(row, edited);
         m_log.writeRow(row);
-        if (logged && column == BandMode)
-            moveEditedBand(row, before, changes);
+        if (changes.counters)
+            m_log.writeCfgFile();
     });
 }
 
-// Only a whole band-mode word names a band: while it is being typed the
-// contact counts on no band.
-void ContestSession::moveEditedBand(int row, const QString& before, Changes& changes)
+// A time cell edited into no time would leave the contact no time to stand at.
+bool ContestSession::refuseUnreadableTime(int row, int column, const QString& before, Changes& changes)
 {
-    const std::optional<BandAndMode> was = parseBandModeWord(before);
-    const std::optional<BandAndMode> now = parseBandModeWord(m_grid.cell(row, BandMode));
-    if ((was ? was->band : -1) == (now ? now->band : -1))
+    const QString typed = m_grid.cell(row, Time);
+    if (column != Time || parseContactTime(typed))
+        return false;
+    m_grid.setCell(row, Time, before);
+    changes.warning = QStringLiteral("%1 — не время: время связи пишется как 09:05").arg(typed.isEmpty() ? QStringLiteral("Пусто") : typed);
+    return true;
+}
+
+// The edited contact counted on the band of `bandModeBefore` unless it was a
+// repeat; after the edit it counts on its own band unless it is one now.
+void ContestSession::remarkEditedRow(int row, const QString& bandModeBefore, Changes& changes)
+{
+    const std::optional<int> countedBefore = countedBand(bandModeBefore, m_grid.isRepeat(row));
+    markRepeats(changes, row);
+    const std::optional<int> countedNow = countedBand(m_grid.cell(row, BandMode), m_grid.isRepeat(row));
+    if (countedBefore == countedNow)
         return;
-    if (was)
-        --m_log.state().bandCounters[size_t(was->band)];
-    if (now)
-        ++m_log.state().bandCounters[size_t(now->band)];
+    if (countedBefore)
+        --m_log.state().bandCounters[size_t(*countedBefore)];
+    if (countedNow)
+        ++m_log.state().bandCounters[size_t(*countedNow)];
     changes.counters = true;
-    m_log.writeCfgFile();
+}
+
+// Only a whole band-mode word names a band: while it is being typed the
+// contact counts on no band, and a repeat counts on none either.
+std::optional<int> ContestSession::countedBand(const QString& bandMode, bool repeat)
+{
+    const std::optional<BandAndMode> parsed = parseBandModeWord(bandMode);
+    return parsed && !repeat ? std::optional(parsed->band) : std::nullopt;
 }
 
 // Counted on the band selected now, which need not be the contact's own.
@@ -246,6 +294,15 @@ void ContestSession::changeSelectedCounter(int delta)
 }
 
 // ---- Scoring and base files ----
+
+void ContestSession::rescoreRow(int row)
+{
+    m_grid.setCell(row, Points,
+                   m_grid.isRepeat(row) ? scoring::kRepeatPoints
+                                        : scoring::scoreCompletedContact(rules(), m_grid.cell(row, Sent),
+                                                                         m_grid.cell(row, Received), m_grid.cell(row, Points))
+                                              .cell);
+}
 
 void ContestSession::rescore()
 {

@@ -53,10 +53,15 @@ public:
     const scoring::CallsScanResult& lastScan() const { return m_scan; }
     struct CallEntry
     {
-        bool refused = false;             // a repeat: both fields are emptied
+        bool refused = false;             // a repeat, or no call: both fields are emptied
         std::optional<QString> received;  // accepted: the received field's text
+        QString warning;                  // why not, in red under the calls lines
     };
-    // Enter in the call field. No variant chosen, or no call: nothing.
+    // Enter in the call field. No variant chosen, or no call: nothing. A text
+    // without a letter is no call and is refused; a call without a digit is
+    // taken at the second Enter. The received field is pre-filled with what
+    // stays from contact to contact: a base file's entry, else the exchange
+    // remembered from the log without its serial.
     CallEntry enterCall(const QString& call, const QString& received);
     // Checks the repeat once more, on the band-mode the contact is logged on:
     // a repeat is `refused` and nothing changes but the scan. `reading` is the
@@ -64,16 +69,20 @@ public:
     Changes completeContact(const QString& received, const QDateTime& reading);
     // The operator changed cell `column` of `row` in the grid from `before`:
     // the row goes to disk, its stamp moved to the nearest instant with the
-    // new hh:mm and stripped of a frequency outside the new band.
+    // new hh:mm and stripped of a frequency outside the new band. A logged
+    // time that is no time is refused: the cell takes `before` back. The
+    // repeat rule marks the contacts the edit made repeats, or no longer.
     Changes editRow(int row, int column, const QString& before);
     // The rig's last known frequency, 0 while no rig is followed or heard.
     void setRigFrequency(qint64 hz) { m_rigFrequency = hz; }
 
     // Sub-tours and deletion.
     // At each clock reading: whether a listed sub-tour time has passed since
-    // the previous reading (at start-up: since the log's last write).
+    // the previous reading (at start-up: since the last contact or the last
+    // change of a due sub-tour).
     bool subTourDue(const QDateTime& now);
-    Changes offerSubTour(); // by the clock or Alt+T
+    // By the clock or Alt+T; a due sub-tour is kept on disk until it begins.
+    Changes offerSubTour();
     Changes applySubTour();
     Changes deleteOrRestore();
     void clearLog();
@@ -130,11 +139,24 @@ private:
     void putBack(const Memory& memory);
     void tellWriteFault(Changes& changes);
     void selectBandSteps(int band, Changes& changes);
+    void selectStartBand(bool stateTrusted, Changes& changes);
+    void resumeSubTours(Changes& changes);
+    void writeSubTourState();
     void applySubTourSteps();
     scoring::CallsScanResult scanOf(const QString& typed) const;
     void rescanTyped(Changes& changes);
     bool repeatOnCurrentRow(Changes& changes);
-    void moveEditedBand(int row, const QString& before, Changes& changes);
+    std::optional<logbook::BandAndMode> lastLoggedBandMode() const;
+    bool refuseUnreadableTime(int row, int column, const QString& before, Changes& changes);
+    void remarkEditedRow(int row, const QString& bandModeBefore, Changes& changes);
+    static std::optional<int> countedBand(const QString& bandMode, bool repeat);
+    std::optional<int> subTourOf(int row) const;
+    // The repeat marks of the logged rows worked out again: a contact whose
+    // mark changed is scored again and, with `countersFollow` and unless it is
+    // `skipRow`, moves off or onto its band's counter (`Changes::counters`;
+    // the caller writes the state).
+    void markRepeats(Changes& changes, int skipRow = 0, bool countersFollow = true);
+    void rescoreRow(int row);
     void prefillCurrentRow();
     void numberBandChange(int row);
     void changeSelectedCounter(int delta);
@@ -160,6 +182,7 @@ private:
     qint64 m_rigFrequency = 0;
     QString m_typed;                 // the call field's text at the last scan
     scoring::CallsScanResult m_scan; // its repeat and remembered exchange
+    QString m_digitlessAsked;        // a call without a digit, Entered once already
 };
 
 // File errors stop an operation at the failing step; they go back to the

@@ -4,6 +4,8 @@
 // when the contact is completed.
 #include "session/ContestSession.h"
 
+#include "scoring/CallRules.h"
+
 using namespace logbook;
 
 namespace session {
@@ -19,6 +21,8 @@ scoring::CallsScanResult ContestSession::scanOf(const QString& typed) const
 
 const scoring::CallsScanResult& ContestSession::scanCalls(const QString& typed)
 {
+    if (typed != m_digitlessAsked)
+        m_digitlessAsked.clear(); // a changed call is asked about again
     m_typed = typed;
     m_scan = scanOf(typed);
     if (m_scan.error && m_log.isFault(*m_scan.error))
@@ -52,6 +56,42 @@ bool ContestSession::repeatOnCurrentRow(Changes& changes)
     if (m_scan.error)
         throw KvlError(*m_scan.error);
     return true;
+}
+
+} // namespace session
+
+namespace session {
+
+// A stamped contact knows its sub-tour; the others by the starts known.
+std::optional<int> ContestSession::subTourOf(int row) const
+{
+    if (const std::optional<ContactStamp> stamp = m_log.stamp(row))
+        return stamp->subTour;
+    return m_subTourStarts.numberAt(row - 1);
+}
+
+// An edit of a call or band can make a logged contact repeat an earlier one
+// of its sub-tour, or end a repeat. The edit stands (the operator corrects
+// what was really worked); the repeat counts no points and on no band.
+void ContestSession::markRepeats(Changes& changes, int skipRow, bool countersFollow)
+{
+    const QVector<QsoRecord> rows = loggedRows();
+    QVector<std::optional<int>> subTours(rows.size());
+    for (int i = 0; i < rows.size(); ++i)
+        subTours[i] = subTourOf(i + 1);
+    const QVector<bool> repeats = scoring::repeatedContacts(rows, subTours);
+    for (int i = 0; i < rows.size(); ++i) {
+        const int row = i + 1;
+        if (rows[i].repeat == repeats[i])
+            continue;
+        m_grid.setRepeat(row, repeats[i]);
+        rescoreRow(row);
+        const std::optional<int> band = countedBand(rows[i].fields[BandMode], false);
+        if (countersFollow && row != skipRow && band) {
+            m_log.state().bandCounters[size_t(*band)] += repeats[i] ? -1 : +1;
+            changes.counters = true;
+        }
+    }
 }
 
 } // namespace session

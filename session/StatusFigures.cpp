@@ -60,6 +60,14 @@ int SubTourStarts::number(int start) const
     return at == m_starts.begin() ? 1 : std::prev(at)->second + 1;
 }
 
+std::optional<int> SubTourStarts::numberAt(int index) const
+{
+    const auto firstKnown = std::next(m_starts.begin());
+    if (!m_exact && firstKnown != m_starts.end() && index < firstKnown->first)
+        return std::nullopt;
+    return std::prev(m_starts.upper_bound(qMax(0, index)))->second;
+}
+
 // Walks back from the newest contact only as far as the hour reaches, so a
 // long log costs no more than a short one.
 ContactRates contactRates(const QVector<logbook::QsoRecord>& rows, const Stamps& stamps, const QDateTime& now)

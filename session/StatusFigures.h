@@ -32,6 +32,9 @@ public:
     // current sub-tour can be.
     bool exact() const { return m_exact; }
     int latest() const { return m_starts.rbegin()->first; }
+    // The number of the sub-tour record `index` belongs to; none before the
+    // first start known where earlier starts are unknown.
+    std::optional<int> numberAt(int index) const;
 
 private:
     std::map<int, int> m_starts {{0, 1}};

@@ -6,9 +6,9 @@ namespace session {
 
 constexpr qint64 kSecondsPerDay = 24 * 60 * 60;
 
-void SubTourClock::resume(std::optional<QDateTime> lastWrite)
+void SubTourClock::resume(std::optional<QDateTime> lastCheck)
 {
-    m_previous = lastWrite;
+    m_previous = lastCheck;
 }
 
 bool SubTourClock::due(const std::vector<QTime>& times, const QDateTime& now)
@@ -28,12 +28,14 @@ bool SubTourClock::due(const std::vector<QTime>& times, const QDateTime& now)
     return due;
 }
 
-std::optional<QTime> nextSubTour(const std::vector<QTime>& times, const QTime& now)
+std::optional<QTime> SubTourClock::next(const std::vector<QTime>& times, const QDateTime& now) const
 {
-    if (times.empty())
-        return std::nullopt;
-    const auto later = std::upper_bound(times.begin(), times.end(), now);
-    return later != times.end() ? *later : times.front();
+    const qint64 today = now.date().toJulianDay();
+    for (auto later = std::upper_bound(times.begin(), times.end(), now.time()); later != times.end(); ++later) {
+        if (!m_started.count({today, later->msecsSinceStartOfDay() / 1000}))
+            return *later;
+    }
+    return times.empty() ? std::nullopt : std::optional(times.front());
 }
 
 } // namespace session

@@ -17,21 +17,22 @@ namespace session {
 class SubTourClock
 {
 public:
-    // Start-up: the log's last write stands for the previous check, so that a
-    // sub-tour that passed while the program was not running is offered; an
-    // empty log (none) offers nothing.
-    void resume(std::optional<QDateTime> lastWrite);
+    // Start-up: the last check known from before (the last contact, or the
+    // last change of a due sub-tour) stands for the previous check, so that a
+    // sub-tour that passed while the program was not running is offered; none
+    // offers nothing.
+    void resume(std::optional<QDateTime> lastCheck);
     // Whether a listed time became due since the previous check. A check
     // looks back at most a day.
     bool due(const std::vector<QTime>& times, const QDateTime& now);
+    std::optional<QDateTime> lastCheck() const { return m_previous; }
+    // The next listed time to come: after `now` and not already begun today,
+    // as after a clock set back over it; the next day's first when none is left.
+    std::optional<QTime> next(const std::vector<QTime>& times, const QDateTime& now) const;
 
 private:
     std::optional<QDateTime> m_previous;
     std::set<std::pair<qint64, int>> m_started; // Julian day, second of the listed time
 };
-
-// The first listed time after `now`, the next day's first when none is left
-// today; none without times.
-std::optional<QTime> nextSubTour(const std::vector<QTime>& times, const QTime& now);
 
 } // namespace session

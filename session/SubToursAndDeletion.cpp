@@ -1,6 +1,7 @@
 // Sub-tours, taking back the last contact, and clearing the log.
 #include "session/ContestSession.h"
 
+#include "common/FileNames.h"
 #include "log/SubTourTimes.h"
 #include "setup/StationSettings.h"
 
@@ -15,14 +16,50 @@ bool ContestSession::subTourDue(const QDateTime& now)
     return m_subTourClock.due(parseSubTourTimes(m_settings.subTourTimes()).times, now);
 }
 
+// Due even where the disk is full: the operator is told, and the contact
+// being entered begins the new sub-tour all the same.
 Changes ContestSession::offerSubTour()
 {
-    Changes changes;
-    changes.subTour = !m_subTourPending;
+    if (m_subTourPending)
+        return {};
     m_subTourPending = true;
-    if (changes.subTour)
-        rescanTyped(changes); // a call already typed belongs to the new sub-tour
+    Changes changes = run([&](Changes&) { writeSubTourState(); });
+    changes.subTour = true;
+    rescanTyped(changes); // a call already typed belongs to the new sub-tour
     return changes;
+}
+
+void ContestSession::writeSubTourState()
+{
+    const std::optional<QDateTime> checked = m_subTourClock.lastCheck();
+    m_log.writeSubTourState({m_subTourPending, checked ? checked->toSecsSinceEpoch() : 0});
+}
+
+// A due sub-tour kept on disk is due again; the clock looks back to the last
+// check known, which is the later of the last contact and the last change of
+// a due sub-tour: never a file's time, which an edit or a copy moves.
+void ContestSession::resumeSubTours(Changes& changes)
+{
+    const Logbook::SubTourStateRead read = m_log.readSubTourState();
+    std::optional<QDateTime> lastCheck;
+    if (read.state) {
+        m_subTourPending = changes.subTour = read.state->pending;
+        if (read.state->checkedUtcSeconds != 0)
+            lastCheck = QDateTime::fromSecsSinceEpoch(read.state->checkedUtcSeconds);
+    }
+    if (read.damaged) {
+        const QString damaged = QStringLiteral("Файл %1 повреждён: новый тур, если он ожидался, нужно начать заново (Alt+T)")
+                                    .arg(kSubTourFileName);
+        changes.notice = changes.notice ? *changes.notice + QStringLiteral(".\n") + damaged : damaged;
+    }
+    for (int row = currentRow() - 1; row >= 1; --row) {
+        if (const std::optional<ContactStamp> stamp = m_log.stamp(row)) {
+            const QDateTime contact = stamp->utc().toLocalTime();
+            lastCheck = lastCheck ? std::max(*lastCheck, contact) : contact;
+            break;
+        }
+    }
+    m_subTourClock.resume(lastCheck);
 }
 
 Changes ContestSession::applySubTour()
@@ -39,6 +76,7 @@ void ContestSession::applySubTourSteps()
     m_subTourStarts.add(m_log.state().subTourStart);
     m_log.writeCfgFile();
     m_subTourPending = false;
+    writeSubTourState(); // after the state: a crash between them offers the same start again
 }
 
 Changes ContestSession::deleteOrRestore()
@@ -60,7 +98,8 @@ void ContestSession::deleteLastContact(Changes& changes)
     m_restore = m_grid.record(row);
     m_restoreStamp = m_log.stamp(row);
     m_grid.setRecord(row, QsoRecord {});
-    changeSelectedCounter(-1);
+    if (!m_restore->repeat) // a repeat is on no counter
+        changeSelectedCounter(-1);
     // The state goes first: should the program die in between, the contact is
     // a leftover past the log's end rather than an empty contact inside it.
     m_log.writeCfgFile();
@@ -81,7 +120,9 @@ void ContestSession::restoreLastContact(Changes& changes)
     // The row below still holds what it was given before the deletion; the
     // band may have changed since, so it is filled afresh.
     prefillCurrentRow();
-    changeSelectedCounter(+1);
+    if (!restored.repeat)
+        changeSelectedCounter(+1);
+    markRepeats(changes); // an edit since the deletion may have moved its mark
     m_log.writeCfgFile();
 }
 

@@ -19,6 +19,7 @@ constexpr std::array<int, logbook::ContactGrid::Columns> kColumnWidths = {50, 66
 constexpr int kBaseWidth = 399;
 constexpr int kBaseRowHeight = 25;
 constexpr int kFieldInset = 4;
+const QColor kRepeatColour(255, 80, 80); // red that reads on blue and on yellow
 
 const QString kNormalStyle = QStringLiteral(
     "QTableView { background: blue; color: yellow; selection-background-color: navy; selection-color: yellow; }"
@@ -28,22 +29,35 @@ const QString kEditStyle = QStringLiteral(
     "QHeaderView::section { background: yellow; color: black; border: none; font-weight: bold; }");
 
 // Cell editor: Latin letters to upper case, the Russian layout's letters
-// as their Latin ones, every keystroke committed.
+// as their Latin ones, every keystroke committed but the time's: a time half
+// typed is no time, so it is taken when the editor closes. A repeat is red.
 class CellDelegate : public QStyledItemDelegate
 {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex&) const override
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex& index) const override
     {
         auto* editor = new QLineEdit(parent);
         editor->setFrame(false);
         editor->setValidator(new UpperCaseValidator(editor, 0, UpperCaseValidator::Letters::LatinOnly));
         windowparts::keepTyped(editor, latinkeys::latinText); // first: the cell gets the Latin text
-        connect(editor, &QLineEdit::textEdited, this, [this, editor] {
-            Q_EMIT const_cast<CellDelegate*>(this)->commitData(editor);
-        });
+        if (index.column() != logbook::Time) {
+            connect(editor, &QLineEdit::textEdited, this, [this, editor] {
+                Q_EMIT const_cast<CellDelegate*>(this)->commitData(editor);
+            });
+        }
         return editor;
+    }
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (index.data(logbook::ContactGrid::RepeatRole).toBool()) {
+            for (const QPalette::ColorRole role : {QPalette::Text, QPalette::HighlightedText})
+                option->palette.setColor(role, kRepeatColour);
+        }
     }
 };
 
@@ -99,6 +113,9 @@ void ContactGridView::editCurrentCell()
 
 bool ContactGridView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event)
 {
+    // A key typed on the grid edits it only while the grid is being edited.
+    if (trigger == AnyKeyPressed && !m_editColours)
+        return false;
     if (!QTableView::edit(index, trigger, event))
         return false;
     setEditColours(true);
@@ -108,10 +125,13 @@ bool ContactGridView::edit(const QModelIndex& index, EditTrigger trigger, QEvent
     return true;
 }
 
+// What the editor holds is kept, as every keystroke of the other cells is.
 void ContactGridView::closeCellEditor()
 {
-    if (QWidget* editor = indexWidget(currentIndex()))
+    if (QWidget* editor = indexWidget(currentIndex())) {
+        commitData(editor);
         closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
     setEditColours(false);
 }
 

@@ -73,9 +73,9 @@ TEST_F(ScoringWindowTest, ARepeatIsShownWhileTypingAndRefusedOnEnter)
 
 TEST_F(ScoringWindowTest, OtherModesAndEarlierSubToursAreNoRepeats)
 {
-    startWithLog({contact(QStringLiteral("20SSB"), QStringLiteral("RA1A"), QStringLiteral("111")),
+    startWithLog({contact(QStringLiteral("20SSB"), QStringLiteral("RA1A"), QStringLiteral("AB111")),
                   contact(QStringLiteral("20CW"), QStringLiteral("UA9CW"), QStringLiteral("222")),
-                  contact(QStringLiteral("40SSB"), QStringLiteral("RA1A"), QStringLiteral("333"))},
+                  contact(QStringLiteral("40SSB"), QStringLiteral("RA1A"), QStringLiteral("CD333"))},
                  1);
     type(QStringLiteral("UA9CW"));
     EXPECT_EQ(line("Edit3"), QString());
@@ -88,7 +88,7 @@ TEST_F(ScoringWindowTest, OtherModesAndEarlierSubToursAreNoRepeats)
     EXPECT_TRUE(marked(2));  // 40 m in this sub-tour
     EXPECT_FALSE(marked(3)); // 20 m was the previous sub-tour
     key(Qt::Key_Return);
-    EXPECT_EQ(control<QLineEdit>("Edit2")->text(), QStringLiteral("111")); // the oldest exchange
+    EXPECT_EQ(control<QLineEdit>("Edit2")->text(), QStringLiteral("AB")); // the oldest exchange, its serial left
     EXPECT_EQ(form1->session().grid().cell(4, Call), QStringLiteral("RA1A"));
 }
 
