@@ -45,8 +45,8 @@ QString unreadableRowsMessage(const QVector<int>& rows)
 // Files of an earlier exit would be taken for this contest's: say they stay.
 QString staleFilesMessage(const ExportFileNames& names)
 {
-    return QStringLiteral("Файлы %1 и %2 не обновлены и остались от прошлого выхода: у связей без отметки "
-                          "времени нет даты; впишите «Дата» на вкладке «Установки»")
+    return QStringLiteral("Файлы %1 и %2 не обновлены и остались от прошлого выхода: для связей без отметки "
+                          "времени нужна дата соревнований в поле \"Дата\" на вкладке \"Установки\"")
         .arg(names.cabrillo, names.adif);
 }
 

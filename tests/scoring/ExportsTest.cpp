@@ -197,6 +197,11 @@ TEST_F(ExportsTest, AnEmptyDateWritesNothingAndABadOneSaysSoOnce)
         EXPECT_TRUE(QDir().entryList(QDir::Files).isEmpty()) << date;
         if (QString::fromLatin1(date).trimmed().isEmpty()) {
             EXPECT_TRUE(result.messages.isEmpty()) << date;
+            writeFile(QStringLiteral("UA9XYZ.adi"), "an earlier exit's"); // now it would be taken for this log's
+            const QStringList said = CreateExports(legacy(rows), s, {}, reportTotals(rows, kRa), kCreated).messages;
+            QFile::remove(QStringLiteral("UA9XYZ.adi"));
+            ASSERT_EQ(said.size(), 1) << date;
+            EXPECT_TRUE(said[0].contains(QStringLiteral("UA9XYZ.adi")) && said[0].contains(QStringLiteral("\"Дата\"")));
             continue;
         }
         ASSERT_EQ(result.messages.size(), 1) << date;

@@ -1,57 +1,10 @@
-#include "log/QsoRecord.h"
-#include "log/StateRecord.h"
-#include "session/ContestSession.h"
-#include "tests/support/FakeSettings.h"
+#include "tests/session/SessionFixture.h"
 #include "tests/setup/WriteLimits.h"
-#include "tests/support/WorkDir.h"
 
 #include <QDir>
-#include <QTimeZone>
 #include <functional>
-#include <tuple>
 #include <optional>
-
-using namespace logbook;
-using session::Changes;
-using session::ContestSession;
-
-// The rules of logging, driven as the window drives them, on real files.
-class ContestSessionTest : public WorkDirTest
-{
-protected:
-    FakeSettings settings;
-    std::unique_ptr<ContestSession> contest;
-
-    void SetUp() override
-    {
-        WorkDirTest::SetUp();
-        settings.lines[setup::ContestVariant] = QStringLiteral("Чемпионат РА");
-        restart();
-    }
-    void restart()
-    {
-        contest = std::make_unique<ContestSession>(settings);
-        const Changes started = contest->start(QStringLiteral("15"));
-        ASSERT_FALSE(started.error);
-    }
-    // Call, Enter, exchange, Enter, as the operator logs.
-    Changes log(const QString& call, const QString& received, QTime at = {10, 0})
-    {
-        contest->scanCalls(call);
-        const ContestSession::CallEntry entry = contest->enterCall(call, QString());
-        if (!entry.received)
-            return {};
-        return contest->completeContact(received, QDateTime(QDate(2024, 2, 1), at, QTimeZone(3 * 3600)));
-    }
-    static StateRecord storedState()
-    {
-        return StateRecord::decode(readFile(QStringLiteral("cfg.kvl")).constData());
-    }
-    static QsoRecord stored(int index)
-    {
-        return QsoRecord::decode(readFile(QStringLiteral("system.kvl")).constData() + index * QsoRecord::Size);
-    }
-};
+#include <tuple>
 
 TEST_F(ContestSessionTest, ACompletedContactIsOnDiskNumberedAndCounted)
 {
@@ -130,14 +83,17 @@ TEST_F(ContestSessionTest, StampsFollowEditingDeletionAndRestore)
         const char* utc;
     } edits[] = {
         {2, Time, "10:20", "2024-02-01T07:20:00Z"},
+        {2, Time, "1", "2024-02-01T07:20:00Z"}, // no time: refused, the cell as it was
         {1, Time, "23:59", "2024-01-31T20:59:59Z"}, // ten hours back is nearer than fourteen on
         {1, BandMode, "40SSB", "2024-01-31T20:59:59Z"},
     };
     for (const auto& e : edits) {
         const QString before = contest->grid().cell(e.row, e.column);
         contest->grid().setCell(e.row, e.column, QString::fromLatin1(e.text));
-        contest->editRow(e.row, e.column, before);
+        const bool noTime = e.column == Time && !parseContactTime(QString::fromLatin1(e.text));
+        EXPECT_EQ(contest->editRow(e.row, e.column, before).warning.has_value(), noTime) << e.text;
         EXPECT_EQ(utcOf(e.row), utc(e.utc)) << e.text;
+        EXPECT_TRUE(parseContactTime(contest->grid().cell(e.row, Time))) << e.text;
     }
     EXPECT_EQ(contest->logbook().stamp(1)->frequencyHz, 0);
     EXPECT_EQ(utcOf(3), utc("2024-02-01T07:10:30Z"));

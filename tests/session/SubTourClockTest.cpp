@@ -37,3 +37,14 @@ TEST(SubTourClock, DueWhenTheClockPassesAListedTimeWhateverTheTicksDo)
         }
     }
 }
+
+// A clock set back over a sub-tour that has begun never names it as the next.
+TEST(SubTourClock, TheNextTimeIsNeverOneAlreadyBegun)
+{
+    session::SubTourClock clock;
+    const auto listed = logbook::parseSubTourTimes(QStringLiteral("10:00 12:00")).times;
+    for (const char* text : {"1 09:59:59.0", "1 10:00:01.0", "1 09:55:00.0"})
+        clock.due(listed, reading(QString::fromLatin1(text)).first);
+    EXPECT_EQ(clock.next(listed, reading(QStringLiteral("1 09:55:00.0")).first), QTime(12, 0));
+    EXPECT_EQ(clock.next(listed, reading(QStringLiteral("2 09:55:00.0")).first), QTime(10, 0)); // the next day
+}
