@@ -236,7 +236,7 @@ Changes ContestSession::editRow(int row, int column, const QString& before)
 {
     return run([&](Changes& changes) {
         const bool logged = row >= 1 && row < currentRow();
-        if (logged && refuseUnreadableTime(row, column, before, changes))
+        if (logged && column == Time && !takeEditedTime(row, before, changes))
             return;
         if (logged && (column == Sent || column == Received))
             rescoreRow(row);
@@ -251,15 +251,18 @@ Changes ContestSession::editRow(int row, int column, const QString& before)
     });
 }
 
-// A time cell edited into no time would leave the contact no time to stand at.
-bool ContestSession::refuseUnreadableTime(int row, int column, const QString& before, Changes& changes)
+// A time cell edited into no time would leave the contact no time to stand
+// at; a time is written as every contact's is, hh:mm.
+bool ContestSession::takeEditedTime(int row, const QString& before, Changes& changes)
 {
     const QString typed = m_grid.cell(row, Time);
-    if (column != Time || parseContactTime(typed))
-        return false;
+    if (const std::optional<QTime> time = parseContactTime(typed)) {
+        m_grid.setCell(row, Time, contactTime(*time));
+        return true;
+    }
     m_grid.setCell(row, Time, before);
     changes.warning = QStringLiteral("%1 — не время: время связи пишется как 09:05").arg(typed.isEmpty() ? QStringLiteral("Пусто") : typed);
-    return true;
+    return false;
 }
 
 // The edited contact counted on the band of `bandModeBefore` unless it was a

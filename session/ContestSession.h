@@ -147,7 +147,7 @@ private:
     void rescanTyped(Changes& changes);
     bool repeatOnCurrentRow(Changes& changes);
     std::optional<logbook::BandAndMode> lastLoggedBandMode() const;
-    bool refuseUnreadableTime(int row, int column, const QString& before, Changes& changes);
+    bool takeEditedTime(int row, const QString& before, Changes& changes);
     void remarkEditedRow(int row, const QString& bandModeBefore, Changes& changes);
     static std::optional<int> countedBand(const QString& bandMode, bool repeat);
     std::optional<int> subTourOf(int row) const;

@@ -4,6 +4,7 @@
 #include "widgets/Panel.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -124,6 +125,34 @@ TEST_F(EntryTest, EditingACellRewritesItsWholeRow)
     key(Qt::Key_Escape);
     EXPECT_FALSE(grid->editColours());
     EXPECT_EQ(focused(), edit1());
+}
+
+// A time half typed is no time: the cell takes it when its editor closes, and
+// refuses one that is none. A key on the grid outside editing edits nothing.
+TEST_F(EntryTest, ATimeCellIsTakenWholeAndAKeyOutsideEditingTypesNothing)
+{
+    logContact(QStringLiteral("RA1A"), QStringLiteral("1"));
+    auto* grid = control<ContactGridView>("StringGrid1");
+    grid->setFocus();
+    type(QStringLiteral("7"));
+    EXPECT_EQ(form1->session().grid().cell(1, Time), QStringLiteral("09:05"));
+    grid->setCurrentIndex(form1->session().grid().index(ContactGrid::modelRow(1), Time));
+    form1->StringGrid1Click();
+    key(Qt::Key_A, Qt::ControlModifier); // typed over
+    type(QStringLiteral("9:3"));
+    EXPECT_EQ(storedRecord(0).fields[Time], QStringLiteral("09:05"));
+    type(QStringLiteral("4"));
+    key(Qt::Key_Return);
+    QApplication::processEvents(); // the editor hands its text on after the key
+    EXPECT_EQ(storedRecord(0).fields[Time], QStringLiteral("09:34"));
+    ASSERT_TRUE(form1->session().logbook().stamp(1));
+    EXPECT_EQ(form1->session().logbook().stamp(1)->localTime(), QTime(9, 34, 0)); // moved back, to the nearest 09:34
+    key(Qt::Key_F2);
+    type(QStringLiteral("9"));
+    key(Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(form1->session().grid().cell(1, Time), QStringLiteral("09:34"));
+    EXPECT_FALSE(control<QLabel>("Label25")->text().isEmpty());
 }
 
 TEST_F(EntryTest, AltECanEditAndTypingInTheCallFieldEndsTheColours)
