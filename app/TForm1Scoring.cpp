@@ -37,8 +37,9 @@ void TForm1::showScan(const scoring::CallsScanResult& scan)
 void TForm1::CallEntered()
 {
     const session::ContestSession::CallEntry entry = m_session.enterCall(Edit1->text(), Edit2->text());
-    if (!entry.warning.isEmpty())
-        Label25->setText(entry.warning); // until the next key, as the repeat warning
+    // Until the next key, as the repeat warning, which a refused repeat keeps.
+    if (!entry.refused || !entry.warning.isEmpty())
+        Label25->setText(entry.warning);
     if (entry.refused) {
         Edit1->clear();
         Edit2->clear();

@@ -37,9 +37,9 @@ Changes ContestSession::start(const QString& coordinates)
     Changes started = run([&](Changes& changes) {
         m_coordinates = coordinates.left(setup::kCoordinatesLength);
         const bool stateFound = m_log.readState();
-        changes.callsLine = changes.currentRow = true;
+        changes.callsLine = changes.currentRow = changes.mode = true;
         // A fresh state shows no counters until the first contact.
-        changes.counters = changes.mode = stateFound;
+        changes.counters = stateFound;
         changes.notice = m_log.readLog();
         const bool countersRebuilt = changes.notice.has_value();
         restoreSubTourStarts(countersRebuilt);
@@ -159,7 +159,7 @@ ContestSession::CallEntry ContestSession::enterCall(const QString& call, const Q
     if (!m_scan.dupeCall.isEmpty() || (!call.isEmpty() && form == scoring::CallForm::NoLetter)) {
         entry.refused = true;
         if (m_scan.dupeCall.isEmpty())
-            entry.warning = QStringLiteral("%1 — не позывной: в позывном есть хотя бы одна буква").arg(call);
+            entry.warning = QStringLiteral("%1 — не позывной: в позывном должна быть хотя бы одна буква").arg(call);
         m_typed.clear(); // the fields are emptied
         return entry;
     }

@@ -5,6 +5,7 @@
 #include "scoring/Report.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <iterator>
 
 namespace session {
@@ -106,7 +107,8 @@ StatusFigures statusFigures(const QVector<logbook::QsoRecord>& rows, const Stamp
     figures.score = totals.claimedScore;
     figures.subTour = starts.number(start);
     figures.subTourExact = starts.exact();
-    figures.subTourContacts = qMax(0, int(rows.size()) - start);
+    figures.subTourContacts = int(std::count_if(rows.begin() + qMin(start, int(rows.size())), rows.end(),
+                                                [](const logbook::QsoRecord& r) { return r.isContact() && !r.repeat; }));
     if (start < rows.size())
         figures.subTourSince = rows[start].fields[logbook::Time];
     figures.lastTenMinutes = rates.lastTenMinutes;

@@ -52,7 +52,9 @@ TEST_F(ContestSessionTest, AGridEditIntoARepeatIsMarkedAndTheMarkFollows)
         EXPECT_EQ(contest->grid().isRepeat(2), repeat) << when;
         EXPECT_EQ(contest->grid().cell(2, Points), repeat ? QStringLiteral("0") : QStringLiteral("1+")) << when;
         EXPECT_EQ(storedState().bandCounters[1], counted) << when;
-        EXPECT_EQ(contest->status(QDateTime(QDate(2024, 2, 1), QTime(10, 5))).contacts, counted) << when;
+        const session::StatusFigures figures = contest->status(QDateTime(QDate(2024, 2, 1), QTime(10, 5)));
+        EXPECT_EQ(figures.contacts, counted) << when;
+        EXPECT_EQ(figures.subTourContacts, counted) << when;
     };
     EXPECT_TRUE(edit(2, Call, QStringLiteral("RK1TKH")).counters);
     EXPECT_EQ(stored(1).fields[Call], QStringLiteral("RK1TKH"));
@@ -125,6 +127,7 @@ TEST_F(ContestSessionTest, ALostStateSelectsTheLastContactsBandAndMode)
         const Changes started = contest->start(QStringLiteral("15"));
         EXPECT_EQ(contest->selectedBand(), 2) << (state ? state->toHex().toStdString() : "missing");
         EXPECT_EQ(contest->mode(), Mode::CW);
+        EXPECT_TRUE(started.mode && started.band); // for the mode panel and the call field
         ASSERT_TRUE(started.notice);
         EXPECT_TRUE(started.notice->contains(QStringLiteral("40CW"))) << started.notice->toStdString();
     }
