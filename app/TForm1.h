@@ -185,6 +185,7 @@ private:
     void buildTextSizeMenu(QMenu* parent);
     void changeTextSize(int step); // +1 larger, -1 smaller, 0 normal
     void applyTextSize();
+    void scaleMenus();
     void restoreWindow();
     void saveWindow();
     setup::WindowSettings m_window;

@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <algorithm>
@@ -79,7 +80,19 @@ void TForm1::applyTextSize()
     const double scale = m_window.textSize / 100.0;
     m_client->setScale(scale);
     StringGrid1->setTextScale(scale);
+    m_bands->setScale(scale);
+    scaleMenus();
     placeEntryFields();
+}
+
+// The menu bar and its menus lie outside the client: their text follows here.
+void TForm1::scaleMenus()
+{
+    QFont scaled = font();
+    scaled.setPixelSize(m_client->scaled(font().pixelSize()));
+    menuBar()->setFont(scaled);
+    for (QMenu* menu : menuBar()->findChildren<QMenu*>())
+        menu->setFont(scaled);
 }
 
 // A place on a screen no longer there is left for the middle of the screen;

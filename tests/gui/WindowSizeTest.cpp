@@ -6,6 +6,8 @@
 
 #include <QHeaderView>
 #include <QHelpEvent>
+#include <QMenuBar>
+#include <QStyle>
 
 namespace {
 
@@ -61,9 +63,13 @@ TEST_F(WindowSizeTest, ALargerWindowGivesTheGridMoreRowsAndTheLinesTheWidth)
 TEST_F(WindowSizeTest, TheTextSizeAndTheWindowAreKeptForTheNextStart)
 {
     startOnBand();
+    const QWidget* box = control("CheckBox1");
+    const int mark = box->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box);
     key(Qt::Key_Plus, Qt::ControlModifier);
     key(Qt::Key_Equal, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(grid()->font().pixelSize(), 16); // 13 px at 125 %
+    EXPECT_EQ(form1->menuBar()->font().pixelSize(), 16);
+    EXPECT_GT(box->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box), mark);
     ASSERT_TRUE(QTest::qWaitFor([&] { return control("client")->size() == QSize(783, 470); })); // the smallest grows with the text
     ASSERT_TRUE(QTest::qWaitFor([&] { return form1->width() == 783; }));
     expectEntryRowAtBottom();
