@@ -204,8 +204,14 @@ void TForm1::FormClose()
 
 bool TForm1::event(QEvent* event)
 {
-    if (event->type() == QEvent::WindowActivate)
+    if (event->type() == QEvent::WindowActivate) {
+        // Placed before its frame was known, the window may pass the screen's
+        // edge by the frame: it knows the frame now.
+        if (!m_framed)
+            keepOnScreen();
+        m_framed = true;
         runGuarded([this] { FormActivate(); });
+    }
     return QMainWindow::event(event);
 }
 
@@ -217,6 +223,7 @@ void TForm1::showEvent(QShowEvent* event)
         // The show event comes before the window appears, at its final size.
         if (!m_placed)
             centreOnScreen(*this);
+        keepOnScreen(); // centred, a window larger than its screen would lose its caption
         runGuarded([this] { FormShow(); });
         // The current row sits on the entry line from the first moment, also
         // where the window manager never makes the window active.

@@ -186,10 +186,12 @@ private:
     void changeTextSize(int step); // +1 larger, -1 smaller, 0 normal
     void applyTextSize();
     void scaleMenus();
+    void keepOnScreen(); // inside its screen's free area, after the text grew it
     void restoreWindow();
     void saveWindow();
     setup::WindowSettings m_window;
     bool m_placed = false; // restored from kvl.ini, so not centred
+    bool m_framed = false;  // fitted to its screen with its frame known
 
     // ---- Transmitter control (TForm1Keyer.cpp) ----
     void OpenKeyerDevice(const keyer::KeyerSettingsRead& read);

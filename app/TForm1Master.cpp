@@ -60,6 +60,8 @@ void TForm1::layoutMasterLine()
     if (!isMaximized() && !isFullScreen())
         resize(width(), height() + m_client->scaled(delta));
     placeEntryFields();
+    if (m_shown)
+        keepOnScreen();
 }
 
 // Under the lowest calls line shown, as wide as it; answers the top of what

@@ -15,11 +15,11 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScreen>
-#include <algorithm>
 
 using Stretch = ScalableClient::Stretch;
 
@@ -72,6 +72,8 @@ void TForm1::changeTextSize(int step)
 {
     m_window.textSize = step == 0 ? setup::kNormalTextSize : setup::nextTextSize(m_window.textSize, step);
     applyTextSize();
+    if (m_shown)
+        keepOnScreen();
     saveWindow();
 }
 
@@ -95,6 +97,22 @@ void TForm1::scaleMenus()
         menu->setFont(scaled);
 }
 
+// The text grows the window from its top-left corner; a window that would
+// then pass its screen's free area moves back inside it, or shrinks to it.
+void TForm1::keepOnScreen()
+{
+    if (isMaximized() || isFullScreen() || !screen())
+        return;
+    layout()->activate(); // the window takes the smallest size of the new text now
+    const QRect inner = geometry();
+    const QRect frame = frameGeometry();
+    const QMargins border(inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+                          frame.bottom() - inner.bottom());
+    const QRect fitted = setup::fitOnScreen(frame, minimumSizeHint().grownBy(border), screen()->availableGeometry());
+    if (fitted != frame)
+        setGeometry(fitted.marginsRemoved(border));
+}
+
 // A place on a screen no longer there is left for the middle of the screen;
 // a window grown with its text is kept inside its screen.
 void TForm1::restoreWindow()
@@ -106,15 +124,12 @@ void TForm1::restoreWindow()
     applyTextSize();
     if (const std::optional<QRect>& saved = m_window.geometry) {
         const QScreen* screen = QGuiApplication::screenAt(saved->center());
-        QRect placed(saved->topLeft(), saved->size().expandedTo(minimumSizeHint()));
+        QRect placed = *saved;
         if (!screen) {
             screen = QGuiApplication::primaryScreen();
             placed.moveCenter(screen->availableGeometry().center());
         }
-        const QRect area = screen->availableGeometry();
-        placed.moveTo(std::clamp(placed.x(), area.x(), std::max(area.x(), area.right() + 1 - placed.width())),
-                      std::clamp(placed.y(), area.y(), std::max(area.y(), area.bottom() + 1 - placed.height())));
-        setGeometry(placed);
+        setGeometry(setup::fitOnScreen(placed, minimumSizeHint(), screen->availableGeometry()));
         m_placed = true;
     }
     if (m_window.maximised)

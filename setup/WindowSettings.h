@@ -38,4 +38,10 @@ WindowSettingsRead readWindowSettings(const logbook::IniSettings& ini);
 // Sets the values; the caller saves the file.
 void writeWindowSettings(logbook::IniSettings& ini, const WindowSettings& settings);
 
+// Where a window `frame` goes to lie inside a screen's free `area`: moved as
+// little as it must, shrunk to the area but never below `smallest`. One that
+// cannot fit even then keeps its top-left corner, with the caption and the
+// menus, in the area's.
+QRect fitOnScreen(const QRect& frame, const QSize& smallest, const QRect& area);
+
 } // namespace setup

@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStyle>
 
 namespace {
@@ -63,6 +64,8 @@ TEST_F(WindowSizeTest, ALargerWindowGivesTheGridMoreRowsAndTheLinesTheWidth)
 TEST_F(WindowSizeTest, TheTextSizeAndTheWindowAreKeptForTheNextStart)
 {
     startOnBand();
+    const QRect area = form1->screen()->availableGeometry(); // grown from its corner there, it moves back
+    form1->move(area.bottomRight() - QPoint(form1->frameGeometry().width(), form1->frameGeometry().height()));
     const QWidget* box = control("CheckBox1");
     const int mark = box->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box);
     key(Qt::Key_Plus, Qt::ControlModifier);
@@ -72,6 +75,7 @@ TEST_F(WindowSizeTest, TheTextSizeAndTheWindowAreKeptForTheNextStart)
     EXPECT_GT(box->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box), mark);
     ASSERT_TRUE(QTest::qWaitFor([&] { return control("client")->size() == QSize(783, 470); })); // the smallest grows with the text
     ASSERT_TRUE(QTest::qWaitFor([&] { return form1->width() == 783; }));
+    EXPECT_TRUE(area.contains(form1->frameGeometry()));
     expectEntryRowAtBottom();
     const QSize size = form1->size();
     form1->close();
