@@ -30,12 +30,12 @@ TForm1::TForm1(const MainWindowServices& services, QWidget* parent)
     m_rig = services.rigConnection ? new radio::RigPoller(services.rigConnection, services.rigTiming, this)
                                    : new radio::RigPoller(this);
     buildWindow();
+    FollowMasterFile(); // before the saved size, which lacks the master line's row
     restoreWindow();
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
     connectControls();
-    FollowMasterFile();
     qApp->installEventFilter(this);
     FormCreate();
     Timer1->start();

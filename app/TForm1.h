@@ -206,6 +206,7 @@ private:
     // ---- The master-file line (TForm1Master.cpp) ----
     void buildMasterLine(QWidget* client);
     void layoutMasterLine();
+    int masterRowPixels() const; // the height the line adds to the window now
     // The line where the warning would stand; answers the warning's top.
     int placeMasterLine(int warningTop);
     void showMasterCalls();

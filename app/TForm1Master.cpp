@@ -64,6 +64,11 @@ void TForm1::layoutMasterLine()
         keepOnScreen();
 }
 
+int TForm1::masterRowPixels() const
+{
+    return m_client->scaled(m_masterShift);
+}
+
 // Under the lowest calls line shown, as wide as it; answers the top of what
 // comes next.
 int TForm1::placeMasterLine(int top)

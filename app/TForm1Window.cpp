@@ -114,7 +114,8 @@ void TForm1::keepOnScreen()
 }
 
 // A place on a screen no longer there is left for the middle of the screen;
-// a window grown with its text is kept inside its screen.
+// a window grown with its text is kept inside its screen. The master line's
+// row is not in the saved height: it is added while a master file is in use.
 void TForm1::restoreWindow()
 {
     const setup::WindowSettingsRead read = setup::readWindowSettings(logbook::IniSettings());
@@ -124,7 +125,7 @@ void TForm1::restoreWindow()
     applyTextSize();
     if (const std::optional<QRect>& saved = m_window.geometry) {
         const QScreen* screen = QGuiApplication::screenAt(saved->center());
-        QRect placed = *saved;
+        QRect placed = saved->adjusted(0, 0, 0, masterRowPixels());
         if (!screen) {
             screen = QGuiApplication::primaryScreen();
             placed.moveCenter(screen->availableGeometry().center());
@@ -139,7 +140,7 @@ void TForm1::restoreWindow()
 void TForm1::saveWindow()
 {
     if (m_shown) {
-        m_window.geometry = normalGeometry();
+        m_window.geometry = normalGeometry().adjusted(0, 0, 0, -masterRowPixels());
         m_window.maximised = isMaximized();
     }
     logbook::IniSettings ini;

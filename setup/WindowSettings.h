@@ -24,7 +24,9 @@ int nextTextSize(int percent, int direction);
 struct WindowSettings
 {
     int textSize = kNormalTextSize;
-    std::optional<QRect> geometry; // the client area, not maximised; none before the first exit
+    // The client area, not maximised, without the master line's row, which is added
+    // while a master file is in use; none before the first exit.
+    std::optional<QRect> geometry;
     bool maximised = false;
 };
 
