@@ -30,12 +30,12 @@ TForm1::TForm1(const MainWindowServices& services, QWidget* parent)
     m_rig = services.rigConnection ? new radio::RigPoller(services.rigConnection, services.rigTiming, this)
                                    : new radio::RigPoller(this);
     buildWindow();
+    FollowMasterFile(); // before the saved size, which lacks the master line's row
     restoreWindow();
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
     connectControls();
-    FollowMasterFile();
     qApp->installEventFilter(this);
     FormCreate();
     Timer1->start();
@@ -206,8 +206,14 @@ void TForm1::FormClose()
 
 bool TForm1::event(QEvent* event)
 {
-    if (event->type() == QEvent::WindowActivate)
+    if (event->type() == QEvent::WindowActivate) {
+        // Placed before its frame was known, the window may pass the screen's
+        // edge by the frame: it knows the frame now.
+        if (!m_framed)
+            keepOnScreen();
+        m_framed = true;
         runGuarded([this] { FormActivate(); });
+    }
     return QMainWindow::event(event);
 }
 
@@ -219,6 +225,7 @@ void TForm1::showEvent(QShowEvent* event)
         // The show event comes before the window appears, at its final size.
         if (!m_placed)
             centreOnScreen(*this);
+        keepOnScreen(); // centred, a window larger than its screen would lose its caption
         runGuarded([this] { FormShow(); });
         // The current row sits on the entry line from the first moment, also
         // where the window manager never makes the window active.

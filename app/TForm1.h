@@ -185,10 +185,13 @@ private:
     void buildTextSizeMenu(QMenu* parent);
     void changeTextSize(int step); // +1 larger, -1 smaller, 0 normal
     void applyTextSize();
+    void scaleMenus();
+    void keepOnScreen(); // inside its screen's free area, after the text grew it
     void restoreWindow();
     void saveWindow();
     setup::WindowSettings m_window;
     bool m_placed = false; // restored from kvl.ini, so not centred
+    bool m_framed = false;  // fitted to its screen with its frame known
 
     // ---- Transmitter control (TForm1Keyer.cpp) ----
     void OpenKeyerDevice(const keyer::KeyerSettingsRead& read);
@@ -203,6 +206,7 @@ private:
     // ---- The master-file line (TForm1Master.cpp) ----
     void buildMasterLine(QWidget* client);
     void layoutMasterLine();
+    int masterRowPixels() const; // the height the line adds to the window now
     // The line where the warning would stand; answers the warning's top.
     int placeMasterLine(int warningTop);
     void showMasterCalls();

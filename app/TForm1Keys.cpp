@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QTimer>
+#include <algorithm>
 
 using namespace keychord;
 
@@ -113,9 +114,17 @@ bool TForm1::altShortcutOverride(QKeyEvent* e)
     return true;
 }
 
+// The bar opens a menu with no item current, where Enter takes nothing and Up
+// lands on "Выход": from the keyboard it opens on its first item.
 void TForm1::openMenu(QMenu* menu)
 {
     menuBar()->setActiveAction(menu->menuAction());
+    const QList<QAction*> items = menu->actions();
+    const auto first = std::find_if(items.begin(), items.end(), [](const QAction* item) {
+        return !item->isSeparator() && item->isVisible() && item->isEnabled();
+    });
+    if (first != items.end())
+        menu->setActiveAction(*first);
 }
 
 // A menu left with Esc hands the keys to the menu bar until a second Esc, and

@@ -60,6 +60,13 @@ void TForm1::layoutMasterLine()
     if (!isMaximized() && !isFullScreen())
         resize(width(), height() + m_client->scaled(delta));
     placeEntryFields();
+    if (m_shown)
+        keepOnScreen();
+}
+
+int TForm1::masterRowPixels() const
+{
+    return m_client->scaled(m_masterShift);
 }
 
 // Under the lowest calls line shown, as wide as it; answers the top of what

@@ -15,10 +15,11 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLayout>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScreen>
-#include <algorithm>
 
 using Stretch = ScalableClient::Stretch;
 
@@ -71,6 +72,8 @@ void TForm1::changeTextSize(int step)
 {
     m_window.textSize = step == 0 ? setup::kNormalTextSize : setup::nextTextSize(m_window.textSize, step);
     applyTextSize();
+    if (m_shown)
+        keepOnScreen();
     saveWindow();
 }
 
@@ -79,11 +82,40 @@ void TForm1::applyTextSize()
     const double scale = m_window.textSize / 100.0;
     m_client->setScale(scale);
     StringGrid1->setTextScale(scale);
+    m_bands->setScale(scale);
+    scaleMenus();
     placeEntryFields();
 }
 
+// The menu bar and its menus lie outside the client: their text follows here.
+void TForm1::scaleMenus()
+{
+    QFont scaled = font();
+    scaled.setPixelSize(m_client->scaled(font().pixelSize()));
+    menuBar()->setFont(scaled);
+    for (QMenu* menu : menuBar()->findChildren<QMenu*>())
+        menu->setFont(scaled);
+}
+
+// The text grows the window from its top-left corner; a window that would
+// then pass its screen's free area moves back inside it, or shrinks to it.
+void TForm1::keepOnScreen()
+{
+    if (isMaximized() || isFullScreen() || !screen())
+        return;
+    layout()->activate(); // the window takes the smallest size of the new text now
+    const QRect inner = geometry();
+    const QRect frame = frameGeometry();
+    const QMargins border(inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+                          frame.bottom() - inner.bottom());
+    const QRect fitted = setup::fitOnScreen(frame, minimumSizeHint().grownBy(border), screen()->availableGeometry());
+    if (fitted != frame)
+        setGeometry(fitted.marginsRemoved(border));
+}
+
 // A place on a screen no longer there is left for the middle of the screen;
-// a window grown with its text is kept inside its screen.
+// a window grown with its text is kept inside its screen. The master line's
+// row is not in the saved height: it is added while a master file is in use.
 void TForm1::restoreWindow()
 {
     const setup::WindowSettingsRead read = setup::readWindowSettings(logbook::IniSettings());
@@ -93,15 +125,12 @@ void TForm1::restoreWindow()
     applyTextSize();
     if (const std::optional<QRect>& saved = m_window.geometry) {
         const QScreen* screen = QGuiApplication::screenAt(saved->center());
-        QRect placed(saved->topLeft(), saved->size().expandedTo(minimumSizeHint()));
+        QRect placed = saved->adjusted(0, 0, 0, masterRowPixels());
         if (!screen) {
             screen = QGuiApplication::primaryScreen();
             placed.moveCenter(screen->availableGeometry().center());
         }
-        const QRect area = screen->availableGeometry();
-        placed.moveTo(std::clamp(placed.x(), area.x(), std::max(area.x(), area.right() + 1 - placed.width())),
-                      std::clamp(placed.y(), area.y(), std::max(area.y(), area.bottom() + 1 - placed.height())));
-        setGeometry(placed);
+        setGeometry(setup::fitOnScreen(placed, minimumSizeHint(), screen->availableGeometry()));
         m_placed = true;
     }
     if (m_window.maximised)
@@ -111,7 +140,7 @@ void TForm1::restoreWindow()
 void TForm1::saveWindow()
 {
     if (m_shown) {
-        m_window.geometry = normalGeometry();
+        m_window.geometry = normalGeometry().adjusted(0, 0, 0, -masterRowPixels());
         m_window.maximised = isMaximized();
     }
     logbook::IniSettings ini;

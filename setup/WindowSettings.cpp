@@ -73,4 +73,12 @@ void writeWindowSettings(logbook::IniSettings& ini, const WindowSettings& settin
         ini.setValue(kGeometryKeys[i], values[i]);
 }
 
+QRect fitOnScreen(const QRect& frame, const QSize& smallest, const QRect& area)
+{
+    QRect fitted(frame.topLeft(), frame.size().boundedTo(area.size()).expandedTo(smallest));
+    fitted.moveTo(std::clamp(fitted.x(), area.x(), std::max(area.x(), area.right() + 1 - fitted.width())),
+                  std::clamp(fitted.y(), area.y(), std::max(area.y(), area.bottom() + 1 - fitted.height())));
+    return fitted;
+}
+
 } // namespace setup

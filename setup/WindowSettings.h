@@ -24,7 +24,9 @@ int nextTextSize(int percent, int direction);
 struct WindowSettings
 {
     int textSize = kNormalTextSize;
-    std::optional<QRect> geometry; // the client area, not maximised; none before the first exit
+    // The client area, not maximised, without the master line's row, which is added
+    // while a master file is in use; none before the first exit.
+    std::optional<QRect> geometry;
     bool maximised = false;
 };
 
@@ -37,5 +39,11 @@ struct WindowSettingsRead
 WindowSettingsRead readWindowSettings(const logbook::IniSettings& ini);
 // Sets the values; the caller saves the file.
 void writeWindowSettings(logbook::IniSettings& ini, const WindowSettings& settings);
+
+// Where a window `frame` goes to lie inside a screen's free `area`: moved as
+// little as it must, shrunk to the area but never below `smallest`. One that
+// cannot fit even then keeps its top-left corner, with the caption and the
+// menus, in the area's.
+QRect fitOnScreen(const QRect& frame, const QSize& smallest, const QRect& area);
 
 } // namespace setup

@@ -3,6 +3,9 @@
 #include "widgets/Panel.h"
 #include "widgets/WidgetStyle.h"
 
+#include <QStyle>
+#include <cmath>
+
 namespace {
 constexpr int kPanelX = 522;
 constexpr int kPanelTop = 10;
@@ -32,6 +35,14 @@ BandPanels::BandPanels(QWidget* parent)
         connect(box, &QCheckBox::clicked, this, [this, band] { Q_EMIT boxClicked(band); });
         m_boxes[size_t(band)] = box;
     }
+    m_markSize = m_boxes[0]->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, m_boxes[0]);
+}
+
+void BandPanels::setScale(double scale)
+{
+    const int size = int(std::lround(m_markSize * scale));
+    for (MarkBox* box : m_boxes)
+        box->setStyleSheet(QStringLiteral("QCheckBox::indicator { width: %1px; height: %1px; }").arg(size));
 }
 
 void BandPanels::showSelected(int band)

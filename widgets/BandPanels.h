@@ -32,6 +32,8 @@ public:
     bool isSelectable(int band) const; // only a raised panel reacts
     void showCounters(const std::array<qint32, logbook::kBandCount>& counters);
     void setMarks(const std::array<bool, logbook::kBandCount>& marks);
+    // The boxes' marks grow with the text; the style draws them at one size.
+    void setScale(double scale);
     Panel* panel(int band) const { return m_panels[size_t(band)]; }
     MarkBox* box(int band) const { return m_boxes[size_t(band)]; }
 
@@ -42,4 +44,5 @@ Q_SIGNALS:
 private:
     std::array<Panel*, logbook::kBandCount> m_panels {};
     std::array<MarkBox*, logbook::kBandCount> m_boxes {};
+    int m_markSize = 0; // the style's, at the normal text size
 };

@@ -280,8 +280,9 @@ TEST_F(EntryTest, ARepeatAtCompletionKeepsTheEntry)
     EXPECT_TRUE(focused() == edit2() && edit1()->text() + edit2()->text() == QLatin1String("RV3ZZ59"));
 }
 
-// Alt+F, Alt+S open the menus on either layout, Alt+Ф as well; Esc out of a
-// menu gives the keys back at once; Alt+С stays the speed reset.
+// Alt+F, Alt+S open the menus on either layout, Alt+Ф as well, on their first
+// item; Esc out of a menu gives the keys back at once; Alt+С stays the speed
+// reset; Enter takes the first item ("Установки" opens setup).
 TEST_F(EntryTest, TheMenusOpenByTheirKeysAndEscGivesTheKeysBack)
 {
     const std::tuple<int, const char*, const char*> cases[] = {
@@ -291,12 +292,18 @@ TEST_F(EntryTest, TheMenusOpenByTheirKeysAndEscGivesTheKeysBack)
         QTest::sendKeyEvent(QTest::Click, focused(), Qt::Key(code), QString::fromUtf8(text), Qt::AltModifier);
         auto* menu = form1->findChild<QMenu*>(QLatin1String(name));
         ASSERT_TRUE(QTest::qWaitFor([&] { return menu->isVisible(); })) << text;
+        EXPECT_EQ(menu->activeAction(), menu->actions().at(0)) << text;
+        QTest::keyClick(menu, Qt::Key_Down);
+        EXPECT_EQ(menu->activeAction(), menu->actions().at(2)) << text; // past the separator
         QTest::keyClick(menu, Qt::Key_Escape);
         ASSERT_TRUE(QTest::qWaitFor([&] { return focused() == edit1(); })) << text;
     }
     key(Qt::Key_PageDown);
     QTest::sendKeyEvent(QTest::Click, focused(), Qt::Key(0x421), QStringLiteral("с"), Qt::AltModifier);
     EXPECT_EQ(form1->keyer().DashTime(), 150);
+    key(Qt::Key_F, Qt::AltModifier);
+    QTest::keyClick(form1->findChild<QMenu*>(QStringLiteral("File1")), Qt::Key_Return);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form2->isVisible(); }));
 }
 
 TEST_F(EntryTest, AContactThatCannotBeSavedStaysTypedAndTheRedLineSaysWhy)

@@ -37,3 +37,18 @@ TEST_F(MasterLineTest, TypingShowsTheMasterCallsAndAClickTakesOne)
     click(1);
     EXPECT_EQ(form1->session().grid().cell(form1->session().currentRow(), logbook::Call), QStringLiteral("UA9XYZ"));
 }
+
+// The saved height lacks the line's row, which every start with a file adds.
+TEST_F(MasterLineTest, TheWindowKeepsItsSizeOverStartsAndTheRowFollowsTheFile)
+{
+    const QSize first = form1->size();
+    for (int run = 0; run < 3; ++run) {
+        form1->close();
+        startShown();
+        EXPECT_EQ(form1->size(), first) << run;
+    }
+    form1->close();
+    ASSERT_TRUE(QFile::remove(QStringLiteral("master.scp")));
+    startShown();
+    EXPECT_EQ(form1->size(), first - QSize(0, MasterCallsLine::Height));
+}

@@ -6,6 +6,9 @@
 
 #include <QHeaderView>
 #include <QHelpEvent>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStyle>
 
 namespace {
 
@@ -42,7 +45,7 @@ TEST_F(WindowSizeTest, ALargerWindowGivesTheGridMoreRowsAndTheLinesTheWidth)
     expectEntryRowAtBottom();
     const QRect leftColumn = placeOf(control("Panel7"));
     form1->resize(1600, 1000);
-    QTRY_COMPARE(form1->size(), QSize(1600, 1000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form1->size() == QSize(1600, 1000); }));
     const int rows = (grid()->height() - grid()->horizontalHeader()->height()) / grid()->verticalHeader()->defaultSectionSize();
     EXPECT_GE(rows, 25);
     for (const char* line : {"Edit3", "Edit4"}) {
@@ -55,17 +58,24 @@ TEST_F(WindowSizeTest, ALargerWindowGivesTheGridMoreRowsAndTheLinesTheWidth)
     expectEntryRowAtBottom();
 
     form1->resize(300, 200); // below the smallest: today's size
-    QTRY_COMPARE(control("client")->size(), QSize(626, 376));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return control("client")->size() == QSize(626, 376); }));
 }
 
 TEST_F(WindowSizeTest, TheTextSizeAndTheWindowAreKeptForTheNextStart)
 {
     startOnBand();
+    const QRect area = form1->screen()->availableGeometry(); // grown from its corner there, it moves back
+    form1->move(area.bottomRight() - QPoint(form1->frameGeometry().width(), form1->frameGeometry().height()));
+    const QWidget* box = control("CheckBox1");
+    const int mark = box->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box);
     key(Qt::Key_Plus, Qt::ControlModifier);
     key(Qt::Key_Equal, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(grid()->font().pixelSize(), 16); // 13 px at 125 %
-    QTRY_COMPARE(control("client")->size(), QSize(783, 470)); // the smallest grows with the text
-    QTRY_COMPARE(form1->width(), 783);
+    EXPECT_EQ(form1->menuBar()->font().pixelSize(), 16);
+    EXPECT_GT(box->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box), mark);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return control("client")->size() == QSize(783, 470); })); // the smallest grows with the text
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form1->width() == 783; }));
+    EXPECT_TRUE(area.contains(form1->frameGeometry()));
     expectEntryRowAtBottom();
     const QSize size = form1->size();
     form1->close();

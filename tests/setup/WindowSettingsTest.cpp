@@ -13,6 +13,13 @@ TEST(WindowSettings, TextSizeStepsStopAtTheEnds)
         EXPECT_EQ(nextTextSize(s.from, s.direction), s.to) << s.from << " " << s.direction;
 }
 
+TEST(WindowSettings, AWindowIsShrunkToTheScreenOrKeepsItsTopLeftCornerThere)
+{
+    const QRect area(0, 24, 1920, 1056); // a panel along the top
+    EXPECT_EQ(fitOnScreen(QRect(-50, 100, 2500, 900), QSize(700, 400), area), QRect(0, 100, 1920, 900));
+    EXPECT_EQ(fitOnScreen(QRect(300, 300, 2000, 1200), QSize(2000, 1200), area), QRect(0, 24, 2000, 1200));
+}
+
 using WindowSettingsFile = WorkDirTest;
 
 TEST_F(WindowSettingsFile, WrittenSettingsReadBackAndABadValueIsNamed)
