@@ -42,7 +42,7 @@ void writeFixture(int contacts)
     for (int i = 1; i <= contacts; ++i) {
         logbook::QsoRecord r;
         r.fields = {QStringLiteral("12:34"), QStringLiteral("20CW"), QStringLiteral("3"),
-                    QStringLiteral("UA%1ABC").arg(i % 10), QStringLiteral("15%1").arg(i, 3, 10, QLatin1Char('0')),
+                    QStringLiteral("UA%1ABC").arg(i), QStringLiteral("15%1").arg(i, 3, 10, QLatin1Char('0')),
                     QStringLiteral("32%1").arg(i), QStringLiteral("0")};
         log += r.encode();
     }

@@ -60,7 +60,7 @@ void writeFixture()
         const QTime time = QTime(0, 0).addSecs(i * 20);
         logbook::QsoRecord r;
         r.fields = {time.toString(QStringLiteral("hh:mm")), QStringLiteral("20CW"), QStringLiteral("3"),
-                    QStringLiteral("UA%1ABC").arg(i % 10), QStringLiteral("15%1").arg(i % 1000, 3, 10, QLatin1Char('0')),
+                    QStringLiteral("UA%1ABC").arg(i), QStringLiteral("15%1").arg(i % 1000, 3, 10, QLatin1Char('0')),
                     QStringLiteral("GA%1").arg(i), i % 3 == 0 ? QStringLiteral("1+") : QStringLiteral("1")};
         log += r.encode();
     }
