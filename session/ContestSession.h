@@ -139,7 +139,7 @@ private:
     void putBack(const Memory& memory);
     void tellWriteFault(Changes& changes);
     void selectBandSteps(int band, Changes& changes);
-    void selectStartBand(bool stateTrusted, Changes& changes);
+    void selectStartBand(bool stateFound, Changes& changes);
     void resumeSubTours(Changes& changes);
     void writeSubTourState();
     void applySubTourSteps();

@@ -58,10 +58,6 @@ bool ContestSession::repeatOnCurrentRow(Changes& changes)
     return true;
 }
 
-} // namespace session
-
-namespace session {
-
 // A stamped contact knows its sub-tour; the others by the starts known.
 std::optional<int> ContestSession::subTourOf(int row) const
 {
