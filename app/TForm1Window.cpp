@@ -45,6 +45,7 @@ void TForm1::setStretches()
     m_client->setStretch(Edit2, Stretch::Manual);
     m_client->setStretch(m_masterLine, Stretch::Manual);
     connect(m_client, &ScalableClient::laidOut, this, &TForm1::placeEntryFields);
+    connect(StringGrid1, &ContactGridView::columnsFitted, this, &TForm1::placeEntryFields);
 }
 
 // The entry fields lie over their cells of the grid's bottom line; the dupe

@@ -196,6 +196,7 @@ void ContactGridView::fitColumns()
     const double factor = double(width()) / kBaseWidth;
     for (int c = 0; c + 1 < logbook::ContactGrid::Columns; ++c)
         setColumnWidth(c, int(std::lround(kColumnWidths[size_t(c)] * factor)));
+    Q_EMIT columnsFitted();
 }
 
 QRect ContactGridView::entryCellRect(int column, int baseWidth) const

@@ -32,6 +32,12 @@ public:
     QRect entryCellRect(int column, int baseWidth) const;
     int blankHeight() const { return m_blank; }
 
+Q_SIGNALS:
+    // The columns were fitted anew: what lies over the bottom line's cells
+    // follows them. A hidden grid is fitted only when it shows, after the
+    // window has laid out its controls.
+    void columnsFitted();
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void updateGeometries() override;

@@ -1,5 +1,6 @@
 #include "tests/gui/MainWindowFixture.h"
 #include "common/IniSettings.h"
+#include "setup/WindowSettings.h"
 #include "widgets/CallsLine.h"
 #include "widgets/ContactGridView.h"
 #include "widgets/Panel.h"
@@ -91,6 +92,20 @@ TEST_F(WindowSizeTest, TheTextSizeAndTheWindowAreKeptForTheNextStart)
     key(Qt::Key_0, Qt::ControlModifier);
     EXPECT_EQ(grid()->font().pixelSize(), 13);
     EXPECT_EQ(logbook::IniSettings().text(QStringLiteral("Window/textSize")), QStringLiteral("100"));
+}
+
+// The grid fits its columns only once it shows, after the window has placed
+// the call field: the field follows them there.
+TEST_F(WindowSizeTest, AKeptLargeWindowOpensWithTheCallFieldOverItsColumn)
+{
+    logbook::IniSettings ini;
+    setup::WindowSettings kept;
+    kept.geometry = QRect(0, 0, 780, 700); // within the test screen
+    setup::writeWindowSettings(ini, kept);
+    ini.save();
+    startOnBand();
+    ASSERT_GT(grid()->width(), 399);
+    EXPECT_EQ(placeOf(control("Edit1")), grid()->entryCellRect(logbook::Call, 81));
 }
 
 TEST_F(WindowSizeTest, ALongCallsLineShowsItsFirstCallsAndTheWholeLineAsItsTip)
