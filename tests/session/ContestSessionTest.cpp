@@ -1,10 +1,69 @@
-#include "tests/session/SessionFixture.h"
+#include "log/QsoRecord.h"
+#include "log/StateRecord.h"
+#include "session/ContestSession.h"
+#include "tests/support/FakeSettings.h"
 #include "tests/setup/WriteLimits.h"
+#include "tests/support/WorkDir.h"
 
 #include <QDir>
+#include <QTimeZone>
 #include <functional>
 #include <optional>
 #include <tuple>
+
+using namespace logbook;
+using session::Changes;
+using session::ContestSession;
+
+// The rules of logging, driven as the window drives them, on real files.
+class ContestSessionTest : public WorkDirTest
+{
+protected:
+    FakeSettings settings;
+    std::unique_ptr<ContestSession> contest;
+
+    void SetUp() override
+    {
+        WorkDirTest::SetUp();
+        settings.lines[setup::ContestVariant] = QStringLiteral("Чемпионат РА");
+        restart();
+    }
+    Changes restart()
+    {
+        contest = std::make_unique<ContestSession>(settings);
+        const Changes started = contest->start(QStringLiteral("15"));
+        EXPECT_FALSE(started.error);
+        return started;
+    }
+    // Call, Enter, exchange, Enter, as the operator logs.
+    Changes log(const QString& call, const QString& received, QTime at = {10, 0})
+    {
+        return logAt(call, received, QDateTime(QDate(2024, 2, 1), at, QTimeZone(3 * 3600)));
+    }
+    Changes logAt(const QString& call, const QString& received, const QDateTime& reading)
+    {
+        contest->scanCalls(call);
+        const ContestSession::CallEntry entry = contest->enterCall(call, QString());
+        if (!entry.received)
+            return {};
+        return contest->completeContact(received, reading);
+    }
+    // A cell of the grid typed over, as the grid's editor hands it on.
+    Changes edit(int row, int column, const QString& text)
+    {
+        const QString before = contest->grid().cell(row, column);
+        contest->grid().setCell(row, column, text);
+        return contest->editRow(row, column, before);
+    }
+    static StateRecord storedState()
+    {
+        return StateRecord::decode(readFile(QStringLiteral("cfg.kvl")).constData());
+    }
+    static QsoRecord stored(int index)
+    {
+        return QsoRecord::decode(readFile(QStringLiteral("system.kvl")).constData() + index * QsoRecord::Size);
+    }
+};
 
 TEST_F(ContestSessionTest, ACompletedContactIsOnDiskNumberedAndCounted)
 {
@@ -246,4 +305,117 @@ TEST_F(ContestSessionTest, AFailedContactChangesNothingAndTheNextEnterLogsIt)
         EXPECT_EQ(storedState().nextRow, row + 1);
         EXPECT_EQ(storedState().bandCounters[1], stateBefore.bandCounters[1] + 1);
     }
+}
+
+// Typed at speed, as the window hands it on: a repeat and a text without a
+// letter are refused and empty the field; a call without a digit is taken at
+// the second Enter.
+TEST_F(ContestSessionTest, TypedAheadOnlyCallsAreTakenAndNothingElseIsLogged)
+{
+    log(QStringLiteral("UA1AA"), QStringLiteral("001"));
+    QString call;
+    std::optional<QString> received;
+    QStringList warnings;
+    for (const QString& key : QStringLiteral("UA1AA ⏎ 003 ⏎ UA2BB ⏎ 004 ⏎ 123 ⏎ RAEM ⏎ ⏎ 5 ⏎").split(u' ')) {
+        if (key != QStringLiteral("⏎")) {
+            received ? void(received->append(key)) : void(contest->scanCalls(call = key));
+        } else if (received) {
+            contest->completeContact(*std::exchange(received, std::nullopt), QDateTime(QDate(2024, 2, 1), QTime(10, 1)));
+        } else {
+            const ContestSession::CallEntry entry = contest->enterCall(call, QString());
+            warnings << entry.warning;
+            received = entry.received;
+        }
+    }
+    EXPECT_EQ(contest->currentRow(), 4);
+    EXPECT_EQ(stored(1).fields[Call] + stored(1).fields[Received] + stored(2).fields[Call], QStringLiteral("UA2BB004RAEM"));
+    EXPECT_EQ(warnings.join(u'|').count(QStringLiteral("не позывной")), 2);
+    EXPECT_TRUE(warnings[4].contains(QStringLiteral("RAEM")) && warnings[5].isEmpty());
+    settings.lines[setup::ContestVariant].clear();
+    EXPECT_EQ(contest->enterCall(QStringLiteral("UA3CC"), QString()).warning, QStringLiteral("Выберите вид соревнований"));
+}
+
+// The edit stands; the contact it made a repeat counts no points and on no
+// band for as long as it is one: through edits, a deletion and a restart.
+TEST_F(ContestSessionTest, AGridEditIntoARepeatIsMarkedAndTheMarkFollows)
+{
+    contest->selectBand(1);
+    log(QStringLiteral("RK1TKH"), QStringLiteral("GA1"));
+    log(QStringLiteral("RT4AS"), QStringLiteral("GA2"));
+    const auto expectCounted = [&](bool repeat, int counted, const char* when) {
+        EXPECT_EQ(contest->grid().cell(2, Points), repeat ? QStringLiteral("0") : QStringLiteral("1+")) << when;
+        EXPECT_EQ(storedState().bandCounters[1], counted) << when;
+        const session::StatusFigures figures = contest->status(QDateTime(QDate(2024, 2, 1), QTime(10, 5)));
+        EXPECT_EQ(figures.contacts + figures.subTourContacts, 2 * counted) << when;
+    };
+    edit(2, Call, QStringLiteral("RK1TKH"));
+    EXPECT_TRUE(contest->grid().isRepeat(2) && stored(1).fields[Call] == QStringLiteral("RK1TKH"));
+    expectCounted(true, 1, "edited into a repeat");
+    edit(2, BandMode, QStringLiteral("80CW"));
+    expectCounted(false, 2, "moved to another mode");
+    edit(2, BandMode, QStringLiteral("80SSB"));
+    contest->deleteOrRestore();
+    EXPECT_EQ(storedState().bandCounters[1], 1);
+    contest->deleteOrRestore();
+    expectCounted(true, 1, "restored");
+    restart();
+    expectCounted(true, 1, "after a restart");
+    edit(1, Call, QStringLiteral("UA1AA"));
+    expectCounted(false, 2, "the first contact edited away");
+}
+
+// A base file's entry first, else the earlier exchange without its serial
+// (from 1000 on, as the Asia points read it).
+TEST_F(ContestSessionTest, ThePreFillNeverCarriesAnOldSerial)
+{
+    settings.lines[setup::ContestVariant] = QStringLiteral("Чемпионат Азиатской части РФ");
+    for (const auto& [base, preFilled] : {std::pair("", "4311"), {"UA9AAA=15;", "15"}}) {
+        QFile::remove(QStringLiteral("system.kvl")), QFile::remove(QStringLiteral("cfg.kvl"));
+        writeFile(QStringLiteral("Asia.kvl"), base);
+        restart();
+        contest->loadAsiaBase();
+        log(QStringLiteral("UA9AAA"), QStringLiteral("4311001"));
+        contest->selectBand(2); // where the station is new
+        contest->scanCalls(QStringLiteral("UA9AAA"));
+        EXPECT_EQ(contest->enterCall(QStringLiteral("UA9AAA"), QString()).received, QLatin1String(preFilled));
+    }
+}
+
+// A state lost, emptied or cut short goes on with the band and mode of the
+// last contact, and says so.
+TEST_F(ContestSessionTest, ALostStateSelectsTheLastContactsBandAndMode)
+{
+    contest->selectBand(2);
+    contest->toggleMode();
+    log(QStringLiteral("RA3AA"), QStringLiteral("1"));
+    contest->selectBand(4);
+    for (const QByteArray& state : {QByteArray("missing"), QByteArray(), QByteArray(StateRecord::Size, '\xff')}) {
+        QFile::remove(QStringLiteral("cfg.kvl"));
+        if (state != "missing")
+            writeFile(QStringLiteral("cfg.kvl"), state);
+        const Changes started = restart();
+        EXPECT_TRUE(contest->selectedBand() == 2 && contest->mode() == Mode::CW) << state.toHex().toStdString();
+        EXPECT_TRUE(started.mode && started.band && started.notice && started.notice->contains(QStringLiteral("40CW")));
+    }
+}
+
+// Local clock readings, as the sub-tour times are the clock's.
+TEST_F(ContestSessionTest, ADueSubTourOutlivesAnEditAndARestart)
+{
+    settings.lines[setup::SubTourTimes] = QStringLiteral("10:00 12:00");
+    const auto at = [](int h, int m) { return QDateTime(QDate(2024, 2, 1), QTime(h, m)); };
+    logAt(QStringLiteral("RA3AA"), QStringLiteral("GA1"), at(9, 58));
+    EXPECT_FALSE(contest->subTourDue(at(9, 59)));
+    ASSERT_TRUE(contest->subTourDue(at(10, 1)));
+    contest->offerSubTour();
+    edit(1, Received, QStringLiteral("GA5")); // the log is written after the sub-tour's time
+    restart();
+    EXPECT_TRUE(logAt(QStringLiteral("RA3AA"), QStringLiteral("GA2"), at(10, 6)).currentRow); // no repeat: a new sub-tour
+    EXPECT_EQ(contest->status(at(10, 7)).subTour, 2);
+    restart();
+    EXPECT_FALSE(contest->subTourPending() || contest->subTourDue(at(10, 8))); // begun already
+    EXPECT_TRUE(contest->subTourDue(at(12, 30))); // passed while the program was closed
+    writeFile(QStringLiteral("cfg.kvx"), "garbage");
+    const Changes started = restart();
+    EXPECT_TRUE(started.notice && started.notice->contains(QStringLiteral("cfg.kvx")));
 }
