@@ -147,10 +147,8 @@ TEST_F(ContestSessionTest, StampsFollowEditingDeletionAndRestore)
         {1, BandMode, "40SSB", "2024-01-31T20:59:59Z"},
     };
     for (const auto& e : edits) {
-        const QString before = contest->grid().cell(e.row, e.column);
-        contest->grid().setCell(e.row, e.column, QString::fromLatin1(e.text));
         const bool noTime = e.column == Time && !parseContactTime(QString::fromLatin1(e.text));
-        EXPECT_EQ(contest->editRow(e.row, e.column, before).warning.has_value(), noTime) << e.text;
+        EXPECT_EQ(edit(e.row, e.column, QString::fromLatin1(e.text)).warning.has_value(), noTime) << e.text;
         EXPECT_EQ(utcOf(e.row), utc(e.utc)) << e.text;
         EXPECT_TRUE(parseContactTime(contest->grid().cell(e.row, Time))) << e.text;
     }
@@ -238,15 +236,10 @@ TEST_F(ContestSessionTest, EveryBandOrModeChangeRescansAndEnterRefusesTheRepeat)
 TEST_F(ContestSessionTest, AnEditedRowIsRescoredAndRecounted)
 {
     log(QStringLiteral("RA3AA"), QStringLiteral("SP044"));
-    const auto edit = [&](int column, const char* text) {
-        const QString before = contest->grid().cell(1, column);
-        contest->grid().setCell(1, column, QLatin1String(text));
-        contest->editRow(1, column, before);
-    };
-    edit(Received, "GA044");
+    edit(1, Received, QStringLiteral("GA044"));
     EXPECT_EQ(stored(0).fields[Points], QLatin1String("1+"));
-    edit(BandMode, "20SS"); // on no band while it is typed
-    edit(BandMode, "20SSB");
+    edit(1, BandMode, QStringLiteral("20SS")); // on no band while it is typed
+    edit(1, BandMode, QStringLiteral("20SSB"));
     EXPECT_EQ(storedState().bandCounters[0], 0);
     EXPECT_EQ(storedState().bandCounters[3], 1);
 }
