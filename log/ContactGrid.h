@@ -26,7 +26,7 @@ public:
     void setCell(int row, int column, const QString& text);
     QsoRecord record(int row) const;
     void setRecord(int row, const QsoRecord& record); // its repeat mark too
-    bool isRepeat(int row) const { return record(row).repeat; }
+    bool isRepeat(int row) const { return row >= 0 && row < m_rows.size() && m_rows[row].repeat; } // asked at every paint
     void setRepeat(int row, bool repeat);
     // Keeps at least `spare` empty rows below `row`.
     void ensureRow(int row, int spare = 1);
