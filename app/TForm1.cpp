@@ -120,7 +120,10 @@ bool TForm1::showChanges(const session::Changes& changes)
         selectCurrentRow();
     if (changes.band || changes.mode)
         rigFollowsLogger(changes.band);
-    m_statusLine->refresh();
+    if (changes.status)
+        m_statusLine->showFileNotice(*changes.status);
+    else
+        m_statusLine->refresh();
     masterLogChanged();
     if (changes.error && !changes.errorKnown) // a known write fault stays on the red line
         m_dialogs.showError(errorBoxText(*changes.error));

@@ -7,6 +7,7 @@
 #include "scoring/Report.h"
 #include "setup/ExportOptions.h"
 #include "widgets/BandPanels.h"
+#include "widgets/StatusLine.h"
 
 #include <QAction>
 #include <QDateTime>
@@ -17,17 +18,17 @@
 void TForm1::StringOfCalls()
 {
     showMasterCalls();
-    const scoring::CallsScanResult& scan = m_session.scanCalls(Edit1->text());
-    showScan(scan);
-    if (scan.error)
-        throw KvlError(*scan.error);
+    showScan(m_session.scanCalls(Edit1->text()));
+    if (const std::optional<QString> notice = m_session.takeFileNotice())
+        m_statusLine->showFileNotice(*notice);
 }
 
-// A scan that could not read the log leaves the calls lines as they were.
+// A scan that could not read the log leaves the calls lines as they were and
+// says why in the red line: a box at a key would swallow the keys after it.
 void TForm1::showScan(const scoring::CallsScanResult& scan)
 {
     m_bands->setMarks(scan.marks);
-    Label25->setText(scan.dupeWarning);
+    Label25->setText(scan.error.value_or(scan.dupeWarning));
     if (scan.error)
         return;
     Edit3->setText(scan.subTourLine);

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <exception>
+#include <new>
 
 // Every handler entered from the event loop runs through `guarded`: an error
 // skips the rest of the handler, keeps what was already changed, and shows its
@@ -19,6 +20,8 @@ bool guarded(Dialogs& dialogs, Action&& action)
         return true;
     } catch (const KvlError& e) {
         dialogs.showError(errorBoxText(e.message()));
+    } catch (const std::bad_alloc&) {
+        dialogs.showError(errorBoxText(QStringLiteral("Не хватило памяти")));
     } catch (const std::exception& e) {
         dialogs.showError(errorBoxText(QString::fromLocal8Bit(e.what())));
     } catch (...) {

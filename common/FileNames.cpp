@@ -44,6 +44,17 @@ QString safeFileStem(const QString& stem)
     return safe;
 }
 
+QString callFileStem(const QString& call)
+{
+    QString stem = safeFileStem(call.trimmed());
+    for (QChar& c : stem) {
+        if (c != QLatin1Char('.'))
+            break;
+        c = QLatin1Char('_');
+    }
+    return stem;
+}
+
 QString fileErrorText(const QFileDevice& file)
 {
     const int savedErrno = errno;

@@ -36,6 +36,10 @@ struct FileStamp
 // separator, wildcard, quote, redirection or control character becomes "_"
 // (a portable call UA9XX/P gives UA9XX_P). Everything else is kept.
 QString safeFileStem(const QString& stem);
+// The stem of the files named by a call (report, Cabrillo, ADIF): the call
+// without its outer blanks, made safe, its leading dots made "_" so that no
+// name is hidden or a folder's (".", "..").
+QString callFileStem(const QString& call);
 
 // Why an operation on `file` failed, in the system's words: Qt has no text
 // of its own for some failures ("Unknown error"), errno still holds it then.

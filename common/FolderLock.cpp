@@ -1,11 +1,85 @@
 #include "common/FolderLock.h"
 
-#include <QDir>
+#include "common/FileContent.h"
 
-FolderLock::FolderLock() : m_lock(QDir::current().filePath(QStringLiteral("kvl.lock")))
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QSysInfo>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+const QString kInfoFile = QStringLiteral("kvl.lock");
+
+QString refusal(qint64 pid, const QString& host)
+{
+    return QStringLiteral("KVL уже запущен в этой папке (%1): процесс %2 на компьютере %3. Второй KVL в той же "
+                          "папке затёр бы его связи, поэтому он не запускается. Перейдите в окно уже "
+                          "запущенного KVL.")
+        .arg(QDir::currentPath(), pid > 0 ? QString::number(pid) : QStringLiteral("?"),
+             host.isEmpty() ? QStringLiteral("?") : host);
+}
+
+} // namespace
+
+#ifdef Q_OS_UNIX
+
+FolderLock::FolderLock() = default;
+
+FolderLock::~FolderLock()
+{
+    if (m_held)
+        QFile::remove(kInfoFile);
+    if (m_folder >= 0)
+        ::close(m_folder); // frees the lock
+}
+
+std::optional<QString> FolderLock::take()
+{
+    m_folder = ::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (m_folder < 0)
+        return std::nullopt;
+    if (::flock(m_folder, LOCK_EX | LOCK_NB) != 0) {
+        if (errno != EWOULDBLOCK)
+            return std::nullopt;
+        qint64 pid = 0;
+        QString host;
+        try {
+            const QStringList info = QString::fromUtf8(logbook::readWholeFile(kInfoFile, 4096)).split(QLatin1Char('\n'));
+            pid = info.value(0).toLongLong();
+            host = info.value(1).trimmed();
+        } catch (const KvlError&) {
+            // Deleted or damaged: the lock holds all the same.
+        }
+        return refusal(pid, host);
+    }
+    m_held = true;
+    try {
+        logbook::writeWholeFile(kInfoFile, QStringLiteral("%1\n%2\n")
+                                               .arg(QCoreApplication::applicationPid())
+                                               .arg(QSysInfo::machineHostName())
+                                               .toUtf8());
+    } catch (const KvlError&) {
+        // A read-only folder: the lock holds, the log's own warning explains.
+    }
+    return std::nullopt;
+}
+
+#else
+
+FolderLock::FolderLock() : m_lock(QDir::current().filePath(kInfoFile))
 {
     m_lock.setStaleLockTime(0);
 }
+
+FolderLock::~FolderLock() = default;
 
 std::optional<QString> FolderLock::take()
 {
@@ -15,10 +89,7 @@ std::optional<QString> FolderLock::take()
     QString host;
     QString application;
     m_lock.getLockInfo(&pid, &host, &application);
-    return QStringLiteral("KVL уже запущен в этой папке (%1): процесс %2 на компьютере %3. Второй KVL в той же "
-                          "папке затёр бы его связи, поэтому он не запускается. Перейдите в окно уже "
-                          "запущенного KVL.")
-        .arg(QDir::currentPath())
-        .arg(pid)
-        .arg(host);
+    return refusal(pid, host);
 }
+
+#endif

@@ -1,5 +1,6 @@
 #include "common/IniSettings.h"
 
+#include "common/FileContent.h"
 #include "common/FileNames.h"
 #include "common/KvlError.h"
 
@@ -8,14 +9,40 @@
 
 namespace logbook {
 
+namespace {
+
+std::optional<QString> refusalOf(const QString& name)
+{
+    if (std::optional<QString> why = notRegularFile(name))
+        return why;
+    if (QFileInfo(name).size() > kIniMaxBytes)
+        return QStringLiteral("он больше %1").arg(sizeText(kIniMaxBytes));
+    return std::nullopt;
+}
+
+// A refused file is not handed to QSettings, which would block on a FIFO or
+// read a huge file whole: it gets a name that can never be a file instead.
+QString storeName(const QString& name, const std::optional<QString>& refusal)
+{
+#ifdef Q_OS_UNIX
+    return refusal ? QStringLiteral("/dev/null/kvl.ini") : name;
+#else
+    return name;
+#endif
+}
+
+} // namespace
+
 IniSettings::IniSettings(const QString& fileName)
-    : m_settings(existingFileName(fileName), QSettings::IniFormat)
+    : m_name(existingFileName(fileName))
+    , m_refusal(refusalOf(m_name))
+    , m_settings(storeName(m_name, m_refusal), QSettings::IniFormat)
 {
 }
 
 QString IniSettings::displayName() const
 {
-    return QFileInfo(m_settings.fileName()).fileName();
+    return QFileInfo(m_name).fileName();
 }
 
 QString IniSettings::text(const QString& key) const
@@ -27,6 +54,8 @@ QString IniSettings::text(const QString& key) const
 
 void IniSettings::save()
 {
+    if (m_refusal)
+        throw KvlError(QStringLiteral("Не удалось записать файл %1: %2").arg(displayName(), *m_refusal));
     m_settings.sync();
     if (m_settings.status() != QSettings::NoError)
         throw KvlError(QStringLiteral("Не удалось записать файл %1").arg(displayName()));

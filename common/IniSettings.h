@@ -3,6 +3,7 @@
 #include <QSettings>
 #include <QString>
 #include <QVariant>
+#include <optional>
 
 // kvl.ini beside the station data file: every setting its 105-line format has
 // no room for (the rig, the keyer, the window, the exports). Its name is
@@ -10,6 +11,8 @@
 namespace logbook {
 
 inline const QString kIniFileName = QStringLiteral("kvl.ini");
+// A settings file is a few lines; anything past this is no settings file.
+constexpr qint64 kIniMaxBytes = 1024 * 1024;
 
 class IniSettings
 {
@@ -17,7 +20,11 @@ public:
     explicit IniSettings(const QString& fileName = kIniFileName);
 
     // The file could be read (a missing file reads as empty).
-    bool readable() const { return m_settings.status() == QSettings::NoError; }
+    bool readable() const { return !m_refusal && m_settings.status() == QSettings::NoError; }
+    // Why a file that is there is not read at all (no regular file, larger
+    // than kIniMaxBytes): its settings read as absent and save() refuses, so
+    // that whatever it is stays as it is. Empty otherwise.
+    QString refusal() const { return m_refusal.value_or(QString()); }
     // The file's name as it stands in the folder, for messages.
     QString displayName() const;
 
@@ -32,6 +39,8 @@ public:
     void save();
 
 private:
+    QString m_name;
+    std::optional<QString> m_refusal;
     QSettings m_settings;
 };
 

@@ -22,9 +22,12 @@ QChar latinLetter(QChar c)
 
 QString latinText(const QString& typed)
 {
-    QString text = typed;
-    for (QChar& c : text)
-        c = latinLetter(c);
+    QString text;
+    text.reserve(typed.size());
+    for (const QChar c : typed) {
+        if (c.unicode() >= 0x20 && c.unicode() != 0x7F)
+            text += latinLetter(c);
+    }
     return text;
 }
 

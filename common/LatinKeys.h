@@ -12,8 +12,9 @@ namespace latinkeys {
 // layout's letter rows (either case); any other character as it is.
 QChar latinLetter(QChar c);
 
-// The received field: every such letter becomes its Latin one; the rest is
-// left to the contest's own rule.
+// The received field: every such letter becomes its Latin one; a control
+// character (a pasted NUL, tab or line end) is dropped; the rest is left to
+// the contest's own rule.
 QString latinText(const QString& typed);
 
 // The call field: Latin letters (upper case), digits and "/". "." and ",",

@@ -54,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     Logbook book(grid);
     FUZZ_CHECK(book.readState() == bool(presence & 1));
     book.readLog();
-    FUZZ_CHECK(book.currentRow() >= 1 && book.currentRow() <= Logbook::UntrustedNextRow + 1);
+    FUZZ_CHECK(book.currentRow() >= 1 && book.currentRow() <= book.logFile().recordCount() + 1 + Logbook::UntrustedGap);
     FUZZ_CHECK(QFile::exists(QStringLiteral("cfg.kvl")) && QFile::exists(QStringLiteral("system.kvl")));
     // Every row below the current one shows its record, or stays empty past
     // the end of the log.

@@ -152,17 +152,14 @@ void CwKeyer::setDevice(KeyerDevice* device, KeyerDevice::Problem problem)
         m_device->setHandlers([this] { deviceEnded(); }, std::move(problem));
 }
 
-// The longest character ('0': five dashes) takes 22 dots with its gap.
 void CwKeyer::sendToDevice()
 {
     const QByteArray text = deviceText(m_sendBuffer, m_shortZero);
     if (text.isEmpty())
         return;
-    constexpr int kDotsPerCharacter = 22;
-    constexpr int kMarginMs = 2000;
     m_sending = 1;
     m_deviceStopping = false;
-    m_deviceFallback.start(int(text.size()) * kDotsPerCharacter * std::max(unit(), 1) + m_txDelayTime + kMarginMs);
+    m_deviceFallback.start(deviceAllowanceMs(text, m_dashTime, m_txDelayTime));
     m_device->send(text);
 }
 

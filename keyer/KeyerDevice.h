@@ -83,4 +83,8 @@ QByteArray deviceText(const QString& text, bool shortZero);
 // The speed of a dash time: a dot is a third of the dash, 1200 ms / dot WPM.
 int wordsPerMinute(int dashTime);
 
+// How long a device has for `text` before a message it never says has ended
+// is taken as ended: the text's time at the speed, the PTT lead, two seconds.
+int deviceAllowanceMs(const QByteArray& text, int dashTime, int txDelayMs);
+
 } // namespace keyer

@@ -80,6 +80,12 @@ int wordsPerMinute(int dashTime)
     return dot > 0 ? qRound(1200.0 / dot) : 0;
 }
 
+int deviceAllowanceMs(const QByteArray& text, int dashTime, int txDelayMs)
+{
+    constexpr int kMarginMs = 2000;
+    return morseMillis(text, wordsPerMinute(dashTime)) + txDelayMs + kMarginMs;
+}
+
 KeyerSettingsRead readKeyerSettings(const QString& fileName)
 {
     KeyerSettingsRead read;

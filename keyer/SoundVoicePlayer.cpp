@@ -38,8 +38,8 @@ void SoundVoicePlayer::open(const QString& fileName)
     m_undecodable = false;
     // Checked here, at once: the effect would only report a bad file later,
     // asynchronously.
-    if (!isWaveAudio(fileName))
-        throw KvlError(QString::fromLatin1(kNotWaveAudio));
+    if (const std::optional<QString> problem = waveProblem(fileName))
+        throw KvlError(*problem);
     if (!m_effect) {
         m_effect = std::make_unique<QSoundEffect>();
         QObject::connect(m_effect.get(), &QSoundEffect::playingChanged, [this] { playingChanged(); });
@@ -72,7 +72,7 @@ void SoundVoicePlayer::play()
     if (m_effect->status() == QSoundEffect::Error) {
         close();
         m_undecodable = true;
-        throw KvlError(QString::fromLatin1(kNotWaveAudio));
+        throw KvlError(notWaveAudio(QFileInfo(m_file.path).fileName()));
     }
     // A message still playing plays on; one that has ended starts again from
     // its beginning. Where no sound can be made (no sound server, no audio

@@ -1,5 +1,7 @@
 #include "keyer/WaveFile.h"
 
+#include "common/FileContent.h"
+
 #include <QFile>
 #include <QtEndian>
 #include <algorithm>
@@ -7,8 +9,10 @@
 
 namespace keyer {
 
-const char* const kNotWaveAudio = "The specified file cannot be played on the specified MCI device. "
-                                  "The file may be corrupt, or not in the correct format";
+QString notWaveAudio(const QString& fileName)
+{
+    return QStringLiteral("Файл %1 не проигрывается: он повреждён или это не звук WAV").arg(fileName);
+}
 
 namespace {
 
@@ -28,11 +32,14 @@ struct WaveHeader
     qint64 dataBytes = 0; // as far as the file holds them
 };
 
+// None for a file that is no wave audio; throws KvlError for one that cannot
+// be read at all.
 std::optional<WaveHeader> readWaveHeader(const QString& fileName)
 {
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
+    logbook::openRegular(file, QIODevice::ReadOnly);
+    if (file.size() > kWaveMaxBytes)
+        throw logbook::FileTooLarge(fileName, kWaveMaxBytes);
     const QByteArray riff = file.read(12);
     if (riff.size() != 12 || !riff.startsWith("RIFF") || riff.mid(8, 4) != "WAVE")
         return std::nullopt;
@@ -68,14 +75,24 @@ std::optional<WaveHeader> readWaveHeader(const QString& fileName)
 
 } // namespace
 
-bool isWaveAudio(const QString& fileName)
+std::optional<QString> waveProblem(const QString& fileName)
 {
-    return readWaveHeader(fileName).has_value();
+    try {
+        if (!readWaveHeader(fileName))
+            return notWaveAudio(fileName);
+    } catch (const KvlError& e) {
+        return e.message();
+    }
+    return std::nullopt;
 }
 
 std::optional<int> waveLengthMs(const QString& fileName)
 {
-    const std::optional<WaveHeader> header = readWaveHeader(fileName);
+    std::optional<WaveHeader> header;
+    try {
+        header = readWaveHeader(fileName);
+    } catch (const KvlError&) {
+    }
     if (!header)
         return std::nullopt;
     if (header->bytesPerSecond == 0)

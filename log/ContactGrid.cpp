@@ -108,7 +108,8 @@ bool ContactGrid::setData(const QModelIndex& index, const QVariant& value, int r
     if (!index.isValid() || role != Qt::EditRole)
         return false;
     const int row = gridRow(index.row());
-    const QString text = value.toString();
+    // No more than the record keeps: the report and the files show the record.
+    const QString text = value.toString().left(QsoRecord::Capacity[size_t(index.column())]);
     const QString before = cell(row, index.column());
     if (text == before)
         return true;

@@ -7,6 +7,7 @@
 #include "log/QsoRecord.h"
 
 #include <QFileInfo>
+#include <utility>
 
 namespace logbook {
 
@@ -58,6 +59,7 @@ void Logbook::writeCfgFile()
 void Logbook::write(const RecordFile& file, qint64 index, const QByteArray& record)
 {
     try {
+        remakeIfGone(file);
         if (m_open) {
             m_open->write(file, index, record);
         } else {
@@ -70,6 +72,34 @@ void Logbook::write(const RecordFile& file, qint64 index, const QByteArray& reco
         throw;
     }
     m_faults.erase(file.name());
+}
+
+void Logbook::remakeIfGone(const RecordFile& file)
+{
+    if (m_deleted || file.exists())
+        return;
+    file.replaceAll(heldInMemory(file));
+    m_remade << QStringLiteral("Файл %1 пропал и записан заново из памяти").arg(file.name());
+}
+
+// The contacts before the row being entered and their stamps; a state file
+// holds one record, which the write that found it gone puts in.
+QByteArray Logbook::heldInMemory(const RecordFile& file) const
+{
+    QByteArray bytes;
+    if (&file == &m_logFile) {
+        for (int row = 1; row < m_currentRow; ++row)
+            bytes += m_grid.record(row).encode();
+    } else if (&file == &m_stampFile.file()) {
+        for (int row = 1; row < m_currentRow && row <= m_stamps.size(); ++row)
+            bytes += StampFile::slot(m_stamps[row - 1]);
+    }
+    return bytes;
+}
+
+QStringList Logbook::takeRemade()
+{
+    return std::exchange(m_remade, {});
 }
 
 void Logbook::noteFault(const RecordFile& file, const QString& reason)
@@ -141,7 +171,8 @@ bool Logbook::readState()
         m_state = StateRecord::decode(bytes.constData());
     else if (found && !m_stateDoubt)
         m_stateDoubt = QStringLiteral("Файл состояния %1 пуст или обрезан").arg(m_stateFile.name());
-    const bool trusted = m_state.nextRow >= 1 && m_state.nextRow <= UntrustedNextRow;
+    const qint64 logEnd = m_logFile.exists() ? m_logFile.recordCount() + 1 : 1;
+    const bool trusted = m_state.nextRow >= 1 && m_state.nextRow <= logEnd + UntrustedGap;
     if (bytes.size() == StateRecord::Size && !trusted)
         m_stateDoubt = QStringLiteral("В файле состояния %1 невозможный номер следующей строки (%2)")
                            .arg(m_stateFile.name())
@@ -211,13 +242,18 @@ void Logbook::rebuildCounters()
     }
 }
 
+// From the end, a piece at a time: the log may be of any length.
 int Logbook::lastContactRow() const
 {
-    const QByteArray bytes = m_logFile.read(0, UntrustedNextRow);
+    constexpr qint64 kPiece = 4096;
     const QsoRecord empty;
-    for (qsizetype i = bytes.size() / QsoRecord::Size - 1; i >= 0; --i) {
-        if (!(QsoRecord::decode(bytes.constData() + i * QsoRecord::Size) == empty))
-            return int(i + 1);
+    for (qint64 end = m_logFile.recordCount(); end > 0; end -= kPiece) {
+        const qint64 first = qMax<qint64>(0, end - kPiece);
+        const QByteArray bytes = m_logFile.read(first, end - first);
+        for (qsizetype i = bytes.size() / QsoRecord::Size - 1; i >= 0; --i) {
+            if (!(QsoRecord::decode(bytes.constData() + i * QsoRecord::Size) == empty))
+                return int(first + i + 1);
+        }
     }
     return 0;
 }
@@ -240,6 +276,7 @@ void Logbook::writeSubTourState(const SubTourState& state)
 
 void Logbook::deleteFiles()
 {
+    m_deleted = true;
     m_stateFile.remove();
     m_logFile.remove();
     m_stampFile.remove();

@@ -7,6 +7,7 @@
 #include "log/WriteTransaction.h"
 
 #include <QString>
+#include <QStringList>
 #include <map>
 #include <optional>
 
@@ -20,8 +21,9 @@ class ContactGrid;
 class Logbook
 {
 public:
-    // A stored next row past this is a damaged file, far beyond any contest.
-    static constexpr qint32 UntrustedNextRow = 100000;
+    // A stored next row more than this past the log's end is a damaged file,
+    // far beyond any contest; up to it, the rows between are empty.
+    static constexpr qint32 UntrustedGap = 100000;
 
     explicit Logbook(ContactGrid& grid);
 
@@ -76,9 +78,18 @@ public:
     SubTourStateRead readSubTourState() const;
     void writeSubTourState(const SubTourState& state);
 
+    // The log, the stamps or the state deleted or moved away while the contest
+    // runs are made again from memory at their next write (the log also at
+    // its next read): what the files held before the write in progress. Not
+    // after deleteFiles(). What was made again is said once, here.
+    void remakeLogIfGone() { remakeIfGone(m_logFile); }
+    QStringList takeRemade();
+
     void deleteFiles();
 
 private:
+    void remakeIfGone(const RecordFile& file);
+    QByteArray heldInMemory(const RecordFile& file) const;
     int lastContactRow() const; // 0 when the log holds no contact
     void readStamps();
     void write(const RecordFile& file, qint64 index, const QByteArray& record);
@@ -97,6 +108,8 @@ private:
     std::optional<QString> m_stateDoubt; // why the stored next row cannot be trusted
     WriteTransaction* m_open = nullptr;  // of asOne(), while its steps run
     std::map<QString, QString> m_faults; // file name: why it is not being saved
+    QStringList m_remade;                // files made again from memory, not yet said
+    bool m_deleted = false;              // by deleteFiles(): nothing is made again
     QString m_lastFault;
     bool m_faultRepeated = false;
 };

@@ -1,5 +1,6 @@
 #include "log/RecordFile.h"
 
+#include "common/FileContent.h"
 #include "common/FileNames.h"
 #include "common/KvlError.h"
 
@@ -18,16 +19,17 @@
 namespace logbook {
 namespace {
 
-[[noreturn]] void fail(const QString& action, const QFile& file)
+// A file opened by its handle has no name of its own: the caller's is given.
+[[noreturn]] void fail(const QString& action, const QString& name, const QFile& file)
 {
     const QString reason = fileErrorText(file);
-    throw KvlError(QStringLiteral("%1 %2: %3").arg(action, QFileInfo(file.fileName()).fileName(), reason));
+    throw KvlError(QStringLiteral("%1 %2: %3").arg(action, QFileInfo(name).fileName(), reason));
 }
 
-void syncToDisk(QFile& file)
+void syncToDisk(QFile& file, const QString& name)
 {
     if (!file.flush())
-        fail(QStringLiteral("Не удалось записать файл"), file);
+        fail(QStringLiteral("Не удалось записать файл"), name, file);
 #if defined(Q_OS_WIN)
     const int rc = ::_commit(file.handle());
 #elif defined(Q_OS_LINUX)
@@ -37,15 +39,12 @@ void syncToDisk(QFile& file)
     const int rc = ::fsync(file.handle());
 #endif
     if (rc != 0)
-        throw KvlError(QStringLiteral("Не удалось записать файл %1: %2").arg(file.fileName(), QString::fromLocal8Bit(std::strerror(errno))));
+        throw KvlError(QStringLiteral("Не удалось записать файл %1: %2").arg(name, QString::fromLocal8Bit(std::strerror(errno))));
 }
 
 void openOrFail(QFile& file, QIODevice::OpenMode mode)
 {
-    if (QFileInfo(file.fileName()).isDir())
-        throw KvlError(QStringLiteral("Cannot open file %1: %2").arg(file.fileName(), QString::fromLocal8Bit(std::strerror(EISDIR))));
-    if (!file.open(mode | QIODevice::ExistingOnly))
-        fail(QStringLiteral("Cannot open file"), file);
+    openRegular(file, mode | QIODevice::ExistingOnly);
 }
 
 } // namespace
@@ -74,11 +73,11 @@ void RecordFile::write(qint64 index, const QByteArray& record) const
     const qint64 size = file.size();
     if (position > size) {
         if (!file.seek(size) || file.write(QByteArray(position - size, '\0')) != position - size)
-            fail(QStringLiteral("Не удалось записать файл"), file);
+            fail(QStringLiteral("Не удалось записать файл"), m_name, file);
     }
     if (!file.seek(position) || file.write(record) != record.size())
-        fail(QStringLiteral("Не удалось записать файл"), file);
-    syncToDisk(file);
+        fail(QStringLiteral("Не удалось записать файл"), m_name, file);
+    syncToDisk(file, m_name);
 }
 
 QByteArray RecordFile::read(qint64 first, qint64 count) const
@@ -90,19 +89,23 @@ QByteArray RecordFile::read(qint64 first, qint64 count) const
     if (wanted <= 0)
         return {};
     if (!file.seek(first * m_recordSize))
-        fail(QStringLiteral("Не удалось прочитать файл"), file);
+        fail(QStringLiteral("Не удалось прочитать файл"), m_name, file);
     QByteArray bytes = file.read(wanted * m_recordSize);
     if (bytes.size() != wanted * m_recordSize)
-        fail(QStringLiteral("Не удалось прочитать файл"), file);
+        fail(QStringLiteral("Не удалось прочитать файл"), m_name, file);
     return bytes;
 }
 
 void RecordFile::createEmpty() const
 {
     QFile file(m_name);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        fail(QStringLiteral("Cannot create file"), file);
-    syncToDisk(file);
+    openRegular(file, QIODevice::WriteOnly | QIODevice::NewOnly);
+    syncToDisk(file, m_name);
+}
+
+void RecordFile::replaceAll(const QByteArray& bytes) const
+{
+    writeWholeFile(m_name, bytes);
 }
 
 void RecordFile::remove() const
@@ -128,10 +131,10 @@ RecordFile::Snapshot RecordFile::snapshot(qint64 index, qint64 count) const
     const qint64 kept = qMin(before.length - before.position, count * m_recordSize);
     if (kept > 0) {
         if (!file.seek(before.position))
-            fail(QStringLiteral("Не удалось прочитать файл"), file);
+            fail(QStringLiteral("Не удалось прочитать файл"), m_name, file);
         before.overwritten = file.read(kept);
         if (before.overwritten.size() != kept)
-            fail(QStringLiteral("Не удалось прочитать файл"), file);
+            fail(QStringLiteral("Не удалось прочитать файл"), m_name, file);
     }
     return before;
 }
@@ -144,10 +147,10 @@ void RecordFile::restore(const Snapshot& before) const
     openOrFail(file, QIODevice::ReadWrite | QIODevice::Unbuffered);
     if (!before.overwritten.isEmpty()
         && (!file.seek(before.position) || file.write(before.overwritten) != before.overwritten.size()))
-        fail(QStringLiteral("Не удалось записать файл"), file);
+        fail(QStringLiteral("Не удалось записать файл"), m_name, file);
     if (!file.resize(before.length))
-        fail(QStringLiteral("Не удалось записать файл"), file);
-    syncToDisk(file);
+        fail(QStringLiteral("Не удалось записать файл"), m_name, file);
+    syncToDisk(file, m_name);
 }
 
 } // namespace logbook

@@ -23,6 +23,8 @@ public:
     // Up to `count` whole records from `first`, as far as the file reaches.
     QByteArray read(qint64 first, qint64 count) const;
     void createEmpty() const;
+    // The whole file replaced by `bytes` at once (a temporary file renamed).
+    void replaceAll(const QByteArray& bytes) const;
     void remove() const;
     // Throws, with the system's reason, when the file cannot be opened for
     // writing: missing, a folder, no permission.

@@ -37,8 +37,9 @@ RigSettingsRead readRigSettings(const QString& fileName)
     RigSettingsRead read;
     const logbook::IniSettings file(fileName);
     if (!file.readable()) {
-        read.problem = QStringLiteral("%1 не читается. Трансивер не отслеживается; полоса и вид работы — вручную")
-                           .arg(file.displayName());
+        const QString why = file.refusal().isEmpty() ? QString() : QStringLiteral(" (%1)").arg(file.refusal());
+        read.problem = QStringLiteral("%1 не читается%2. Трансивер не отслеживается; полоса и вид работы — вручную")
+                           .arg(file.displayName(), why);
         return read;
     }
     const QString model = file.text(kModelKey);

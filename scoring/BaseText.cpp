@@ -6,10 +6,7 @@
 #include "common/KvlError.h"
 #include "scoring/ContestVariant.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <cerrno>
-#include <cstring>
 
 namespace scoring {
 namespace {
@@ -44,19 +41,7 @@ bool BaseText::load(const QString& fileName)
 
 bool BaseText::read(const QString& actual)
 {
-    QFile file(actual);
-    if (QFileInfo(actual).isDir())
-        throw KvlError(QStringLiteral("Cannot open file %1: %2").arg(actual, QString::fromLocal8Bit(std::strerror(EISDIR))));
-    if (!file.open(QIODevice::ReadOnly))
-        throw KvlError(QStringLiteral("Cannot open file %1: %2").arg(actual, file.errorString()));
-    if (file.size() > MaxBytes)
-        throw KvlError(QStringLiteral("Файл %1 не загружен: он больше %2 Мбайт, для файла базы это слишком много")
-                           .arg(actual)
-                           .arg(MaxBytes / (1024 * 1024)));
-    const QByteArray bytes = logbook::readBySize(file);
-    if (file.error() != QFileDevice::NoError)
-        throw KvlError(QStringLiteral("Не удалось прочитать файл %1: %2").arg(actual, file.errorString()));
-    m_text = joinLinesWithCrLf(logbook::cp1251::decode(bytes));
+    m_text = joinLinesWithCrLf(logbook::cp1251::decode(logbook::readWholeFile(actual, MaxBytes)));
     return true;
 }
 

@@ -1,5 +1,6 @@
 #include "scoring/Exports.h"
 
+#include "common/FileContent.h"
 #include "common/FileNames.h"
 #include "common/KvlError.h"
 #include "scoring/Adif.h"
@@ -7,26 +8,14 @@
 #include "scoring/ContestDate.h"
 #include "setup/StationSettings.h"
 
-#include <QSaveFile>
 
 namespace scoring {
 namespace {
 
-void writeExportFile(const QString& name, const QString& asciiText)
-{
-    const QByteArray bytes = asciiText.toLatin1();
-    QSaveFile file(logbook::existingFileName(name));
-    // Unbuffered, so that a short write (a full disk) is seen here and the
-    // earlier file stays in place.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(bytes) != bytes.size()
-        || !file.commit())
-        throw KvlError(QStringLiteral("Cannot create file %1: %2").arg(name, logbook::fileErrorText(file)));
-}
-
 void writeInto(ExportResult& result, const QString& name, const QString& text)
 {
     try {
-        writeExportFile(name, text);
+        logbook::writeWholeFile(name, text.toLatin1());
         result.written << name;
     } catch (const KvlError& e) {
         result.messages << e.message();
@@ -54,7 +43,7 @@ QString staleFilesMessage(const ExportFileNames& names)
 
 ExportFileNames exportFileNames(const QString& callSign)
 {
-    const QString stem = logbook::safeFileStem(callSign.trimmed());
+    const QString stem = logbook::callFileStem(callSign);
     return {stem + QStringLiteral(".cbr"), stem + QStringLiteral(".adi")};
 }
 

@@ -5,7 +5,6 @@
 #include "common/KvlError.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 namespace scoring {
@@ -92,18 +91,7 @@ void saveMasterPathSetting(const QString& path)
 
 MasterIndex readMasterFile(const QString& path)
 {
-    if (QFileInfo(path).isDir())
-        throw KvlError(QStringLiteral("Файл позывных %1 – это папка").arg(path));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw KvlError(QStringLiteral("Не удалось открыть файл позывных %1: %2").arg(path, file.errorString()));
-    if (file.size() > kMasterMaxBytes)
-        throw KvlError(QStringLiteral("Файл позывных %1 больше %2 МиБ и не загружен")
-                           .arg(path)
-                           .arg(kMasterMaxBytes / (1024 * 1024)));
-    const QByteArray bytes = logbook::readBySize(file);
-    if (file.error() != QFileDevice::NoError)
-        throw KvlError(QStringLiteral("Не удалось прочитать файл позывных %1: %2").arg(path, file.errorString()));
+    const QByteArray bytes = logbook::readWholeFile(path, kMasterMaxBytes);
     if (bytes.contains('\0'))
         throw KvlError(QStringLiteral("Файл позывных %1 не текстовый (в нём двоичные данные) и не загружен").arg(path));
     return parseMasterCalls(bytes);

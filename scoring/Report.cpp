@@ -1,13 +1,13 @@
 #include "scoring/Report.h"
 
 #include "common/Cp1251.h"
+#include "common/FileContent.h"
 #include "common/FileNames.h"
 #include "log/ContactGrid.h"
 #include "scoring/ContestVariant.h"
 #include "scoring/Decimal.h"
 #include "setup/StationSettings.h"
 
-#include <QSaveFile>
 #include <optional>
 
 namespace scoring {
@@ -64,12 +64,11 @@ QString totalsBlock(const ReportTotals& totals)
 // What kept the file from being written; nothing when it is.
 std::optional<QString> writeReportFile(const QString& name, const QString& text)
 {
-    const QByteArray bytes = logbook::cp1251::encode(text);
-    QSaveFile file(logbook::existingFileName(name));
-    // Unbuffered: on a full disk a buffered save file commits a cut-off report.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(bytes) != bytes.size()
-        || !file.commit())
-        return QStringLiteral("Cannot create file %1: %2").arg(name, logbook::fileErrorText(file));
+    try {
+        logbook::writeWholeFile(name, logbook::cp1251::encode(text));
+    } catch (const KvlError& e) {
+        return e.message();
+    }
     return std::nullopt;
 }
 
@@ -130,7 +129,7 @@ ReportFileNames reportFileNames(const QString& callSign)
 {
     // A portable call (UA9XX/P) must not name a folder: the name takes a safe
     // stem, while the files themselves carry the call as it stands.
-    const QString stem = logbook::safeFileStem(callSign);
+    const QString stem = logbook::callFileStem(callSign);
     return {stem + QStringLiteral(".log"), stem + QStringLiteral(".sum")};
 }
 

@@ -27,6 +27,8 @@ struct Changes
     // Why a key did nothing, for the red line under the calls lines (an edit
     // refused, a call that is none).
     std::optional<QString> warning;
+    // For the status line: a file made again from memory.
+    std::optional<QString> status;
     // For the error box once the operation is complete and on disk (points
     // that cannot be worked out, a state file that cannot be trusted).
     std::optional<QString> notice;

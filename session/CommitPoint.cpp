@@ -36,6 +36,14 @@ std::optional<QString> ContestSession::logNotSaved() const
     return QStringLiteral("Журнал не сохраняется: %1").arg(*fault);
 }
 
+std::optional<QString> ContestSession::takeFileNotice()
+{
+    const QStringList remade = m_log.takeRemade();
+    if (remade.isEmpty())
+        return std::nullopt;
+    return remade.join(QStringLiteral("; "));
+}
+
 // Said once at start-up, in the start's own error where that is the fault.
 void ContestSession::tellWriteFault(Changes& changes)
 {

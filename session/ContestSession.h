@@ -115,6 +115,8 @@ public:
     // The warning to keep in sight while the log or the state cannot be
     // written; none once a write of it succeeds.
     std::optional<QString> logNotSaved() const;
+    // The files made again from memory since the last call, for the status line.
+    std::optional<QString> takeFileNotice();
     // The log's calls for the marks of the master-file line.
     scoring::WorkedCalls workedCalls() const;
 
@@ -144,6 +146,7 @@ private:
     void writeSubTourState();
     void applySubTourSteps();
     scoring::CallsScanResult scanOf(const QString& typed) const;
+    void remakeLogIfGone();
     void rescanTyped(Changes& changes);
     bool repeatOnCurrentRow(Changes& changes);
     std::optional<logbook::BandAndMode> lastLoggedBandMode() const;
@@ -197,6 +200,7 @@ inline Changes ContestSession::run(Steps&& steps)
         changes.error = e.message();
         changes.errorKnown = m_log.knownFault(*changes.error);
     }
+    changes.status = takeFileNotice();
     return changes;
 }
 
@@ -211,6 +215,7 @@ inline Changes ContestSession::runAsOne(Steps&& steps)
     Changes failed;
     failed.error = changes.error;
     failed.errorKnown = changes.errorKnown;
+    failed.status = changes.status;
     return failed;
 }
 

@@ -24,10 +24,21 @@ const scoring::CallsScanResult& ContestSession::scanCalls(const QString& typed)
     if (typed != m_digitlessAsked)
         m_digitlessAsked.clear(); // a changed call is asked about again
     m_typed = typed;
+    remakeLogIfGone();
     m_scan = scanOf(typed);
     if (m_scan.error && m_log.isFault(*m_scan.error))
         m_scan.error.reset(); // the red line says it, not a box at every key
     return m_scan;
+}
+
+// The scan reads the log: one gone is made again first. One that cannot be
+// made is the scan's own error to say.
+void ContestSession::remakeLogIfGone()
+{
+    try {
+        m_log.remakeLogIfGone();
+    } catch (const KvlError&) {
+    }
 }
 
 // The change itself is done and stored; a log that cannot be read for the
@@ -49,6 +60,7 @@ bool ContestSession::repeatOnCurrentRow(Changes& changes)
     const QString call = m_grid.cell(currentRow(), Call);
     if (call.isEmpty())
         return false;
+    remakeLogIfGone();
     m_scan = scanOf(call);
     if (m_scan.dupeCall.isEmpty() && !m_scan.error)
         return false;

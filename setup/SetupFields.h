@@ -40,8 +40,13 @@ struct SetupField
     int row;         // row within its place
     QString caption; // the label beside it; for a caption field, its key
     Input input;
-    int maxLength;   // most characters typed; 0 for no limit
+    int maxLength;   // most characters typed; 0 for kLongestSetupText
 };
+
+// Most characters typed into any field: every field full, in the widest
+// encoding of a character, keeps the station data file under the size its
+// reader accepts.
+constexpr int kLongestSetupText = 1000;
 
 // Every bound line, in the order of the station data lines.
 const std::vector<SetupField>& setupFields();

@@ -1,13 +1,16 @@
 #include "setup/StationDataFile.h"
 
 #include "common/Cp1251.h"
+#include "common/FileContent.h"
 #include "common/FileNames.h"
 #include "common/KvlError.h"
 #include "setup/RtfReader.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+
+#include <cerrno>
+#include <cstring>
 
 namespace setup {
 namespace {
@@ -73,7 +76,7 @@ bool holdsControlCharacter(const QStringList& lines)
 [[noreturn]] void notStationData(const QString& fileName, const QString& why)
 {
     throw NotStationData(QStringLiteral("Файл %1 — не файл установок KVL (%2). Он не используется: установки "
-                                        "начинаются с пустых полей, а сам файл сохраняется как %1.bad")
+                                        "начинаются с пустых полей, а сам файл переименовывается в %1.bad")
                              .arg(fileName, why));
 }
 
@@ -98,40 +101,40 @@ QStringList decodeStationData(QByteArrayView bytes)
 
 QStringList readStationData(const QString& fileName)
 {
-    const QString actual = logbook::existingFileName(fileName);
-    QFile file(actual);
-    if (QFileInfo(actual).isDir() || !file.open(QIODevice::ReadOnly))
+    if (!logbook::fileExists(fileName))
         throw KvlError(QStringLiteral("Cannot open file %1").arg(fileName));
-    if (file.size() > kStationDataMaxBytes)
-        notStationData(fileName, QStringLiteral("он больше 1 МиБ"));
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw KvlError(QStringLiteral("Cannot open file %1").arg(fileName));
+    QByteArray bytes;
+    try {
+        bytes = logbook::readWholeFile(fileName, kStationDataMaxBytes);
+    } catch (const logbook::FileTooLarge& e) {
+        notStationData(fileName, e.reason());
+    }
     QStringList lines = decodeStationData(bytes);
     if (holdsControlCharacter(lines))
         notStationData(fileName, QStringLiteral("в нём двоичные данные"));
     return lines;
 }
 
-void keepBadStationData(const QString& fileName)
+QString keepBadStationData(const QString& fileName)
 {
     const QString actual = logbook::existingFileName(fileName);
-    const QString copy = actual + QStringLiteral(".bad");
-    QFile::remove(copy);
-    QFile file(actual);
-    if (!file.copy(copy))
-        throw KvlError(QStringLiteral("Не удалось сохранить %1 как %2: %3").arg(fileName, copy, logbook::fileErrorText(file)));
+    QString aside = actual + QStringLiteral(".bad");
+    for (int n = 2; QFileInfo::exists(aside) || QFileInfo(aside).isSymLink(); ++n)
+        aside = actual + QStringLiteral(".bad.%1").arg(n);
+    if (!QFile::rename(actual, aside))
+        throw KvlError(QStringLiteral("Не удалось переименовать %1 в %2: %3")
+                           .arg(fileName, aside, QString::fromLocal8Bit(std::strerror(errno))));
+    return aside;
 }
 
 void writeStationData(const QString& fileName, const QStringList& lines)
 {
     const QByteArray bytes = encodeStationData(lines);
-    QSaveFile file(logbook::existingFileName(fileName));
-    // Unbuffered, so that a short write (a full disk, a size limit) is seen
-    // here: a buffered save file can commit the cut-off text without an error.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(bytes) != bytes.size()
-        || !file.commit())
-        throw KvlError(QStringLiteral("Cannot create file %1").arg(fileName));
+    // What is saved must be read back at the next start.
+    if (bytes.size() > kStationDataMaxBytes)
+        throw KvlError(QStringLiteral("Cannot create file %1: установки заняли бы больше %2")
+                           .arg(fileName, logbook::sizeText(kStationDataMaxBytes)));
+    logbook::writeWholeFile(fileName, bytes);
 }
 
 } // namespace setup

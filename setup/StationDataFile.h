@@ -24,15 +24,18 @@ public:
 };
 
 // Reads every line; a file that is not RTF is read as plain text lines.
-// Throws KvlError("Cannot open file <name>") when the file is missing or
-// unreadable, NotStationData when it is not a station data file.
+// Throws KvlError("Cannot open file <name>") when the file is missing, with
+// the reason when it cannot be read or is no regular file, NotStationData
+// when it is not a station data file.
 QStringList readStationData(const QString& fileName);
-// Copies a file that is not a station data file to "<name>.bad", over an
-// older copy, so that saving the setup loses nothing of it.
-void keepBadStationData(const QString& fileName);
+// Renames a file that is not a station data file to "<name>.bad" (".bad.2",
+// ".bad.3" where that exists), so that saving the setup loses nothing of it;
+// answers the new name.
+QString keepBadStationData(const QString& fileName);
 
 // Replaces the file with `lines`, one paragraph each, atomically: the old file
-// stays whole if anything fails. Throws KvlError("Cannot create file <name>").
+// stays whole if anything fails. Throws KvlError("Cannot create file <name>"),
+// also when the file would be too large to be read again.
 void writeStationData(const QString& fileName, const QStringList& lines);
 
 // The file's content in memory: RTF written, RTF or plain text read.

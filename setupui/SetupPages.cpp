@@ -19,7 +19,6 @@ namespace setup {
 namespace {
 
 const char* const kTypingLimit = "typingLimit";
-constexpr int kNoLimit = 32767; // a line edit's own default
 constexpr int kFirstWideRow = 8;
 constexpr int kKeyCount = 12;
 constexpr int kCaptionWidth = 90;
@@ -78,7 +77,7 @@ QWidget* makeControl(const SetupField& f, QWidget* parent)
         return list;
     }
     auto* edit = new QLineEdit(parent);
-    const int limit = f.maxLength > 0 ? f.maxLength : kNoLimit;
+    const int limit = f.maxLength > 0 ? f.maxLength : kLongestSetupText;
     edit->setMaxLength(limit);
     edit->setProperty(kTypingLimit, limit);
     // A long value shown whole keeps a raised limit until it is cut back.

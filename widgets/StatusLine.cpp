@@ -44,6 +44,10 @@ void StatusLine::refresh()
         text += QStringLiteral(" | ") + m_rigText;
     if (!m_keyerText.isEmpty())
         text += QStringLiteral(" | ") + m_keyerText;
+    if (!m_fileNotice.isEmpty() && reading >= m_fileNoticeUntil)
+        m_fileNotice.clear();
+    if (!m_fileNotice.isEmpty())
+        text = m_fileNotice + QStringLiteral(" | ") + text;
     if (!m_pttTrouble.isEmpty())
         text = m_pttTrouble + QStringLiteral(" | ") + text; // first: the transmitter matters most now
     setText(text);
@@ -73,6 +77,13 @@ void StatusLine::showKeyer(const QString& text)
 void StatusLine::showPttTrouble(const QString& text)
 {
     m_pttTrouble = text;
+    refresh();
+}
+
+void StatusLine::showFileNotice(const QString& text)
+{
+    m_fileNotice = text;
+    m_fileNoticeUntil = m_clock.current().addSecs(120);
     refresh();
 }
 

@@ -2,6 +2,7 @@
 
 #include "widgets/FittedLabel.h"
 
+#include <QDateTime>
 #include <QTime>
 
 class Clock;
@@ -36,6 +37,9 @@ public:
     // What keeps the transmitter from being switched (the rig's PTT not
     // answering): shown in red, until an empty text.
     void showPttTrouble(const QString& text);
+    // What the program did on its own about the files (one made again):
+    // shown first, for the next two minutes.
+    void showFileNotice(const QString& text);
 
 private:
     void showFault(bool fault);
@@ -47,6 +51,8 @@ private:
     QString m_rigText;
     QString m_keyerText;
     QString m_pttTrouble;
+    QString m_fileNotice;
+    QDateTime m_fileNoticeUntil;
     bool m_fault = false;
 };
 

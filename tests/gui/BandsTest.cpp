@@ -71,7 +71,8 @@ TEST_F(BandsTest, AClickOnTheSelectedBandChangesNothing)
     writeStationData(captionLines());
     startActive();
     key(Qt::Key_V, Qt::AltModifier); // 10 m
-    QFile::remove(QStringLiteral("cfg.kvl")); // any write would now fail
+    QFile::remove(QStringLiteral("cfg.kvl"));
+    ASSERT_TRUE(QDir().mkdir(QStringLiteral("cfg.kvl"))); // any write would now fail
     QTest::mouseClick(bandPanel(5), Qt::LeftButton);
     EXPECT_TRUE(dialogs.errors.isEmpty());
     expectSelected(5);

@@ -101,7 +101,7 @@ TEST_F(VoiceTest, AFileThatIsNotWaveAudioIsRefused)
         player.open(QStringLiteral("CQ1.Wav"));
         ADD_FAILURE() << "opened a text file";
     } catch (const KvlError& e) {
-        EXPECT_EQ(e.message(), QString::fromLatin1(kNotWaveAudio));
+        EXPECT_EQ(e.message(), notWaveAudio(QStringLiteral("CQ1.Wav")));
     }
     EXPECT_FALSE(player.isOpen());
     EXPECT_THROW(player.play(), KvlError);
@@ -139,7 +139,7 @@ TEST_F(VoiceTest, AFileTheDecoderRefusesIsReportedOnce)
         return !said.isEmpty();
     };
     ASSERT_TRUE(QTest::qWaitFor(press, 5000));
-    EXPECT_EQ(said, QStringList {QString::fromLatin1(kNotWaveAudio)});
+    EXPECT_EQ(said, QStringList {notWaveAudio(QStringLiteral("CQ1.Wav"))});
     player.open(QStringLiteral("CQ1.Wav")); // the next activation: the same file
     press();
     EXPECT_EQ(said.size(), 1);

@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QTimeZone>
+#include <optional>
 
 using namespace logbook;
 
@@ -130,6 +131,41 @@ TEST_F(LogbookTest, AnImpossibleNextRowContinuesAfterTheLastRecord)
     EXPECT_TRUE(warning->contains(kStateFileName));
     EXPECT_EQ(log.currentRow(), 6);
     EXPECT_EQ(grid.record(5), contact(5));
+}
+
+// A long log is trusted at any length; only a next row far past its end is
+// damage, and then the log goes on after its last record, however far.
+TEST_F(LogbookTest, ALogOfAnyLengthKeepsEveryRecordAndGoesOnAfterIt)
+{
+    constexpr int kRecords = 100'005;
+    const QByteArray records = logBytes(kRecords);
+    const struct
+    {
+        std::optional<qint32> nextRow; // none: no state file
+        int currentRow;
+    } cases[] = {
+        {kRecords + 1, kRecords + 1},
+        {kRecords + 1 + Logbook::UntrustedGap, kRecords + 1 + Logbook::UntrustedGap},
+        {kRecords + 2 + Logbook::UntrustedGap, kRecords + 1},
+        {std::nullopt, kRecords + 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.nextRow.value_or(0));
+        writeFile(kLogFileName, records);
+        QFile::remove(kStateFileName);
+        if (c.nextRow)
+            writeFile(kStateFileName, stateBytes(*c.nextRow));
+        ContactGrid g;
+        Logbook l(g);
+        l.readState();
+        l.readLog();
+        ASSERT_EQ(l.currentRow(), c.currentRow);
+        g.setRecord(l.currentRow(), contact(7));
+        l.writeLogFile();
+        const QByteArray after = readFile(kLogFileName);
+        EXPECT_EQ(after.left(records.size()), records);
+        EXPECT_EQ(QsoRecord::decode(after.constData() + qsizetype(c.currentRow - 1) * QsoRecord::Size), contact(7));
+    }
 }
 
 TEST_F(LogbookTest, AMissingOrUnreadableStateNeverOverwritesTheLog)
