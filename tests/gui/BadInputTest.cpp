@@ -14,6 +14,7 @@
 #include <QTableView>
 #include <QtEndian>
 #include <random>
+#include <sys/stat.h>
 #include <tuple>
 
 using namespace logbook;
@@ -24,11 +25,13 @@ const QString kAsia = QStringLiteral("Чемпионат Азиатской ча
 const QString kRa = QStringLiteral("Чемпионат РА");
 constexpr qint64 kOversized = 50 * 1024 * 1024;
 
-enum class Damage { Missing, Empty, Truncated, Oversized, Garbage, Folder };
+// No file at all in the file's place: a folder, a FIFO (which blocks an
+// opener), a link to an endless device.
+enum class Damage { Missing, Empty, Truncated, Oversized, Garbage, Folder, Fifo, DeviceLink };
 
 const char* damageName(Damage d)
 {
-    static const char* const names[] = {"Missing", "Empty", "Truncated", "Oversized", "Garbage", "Folder"};
+    static const char* const names[] = {"Missing", "Empty", "Truncated", "Oversized", "Garbage", "Folder", "Fifo", "DeviceLink"};
     return names[int(d)];
 }
 
@@ -143,7 +146,17 @@ protected:
         case Damage::Folder:
             ASSERT_TRUE(QDir().mkdir(file()));
             break;
+        case Damage::Fifo:
+            ASSERT_EQ(::mkfifo(QFile::encodeName(file()).constData(), 0600), 0);
+            break;
+        case Damage::DeviceLink:
+            ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), file()));
+            break;
         }
+    }
+    bool noFile() const
+    {
+        return damage() == Damage::Folder || damage() == Damage::Fifo || damage() == Damage::DeviceLink;
     }
 
     // An error box naming the file is owed when the file is there but cannot
@@ -151,7 +164,7 @@ protected:
     // lost beside a log of contacts (the log then goes on after its last one).
     bool errorExpected() const
     {
-        if (damage() == Damage::Folder)
+        if (noFile())
             return true;
         if (file() == QLatin1String("cfg.kvl"))
             return damage() != Damage::Oversized && damage() != Damage::Garbage;
@@ -169,8 +182,8 @@ TEST_P(BadFileTest, TheWindowStartsSaysWhatIsWrongAndKeepsTheLog)
 {
     writeGoodFiles();
     damageFile();
-    const QByteArray logBefore = readFile(QStringLiteral("system.kvl"));
-    const bool logUsable = file() != QLatin1String("system.kvl") || damage() != Damage::Folder;
+    const bool logUsable = file() != QLatin1String("system.kvl") || !noFile();
+    const QByteArray logBefore = logUsable ? readFile(QStringLiteral("system.kvl")) : QByteArray();
     const bool voice = file().startsWith(QLatin1String("CQ"));
     // The fake players stand for the multimedia system: they refuse what is no wave audio.
     player1.refuse = QFile::exists(QStringLiteral("CQ1.Wav")) && !keyer::isWaveAudio(QStringLiteral("CQ1.Wav"));
@@ -194,7 +207,7 @@ TEST_P(BadFileTest, TheWindowStartsSaysWhatIsWrongAndKeepsTheLog)
     }
     // The main window and the setup dialog both read the station file; a state
     // file that cannot be written is reported when read and when written back.
-    const bool twice = file() == QLatin1String("Mydata.kvl") || (file() == QLatin1String("cfg.kvl") && damage() == Damage::Folder);
+    const bool twice = file() == QLatin1String("Mydata.kvl") || (file() == QLatin1String("cfg.kvl") && noFile());
     EXPECT_LE(naming, twice ? 2 : 1);
     // Starting never writes into the log.
     if (logUsable) {
@@ -208,7 +221,7 @@ TEST_P(BadFileTest, TheWindowStartsSaysWhatIsWrongAndKeepsTheLog)
     if (form1->session().selectedBand() < 0)
         QTest::mouseClick(control<QWidget>("Panel4"), Qt::LeftButton); // 20 m
     const int row = form1->session().logbook().currentRow();
-    if (file() == QLatin1String("cfg.kvl") && damage() == Damage::Folder) {
+    if (file() == QLatin1String("cfg.kvl") && noFile()) {
         ASSERT_TRUE(form1->session().logNotSaved()); // said at the start; the red line since
         EXPECT_EQ(row, 4); // after the last contact, never over record 1
     }
@@ -222,7 +235,7 @@ TEST_P(BadFileTest, TheWindowStartsSaysWhatIsWrongAndKeepsTheLog)
         dialogs.errors.clear();
     }
     logContact(QStringLiteral("RA9AA"), QStringLiteral("123"));
-    if (!logUsable || (file() == QLatin1String("cfg.kvl") && damage() == Damage::Folder)) {
+    if (!logUsable || (file() == QLatin1String("cfg.kvl") && noFile())) {
         // Not logged while it cannot be saved; the red line says why.
         ASSERT_TRUE(form1->session().logNotSaved());
         EXPECT_TRUE(form1->session().logNotSaved()->contains(file()));
@@ -246,7 +259,7 @@ INSTANTIATE_TEST_SUITE_P(
     EveryFileEveryDamage, BadFileTest,
     ::testing::Combine(::testing::Values("Mydata.kvl", "cfg.kvl", "system.kvl", "RA.kvl", "Asia.kvl", "CQ1.Wav", "CQ2.Wav"),
                        ::testing::Values(Damage::Missing, Damage::Empty, Damage::Truncated, Damage::Oversized,
-                                         Damage::Garbage, Damage::Folder)),
+                                         Damage::Garbage, Damage::Folder, Damage::Fifo, Damage::DeviceLink)),
     [](const ::testing::TestParamInfo<BadFileParam>& info) {
         QString name = QLatin1String(std::get<0>(info.param)) + QLatin1Char('_') + QLatin1String(damageName(std::get<1>(info.param)));
         name.replace(QLatin1Char('.'), QLatin1Char('_'));

@@ -31,6 +31,16 @@ TEST(KeyerDeviceTest, DevicesGetOnlyWhatTheLinesWouldKey)
     EXPECT_EQ(keyer::deviceText(QStringLiteral("1004"), true), QByteArray("1TT4"));
 }
 
+// A device that never says a message has ended holds the next one for the
+// text's own time, not the time of as many of the longest character.
+TEST(KeyerDeviceTest, ASilentDeviceHoldsTheNextMessageForTheTextsTimeAndTwoSeconds)
+{
+    const QByteArray paris = "PARISPARISPARISPARISPARISPARISPARISPARISPARISPARIS"; // 10 words
+    // 24 WPM (a dash of 150 ms, a dot of 50): PARIS is 50 dots with its word
+    // gap of 7, 46 with a character's gap of 3 instead, as a device gets it.
+    EXPECT_EQ(keyer::deviceAllowanceMs(paris, 150, 30), 10 * 46 * 50 + 30 + 2000);
+}
+
 TEST_F(WorkDirTest, TheKeyerChoiceGoesToKvlIniAndComesBack)
 {
     EXPECT_EQ(keyer::readKeyerSettings().settings, keyer::KeyerSettings {}); // no file: DTR/RTS

@@ -15,6 +15,7 @@ TEST(ErrorGuard, ShowsTheTextWithAFullStopAndSkipsTheRest)
         {[] { throw KvlError(QStringLiteral("Done.")); }, QStringLiteral("Done.")},
         {[] { throw std::runtime_error("boom"); }, QStringLiteral("boom.")},
         {[] { throw 42; }, QStringLiteral("Непредвиденная ошибка.")},
+        {[] { throw std::bad_alloc(); }, QStringLiteral("Не хватило памяти.")}, // never the library's English
     };
     for (const auto& c : cases) {
         FakeDialogs dialogs;

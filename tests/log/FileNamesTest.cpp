@@ -23,3 +23,21 @@ TEST(FileNamesTest, ReplacesWhatNoFileNameMayHold)
     for (const auto& c : cases)
         EXPECT_EQ(safeFileStem(c.stem), c.safe) << c.stem.toStdString();
 }
+
+// Report, Cabrillo and ADIF share one stem, never a hidden name or a folder's.
+TEST(FileNamesTest, ACallsFilesShareOneVisibleStem)
+{
+    const struct
+    {
+        const char* call;
+        const char* stem;
+    } cases[] = {
+        {" UA9XX/P ", "UA9XX_P"},
+        {" ../x ", "___x"},
+        {".", "_"},
+        {"..", "__"},
+        {"R.1", "R.1"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(logbook::callFileStem(QLatin1String(c.call)), QLatin1String(c.stem)) << c.call;
+}

@@ -1,3 +1,4 @@
+#include "log/ContactGrid.h"
 #include "log/QsoRecord.h"
 #include "log/StateRecord.h"
 
@@ -49,6 +50,15 @@ TEST(QsoRecord, LongTextsAreCutToTheirCapacity)
     const QsoRecord back = QsoRecord::decode(r.encode().constData());
     for (int i = 0; i < QsoFieldCount; ++i)
         EXPECT_EQ(back.fields[size_t(i)], r.fields[size_t(i)].left(QsoRecord::Capacity[size_t(i)])) << i;
+}
+
+// An edit pasted into the grid keeps what the record keeps: the report and
+// the files print the grid's rows.
+TEST(QsoRecord, AGridEditKeepsWhatItsRecordHolds)
+{
+    ContactGrid grid;
+    ASSERT_TRUE(grid.setData(grid.index(ContactGrid::modelRow(1), Received), QString(10000, QLatin1Char('7')), Qt::EditRole));
+    EXPECT_EQ(grid.cell(1, Received), QString(QsoRecord::Capacity[Received], QLatin1Char('7')));
 }
 
 TEST(QsoRecord, CharactersOutsideTheCodePageKeepTheLayout)
