@@ -18,13 +18,16 @@ namespace {
 
 const QString kInfoFile = QStringLiteral("kvl.lock");
 
+// Without the file's word (deleted, damaged) the lock still holds; only its
+// owner goes unnamed.
 QString refusal(qint64 pid, const QString& host)
 {
-    return QStringLiteral("KVL уже запущен в этой папке (%1): процесс %2 на компьютере %3. Второй KVL в той же "
-                          "папке затёр бы его связи, поэтому он не запускается. Перейдите в окно уже "
-                          "запущенного KVL.")
-        .arg(QDir::currentPath(), pid > 0 ? QString::number(pid) : QStringLiteral("?"),
-             host.isEmpty() ? QStringLiteral("?") : host);
+    const QString owner = pid > 0 && !host.isEmpty()
+        ? QStringLiteral(": процесс %1 на компьютере %2").arg(pid).arg(host)
+        : QString();
+    return QStringLiteral("KVL уже запущен в этой папке (%1)%2. Второй KVL в той же папке затёр бы его связи, "
+                          "поэтому он не запускается. Перейдите в окно уже запущенного KVL.")
+        .arg(QDir::currentPath(), owner);
 }
 
 } // namespace
