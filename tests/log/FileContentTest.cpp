@@ -1,6 +1,7 @@
 #include "common/FileContent.h"
 #include "common/FolderLock.h"
 #include "common/IniSettings.h"
+#include "tests/support/ErrorOf.h"
 #include "tests/support/WorkDir.h"
 
 #include <QCoreApplication>
@@ -11,16 +12,6 @@
 using namespace logbook;
 
 namespace {
-
-QString errorOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const KvlError& e) {
-        return e.message();
-    }
-    return {};
-}
 
 // What stands in a file's place but is none: every reader and writer refuses
 // it at once (the test's own time limit catches a hang) and leaves it as it is.

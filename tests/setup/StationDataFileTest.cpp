@@ -4,25 +4,12 @@
 #include "setup/StationLines.h"
 #include "setup/StationDataFile.h"
 #include "tests/setup/WriteLimits.h"
+#include "tests/support/ErrorOf.h"
 #include "tests/support/WorkDir.h"
 
 #include <QDir>
 
 using namespace setup;
-
-namespace {
-
-QString errorOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const KvlError& e) {
-        return e.message();
-    }
-    return {};
-}
-
-} // namespace
 
 class StationDataFileTest : public WorkDirTest
 {

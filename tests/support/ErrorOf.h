@@ -1,0 +1,17 @@
+#pragma once
+
+#include "common/KvlError.h"
+
+#include <QString>
+#include <functional>
+
+// The text an action throws for the operator; empty when it throws none.
+inline QString errorOf(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const KvlError& e) {
+        return e.message();
+    }
+    return {};
+}
