@@ -9,6 +9,20 @@
 #include <cstring>
 
 namespace logbook {
+namespace {
+
+QString safeFileStem(const QString& stem)
+{
+    static const QString kForbidden = QStringLiteral("/\\:*?\"<>|");
+    QString safe = stem;
+    for (QChar& c : safe) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f || kForbidden.contains(c))
+            c = QLatin1Char('_');
+    }
+    return safe;
+}
+
+} // namespace
 
 QString existingFileName(const QString& name)
 {
@@ -31,17 +45,6 @@ FileStamp FileStamp::of(const QString& fileName)
 {
     const QFileInfo info(fileName);
     return {info.absoluteFilePath(), info.size(), info.lastModified()};
-}
-
-QString safeFileStem(const QString& stem)
-{
-    static const QString kForbidden = QStringLiteral("/\\:*?\"<>|");
-    QString safe = stem;
-    for (QChar& c : safe) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7f || kForbidden.contains(c))
-            c = QLatin1Char('_');
-    }
-    return safe;
 }
 
 QString callFileStem(const QString& call)

@@ -32,13 +32,11 @@ struct FileStamp
     bool operator==(const FileStamp& o) const { return path == o.path && size == o.size && modified == o.modified; }
 };
 
-// `stem` made fit to stand as a file name on Linux and Windows: every
-// separator, wildcard, quote, redirection or control character becomes "_"
-// (a portable call UA9XX/P gives UA9XX_P). Everything else is kept.
-QString safeFileStem(const QString& stem);
-// The stem of the files named by a call (report, Cabrillo, ADIF): the call
-// without its outer blanks, made safe, its leading dots made "_" so that no
-// name is hidden or a folder's (".", "..").
+// The stem of the files named by a call (report, Cabrillo, ADIF), fit to
+// stand as a file name on Linux and Windows: the call without its outer
+// blanks, every separator, wildcard, quote, redirection or control character
+// made "_" (a portable call UA9XX/P gives UA9XX_P), and its leading dots too,
+// so that no name is hidden or a folder's (".", ".."). Everything else is kept.
 QString callFileStem(const QString& call);
 
 // Why an operation on `file` failed, in the system's words: Qt has no text

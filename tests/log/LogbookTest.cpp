@@ -139,32 +139,25 @@ TEST_F(LogbookTest, ALogOfAnyLengthKeepsEveryRecordAndGoesOnAfterIt)
 {
     constexpr int kRecords = 100'005;
     const QByteArray records = logBytes(kRecords);
-    const struct
-    {
-        std::optional<qint32> nextRow; // none: no state file
-        int currentRow;
-    } cases[] = {
-        {kRecords + 1, kRecords + 1},
-        {kRecords + 1 + Logbook::UntrustedGap, kRecords + 1 + Logbook::UntrustedGap},
-        {kRecords + 2 + Logbook::UntrustedGap, kRecords + 1},
-        {std::nullopt, kRecords + 1},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.nextRow.value_or(0));
+    const std::pair<std::optional<qint32>, int> cases[] = {// a stored next row (none: no state), where the log goes on
+        {kRecords + 1, kRecords + 1}, {kRecords + 1 + Logbook::UntrustedGap, kRecords + 1 + Logbook::UntrustedGap},
+        {kRecords + 2 + Logbook::UntrustedGap, kRecords + 1}, {std::nullopt, kRecords + 1}};
+    for (const auto& [nextRow, currentRow] : cases) {
+        SCOPED_TRACE(nextRow.value_or(0));
         writeFile(kLogFileName, records);
         QFile::remove(kStateFileName);
-        if (c.nextRow)
-            writeFile(kStateFileName, stateBytes(*c.nextRow));
+        if (nextRow)
+            writeFile(kStateFileName, stateBytes(*nextRow));
         ContactGrid g;
         Logbook l(g);
         l.readState();
         l.readLog();
-        ASSERT_EQ(l.currentRow(), c.currentRow);
+        ASSERT_EQ(l.currentRow(), currentRow);
         g.setRecord(l.currentRow(), contact(7));
         l.writeLogFile();
         const QByteArray after = readFile(kLogFileName);
         EXPECT_EQ(after.left(records.size()), records);
-        EXPECT_EQ(QsoRecord::decode(after.constData() + qsizetype(c.currentRow - 1) * QsoRecord::Size), contact(7));
+        EXPECT_EQ(QsoRecord::decode(after.constData() + qsizetype(currentRow - 1) * QsoRecord::Size), contact(7));
     }
 }
 

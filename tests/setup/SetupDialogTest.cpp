@@ -52,8 +52,10 @@ TEST_F(SetupDialogTest, AFileThatIsNotStationDataIsKeptAsideAndStartedAfresh)
 {
     const QByteArray junk("\x7f" "ELF\0\0\x01junk", 10);
     writeFile(setup::kStationDataFileName, junk);
+    writeFile(setup::kStationDataFileName + QStringLiteral(".bad"), "older"); // never replaced
     create();
-    EXPECT_EQ(readFile(setup::kStationDataFileName + QStringLiteral(".bad")), junk);
+    EXPECT_EQ(readFile(setup::kStationDataFileName + QStringLiteral(".bad")), "older");
+    EXPECT_EQ(readFile(setup::kStationDataFileName + QStringLiteral(".bad.2")), junk);
     EXPECT_EQ(storedLines(), QStringList(105, QString()));
     EXPECT_EQ(form->callSign(), QString());
 }

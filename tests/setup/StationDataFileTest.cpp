@@ -146,13 +146,3 @@ TEST_F(StationDataFileTest, EveryFieldTypedFullStillReadsBack)
     writeStationData(kStationDataFileName, lines);
     EXPECT_EQ(readStationData(kStationDataFileName), lines);
 }
-
-TEST_F(StationDataFileTest, AFileThatIsNotStationDataIsRenamedAsideNeverOverAnother)
-{
-    writeFile(kStationDataFileName + QStringLiteral(".bad"), "older");
-    writeFile(kStationDataFileName, "junk\x01");
-    EXPECT_EQ(keepBadStationData(kStationDataFileName), kStationDataFileName + QStringLiteral(".bad.2"));
-    EXPECT_EQ(readFile(kStationDataFileName + QStringLiteral(".bad")), "older");
-    EXPECT_EQ(readFile(kStationDataFileName + QStringLiteral(".bad.2")), "junk\x01");
-    EXPECT_FALSE(QFile::exists(kStationDataFileName));
-}
