@@ -23,7 +23,8 @@ TForm1::TForm1(const MainWindowServices& services, QWidget* parent)
     , m_dialogs(services.dialogs)
     , m_session(m_settings)
     , ApdComPort1(services.portDevice)
-    , m_keyer(ApdComPort1, services.keyerTime)
+    , m_portLines(ApdComPort1)
+    , m_keyer(m_portLines.keyerHand(), services.keyerTime)
     , m_voice(services.player1, services.player2)
     , m_ports(services.ports ? *services.ports : m_machinePorts)
 {
@@ -57,7 +58,7 @@ void TForm1::connectControls()
             [this](int row, int column, const QString& before) {
                 runGuarded([&] { StringGrid1SetEditText(row, column, before); });
             });
-    connect(m_macroButtons, &MacroButtons::clicked, this, [this](int i) { runGuarded([this, i] { MacroButtonClick(i); }); });
+    connect(m_macroButtons, &MacroButtons::clicked, this, [this](int i) { runGuarded([this, i] { transmitKey(session::TransmitKey::Function, i); }); });
     connectRig();
 }
 
@@ -118,7 +119,7 @@ bool TForm1::showChanges(const session::Changes& changes)
         Label25->setText(*changes.warning);
     if (changes.currentRow)
         selectCurrentRow();
-    if (changes.band || changes.mode)
+    if (session::stopsTransmission(changes))
         rigFollowsLogger(changes.band);
     if (changes.status)
         m_statusLine->showFileNotice(*changes.status);
@@ -134,7 +135,7 @@ bool TForm1::showChanges(const session::Changes& changes)
 
 void TForm1::refreshCaption()
 {
-    setWindowTitle(setup::windowCaption(settings().contestVariant(), Panel7->text(), settings().callSign()));
+    setWindowTitle(setup::windowCaption(settings().contestVariant(), logbook::modeText(m_session.mode()), settings().callSign()));
 }
 
 // ---- Start-up stages ----

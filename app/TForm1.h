@@ -3,12 +3,14 @@
 #include "app/MainWindowServices.h"
 #include "keyer/ApdComPort.h"
 #include "keyer/CwKeyer.h"
+#include "keyer/KeyingPortLines.h"
 #include "keyer/KeyerSettings.h"
 #include "keyer/SystemPortEnumerator.h"
 #include "keyer/VoiceMessages.h"
 #include "radio/RigBandPlan.h"
 #include "radio/RigSettings.h"
 #include "session/ContestSession.h"
+#include "session/TransmitRules.h"
 #include "setup/StationSettings.h"
 #include "setup/WindowSettings.h"
 
@@ -128,10 +130,8 @@ public:
     void ClearLog();
     bool portSet() const; // a keyer is chosen: the keying port or a keyer device
     bool sending() const;
-    void EnterMacro();
-    void SpaceBarMacro();
-    void MacroButtonClick(int index);
-    void CtrlMacro(int index);
+    session::TransmitState transmitState() const;
+    void transmitKey(session::TransmitKey key, int index = 0);
     void CtrlLayer(bool on);
     void keyerHooks(QKeyEvent* e); // Pause, Esc while sending, Page Up/Down, Alt+C
 
@@ -196,7 +196,6 @@ private:
     // ---- Transmitter control (TForm1Keyer.cpp) ----
     void OpenKeyerDevice(const keyer::KeyerSettingsRead& read);
     void OpenVoicePtt(const keyer::KeyerSettingsRead& read);
-    void singleMacro(const QString& macroText);
     void Macros(const QString& macroText);
     bool m_ctrlLayer = false; // Ctrl alone held: the buttons send the Ctrl bank
 
@@ -223,8 +222,10 @@ private:
     TForm2* m_setupDialog = nullptr;
     setup::LiveSettings m_settings; // the setup dialog once it exists
     session::ContestSession m_session;
-    // The port outlives the keyer that switches its lines.
+    // The port outlives the keyer that switches its lines; both the keyer and
+    // the voice PTT switch them through their one owner.
     keyer::ApdComPort ApdComPort1;
+    keyer::KeyingPortLines m_portLines;
     std::unique_ptr<keyer::KeyerDevice> m_keyerDevice; // the keyer chosen in setup, if not DTR/RTS
     keyer::CwKeyer m_keyer;
     keyer::VoiceMessages m_voice;

@@ -31,11 +31,9 @@ void TForm1::CheckBoxMouseUp(int band)
 
 void TForm1::WriteBitBtn()
 {
-    const std::optional<Mode> shown = logbook::modeFromText(Panel7->text());
-    if (!shown)
-        return;
+    const Mode mode = m_session.mode();
     m_macroButtons->setCaptions([&](int i) {
-        if (*shown == Mode::CW)
+        if (mode == Mode::CW)
             return m_stationData.value(setup::kFCaptionLines[size_t(i)]);
         return i < 2 ? QStringLiteral("CQ%1").arg(i + 1) : QString();
     });

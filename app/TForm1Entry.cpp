@@ -19,12 +19,9 @@ void TForm1::Edit1KeyUp(QKeyEvent* e)
 
 bool TForm1::Edit1KeyPress(QKeyEvent* e)
 {
-    bool swallowed = false;
-    if (e->text() == QLatin1String(" ") && portSet()) {
-        swallowed = true;
-        if (!sending())
-            SpaceBarMacro();
-    }
+    const bool swallowed = e->text() == QLatin1String(" ") && session::spaceBarIsMacroKey(transmitState());
+    if (swallowed)
+        transmitKey(session::TransmitKey::SpaceBar);
     if (StringGrid1->editColours())
         StringGrid1->setEditColours(false);
     return swallowed;
@@ -71,8 +68,7 @@ void TForm1::CompleteContact()
     Edit1->clear();
     Edit2->clear();
     if (showChanges(changes)) {
-        if (portSet() && !sending())
-            EnterMacro();
+        transmitKey(session::TransmitKey::Enter);
         return;
     }
     // Not logged: what was typed stays, and the next Enter tries again.

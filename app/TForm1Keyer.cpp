@@ -56,7 +56,7 @@ void TForm1::OpenVoicePtt(const keyer::KeyerSettingsRead& read)
         ptt = std::make_unique<radio::CatPttSwitch>(*m_rig, path == VoicePtt::CatMic ? radio::RigPtt::Mic
                                                                                     : radio::RigPtt::Data);
     else if (path == VoicePtt::Rts)
-        ptt = std::make_unique<keyer::LinePtt>(ApdComPort1);
+        ptt = std::make_unique<keyer::LinePtt>(m_portLines.voiceHand());
     else if (path == VoicePtt::WinKeyer)
         ptt = deviceOf(keyer::KeyerKind::WinKeyer, "WinKeyer");
     else if (path == VoicePtt::CwDaemon)
@@ -106,47 +106,27 @@ void TForm1::keyerHooks(QKeyEvent* e)
 
 void TForm1::Panel9Click()
 {
-    const bool shortZero = Panel9->text() == QLatin1String("0");
-    Panel9->setText(shortZero ? QStringLiteral("0 короткий") : QStringLiteral("0"));
-    m_keyer.setShortZero(shortZero);
+    m_keyer.setShortZero(!m_keyer.shortZero());
+    Panel9->setText(m_keyer.shortZero() ? QStringLiteral("0 короткий") : QStringLiteral("0"));
 }
 
 // ---- Macros and the Ctrl layer ----
 
-void TForm1::EnterMacro()
+session::TransmitState TForm1::transmitState() const
 {
-    singleMacro(settings().enterMacro());
+    return {m_session.mode(), portSet(), sending(), m_voice.onAir(), m_ctrlLayer};
 }
 
-void TForm1::SpaceBarMacro()
-{
-    singleMacro(settings().spaceBarMacro());
-}
-
-void TForm1::CtrlMacro(int index)
-{
-    singleMacro(settings().ctrlMacro(index));
-}
-
-// The callers have tested the port and Sending; in SSB these keys send nothing.
-void TForm1::singleMacro(const QString& macroText)
+// The rules say what goes on the air; a click must not leave the focus off
+// the entry line.
+void TForm1::transmitKey(session::TransmitKey key, int index)
 {
     AC();
-    if (m_session.mode() == Mode::CW)
-        Macros(macroText);
-}
-
-void TForm1::MacroButtonClick(int index)
-{
-    AC(); // a click must not leave the focus off the entry line
-    if (index < 2 && m_session.mode() == Mode::SSB)
-        m_voice.play(index + 1);
-    if (m_session.mode() != Mode::CW || sending() || !portSet())
-        return;
-    if (m_ctrlLayer)
-        CtrlMacro(index);
-    else
-        Macros(settings().fMacro(index));
+    const session::Transmit transmit = session::transmitFor(key, index, transmitState(), settings());
+    if (transmit.voiceCall)
+        m_voice.play(transmit.voiceCall);
+    if (transmit.macro)
+        Macros(*transmit.macro);
 }
 
 // Returns only when the message has ended; the window keeps running meanwhile,

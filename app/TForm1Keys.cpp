@@ -77,12 +77,8 @@ void TForm1::FormKeyDown(QKeyEvent* e)
         changeTextSize(*step);
     const int fn = functionKeyIndex(e);
     const bool entryFocused = focusWidget() == Edit1 || focusWidget() == Edit2;
-    if (fn >= 0 && fn != 9 && entryFocused) {
-        if (noModifier(e))
-            MacroButtonClick(fn);
-        else if (ctrlOnly(e) && portSet() && !sending())
-            CtrlMacro(fn);
-    }
+    if (fn >= 0 && fn != 9 && entryFocused && (noModifier(e) || ctrlOnly(e)))
+        transmitKey(noModifier(e) ? session::TransmitKey::Function : session::TransmitKey::CtrlFunction, fn);
 }
 
 void TForm1::altCommand(int key)
@@ -150,12 +146,9 @@ void TForm1::giveKeysBackAfter(QMenu* menu)
 
 void TForm1::FormKeyUp(QKeyEvent* e)
 {
-    if (e->key() == Qt::Key_F10 && portSet() && !sending()) {
-        if (ctrlOnly(e))
-            CtrlMacro(9);
-        else if (noModifier(e))
-            MacroButtonClick(9);
-    }
+    // F10 is the window's menu key when pressed: it sends on its release.
+    if (e->key() == Qt::Key_F10 && (noModifier(e) || ctrlOnly(e)))
+        transmitKey(noModifier(e) ? session::TransmitKey::Function : session::TransmitKey::CtrlFunction, 9);
     if (!ctrlOnly(e) && m_session.mode() == logbook::Mode::CW)
         CtrlLayer(false);
     if (e->key() == Qt::Key_Escape && noModifier(e) && focusWidget() == Memo1) {

@@ -59,12 +59,13 @@ void TForm1::showRigState(qint64 hz, const QString& notice)
     m_statusLine->showRig(text);
 }
 
-// After every change of the band or mode, whoever made it.
+// After every change of the band or mode, whoever made it: what is on the
+// air stops, PTT off, and the rig changes after it.
 void TForm1::rigFollowsLogger(bool bandChanged)
 {
-    m_voice.stop(); // a voice call on the air ends: no change of band or mode under PTT
-    if (bandChanged && sending())
-        m_keyer.EscKey(); // the message and PTT stop; the rig changes band after it
+    m_voice.stop();
+    if (sending())
+        m_keyer.EscKey();
     if (bandChanged)
         runGuarded([this] { m_bandFrequencies.save(); });
     if (!m_rigChoosing && m_session.selectedBand() >= 0)

@@ -46,6 +46,8 @@ public:
     void setTxDelay(int ms) { m_txDelayMs = ms; }
     // Esc, exit, a path in trouble: every call ends at once, PTT off.
     void stop();
+    // A call is on the air: playing, or its PTT on or on its way.
+    bool onAir() const { return m_onAir || anyPlaying(); }
 
     static const std::array<QString, 2>& fileNames();
 

@@ -1,0 +1,38 @@
+#include "session/TransmitRules.h"
+
+#include "setup/StationSettings.h"
+
+namespace session {
+namespace {
+
+QString macroText(TransmitKey key, int index, bool ctrlLayer, const StationSettings& settings)
+{
+    switch (key) {
+    case TransmitKey::Function:
+        return ctrlLayer ? settings.ctrlMacro(index) : settings.fMacro(index);
+    case TransmitKey::CtrlFunction:
+        return settings.ctrlMacro(index);
+    case TransmitKey::Enter:
+        return settings.enterMacro();
+    case TransmitKey::SpaceBar:
+        return settings.spaceBarMacro();
+    }
+    return {};
+}
+
+} // namespace
+
+Transmit transmitFor(TransmitKey key, int index, const TransmitState& state, const StationSettings& settings)
+{
+    Transmit transmit;
+    if (state.mode == logbook::Mode::SSB) {
+        if (key == TransmitKey::Function && index < 2 && !state.cwSending)
+            transmit.voiceCall = index + 1;
+        return transmit;
+    }
+    if (state.portSet && !state.cwSending && !state.voicePlaying)
+        transmit.macro = macroText(key, index, state.ctrlLayer, settings);
+    return transmit;
+}
+
+} // namespace session

@@ -1,0 +1,65 @@
+#include "session/TransmitRules.h"
+#include "tests/support/FakeSettings.h"
+
+#include <gtest/gtest.h>
+
+using logbook::Mode;
+using namespace session;
+
+// What each key puts on the air by mode and by what is on the air already:
+// one transmitter, keyed by a macro or a voice call, never both.
+TEST(TransmitRulesTest, EachKeyByModeAndWhatIsOnTheAir)
+{
+    FakeSettings settings;
+    settings.lines[setup::kFMacroLines[0]] = QStringLiteral("CQ TEST");
+    settings.lines[setup::kCtrlMacroLines[0]] = QStringLiteral("AGN");
+    settings.lines[setup::kCtrlMacroLines[3]] = QStringLiteral("QRZ");
+    settings.lines[setup::EnterMacro] = QStringLiteral("TU");
+    settings.lines[setup::SpaceBarMacro] = QStringLiteral("<C>");
+    const TransmitState ssb {Mode::SSB, true, false, false, false};
+    const TransmitState cw {Mode::CW, true, false, false, false};
+    const auto with = [](TransmitState s, auto change) {
+        change(s);
+        return s;
+    };
+    const struct
+    {
+        const char* name;
+        TransmitKey key;
+        int index;
+        TransmitState state;
+        const char* macro; // none: nullptr
+        int voiceCall;
+    } cases[] = {
+        {"F1 in SSB plays CQ1", TransmitKey::Function, 0, ssb, nullptr, 1},
+        {"F2 in SSB with no port plays CQ2", TransmitKey::Function, 1, with(ssb, [](auto& s) { s.portSet = false; }), nullptr, 2},
+        {"F2 in SSB while CW goes out plays nothing", TransmitKey::Function, 1, with(ssb, [](auto& s) { s.cwSending = true; }), nullptr, 0},
+        {"F3 in SSB", TransmitKey::Function, 2, ssb, nullptr, 0},
+        {"Ctrl+F1 in SSB", TransmitKey::CtrlFunction, 0, ssb, nullptr, 0},
+        {"Enter in SSB", TransmitKey::Enter, 0, ssb, nullptr, 0},
+        {"F1 in CW sends its macro", TransmitKey::Function, 0, cw, "CQ TEST", 0},
+        {"F1 in CW with Ctrl held sends the Ctrl bank's", TransmitKey::Function, 0, with(cw, [](auto& s) { s.ctrlLayer = true; }), "AGN", 0},
+        {"Ctrl+F4 in CW", TransmitKey::CtrlFunction, 3, cw, "QRZ", 0},
+        {"Enter in CW", TransmitKey::Enter, 0, cw, "TU", 0},
+        {"the space bar in CW", TransmitKey::SpaceBar, 0, cw, "<C>", 0},
+        {"F1 in CW with no port", TransmitKey::Function, 0, with(cw, [](auto& s) { s.portSet = false; }), nullptr, 0},
+        {"F1 in CW while a message goes out", TransmitKey::Function, 0, with(cw, [](auto& s) { s.cwSending = true; }), nullptr, 0},
+        {"Enter in CW while a voice call plays", TransmitKey::Enter, 0, with(cw, [](auto& s) { s.voicePlaying = true; }), nullptr, 0},
+    };
+    for (const auto& c : cases) {
+        const Transmit t = transmitFor(c.key, c.index, c.state, settings);
+        EXPECT_EQ(t.macro, c.macro ? std::optional<QString>(QLatin1String(c.macro)) : std::nullopt) << c.name;
+        EXPECT_EQ(t.voiceCall, c.voiceCall) << c.name;
+    }
+}
+
+TEST(TransmitRulesTest, ABandOrModeChangeStopsWhatIsOnTheAir)
+{
+    Changes band, mode, counters;
+    band.band = true;
+    mode.mode = true;
+    counters.counters = true;
+    EXPECT_TRUE(stopsTransmission(band));
+    EXPECT_TRUE(stopsTransmission(mode));
+    EXPECT_FALSE(stopsTransmission(counters));
+}
