@@ -21,7 +21,7 @@ TForm1::TForm1(const MainWindowServices& services, QWidget* parent)
     : QMainWindow(parent)
     , m_clock(services.clock)
     , m_dialogs(services.dialogs)
-    , m_session(m_settings)
+    , m_session(m_store)
     , ApdComPort1(services.portDevice)
     , m_portLines(ApdComPort1)
     , m_keyer(m_portLines.keyerHand(), services.keyerTime)
@@ -65,7 +65,6 @@ void TForm1::connectControls()
 void TForm1::attachSetupDialog(TForm2* setupDialog)
 {
     m_setupDialog = setupDialog;
-    m_settings.source = setupDialog;
 }
 
 void TForm1::settingsChanged(TForm2& setupDialog)
@@ -91,7 +90,7 @@ void TForm1::takeStationData(const QStringList& lines)
 
 const StationSettings& TForm1::settings() const
 {
-    return m_settings;
+    return m_store;
 }
 
 bool TForm1::showChanges(const session::Changes& changes)

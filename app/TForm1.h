@@ -11,7 +11,7 @@
 #include "radio/RigSettings.h"
 #include "session/ContestSession.h"
 #include "session/TransmitRules.h"
-#include "setup/StationSettings.h"
+#include "setup/StationStore.h"
 #include "setup/WindowSettings.h"
 
 #include <QMainWindow>
@@ -60,6 +60,7 @@ public:
     // take its coordinates and F-key captions.
     void settingsChanged(TForm2& setupDialog);
     const StationSettings& settings() const;
+    setup::StationStore& store() { return m_store; }
     void refreshCaption();
     // The serial ports present, for the setup dialog's port field.
     const keyer::PortEnumerator& ports() const { return m_ports; }
@@ -220,7 +221,7 @@ private:
     Clock& m_clock;
     Dialogs& m_dialogs;
     TForm2* m_setupDialog = nullptr;
-    setup::LiveSettings m_settings; // the setup dialog once it exists
+    setup::StationStore m_store; // edited by the setup dialog, read by all
     session::ContestSession m_session;
     // The port outlives the keyer that switches its lines; both the keyer and
     // the voice PTT switch them through their one owner.

@@ -13,7 +13,7 @@ StatusFigures ContestSession::status(const QDateTime& now) const
     const int storedStart = m_log.state().subTourStart;
     const int start = m_subTourPending ? logbook::newSubTourStart(currentRow(), storedStart) : storedStart;
     StatusFigures figures = statusFigures(loggedRows(), loggedStamps(), m_settings.contestVariant(), m_subTourStarts, start, now);
-    figures.nextSubTour = m_subTourClock.next(logbook::parseSubTourTimes(m_settings.subTourTimes()).times, now);
+    figures.nextSubTour = m_subTourClock.next(m_settings.subTourTimeList(), now);
     return figures;
 }
 

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "log/SubTourTimes.h"
 #include "setup/StationLines.h"
 
 #include <QString>
+#include <vector>
 
-// The live settings: the setup dialog's fields, read at every use so that an
-// edit takes effect at once.
+// The station settings as their readers see them: the lines of the station
+// data file, read at every use so that an edit takes effect at once.
 class StationSettings
 {
 public:
@@ -24,17 +26,27 @@ public:
     QString ctrlCaption(int key) const { return field(setup::kCtrlCaptionLines.at(size_t(key))); }
     QString enterMacro() const { return field(setup::EnterMacro); }
     QString spaceBarMacro() const { return field(setup::SpaceBarMacro); }
+
+    // The sub-tour times as times: parsed again only once their text changed,
+    // not at every clock tick that asks.
+    const std::vector<QTime>& subTourTimeList() const
+    {
+        const QString text = subTourTimes();
+        if (!m_timesParsed || text != m_timesText) {
+            m_times = logbook::parseSubTourTimes(text).times;
+            m_timesText = text;
+            m_timesParsed = true;
+        }
+        return m_times;
+    }
+
+private:
+    mutable QString m_timesText;
+    mutable std::vector<QTime> m_times;
+    mutable bool m_timesParsed = false;
 };
 
 namespace setup {
-
-// The settings of a source that comes later: empty fields until it is set.
-class LiveSettings : public StationSettings
-{
-public:
-    const StationSettings* source = nullptr;
-    QString field(int line) const override { return source ? source->field(line) : QString(); }
-};
 
 // "KVL Версия 3.01 : " + variant + " - " + mode caption + ". " + call sign.
 inline QString windowCaption(const QString& variant, const QString& modeCaption, const QString& callSign)

@@ -189,6 +189,14 @@ QString shownText(const QWidget* control)
     return {};
 }
 
+void onShownTextChanged(QWidget* control, const std::function<void()>& edited)
+{
+    if (auto* edit = qobject_cast<QLineEdit*>(control))
+        QObject::connect(edit, &QLineEdit::textChanged, edit, edited);
+    else if (auto* list = qobject_cast<QComboBox*>(control))
+        QObject::connect(list, &QComboBox::currentTextChanged, list, edited);
+}
+
 void showText(QWidget* control, const QString& text)
 {
     if (auto* edit = qobject_cast<QLineEdit*>(control)) {

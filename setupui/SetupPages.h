@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QValidator>
+#include <functional>
 #include <vector>
 
 class QTabWidget;
@@ -22,5 +23,8 @@ QString shownText(const QWidget* control);
 // limit (a value written by hand must not be cut); a list selects the item
 // named so, ignoring letter case, or nothing.
 void showText(QWidget* control, const QString& text);
+
+// Calls `edited` at every change of a field's shown text, typed or set.
+void onShownTextChanged(QWidget* control, const std::function<void()>& edited);
 
 } // namespace setup

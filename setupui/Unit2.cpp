@@ -34,8 +34,12 @@ bool typesCharacter(const QKeyEvent* event)
 } // namespace
 
 TForm2::TForm2(Dialogs& dialogs, const keyer::PortEnumerator& ports, const QStringList& contests,
-               SettingsChanged refreshMainCaption, QWidget* parent)
-    : QDialog(parent), m_dialogs(dialogs), m_ports(ports), m_refreshMainCaption(std::move(refreshMainCaption))
+               setup::StationStore& store, SettingsChanged refreshMainCaption, QWidget* parent)
+    : QDialog(parent)
+    , m_dialogs(dialogs)
+    , m_ports(ports)
+    , m_store(store)
+    , m_refreshMainCaption(std::move(refreshMainCaption))
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Установки"));
@@ -52,8 +56,11 @@ TForm2::TForm2(Dialogs& dialogs, const keyer::PortEnumerator& ports, const QStri
     m_keyerPage = new KeyerPage(tabs);
     tabs->addTab(m_keyerPage, QStringLiteral("Манипуляция"));
     const auto& fields = setup::setupFields();
-    for (size_t i = 0; i < fields.size(); ++i)
-        m_controlOfLine[size_t(fields[i].line)] = m_controls[i];
+    for (size_t i = 0; i < fields.size(); ++i) {
+        QWidget* control = m_controls[i];
+        const int line = fields[i].line;
+        setup::onShownTextChanged(control, [this, control, line] { m_store.setField(line, setup::shownText(control)); });
+    }
     Edit41 = findChild<QLineEdit*>(QStringLiteral("Edit41"));
     ComboBox1 = findChild<QComboBox*>(QStringLiteral("ComboBox1"));
     ComboBox2 = findChild<QComboBox*>(QStringLiteral("ComboBox2"));
@@ -72,13 +79,6 @@ TForm2::TForm2(Dialogs& dialogs, const keyer::PortEnumerator& ports, const QStri
 
     centreOnScreen(*this);
     FormCreate();
-}
-
-QString TForm2::field(int line) const
-{
-    if (line < 0 || line >= int(m_controlOfLine.size()) || !m_controlOfLine[size_t(line)])
-        return {};
-    return setup::shownText(m_controlOfLine[size_t(line)]);
 }
 
 void TForm2::FormCreate()
@@ -123,7 +123,7 @@ void TForm2::FormClose()
         scoring::saveMasterPathSetting(m_rigPage->masterPath());
         m_refreshMainCaption(*this);
         hide();
-        if (const std::optional<QString> unreadable = logbook::unreadableTimesMessage(field(setup::SubTourTimes)))
+        if (const std::optional<QString> unreadable = logbook::unreadableTimesMessage(m_store.subTourTimes()))
             m_dialogs.showError(*unreadable);
     });
 }
@@ -133,12 +133,17 @@ radio::RigSettings TForm2::rigSettings() const
     return m_rigPage->settings();
 }
 
+// The store takes the file's lines, then each field's text as shown (a list
+// shows nothing for a value it does not hold).
 void TForm2::loadFields()
 {
+    m_store.setLines(m_lines);
     listPorts(m_lines.value(setup::Port));
     const auto& fields = setup::setupFields();
-    for (size_t i = 0; i < fields.size(); ++i)
+    for (size_t i = 0; i < fields.size(); ++i) {
         setup::showText(m_controls[i], m_lines.value(fields[i].line)); // a short file's missing lines are empty
+        m_store.setField(fields[i].line, setup::shownText(m_controls[i]));
+    }
 }
 
 void TForm2::saveFields()

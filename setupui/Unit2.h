@@ -1,7 +1,7 @@
 #pragma once
 
 #include "radio/RigSettings.h"
-#include "setup/StationSettings.h"
+#include "setup/StationStore.h"
 
 #include <QDialog>
 #include <QStringList>
@@ -21,9 +21,10 @@ class QKeyEvent;
 class QLineEdit;
 
 // The setup dialog: created once after the main window, shown and hidden,
-// never destroyed while the program runs. Its fields are the live store of the
-// station settings; the station data file only carries them between runs.
-class TForm2 : public QDialog, public StationSettings
+// never destroyed while the program runs. It edits the station store: every
+// change of a field reaches the store at once; the station data file only
+// carries the settings between runs.
+class TForm2 : public QDialog
 {
     Q_OBJECT
 public:
@@ -33,11 +34,9 @@ public:
 
     // `ports` lists the serial ports present for the port field; it must
     // outlive the dialog. `contests` are the texts of the contest list.
-    TForm2(Dialogs& dialogs, const keyer::PortEnumerator& ports, const QStringList& contests,
+    TForm2(Dialogs& dialogs, const keyer::PortEnumerator& ports, const QStringList& contests, setup::StationStore& store,
            SettingsChanged refreshMainCaption, QWidget* parent = nullptr);
 
-    // The shown text of the field that owns `line`; empty for unbound lines.
-    QString field(int line) const override;
     // The whole file as last loaded or saved, unbound lines included.
     const QStringList& lines() const { return m_lines; }
     // The rig of the tab "Трансивер (CAT)", as shown.
@@ -72,11 +71,11 @@ private:
 
     Dialogs& m_dialogs;
     const keyer::PortEnumerator& m_ports;
+    setup::StationStore& m_store;
     SettingsChanged m_refreshMainCaption;
     QStringList m_lines; // the file's lines; the fields own the bound ones
     ExportPage* m_exportPage = nullptr;
     std::vector<QWidget*> m_controls; // in the order of setup::setupFields()
-    std::array<QWidget*, setup::kTemplateLineCount> m_controlOfLine {};
 
     QLineEdit* Edit41 = nullptr;     // TX Delay
     QComboBox* ComboBox1 = nullptr;  // port

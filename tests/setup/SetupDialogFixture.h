@@ -21,6 +21,7 @@ protected:
     FakeDialogs dialogs;
     FakePortEnumerator ports; // none present unless a test says so
     QStringList captions;
+    setup::StationStore store; // outlives the dialog that edits it
     std::unique_ptr<TForm2> form;
 
     void TearDown() override
@@ -32,8 +33,8 @@ protected:
     void create()
     {
         form.reset();
-        form = std::make_unique<TForm2>(dialogs, ports, scoring::contestTexts(), [this](TForm2& f) {
-            captions << setup::windowCaption(f.contestVariant(), QStringLiteral("SSB"), f.callSign());
+        form = std::make_unique<TForm2>(dialogs, ports, scoring::contestTexts(), store, [this](TForm2&) {
+            captions << setup::windowCaption(store.contestVariant(), QStringLiteral("SSB"), store.callSign());
         });
     }
     void reopen()

@@ -42,7 +42,7 @@ TEST_F(SetupDialogTest, AFirstStartCreatesTheEmptyFile)
     EXPECT_TRUE(dialogs.errors.isEmpty());
     EXPECT_EQ(storedLines(), QStringList(105, QString()));
     for (int line = 0; line < 105; ++line)
-        EXPECT_EQ(form->field(line), QString()) << line;
+        EXPECT_EQ(store.field(line), QString()) << line;
     EXPECT_EQ(list(QStringLiteral("ComboBox1"))->currentIndex(), -1);
     EXPECT_EQ(list(QStringLiteral("ComboBox2"))->currentIndex(), -1);
     EXPECT_EQ(captions, QStringList {QStringLiteral("KVL Версия 3.01 :  - SSB. ")});
@@ -57,7 +57,7 @@ TEST_F(SetupDialogTest, AFileThatIsNotStationDataIsKeptAsideAndStartedAfresh)
     EXPECT_EQ(readFile(setup::kStationDataFileName + QStringLiteral(".bad")), "older");
     EXPECT_EQ(readFile(setup::kStationDataFileName + QStringLiteral(".bad.2")), junk);
     EXPECT_EQ(storedLines(), QStringList(105, QString()));
-    EXPECT_EQ(form->callSign(), QString());
+    EXPECT_EQ(store.callSign(), QString());
 }
 
 TEST_F(SetupDialogTest, AFileThatCannotBeReadLeavesTheBuiltInState)
@@ -66,8 +66,8 @@ TEST_F(SetupDialogTest, AFileThatCannotBeReadLeavesTheBuiltInState)
     create();
     ASSERT_EQ(dialogs.errors.size(), 1);
     EXPECT_TRUE(dialogs.errors[0].startsWith(QStringLiteral("Cannot open file Mydata.kvl: ")));
-    EXPECT_EQ(form->port(), QStringLiteral("None"));
-    EXPECT_EQ(form->contestVariant(), QString());
+    EXPECT_EQ(store.port(), QStringLiteral("None"));
+    EXPECT_EQ(store.contestVariant(), QString());
     EXPECT_TRUE(captions.isEmpty());
 }
 
@@ -81,7 +81,7 @@ TEST_F(SetupDialogTest, EveryFieldOwnsItsLine)
     for (const auto& [line, name] : lineTable()) {
         ASSERT_TRUE(form->findChild<QWidget*>(name)) << name.toStdString();
         const QString shown = upperCaseLine(line) ? before[line].toUpper() : before[line];
-        EXPECT_EQ(form->field(line), name.startsWith(QLatin1String("Combo")) ? QString() : shown) << line;
+        EXPECT_EQ(store.field(line), name.startsWith(QLatin1String("Combo")) ? QString() : shown) << line;
     }
 
     QStringList expected = before;
@@ -99,7 +99,7 @@ TEST_F(SetupDialogTest, EveryFieldOwnsItsLine)
 
     create();
     for (const auto& [line, name] : lineTable())
-        EXPECT_EQ(form->field(line), expected[line]) << name.toStdString();
+        EXPECT_EQ(store.field(line), expected[line]) << name.toStdString();
     EXPECT_EQ(form->lines(), expected);
 }
 
@@ -131,8 +131,8 @@ TEST_F(SetupDialogTest, ALongerFileKeepsAllItsLinesAndAShortOneIsFilledUp)
 
     storeLines({QStringLiteral("Иванов")}, 1);
     create();
-    EXPECT_EQ(form->field(setup::Surname), QStringLiteral("Иванов"));
-    EXPECT_EQ(form->field(setup::SpaceBarMacro), QString());
+    EXPECT_EQ(store.field(setup::Surname), QStringLiteral("Иванов"));
+    EXPECT_EQ(store.field(setup::SpaceBarMacro), QString());
     form->FormClose();
     QStringList expected(105, QString());
     expected[0] = QStringLiteral("Иванов");
@@ -143,7 +143,7 @@ TEST_F(SetupDialogTest, ValuesLongerThanTheTypingLimitAreKept)
 {
     storeLines({{setup::Coordinates, QStringLiteral("OM1234X")}, {setup::SportsRank, QStringLiteral("кмс мс")}});
     create();
-    EXPECT_EQ(form->field(setup::Coordinates), QStringLiteral("OM1234X"));
+    EXPECT_EQ(store.field(setup::Coordinates), QStringLiteral("OM1234X"));
     QLineEdit* coordinates = edit(QStringLiteral("Edit16"));
     coordinates->end(false);
     QTest::keyClicks(coordinates, QStringLiteral("Z"));
@@ -198,7 +198,7 @@ TEST_F(SetupDialogTest, TheListsAreChosenFromOnly)
 {
     storeLines({{setup::Port, QStringLiteral("COM3")}, {setup::ContestVariant, QStringLiteral("Чемпионат РА")}});
     create();
-    EXPECT_EQ(form->port(), QStringLiteral("Com3")); // found whatever the letter case
+    EXPECT_EQ(store.port(), QStringLiteral("Com3")); // found whatever the letter case
     for (const char* name : {"ComboBox1", "ComboBox2"}) {
         QComboBox* box = list(QLatin1String(name));
         ASSERT_FALSE(box->isEditable());
@@ -212,7 +212,7 @@ TEST_F(SetupDialogTest, TheListsAreChosenFromOnly)
     EXPECT_EQ(list(QStringLiteral("ComboBox2"))->itemText(0), QStringLiteral("Чемпионат Азиатской части РФ"));
 
     QTest::keyClick(list(QStringLiteral("ComboBox2")), Qt::Key_Down);
-    EXPECT_EQ(form->contestVariant(), QStringLiteral("Others"));
+    EXPECT_EQ(store.contestVariant(), QStringLiteral("Others"));
     list(QStringLiteral("ComboBox1"))->setCurrentIndex(0);
     form->FormClose();
     EXPECT_EQ(storedLines()[setup::Port], QStringLiteral("None"));
@@ -290,7 +290,7 @@ TEST_F(SetupDialogTest, EscOnEveryTabSavesAndHides)
         EXPECT_EQ(storedLines()[p.line], field->text()) << p.tab;
     }
     reopen();
-    EXPECT_EQ(form->callSign(), QStringLiteral("T0"));
+    EXPECT_EQ(store.callSign(), QStringLiteral("T0"));
     EXPECT_EQ(edit(QStringLiteral("Edit73"))->text(), QStringLiteral("t3"));
     QTest::keyClick(list(QStringLiteral("ComboBox1")), Qt::Key_Escape);
     EXPECT_TRUE(form->isHidden());
@@ -324,7 +324,7 @@ TEST_F(SetupDialogTest, AFailedSaveKeepsTheDialogOpenAndTheOldFile)
     EXPECT_TRUE(dialogs.errors[0].startsWith(QStringLiteral("Cannot create file Mydata.kvl: ")));
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(captions.size(), 1);
-    EXPECT_EQ(form->callSign(), QStringLiteral("UA9NEW"));
+    EXPECT_EQ(store.callSign(), QStringLiteral("UA9NEW"));
     EXPECT_EQ(readFile(setup::kStationDataFileName), old);
     EXPECT_EQ(QDir().entryList(QDir::Files | QDir::Hidden), QStringList {setup::kStationDataFileName});
 
@@ -356,7 +356,7 @@ TEST_F(SetupDialogTest, RtfFromAWordProcessorFillsTheFields)
         ASSERT_TRUE(QFile::copy(QStringLiteral(KVL_TEST_DATA "/setup/") + QLatin1String(c.file), setup::kStationDataFileName));
         create();
         for (const auto& [line, value] : c.fields)
-            EXPECT_EQ(form->field(line), value) << c.file << " line " << line;
+            EXPECT_EQ(store.field(line), value) << c.file << " line " << line;
     }
     form->FormClose();
     EXPECT_EQ(storedLines()[34], QStringLiteral("😀")); // the unbound line carried through

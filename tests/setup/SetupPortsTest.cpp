@@ -25,7 +25,7 @@ TEST_F(SetupDialogTest, ThePortsPresentFollowComNineAndAStoredAbsentOneStays)
     EXPECT_EQ(items.value(9), QStringLiteral("Com9"));
     EXPECT_EQ(items.mid(10), (QStringList {QStringLiteral("by-id/usb-Rig_CAT-if00"), QStringLiteral("ttyUSB0"),
                                            QStringLiteral("ttyUSB7")}));
-    EXPECT_EQ(form->port(), QStringLiteral("ttyUSB7"));
+    EXPECT_EQ(store.port(), QStringLiteral("ttyUSB7"));
 
     box->setCurrentIndex(11);
     form->FormClose();
@@ -36,5 +36,5 @@ TEST_F(SetupDialogTest, ThePortsPresentFollowComNineAndAStoredAbsentOneStays)
     reopen();
     EXPECT_EQ(itemsOf(box).mid(10), (QStringList {QStringLiteral("by-id/usb-Rig_CAT-if00"), QStringLiteral("ttyUSB0"),
                                                   QStringLiteral("ttyUSB1")}));
-    EXPECT_EQ(form->port(), QStringLiteral("ttyUSB0"));
+    EXPECT_EQ(store.port(), QStringLiteral("ttyUSB0"));
 }
