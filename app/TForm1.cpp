@@ -96,8 +96,7 @@ const StationSettings& TForm1::settings() const
 bool TForm1::showChanges(const session::Changes& changes)
 {
     if (changes.band) {
-        Edit1->show();
-        AC();
+        showEntryPhase();
         m_bands->showSelected(m_session.selectedBand());
     }
     if (changes.mode) {

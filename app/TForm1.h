@@ -84,16 +84,16 @@ public:
     void Panel7Click(); // toggle mode
     void Panel9Click(); // toggle short zero
     void CheckBoxMouseUp(int band);
-    void AC();           // entry focus rule
+    void AC();             // entry focus rule
+    void showEntryPhase(); // the entry fields as the session's phase has them
     void WriteBitBtn();  // function-key captions
 
     // Entry of contacts.
     void Edit1KeyUp(QKeyEvent* e);
     bool Edit1KeyPress(QKeyEvent* e); // true: the character is swallowed
-    void Edit1KeyDown(QKeyEvent* e);
+    void EntryKeyDown(QKeyEvent* e, bool inReceived); // Esc in the call or the received field
     void Edit2KeyUp(QKeyEvent* e);
     bool Edit2KeyPress(QKeyEvent* e);
-    void Edit2KeyDown(QKeyEvent* e);
     void CompleteContact();
     void StringGrid1Click();
     void StringGrid1KeyPress(QKeyEvent* e);

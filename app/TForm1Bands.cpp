@@ -41,10 +41,20 @@ void TForm1::WriteBitBtn()
 
 void TForm1::AC()
 {
-    if (!Edit1->isHidden())
-        Edit1->setFocus();
-    if (!Edit2->isHidden())
+    const session::EntryPhase phase = m_session.entryPhase();
+    if (phase == session::EntryPhase::Received)
         Edit2->setFocus();
+    else if (phase == session::EntryPhase::Call)
+        Edit1->setFocus();
+}
+
+// The entry fields as the session's entry phase has them, the focus in the one typed.
+void TForm1::showEntryPhase()
+{
+    const session::EntryPhase phase = m_session.entryPhase();
+    Edit1->setVisible(phase != session::EntryPhase::Closed);
+    Edit2->setVisible(phase == session::EntryPhase::Received);
+    AC();
 }
 
 void TForm1::WriteCheckBox()

@@ -27,22 +27,15 @@ bool TForm1::Edit1KeyPress(QKeyEvent* e)
     return swallowed;
 }
 
-void TForm1::Edit1KeyDown(QKeyEvent* e)
-{
-    if (e->key() == Qt::Key_Escape)
-        Edit1->clear();
-}
-
-void TForm1::Edit2KeyDown(QKeyEvent* e)
+void TForm1::EntryKeyDown(QKeyEvent* e, bool inReceived)
 {
     if (e->key() != Qt::Key_Escape)
         return;
-    if (!Edit2->text().isEmpty()) {
-        Edit2->clear();
-        return;
+    switch (m_session.escape(inReceived, Edit2->text().isEmpty())) {
+    case session::EntryEscape::ClearCall: Edit1->clear(); break;
+    case session::EntryEscape::ClearReceived: Edit2->clear(); break;
+    case session::EntryEscape::BackToCall: showEntryPhase(); break;
     }
-    Edit1->setFocus();
-    Edit2->hide();
 }
 
 void TForm1::Edit2KeyUp(QKeyEvent* e)
@@ -51,31 +44,18 @@ void TForm1::Edit2KeyUp(QKeyEvent* e)
         CompleteContact();
 }
 
-// A repeat on the band-mode it would be logged on keeps both fields, so the
-// operator can go to another band and press Enter again.
+// A repeat on the band-mode it would be logged on, or a contact that could
+// not be written, keeps both fields, so the operator can press Enter again.
 void TForm1::CompleteContact()
 {
-    const QString call = Edit1->text();
-    const QString received = Edit2->text();
-    const session::Changes changes = m_session.completeContact(received, m_clock.current());
-    if (changes.refused) {
-        showChanges(changes);
-        Edit2->setFocus();
-        return;
+    const session::Changes changes = m_session.completeContact(Edit2->text(), m_clock.current());
+    if (m_session.entryPhase() == session::EntryPhase::Call) {
+        Edit1->clear();
+        Edit2->clear();
     }
-    Edit2->hide();
-    AC();
-    Edit1->clear();
-    Edit2->clear();
-    if (showChanges(changes)) {
+    showEntryPhase();
+    if (showChanges(changes) && !changes.refused)
         transmitKey(session::TransmitKey::Enter);
-        return;
-    }
-    // Not logged: what was typed stays, and the next Enter tries again.
-    Edit1->setText(call);
-    Edit2->setText(received);
-    Edit2->show();
-    AC();
 }
 
 void TForm1::StringGrid1Click()

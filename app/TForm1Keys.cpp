@@ -58,7 +58,7 @@ bool TForm1::routeKeyToControl(QWidget* target, QKeyEvent* e)
             call ? Edit1KeyUp(e) : Edit2KeyUp(e);
             return false;
         }
-        call ? Edit1KeyDown(e) : Edit2KeyDown(e);
+        EntryKeyDown(e, !call);
         return isTypedCharacter(e) && (call ? Edit1KeyPress(e) : Edit2KeyPress(e));
     }
     if (press && StringGrid1->ownsFocus())

@@ -83,7 +83,7 @@ int TForm1::placeMasterLine(int top)
 void TForm1::showMasterCalls()
 {
     const std::shared_ptr<const scoring::MasterIndex> index = m_master->index();
-    if (!index || Edit1->isHidden()) {
+    if (!index || m_session.entryPhase() == session::EntryPhase::Closed) {
         m_masterLine->setCalls({});
         return;
     }
@@ -105,14 +105,11 @@ void TForm1::masterLogChanged()
 // repeat check runs again (a repeat empties both fields, as Enter does).
 void TForm1::TakeMasterCall(const QString& call)
 {
-    if (Edit1->isHidden())
+    if (m_session.entryPhase() == session::EntryPhase::Closed)
         return;
     Edit1->setText(call);
     StringOfCalls();
-    if (!Edit2->isHidden()) {
+    if (m_session.entryPhase() == session::EntryPhase::Received)
         CallEntered();
-        if (Edit1->text().isEmpty())
-            Edit2->hide();
-    }
     Edit1->setFocus();
 }

@@ -45,12 +45,11 @@ void TForm1::CallEntered()
         Edit1->clear();
         Edit2->clear();
     }
-    if (!entry.received)
-        return;
-    Edit2->setText(*entry.received);
-    Edit2->end(false);
-    Edit2->show();
-    AC();
+    if (entry.received) {
+        Edit2->setText(*entry.received);
+        Edit2->end(false);
+    }
+    showEntryPhase();
 }
 
 bool TForm1::Edit2KeyPress(QKeyEvent* e)

@@ -158,6 +158,7 @@ ContestSession::CallEntry ContestSession::enterCall(const QString& call, const Q
     const scoring::CallForm form = scoring::callForm(call);
     if (!m_scan.dupeCall.isEmpty() || (!call.isEmpty() && form == scoring::CallForm::NoLetter)) {
         entry.refused = true;
+        m_receivedOpen = false;
         if (m_scan.dupeCall.isEmpty())
             entry.warning = QStringLiteral("%1 — не позывной: в позывном должна быть хотя бы одна буква").arg(call);
         m_typed.clear(); // the fields are emptied
@@ -176,7 +177,25 @@ ContestSession::CallEntry ContestSession::enterCall(const QString& call, const Q
         text = scoring::exchangeWithoutSerial(m_scan.rememberedExchange);
     m_grid.setCell(currentRow(), Call, call);
     entry.received = text;
+    m_receivedOpen = true;
     return entry;
+}
+
+EntryPhase ContestSession::entryPhase() const
+{
+    if (m_selectedBand < 0)
+        return EntryPhase::Closed;
+    return m_receivedOpen ? EntryPhase::Received : EntryPhase::Call;
+}
+
+EntryEscape ContestSession::escape(bool inReceived, bool receivedEmpty)
+{
+    if (!inReceived)
+        return EntryEscape::ClearCall;
+    if (!receivedEmpty)
+        return EntryEscape::ClearReceived;
+    m_receivedOpen = false;
+    return EntryEscape::BackToCall;
 }
 
 // The state write is the commit point: should the row, the state or their
@@ -212,7 +231,8 @@ Changes ContestSession::completeContact(const QString& received, const QDateTime
         m_log.setCurrentRow(row + 1);
         changes.currentRow = true;
         m_log.writeCfgFile();
-        m_typed.clear(); // logged: the fields are emptied
+        m_typed.clear(); // logged: the fields are emptied, the next call is typed
+        m_receivedOpen = false;
     });
 }
 

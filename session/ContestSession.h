@@ -22,6 +22,12 @@ class StationSettings;
 
 namespace session {
 
+// Where the entry of a contact stands: no band chosen yet (no call can be
+// typed), the call being typed, or the received exchange open after it.
+enum class EntryPhase { Closed, Call, Received };
+// What Esc does in an entry field.
+enum class EntryEscape { ClearCall, ClearReceived, BackToCall };
+
 // The contest as it is being logged: the log and its working state, the
 // selected band and mode, the sub-tour and the last deleted contact. Every
 // rule of logging lives here, with the order in which the files are written;
@@ -63,6 +69,10 @@ public:
     // stays from contact to contact: a base file's entry, else the exchange
     // remembered from the log without its serial.
     CallEntry enterCall(const QString& call, const QString& received);
+    EntryPhase entryPhase() const;
+    // Esc in the call field, or in the received field (`receivedEmpty`: with
+    // nothing typed in it, the entry goes back to the call).
+    EntryEscape escape(bool inReceived, bool receivedEmpty);
     // Checks the repeat once more, on the band-mode the contact is logged on:
     // a repeat is `refused` and nothing changes but the scan. `reading` is the
     // clock's one reading: the row's hh:mm and its stamp.
@@ -186,6 +196,7 @@ private:
     QString m_typed;                 // the call field's text at the last scan
     scoring::CallsScanResult m_scan; // its repeat and remembered exchange
     QString m_digitlessAsked;        // a call without a digit, Entered once already
+    bool m_receivedOpen = false;     // the call was taken: its exchange is being typed
 };
 
 // File errors stop an operation at the failing step; they go back to the

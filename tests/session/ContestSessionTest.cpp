@@ -205,6 +205,31 @@ TEST_F(ContestSessionTest, AFileGoneWhileRunningIsMadeAgainWhole)
     }
 }
 
+// The entry phase goes with the keys: Enter takes a call, Esc steps back,
+// a logged contact or a refused call goes back to the call.
+TEST_F(ContestSessionTest, TheEntryPhaseFollowsEnterAndEsc)
+{
+    using session::EntryEscape;
+    using session::EntryPhase;
+    EXPECT_EQ(ContestSession(settings).entryPhase(), EntryPhase::Closed); // no band before the start
+    const QDateTime reading(QDate(2024, 2, 1), QTime(10, 0), QTimeZone(3 * 3600));
+    const std::pair<std::function<void()>, EntryPhase> steps[] = {
+        {[] {}, EntryPhase::Call},
+        {[&] { contest->enterCall(QStringLiteral("RA3AA"), QString()); }, EntryPhase::Received},
+        {[&] { EXPECT_EQ(contest->escape(true, false), EntryEscape::ClearReceived); }, EntryPhase::Received},
+        {[&] { EXPECT_EQ(contest->escape(true, true), EntryEscape::BackToCall); }, EntryPhase::Call},
+        {[&] { EXPECT_EQ(contest->escape(false, true), EntryEscape::ClearCall); }, EntryPhase::Call},
+        {[&] { contest->enterCall(QStringLiteral("RA3AA"), QString()); }, EntryPhase::Received},
+        {[&] { contest->completeContact(QStringLiteral("1"), reading); }, EntryPhase::Call},
+        {[&] { contest->scanCalls(QStringLiteral("RA3AA")); contest->enterCall(QStringLiteral("RA3AA"), QString()); }, EntryPhase::Call},
+        {[&] { contest->enterCall(QStringLiteral("123"), QString()); }, EntryPhase::Call},
+    };
+    for (size_t i = 0; i < std::size(steps); ++i) {
+        steps[i].first();
+        EXPECT_EQ(contest->entryPhase(), steps[i].second) << "step " << i;
+    }
+}
+
 TEST_F(ContestSessionTest, TheModeFollowsIntoTheRowAndTheStateAndSurvivesARestart)
 {
     contest->selectBand(2);
