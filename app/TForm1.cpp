@@ -101,6 +101,7 @@ bool TForm1::showChanges(const session::Changes& changes)
     }
     if (changes.mode) {
         Panel7->setText(logbook::modeText(m_session.mode()));
+        refreshCaption();
         WriteBitBtn();
     }
     if (changes.counters)

@@ -17,10 +17,7 @@ void TForm1::SelectBand(int band)
 
 void TForm1::Panel7Click()
 {
-    const session::Changes changes = m_session.toggleMode();
-    Panel7->setText(logbook::modeText(m_session.mode()));
-    refreshCaption();
-    showChanges(changes);
+    showChanges(m_session.toggleMode());
 }
 
 void TForm1::CheckBoxMouseUp(int band)

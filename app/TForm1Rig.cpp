@@ -18,16 +18,10 @@ const QString kRigSilent = QStringLiteral("Трансивер не отвеча�
 void TForm1::connectRig()
 {
     connect(m_rig, &radio::RigPoller::bandWanted, this, [this](int band) {
-        rigChoice([this, band] {
-            if (band != m_session.selectedBand())
-                SelectBand(band);
-        });
+        rigChoice([this, band] { SelectBand(band); });
     });
     connect(m_rig, &radio::RigPoller::modeWanted, this, [this](logbook::Mode mode) {
-        rigChoice([this, mode] {
-            if (mode != m_session.mode())
-                Panel7Click();
-        });
+        rigChoice([this, mode] { showChanges(m_session.selectMode(mode)); });
     });
     connect(m_rig, &radio::RigPoller::rigStateChanged, this, [this](qint64 hz, const QString& mode) {
         m_bandFrequencies.note(hz, mode);

@@ -54,10 +54,7 @@ void TForm1::CallEntered()
 
 bool TForm1::Edit2KeyPress(QKeyEvent* e)
 {
-    const scoring::ContestRules* rules = m_session.rules();
-    if (!rules || !rules->digitsOnlyReceived)
-        return false;
-    switch (scoring::asiaReceivedKey(e->text().at(0))) {
+    switch (m_session.receivedKey(e->text().at(0))) {
     case scoring::ReceivedKey::Accept:
         return false;
     case scoring::ReceivedKey::BackToCall:

@@ -124,6 +124,11 @@ Changes ContestSession::bandDown()
     return m_selectedBand < 0 ? Changes {} : selectBand((m_selectedBand + kBandCount - 1) % kBandCount);
 }
 
+Changes ContestSession::selectMode(logbook::Mode mode)
+{
+    return mode == m_mode ? Changes {} : toggleMode();
+}
+
 Changes ContestSession::toggleMode()
 {
     return run([&](Changes& changes) {
@@ -179,6 +184,12 @@ ContestSession::CallEntry ContestSession::enterCall(const QString& call, const Q
     entry.received = text;
     m_receivedOpen = true;
     return entry;
+}
+
+scoring::ReceivedKey ContestSession::receivedKey(QChar typed) const
+{
+    const scoring::ContestRules* contest = rules();
+    return contest && contest->digitsOnlyReceived ? scoring::asiaReceivedKey(typed) : scoring::ReceivedKey::Accept;
 }
 
 EntryPhase ContestSession::entryPhase() const

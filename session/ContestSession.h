@@ -51,6 +51,7 @@ public:
     Changes bandUp();
     Changes bandDown();
     Changes toggleMode();
+    Changes selectMode(logbook::Mode mode); // the rig's: nothing when it is the mode already
 
     // Entry of a contact. The scan of the typed call keeps the repeat and the
     // remembered exchange for the call-entered step; every later change of
@@ -70,6 +71,8 @@ public:
     // remembered from the log without its serial.
     CallEntry enterCall(const QString& call, const QString& received);
     EntryPhase entryPhase() const;
+    // A key typed into the received field, by the contest's rule for it.
+    scoring::ReceivedKey receivedKey(QChar typed) const;
     // Esc in the call field, or in the received field (`receivedEmpty`: with
     // nothing typed in it, the entry goes back to the call).
     EntryEscape escape(bool inReceived, bool receivedEmpty);

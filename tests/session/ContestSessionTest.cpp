@@ -234,7 +234,8 @@ TEST_F(ContestSessionTest, TheModeFollowsIntoTheRowAndTheStateAndSurvivesARestar
 {
     contest->selectBand(2);
     EXPECT_FALSE(contest->selectBand(2).band); // the selected band: nothing
-    EXPECT_TRUE(contest->toggleMode().mode);
+    EXPECT_FALSE(contest->selectMode(Mode::SSB).mode); // the rig's mode, already the mode
+    EXPECT_TRUE(contest->selectMode(Mode::CW).mode);
     EXPECT_EQ(contest->grid().cell(1, BandMode), QLatin1String("40CW"));
     EXPECT_EQ(storedState().bandMode, QLatin1String("40CW"));
     restart();
