@@ -193,8 +193,7 @@ void TForm1::Timer1Timer()
 void TForm1::FormClose()
 {
     // Before the rig is let go: the stop of its keyer and its PTT off still reach it.
-    if (sending())
-        m_keyer.EscKey();
+    m_keyer.EscKey();
     m_voice.stop();
     m_rig->stop(); // no band or mode wish arrives past this point
     runGuarded([this] { m_bandFrequencies.save(); });

@@ -128,6 +128,7 @@ public:
     void Panel8Click();  // start new sub-tour
     void Panel12Click(); // delete or restore the last contact
     void ForceSubTour();
+    void showSubTourOffer(const session::Changes& changes);
     void ClearLog();
     bool portSet() const; // a keyer is chosen: the keying port or a keyer device
     bool sending() const;

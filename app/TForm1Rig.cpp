@@ -58,8 +58,7 @@ void TForm1::showRigState(qint64 hz, const QString& notice)
 void TForm1::rigFollowsLogger(bool bandChanged)
 {
     m_voice.stop();
-    if (sending())
-        m_keyer.EscKey();
+    m_keyer.EscKey();
     if (bandChanged)
         runGuarded([this] { m_bandFrequencies.save(); });
     if (!m_rigChoosing && m_session.selectedBand() >= 0)

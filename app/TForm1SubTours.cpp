@@ -7,15 +7,18 @@
 
 void TForm1::SubTourCheck(const QDateTime& now)
 {
-    if (m_session.subTourDue(now))
-        ForceSubTour();
+    showSubTourOffer(m_session.clockReading(now));
+}
+
+void TForm1::ForceSubTour()
+{
+    showSubTourOffer(m_session.offerSubTour());
 }
 
 // From now on the contact being entered belongs to the new sub-tour; the
-// session scans a call already typed again.
-void TForm1::ForceSubTour()
+// session scans a call already typed again. Nothing offered: nothing to show.
+void TForm1::showSubTourOffer(const session::Changes& changes)
 {
-    const session::Changes changes = m_session.offerSubTour();
     if (changes.subTour)
         showChanges(changes);
 }

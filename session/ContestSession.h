@@ -94,6 +94,8 @@ public:
     // the previous reading (at start-up: since the last contact or the last
     // change of a due sub-tour).
     bool subTourDue(const QDateTime& now);
+    // The clock's reading: a due sub-tour is offered (`Changes::subTour`).
+    Changes clockReading(const QDateTime& now) { return subTourDue(now) ? offerSubTour() : Changes {}; }
     // By the clock or Alt+T; a due sub-tour is kept on disk until it begins.
     Changes offerSubTour();
     Changes applySubTour();

@@ -450,9 +450,8 @@ TEST_F(ContestSessionTest, ADueSubTourOutlivesAnEditAndARestart)
     settings.lines[setup::SubTourTimes] = QStringLiteral("10:00 12:00");
     const auto at = [](int h, int m) { return QDateTime(QDate(2024, 2, 1), QTime(h, m)); };
     logAt(QStringLiteral("RA3AA"), QStringLiteral("GA1"), at(9, 58));
-    EXPECT_FALSE(contest->subTourDue(at(9, 59)));
-    ASSERT_TRUE(contest->subTourDue(at(10, 1)));
-    contest->offerSubTour();
+    EXPECT_FALSE(contest->clockReading(at(9, 59)).subTour);
+    ASSERT_TRUE(contest->clockReading(at(10, 1)).subTour); // offered at once
     edit(1, Received, QStringLiteral("GA5")); // the log is written after the sub-tour's time
     restart();
     EXPECT_TRUE(logAt(QStringLiteral("RA3AA"), QStringLiteral("GA2"), at(10, 6)).currentRow); // no repeat: a new sub-tour
