@@ -186,29 +186,6 @@ ContestSession::CallEntry ContestSession::enterCall(const QString& call, const Q
     return entry;
 }
 
-scoring::ReceivedKey ContestSession::receivedKey(QChar typed) const
-{
-    const scoring::ContestRules* contest = rules();
-    return contest && contest->digitsOnlyReceived ? scoring::asiaReceivedKey(typed) : scoring::ReceivedKey::Accept;
-}
-
-EntryPhase ContestSession::entryPhase() const
-{
-    if (m_selectedBand < 0)
-        return EntryPhase::Closed;
-    return m_receivedOpen ? EntryPhase::Received : EntryPhase::Call;
-}
-
-EntryEscape ContestSession::escape(bool inReceived, bool receivedEmpty)
-{
-    if (!inReceived)
-        return EntryEscape::ClearCall;
-    if (!receivedEmpty)
-        return EntryEscape::ClearReceived;
-    m_receivedOpen = false;
-    return EntryEscape::BackToCall;
-}
-
 // The state write is the commit point: should the row, the state or their
 // sync fail, the files and the memory are as before the Enter, so the same
 // contact can be entered again.
