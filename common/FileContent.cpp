@@ -2,7 +2,6 @@
 
 #include "common/FileNames.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>

@@ -171,7 +171,7 @@ bool Logbook::readState()
         m_state = StateRecord::decode(bytes.constData());
     else if (found && !m_stateDoubt)
         m_stateDoubt = QStringLiteral("Файл состояния %1 пуст или обрезан").arg(m_stateFile.name());
-    const qint64 logEnd = m_logFile.exists() ? m_logFile.recordCount() + 1 : 1;
+    const qint64 logEnd = m_logFile.recordCount() + 1; // a missing log holds no record
     const bool trusted = m_state.nextRow >= 1 && m_state.nextRow <= logEnd + UntrustedGap;
     if (bytes.size() == StateRecord::Size && !trusted)
         m_stateDoubt = QStringLiteral("В файле состояния %1 невозможный номер следующей строки (%2)")
