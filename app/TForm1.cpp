@@ -7,6 +7,7 @@
 #include "setupui/Unit2.h"
 #include "setupui/WindowPlacement.h"
 #include "widgets/BandPanels.h"
+#include "log/ContactGrid.h"
 #include "widgets/ContactGridView.h"
 #include "widgets/MacroButtons.h"
 #include "widgets/Panel.h"
@@ -54,7 +55,7 @@ void TForm1::connectControls()
     connect(Panel9, &Panel::clicked, this, [this] { runGuarded([this] { Panel9Click(); }); });
     connect(Panel12, &Panel::clicked, this, [this] { runGuarded([this] { Panel12Click(); }); });
     connect(StringGrid1, &QAbstractItemView::clicked, this, [this] { runGuarded([this] { StringGrid1Click(); }); });
-    connect(&m_session.grid(), &logbook::ContactGrid::cellEdited, this,
+    connect(&StringGrid1->grid(), &logbook::ContactGrid::cellEdited, this,
             [this](int row, int column, const QString& before) {
                 runGuarded([&] { StringGrid1SetEditText(row, column, before); });
             });

@@ -134,7 +134,7 @@ void TForm1::transmitKey(session::TransmitKey key, int index)
 void TForm1::Macros(const QString& macroText)
 {
     const keyer::MacroValues values {settings().callSign(), Edit1->text(),
-                                     m_session.grid().cell(m_session.currentRow(), logbook::Sent), Edit2->text()};
+                                     m_session.contacts().cell(m_session.currentRow(), logbook::Sent), Edit2->text()};
     ApdComPort1.reopenIfLost();
     keyer::Macros(macroText, values, m_keyer);
     if (const std::optional<QString> loss = ApdComPort1.takeLineLoss())

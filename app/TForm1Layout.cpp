@@ -64,7 +64,7 @@ void TForm1::buildLeftColumn(QWidget* client)
 
 void TForm1::buildCentre(QWidget* client)
 {
-    StringGrid1 = new ContactGridView(m_session.grid(), client);
+    StringGrid1 = new ContactGridView(m_session.contacts(), client);
     StringGrid1->setGeometry(115, 10, 399, 179);
 
     Edit1 = entryField(client, QStringLiteral("Edit1"), QRect(265, 164, 81, 22), 9, latinkeys::callText);

@@ -92,7 +92,7 @@ QStringList TForm1::CreateReport()
 
 QStringList TForm1::CreateExports()
 {
-    const scoring::ExportLog log {m_session.loggedRows(), m_session.loggedStamps()};
+    const scoring::ExportLog log {m_session.loggedRows()};
     return scoring::CreateExports(log, settings(), setup::readExportOptions(),
                                   scoring::reportTotals(log.rows, settings().contestVariant()), QDateTime::currentDateTimeUtc())
         .messages;

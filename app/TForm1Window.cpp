@@ -4,7 +4,7 @@
 
 #include "common/Dialogs.h"
 #include "common/IniSettings.h"
-#include "log/QsoRecord.h"
+#include "log/Contact.h"
 #include "widgets/BandPanels.h"
 #include "widgets/ContactGridView.h"
 #include "widgets/MasterCallsLine.h"

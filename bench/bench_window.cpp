@@ -7,7 +7,7 @@
 #include "keyer/RealKeyerTime.h"
 #include "keyer/SerialPortDevice.h"
 #include "keyer/SoundVoicePlayer.h"
-#include "log/QsoRecord.h"
+#include "log/Contact.h"
 #include "log/StateRecord.h"
 
 #include <QApplication>
@@ -40,7 +40,7 @@ void writeFixture(int contacts)
 
     QByteArray log;
     for (int i = 1; i <= contacts; ++i) {
-        logbook::QsoRecord r;
+        logbook::Contact r;
         r.fields = {QStringLiteral("12:34"), QStringLiteral("20CW"), QStringLiteral("3"),
                     QStringLiteral("UA%1ABC").arg(i), QStringLiteral("15%1").arg(i, 3, 10, QLatin1Char('0')),
                     QStringLiteral("32%1").arg(i), QStringLiteral("0")};

@@ -1,7 +1,7 @@
 // The calls scan over any log file and any entry state, in memory and
 // through the log file as the window runs it.
 #include "fuzz/FuzzFields.h"
-#include "log/QsoRecord.h"
+#include "log/Contact.h"
 #include "log/RecordFile.h"
 #include "scoring/CallsScan.h"
 
@@ -14,7 +14,7 @@ namespace {
 void checkResult(const CallsScanInput& input, const CallsScanResult& r)
 {
     // A line stops growing once it reaches its stop, after at most one more call.
-    constexpr int longestLine = CallsScanResult::LineStop + logbook::QsoRecord::Capacity[logbook::Call];
+    constexpr int longestLine = CallsScanResult::LineStop + logbook::Contact::Capacity[logbook::Call];
     FUZZ_CHECK(r.subTourLine.size() < longestLine && r.logLine.size() < longestLine);
     FUZZ_CHECK(r.dupeCall.size() <= CallsScanResult::ShortCapacity);
     FUZZ_CHECK(r.rememberedExchange.size() <= CallsScanResult::ShortCapacity);
@@ -49,7 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     checkResult(input, scanCallRecords(input, records, firstIndex));
 
     putFile(QStringLiteral("system.kvl"), records);
-    const CallsScanResult fromFile = StringOfCalls(input, logbook::RecordFile(QStringLiteral("system.kvl"), logbook::QsoRecord::Size));
+    const CallsScanResult fromFile = StringOfCalls(input, logbook::RecordFile(QStringLiteral("system.kvl"), logbook::Contact::Size));
     FUZZ_CHECK(!fromFile.error);
     checkResult(input, fromFile);
     return 0;

@@ -1,9 +1,9 @@
 // The state and log files as read at start-up, whatever they hold.
 #include "common/KvlError.h"
 #include "fuzz/FuzzFields.h"
-#include "log/ContactGrid.h"
+#include "log/ContactLog.h"
 #include "log/Logbook.h"
-#include "log/QsoRecord.h"
+#include "log/Contact.h"
 #include "log/StateRecord.h"
 
 #include <cstdio>
@@ -18,11 +18,11 @@ void checkRecordDecoders(const QByteArray& bytes)
     state.resize(StateRecord::Size, '\0');
     const StateRecord s = StateRecord::decode(state.constData());
     FUZZ_CHECK(StateRecord::decode(s.encode().constData()) == s);
-    for (qsizetype at = 0; at + QsoRecord::Size <= bytes.size(); at += QsoRecord::Size) {
-        const QsoRecord r = QsoRecord::decode(bytes.constData() + at);
+    for (qsizetype at = 0; at + Contact::Size <= bytes.size(); at += Contact::Size) {
+        const Contact r = Contact::decode(bytes.constData() + at);
         for (int f = 0; f < QsoFieldCount; ++f)
-            FUZZ_CHECK(r.fields[size_t(f)].size() <= QsoRecord::Capacity[size_t(f)]);
-        FUZZ_CHECK(QsoRecord::decode(r.encode().constData()) == r);
+            FUZZ_CHECK(r.fields[size_t(f)].size() <= Contact::Capacity[size_t(f)]);
+        FUZZ_CHECK(Contact::decode(r.encode().constData()) == r);
     }
 }
 
@@ -50,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (presence & 2)
         putFile(QStringLiteral("system.kvl"), logBytes);
 
-    ContactGrid grid;
+    ContactLog grid;
     Logbook book(grid);
     FUZZ_CHECK(book.readState() == bool(presence & 1));
     book.readLog();
@@ -58,12 +58,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FUZZ_CHECK(QFile::exists(QStringLiteral("cfg.kvl")) && QFile::exists(QStringLiteral("system.kvl")));
     // Every row below the current one shows its record, or stays empty past
     // the end of the log.
-    const qsizetype stored = (presence & 2) ? logBytes.size() / QsoRecord::Size : 0;
+    const qsizetype stored = (presence & 2) ? logBytes.size() / Contact::Size : 0;
     for (int row = 1; row < book.currentRow(); ++row) {
-        const QsoRecord expected = row <= stored
-            ? QsoRecord::decode(logBytes.constData() + qsizetype(row - 1) * QsoRecord::Size)
-            : QsoRecord {};
-        FUZZ_CHECK(grid.record(row) == expected);
+        const Contact expected = row <= stored
+            ? Contact::decode(logBytes.constData() + qsizetype(row - 1) * Contact::Size)
+            : Contact {};
+        FUZZ_CHECK(grid.contact(row) == expected);
     }
     return 0;
 }

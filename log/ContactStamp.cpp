@@ -2,7 +2,7 @@
 
 #include "common/FileNames.h"
 #include "common/KvlError.h"
-#include "log/QsoRecord.h"
+#include "log/Contact.h"
 
 #include <QTimeZone>
 #include <QtEndian>

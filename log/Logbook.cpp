@@ -3,17 +3,16 @@
 #include "common/FileNames.h"
 #include "common/KvlError.h"
 #include "log/BandTable.h"
-#include "log/ContactGrid.h"
-#include "log/QsoRecord.h"
+#include "log/ContactLog.h"
 
 #include <QFileInfo>
 #include <utility>
 
 namespace logbook {
 
-Logbook::Logbook(ContactGrid& grid)
-    : m_grid(grid)
-    , m_logFile(kLogFileName, QsoRecord::Size)
+Logbook::Logbook(ContactLog& contacts)
+    : m_contacts(contacts)
+    , m_logFile(kLogFileName, Contact::Size)
     , m_stateFile(kStateFileName, StateRecord::Size)
     , m_subTourFile(kSubTourFileName, SubTourState::Size)
 {
@@ -22,19 +21,19 @@ Logbook::Logbook(ContactGrid& grid)
 void Logbook::setCurrentRow(int row)
 {
     m_currentRow = qMax(1, row);
-    m_grid.ensureRow(m_currentRow);
+    m_contacts.ensureRow(m_currentRow);
 }
 
 void Logbook::writeRow(int row)
 {
     if (row < 1)
         return;
-    write(m_logFile, row - 1, m_grid.record(row).encode());
+    write(m_logFile, row - 1, m_contacts.contact(row).encode());
 }
 
 std::optional<ContactStamp> Logbook::stamp(int row) const
 {
-    return row >= 1 && row <= m_stamps.size() ? m_stamps[row - 1] : std::nullopt;
+    return m_contacts.contact(row).stamp;
 }
 
 void Logbook::writeStamp(int row, const std::optional<ContactStamp>& stamp)
@@ -44,9 +43,9 @@ void Logbook::writeStamp(int row, const std::optional<ContactStamp>& stamp)
     // Through the same transaction as the record and the state: a failed
     // contact leaves no stamp behind.
     write(m_stampFile.file(), row - 1, StampFile::slot(stamp));
-    if (m_stamps.size() < row)
-        m_stamps.resize(row);
-    m_stamps[row - 1] = stamp;
+    if (m_open)
+        m_stampUndo.emplace_back(row, m_contacts.contact(row).stamp);
+    m_contacts.setStamp(row, stamp);
 }
 
 void Logbook::writeCfgFile()
@@ -89,10 +88,10 @@ QByteArray Logbook::heldInMemory(const RecordFile& file) const
     QByteArray bytes;
     if (&file == &m_logFile) {
         for (int row = 1; row < m_currentRow; ++row)
-            bytes += m_grid.record(row).encode();
+            bytes += m_contacts.contact(row).encode();
     } else if (&file == &m_stampFile.file()) {
-        for (int row = 1; row < m_currentRow && row <= m_stamps.size(); ++row)
-            bytes += StampFile::slot(m_stamps[row - 1]);
+        for (int row = 1; row < m_currentRow; ++row)
+            bytes += StampFile::slot(m_contacts.contact(row).stamp);
     }
     return bytes;
 }
@@ -183,7 +182,6 @@ bool Logbook::readState()
 
 std::optional<QString> Logbook::readLog()
 {
-    m_stamps.clear();
     if (!m_logFile.exists()) {
         // Stamps and a due sub-tour of a log that is gone would date the new one.
         m_stampFile.remove();
@@ -208,9 +206,9 @@ std::optional<QString> Logbook::readLog()
         m_stateDoubt.reset();
     }
     const QByteArray bytes = m_logFile.read(0, m_currentRow - 1);
-    const int records = int(bytes.size() / QsoRecord::Size);
+    const int records = int(bytes.size() / Contact::Size);
     for (int i = 0; i < records; ++i)
-        m_grid.setRecord(i + 1, QsoRecord::decode(bytes.constData() + qsizetype(i) * QsoRecord::Size));
+        m_contacts.setContact(i + 1, Contact::decode(bytes.constData() + qsizetype(i) * Contact::Size));
     if (warning) {
         rebuildCounters();
         *warning += QStringLiteral(". Счётчики по диапазонам и число смен диапазона восстановлены по журналу");
@@ -221,10 +219,11 @@ std::optional<QString> Logbook::readLog()
 
 void Logbook::readStamps()
 {
-    m_stamps = m_stampFile.read(m_currentRow - 1);
-    for (int i = 0; i < m_stamps.size(); ++i) {
-        if (m_stamps[i] && !m_stamps[i]->matches(m_grid.cell(i + 1, Time)))
-            m_stamps[i].reset(); // the record was changed without its stamp
+    const QVector<std::optional<ContactStamp>> stamps = m_stampFile.read(m_currentRow - 1);
+    for (int i = 0; i < stamps.size(); ++i) {
+        // A stamp the time field disagrees with: the record was changed without it.
+        if (stamps[i] && stamps[i]->matches(m_contacts.cell(i + 1, Time)))
+            m_contacts.setStamp(i + 1, stamps[i]);
     }
 }
 
@@ -236,9 +235,10 @@ void Logbook::rebuildCounters()
     m_state.bandCounters = {};
     m_state.bandChangeCount = 0;
     for (int row = 1; row < m_currentRow; ++row) {
-        if (const auto bandMode = parseBandModeWord(m_grid.cell(row, BandMode)))
+        const Contact& contact = m_contacts.contact(row);
+        if (const auto bandMode = contact.bandMode())
             ++m_state.bandCounters[size_t(bandMode->band)];
-        m_state.bandChangeCount = qMax(m_state.bandChangeCount, m_grid.cell(row, BandChange).toInt());
+        m_state.bandChangeCount = qMax(m_state.bandChangeCount, contact.text(BandChange).toInt());
     }
 }
 
@@ -246,12 +246,12 @@ void Logbook::rebuildCounters()
 int Logbook::lastContactRow() const
 {
     constexpr qint64 kPiece = 4096;
-    const QsoRecord empty;
+    const Contact empty;
     for (qint64 end = m_logFile.recordCount(); end > 0; end -= kPiece) {
         const qint64 first = qMax<qint64>(0, end - kPiece);
         const QByteArray bytes = m_logFile.read(first, end - first);
-        for (qsizetype i = bytes.size() / QsoRecord::Size - 1; i >= 0; --i) {
-            if (!(QsoRecord::decode(bytes.constData() + i * QsoRecord::Size) == empty))
+        for (qsizetype i = bytes.size() / Contact::Size - 1; i >= 0; --i) {
+            if (!(Contact::decode(bytes.constData() + i * Contact::Size) == empty))
                 return int(first + i + 1);
         }
     }
@@ -281,7 +281,16 @@ void Logbook::deleteFiles()
     m_logFile.remove();
     m_stampFile.remove();
     m_subTourFile.remove();
-    m_stamps.clear();
+    for (int row = 1; row < m_contacts.rowCount(); ++row)
+        m_contacts.setStamp(row, std::nullopt);
+}
+
+void Logbook::undoStamps()
+{
+    while (!m_stampUndo.empty()) {
+        m_contacts.setStamp(m_stampUndo.back().first, m_stampUndo.back().second);
+        m_stampUndo.pop_back();
+    }
 }
 
 } // namespace logbook

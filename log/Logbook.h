@@ -9,15 +9,17 @@
 #include <QString>
 #include <QStringList>
 #include <map>
+#include <utility>
+#include <vector>
 #include <optional>
 
 namespace logbook {
 
-class ContactGrid;
+class ContactLog;
 
 // The log on disk and its working state: the log file "system.kvl" (one QSO
-// record per grid row) and the state file "cfg.kvl" (one state record). The
-// grid is the working copy; every change reaches the disk at once.
+// record per log row) and the state file "cfg.kvl" (one state record). The
+// contact log is the working copy; every change reaches the disk at once.
 class Logbook
 {
 public:
@@ -25,13 +27,12 @@ public:
     // far beyond any contest; up to it, the rows between are empty.
     static constexpr qint32 UntrustedGap = 100000;
 
-    explicit Logbook(ContactGrid& grid);
+    explicit Logbook(ContactLog& contacts);
 
     int currentRow() const { return m_currentRow; }
     void setCurrentRow(int row);
     StateRecord& state() { return m_state; }
     const StateRecord& state() const { return m_state; }
-    ContactGrid& grid() { return m_grid; }
     const RecordFile& logFile() const { return m_logFile; }
 
     void writeLogFile() { writeRow(m_currentRow); } // the current row
@@ -95,14 +96,16 @@ private:
     void write(const RecordFile& file, qint64 index, const QByteArray& record);
     void noteFault(const RecordFile& file, const QString& reason);
     void createOrNote(const RecordFile& file);
+    void undoStamps();
     void rebuildCounters(); // from the loaded rows, when the state cannot be trusted
 
-    ContactGrid& m_grid;
+    ContactLog& m_contacts;
     RecordFile m_logFile;
     RecordFile m_stateFile;
     StampFile m_stampFile;
     RecordFile m_subTourFile;
-    QVector<std::optional<ContactStamp>> m_stamps; // at index row - 1
+    // The stamps a step of asOne() replaced, to put back should it fail.
+    std::vector<std::pair<int, std::optional<ContactStamp>>> m_stampUndo;
     StateRecord m_state;
     int m_currentRow = 1;
     std::optional<QString> m_stateDoubt; // why the stored next row cannot be trusted
@@ -119,12 +122,12 @@ void Logbook::asOne(Steps&& steps)
 {
     WriteTransaction transaction;
     m_open = &transaction;
-    const QVector<std::optional<ContactStamp>> stampsBefore = m_stamps; // shared, not copied, until a write
+    m_stampUndo.clear();
     try {
         steps();
     } catch (...) {
         m_open = nullptr;
-        m_stamps = stampsBefore;
+        undoStamps();
         if (const std::optional<QString> undoFailed = transaction.rollback())
             m_faults[m_logFile.name()] = *undoFailed;
         throw;

@@ -16,12 +16,12 @@ CallForm callForm(const QString& call)
     return !letter ? CallForm::NoLetter : digit ? CallForm::Call : CallForm::NoDigit;
 }
 
-QVector<bool> repeatedContacts(const QVector<logbook::QsoRecord>& rows, const QVector<std::optional<int>>& subTours)
+QVector<bool> repeatedContacts(const QVector<logbook::Contact>& rows, const QVector<std::optional<int>>& subTours)
 {
     QVector<bool> repeated(rows.size(), false);
     std::set<std::tuple<int, QString, QString>> worked; // sub-tour, band-mode word, call
     for (int i = 0; i < rows.size(); ++i) {
-        const logbook::QsoRecord& r = rows[i];
+        const logbook::Contact& r = rows[i];
         const std::optional<int> subTour = i < subTours.size() ? subTours[i] : std::nullopt;
         if (!subTour || !r.isContact())
             continue;

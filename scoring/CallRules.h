@@ -1,6 +1,6 @@
 #pragma once
 
-#include "log/QsoRecord.h"
+#include "log/Contact.h"
 
 #include <QString>
 #include <QVector>
@@ -18,6 +18,6 @@ CallForm callForm(const QString& call);
 // band-mode word in the same sub-tour. `subTours[i]` is record i's sub-tour;
 // where it is not known the contact is never taken for a repeat, nor taken as
 // the first of one. Rows without a call are no contacts.
-QVector<bool> repeatedContacts(const QVector<logbook::QsoRecord>& rows, const QVector<std::optional<int>>& subTours);
+QVector<bool> repeatedContacts(const QVector<logbook::Contact>& rows, const QVector<std::optional<int>>& subTours);
 
 } // namespace scoring

@@ -2,7 +2,7 @@
 
 #include "common/Cp1251.h"
 #include "common/KvlError.h"
-#include "log/QsoRecord.h"
+#include "log/Contact.h"
 #include "log/RecordFile.h"
 #include "log/SubTourTimes.h"
 
@@ -12,13 +12,13 @@ namespace scoring {
 namespace {
 
 using logbook::QsoField;
-using logbook::QsoRecord;
+using logbook::Contact;
 
 constexpr int fieldOffset(int field)
 {
     int offset = 0;
     for (int i = 0; i < field; ++i)
-        offset += QsoRecord::Capacity[size_t(i)] + 1;
+        offset += Contact::Capacity[size_t(i)] + 1;
     return offset;
 }
 
@@ -27,7 +27,7 @@ constexpr int fieldOffset(int field)
 QByteArrayView field(const char* record, QsoField f)
 {
     const char* p = record + fieldOffset(f);
-    const int length = qMin(int(static_cast<unsigned char>(p[0])), QsoRecord::Capacity[size_t(f)]);
+    const int length = qMin(int(static_cast<unsigned char>(p[0])), Contact::Capacity[size_t(f)]);
     return QByteArrayView(p + 1, length);
 }
 
@@ -56,7 +56,7 @@ class Scanner
 public:
     Scanner(const CallsScanInput& input, QByteArrayView records, qint64 firstIndex)
         : m_input(input), m_records(records), m_first(firstIndex),
-          m_end(firstIndex + records.size() / QsoRecord::Size),
+          m_end(firstIndex + records.size() / Contact::Size),
           m_typed(logbook::cp1251::encode(input.typed)), m_bandMode(logbook::cp1251::encode(input.currentBandMode))
     {
         if (const std::optional<logbook::Mode> mode = logbook::modeFromText(input.modeCaption)) {
@@ -82,7 +82,7 @@ public:
 private:
     const char* record(qint64 index) const
     {
-        return m_records.data() + (index - m_first) * QsoRecord::Size;
+        return m_records.data() + (index - m_first) * Contact::Size;
     }
 
     bool beginsWithTyped(QByteArrayView call) const

@@ -6,17 +6,12 @@ namespace scoring {
 namespace {
 
 using logbook::QsoField;
-using logbook::QsoRecord;
+using logbook::Contact;
 
 std::optional<QDate> validDate(int year, int month, int day)
 {
     const QDate date(year, month, day);
     return date.isValid() ? std::optional<QDate>(date) : std::nullopt;
-}
-
-std::optional<logbook::ContactStamp> stampOf(const ExportLog& log, int index)
-{
-    return index < log.stamps.size() ? log.stamps[index] : std::nullopt;
 }
 
 } // namespace
@@ -46,7 +41,7 @@ QString contestDateRefusal(const QString& text)
 bool needsContestDate(const ExportLog& log)
 {
     for (int i = 0; i < log.rows.size(); ++i) {
-        if (log.rows[i].isContact() && !stampOf(log, i))
+        if (log.rows[i].isContact() && !log.rows[i].stamp)
             return true;
     }
     return false;
@@ -58,12 +53,12 @@ DatedLog datedContacts(const ExportLog& log, const QDate& contestDate)
     QDate date = contestDate;
     std::optional<QTime> previous; // of the last row without a stamp
     for (int i = 0; i < log.rows.size(); ++i) {
-        const QsoRecord& r = log.rows[i];
+        const Contact& r = log.rows[i];
         if (!r.isContact())
             continue;
-        const std::optional<logbook::ContactStamp> stamp = stampOf(log, i);
-        const std::optional<QTime> time = parseContactTime(r.fields[QsoField::Time]);
-        const std::optional<logbook::BandAndMode> bandMode = logbook::parseBandModeWord(r.fields[QsoField::BandMode]);
+        const std::optional<logbook::ContactStamp> stamp = log.rows[i].stamp;
+        const std::optional<QTime> time = r.time();
+        const std::optional<logbook::BandAndMode> bandMode = r.bandMode();
         if (!time || !bandMode) {
             dated.unreadableRows.append(i + 1);
             continue;

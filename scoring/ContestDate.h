@@ -2,7 +2,7 @@
 
 #include "log/BandTable.h"
 #include "log/ContactStamp.h"
-#include "log/QsoRecord.h"
+#include "log/Contact.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -43,13 +43,10 @@ struct DatedLog
     QVector<int> unreadableRows; // grid rows whose time or band and mode cannot be read
 };
 
-using Stamps = QVector<std::optional<logbook::ContactStamp>>; // beside the rows
-
 // The logged rows and where their times come from.
 struct ExportLog
 {
-    QVector<logbook::QsoRecord> rows;
-    Stamps stamps;
+    QVector<logbook::Contact> rows; // with their stamps
     QTimeZone localZone = QTimeZone::systemTimeZone(); // of the time cells
 };
 

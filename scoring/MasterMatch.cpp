@@ -3,16 +3,16 @@
 
 namespace scoring {
 
-WorkedCalls workedCalls(const logbook::ContactGrid& grid, int currentRow, const QString& currentBandMode,
+WorkedCalls workedCalls(const logbook::ContactLog& contacts, int currentRow, const QString& currentBandMode,
                         int subTourStart)
 {
     WorkedCalls worked;
     for (int row = 1; row < currentRow; ++row) {
-        const QString call = grid.cell(row, logbook::Call);
+        const QString call = contacts.cell(row, logbook::Call);
         if (call.isEmpty())
             continue;
         worked.logged.insert(call);
-        if (row - 1 >= subTourStart && grid.cell(row, logbook::BandMode) == currentBandMode)
+        if (row - 1 >= subTourStart && contacts.cell(row, logbook::BandMode) == currentBandMode)
             worked.repeats.insert(call);
     }
     return worked;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "log/ContactGrid.h"
+#include "log/ContactLog.h"
 #include "scoring/MasterIndex.h"
 
 #include <QSet>
@@ -23,7 +23,7 @@ struct WorkedCalls
 // The logged rows of `grid` (row i + 1 holds record i, up to the row being
 // entered); the sub-tour runs from record `subTourStart` on. Read cell by
 // cell, without copying the rows.
-WorkedCalls workedCalls(const logbook::ContactGrid& grid, int currentRow, const QString& currentBandMode,
+WorkedCalls workedCalls(const logbook::ContactLog& contacts, int currentRow, const QString& currentBandMode,
                         int subTourStart);
 
 enum class MasterMark { None, Logged, Repeat };

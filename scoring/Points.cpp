@@ -1,13 +1,15 @@
 #include "scoring/Points.h"
 
 #include "common/KvlError.h"
-#include "log/ContactGrid.h"
-#include "scoring/Decimal.h"
+#include "log/ContactLog.h"
+#include "log/Decimal.h"
 
 #include <cstdlib>
 
 namespace scoring {
 namespace {
+
+using logbook::decimalValue;
 
 qint64 decimalInteger(const QString& text)
 {
@@ -74,20 +76,20 @@ ContactScore scoreCompletedContact(const ContestRules* rules, const QString& sen
     }
 }
 
-int rescoreGrid(logbook::ContactGrid& grid, int currentRow, const ContestRules* rules)
+int rescoreLog(logbook::ContactLog& contacts, int currentRow, const ContestRules* rules)
 {
     using logbook::QsoField;
     if (!rules)
         return 0;
     int leftAsTheyWere = 0;
-    for (int row = 1; row < currentRow && row < grid.gridRowCount(); ++row) {
-        const QString cell = grid.cell(row, QsoField::Points);
+    for (int row = 1; row < currentRow && row < contacts.rowCount(); ++row) {
+        const QString cell = contacts.cell(row, QsoField::Points);
         try {
-            const QString points = grid.isRepeat(row)
+            const QString points = contacts.isRepeat(row)
                 ? kRepeatPoints
-                : rules->points(grid.cell(row, QsoField::Sent), grid.cell(row, QsoField::Received), cell);
+                : rules->points(contacts.cell(row, QsoField::Sent), contacts.cell(row, QsoField::Received), cell);
             if (points != cell)
-                grid.setCell(row, QsoField::Points, points);
+                contacts.setCell(row, QsoField::Points, points);
         } catch (const KvlError&) {
             ++leftAsTheyWere;
         }

@@ -6,7 +6,7 @@
 #include <optional>
 
 namespace logbook {
-class ContactGrid;
+class ContactLog;
 }
 
 // Points of one contact, worked out from its exchanges by the rule of the
@@ -53,6 +53,6 @@ ContactScore scoreCompletedContact(const ContestRules* rules, const QString& sen
 // reactivate the window and come back for ever. Only cells that change are
 // written; a repeat scores kRepeatPoints. Returns the number of rows left as
 // they were for that reason.
-int rescoreGrid(logbook::ContactGrid& grid, int currentRow, const ContestRules* rules);
+int rescoreLog(logbook::ContactLog& contacts, int currentRow, const ContestRules* rules);
 
 } // namespace scoring

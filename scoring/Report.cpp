@@ -3,9 +3,9 @@
 #include "common/Cp1251.h"
 #include "common/FileContent.h"
 #include "common/FileNames.h"
-#include "log/ContactGrid.h"
+#include "log/ContactLog.h"
 #include "scoring/ContestVariant.h"
-#include "scoring/Decimal.h"
+#include "log/Decimal.h"
 #include "setup/StationSettings.h"
 
 #include <optional>
@@ -14,7 +14,7 @@ namespace scoring {
 namespace {
 
 using logbook::QsoField;
-using logbook::QsoRecord;
+using logbook::Contact;
 
 const QString kCrLf = QStringLiteral("\r\n");
 
@@ -23,7 +23,7 @@ QString spaces(int count)
     return QString(count, QLatin1Char(' '));
 }
 
-QString contactLine(const QsoRecord& r)
+QString contactLine(const Contact& r)
 {
     const auto cell = [&r](QsoField f) { return r.fields[size_t(f)]; };
     return cell(QsoField::Time) + spaces(2) + cell(QsoField::BandMode).leftJustified(6) + spaces(2)
@@ -74,29 +74,28 @@ std::optional<QString> writeReportFile(const QString& name, const QString& text)
 
 } // namespace
 
-QVector<QsoRecord> loggedRows(const logbook::ContactGrid& grid, int currentRow)
+QVector<Contact> loggedRows(const logbook::ContactLog& contacts, int currentRow)
 {
-    QVector<QsoRecord> rows;
+    QVector<Contact> rows;
     rows.reserve(qMax(0, currentRow - 1));
     for (int row = 1; row < currentRow; ++row)
-        rows.append(grid.record(row));
+        rows.append(contacts.contact(row));
     return rows;
 }
 
-ReportTotals reportTotals(const QVector<QsoRecord>& rows, const QString& variantText)
+ReportTotals reportTotals(const QVector<Contact>& rows, const QString& variantText)
 {
     const ContestRules* rules = contestRules(variantText);
     const ClaimRule claim = rules ? rules->claim : ClaimRule::Nothing;
     ReportTotals totals;
-    for (const QsoRecord& r : rows) {
+    for (const Contact& r : rows) {
         if (!r.isContact() || r.repeat)
             continue;
-        const QString& points = r.fields[QsoField::Points];
         ++totals.contacts;
-        if (points == QStringLiteral("1+"))
+        if (r.plusPoint())
             ++totals.plusCount;
         if (claim == ClaimRule::SumOfPoints)
-            totals.claimedScore += decimalValue(points).value_or(0);
+            totals.claimedScore += r.points().value_or(0);
     }
     if (claim == ClaimRule::ContactsTimesPlus) {
         totals.plusCount = qMax(totals.plusCount, 1);
@@ -105,22 +104,22 @@ ReportTotals reportTotals(const QVector<QsoRecord>& rows, const QString& variant
     return totals;
 }
 
-QString bandChangesReached(const QVector<QsoRecord>& rows)
+QString bandChangesReached(const QVector<Contact>& rows)
 {
     std::optional<qint64> highest;
-    for (const QsoRecord& r : rows) {
-        const std::optional<qint64> value = decimalValue(r.fields[QsoField::BandChange]);
+    for (const Contact& r : rows) {
+        const std::optional<qint64> value = r.bandChangeCount();
         if (value && (!highest || *value > *highest))
             highest = value;
     }
     return highest ? QString::number(*highest) : QString();
 }
 
-QString reportLogText(const QVector<QsoRecord>& rows, const QString& variantText, const QString& modeWord,
+QString reportLogText(const QVector<Contact>& rows, const QString& variantText, const QString& modeWord,
                       const QString& callSign, const ReportTotals& totals)
 {
     QString text = header(variantText, modeWord, callSign);
-    for (const QsoRecord& r : rows)
+    for (const Contact& r : rows)
         text += contactLine(r) + kCrLf;
     return text + totalsBlock(totals);
 }
@@ -133,7 +132,7 @@ ReportFileNames reportFileNames(const QString& callSign)
     return {stem + QStringLiteral(".log"), stem + QStringLiteral(".sum")};
 }
 
-ReportResult CreateReport(const QVector<QsoRecord>& rows, const QString& modeWord, const StationSettings& settings)
+ReportResult CreateReport(const QVector<Contact>& rows, const QString& modeWord, const StationSettings& settings)
 {
     const QString variant = settings.contestVariant();
     const QString callSign = settings.callSign();

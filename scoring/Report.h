@@ -1,6 +1,6 @@
 #pragma once
 
-#include "log/QsoRecord.h"
+#include "log/Contact.h"
 
 #include <QString>
 #include <QStringList>
@@ -9,7 +9,7 @@
 class StationSettings;
 
 namespace logbook {
-class ContactGrid;
+class ContactLog;
 }
 
 // The contest report written at every exit: the report log (every contact and
@@ -25,17 +25,17 @@ struct ReportTotals
 };
 
 // Grid rows 1 to currentRow - 1: the logged contacts, in order.
-QVector<logbook::QsoRecord> loggedRows(const logbook::ContactGrid& grid, int currentRow);
+QVector<logbook::Contact> loggedRows(const logbook::ContactLog& contacts, int currentRow);
 
 // Under the Asia variant a points cell that is not an integer counts 0, so
 // the report is always complete. A repeat is listed but not counted.
-ReportTotals reportTotals(const QVector<logbook::QsoRecord>& rows, const QString& variantText);
+ReportTotals reportTotals(const QVector<logbook::Contact>& rows, const QString& variantText);
 
 // The band change count reached: the highest number in the rows' band change
 // cells; empty when no row has one.
-QString bandChangesReached(const QVector<logbook::QsoRecord>& rows);
+QString bandChangesReached(const QVector<logbook::Contact>& rows);
 
-QString reportLogText(const QVector<logbook::QsoRecord>& rows, const QString& variantText, const QString& modeWord,
+QString reportLogText(const QVector<logbook::Contact>& rows, const QString& variantText, const QString& modeWord,
                       const QString& callSign, const ReportTotals& totals);
 QString summarySheetText(const StationSettings& settings, const ReportTotals& totals, const QString& bandChanges);
 
@@ -58,7 +58,7 @@ struct ReportResult
 // the setup fields, each replacing any earlier file of that name and on the
 // disk before this returns. Each file is tried on its own and never throws:
 // one that cannot be written leaves an earlier file of that name whole.
-ReportResult CreateReport(const QVector<logbook::QsoRecord>& rows, const QString& modeWord,
+ReportResult CreateReport(const QVector<logbook::Contact>& rows, const QString& modeWord,
                           const StationSettings& settings);
 
 } // namespace scoring

@@ -11,7 +11,7 @@ ContestSession::Memory ContestSession::memory() const
     return {m_log.state(),    row,
             m_bandChanged,    m_subTourPending,
             m_subTourStarts,  m_restore,
-            {m_grid.record(row - 1), m_grid.record(row), m_grid.record(row + 1)}};
+            {m_contacts.contact(row - 1), m_contacts.contact(row), m_contacts.contact(row + 1)}};
 }
 
 void ContestSession::putBack(const Memory& memory)
@@ -24,7 +24,7 @@ void ContestSession::putBack(const Memory& memory)
     m_restore = memory.restore;
     for (int i = 0; i < 3; ++i) {
         if (memory.currentRow - 1 + i >= 1)
-            m_grid.setRecord(memory.currentRow - 1 + i, memory.rows[size_t(i)]);
+            m_contacts.setContact(memory.currentRow - 1 + i, memory.rows[size_t(i)]);
     }
 }
 

@@ -16,7 +16,7 @@ using namespace logbook;
 namespace session {
 
 ContestSession::ContestSession(const StationSettings& settings)
-    : m_settings(settings), m_log(m_grid)
+    : m_settings(settings), m_log(m_contacts)
 {
 }
 
@@ -25,9 +25,9 @@ const scoring::ContestRules* ContestSession::rules() const
     return scoring::contestRules(m_settings.contestVariant());
 }
 
-QVector<QsoRecord> ContestSession::loggedRows() const
+QVector<Contact> ContestSession::loggedRows() const
 {
-    return scoring::loggedRows(m_grid, currentRow());
+    return scoring::loggedRows(m_contacts, currentRow());
 }
 
 // ---- Start-up ----
@@ -80,7 +80,7 @@ void ContestSession::selectStartBand(bool stateFound, Changes& changes)
 std::optional<BandAndMode> ContestSession::lastLoggedBandMode() const
 {
     for (int row = currentRow() - 1; row >= 1; --row) {
-        if (const std::optional<BandAndMode> bandMode = parseBandModeWord(m_grid.cell(row, BandMode)))
+        if (const std::optional<BandAndMode> bandMode = m_contacts.contact(row).bandMode())
             return bandMode;
     }
     return std::nullopt;
@@ -89,7 +89,7 @@ std::optional<BandAndMode> ContestSession::lastLoggedBandMode() const
 void ContestSession::setCoordinates(const QString& coordinates)
 {
     m_coordinates = coordinates.left(setup::kCoordinatesLength);
-    m_grid.setCell(currentRow(), Sent, sentExchange(m_coordinates, currentRow()));
+    m_contacts.setCell(currentRow(), Sent, sentExchange(m_coordinates, currentRow()));
 }
 
 // ---- Bands and modes ----
@@ -136,7 +136,7 @@ Changes ContestSession::toggleMode()
         changes.mode = true;
         if (m_selectedBand >= 0)
             m_log.state().bandMode = bandModeWord(m_selectedBand, m_mode);
-        m_grid.setCell(currentRow(), BandMode, m_log.state().bandMode);
+        m_contacts.setCell(currentRow(), BandMode, m_log.state().bandMode);
         m_log.writeCfgFile();
         rescanTyped(changes);
     });
@@ -145,8 +145,8 @@ Changes ContestSession::toggleMode()
 void ContestSession::prefillCurrentRow()
 {
     const int row = currentRow();
-    m_grid.setCell(row, Sent, sentExchange(m_coordinates, row));
-    m_grid.setCell(row, BandMode, m_log.state().bandMode);
+    m_contacts.setCell(row, Sent, sentExchange(m_coordinates, row));
+    m_contacts.setCell(row, BandMode, m_log.state().bandMode);
 }
 
 // ---- Entry ----
@@ -180,7 +180,7 @@ ContestSession::CallEntry ContestSession::enterCall(const QString& call, const Q
         text = contest->baseLookup(call, m_base).value_or(QString());
     if (text.isEmpty())
         text = scoring::exchangeWithoutSerial(m_scan.rememberedExchange);
-    m_grid.setCell(currentRow(), Call, call);
+    m_contacts.setCell(currentRow(), Call, call);
     entry.received = text;
     m_receivedOpen = true;
     return entry;
@@ -197,18 +197,18 @@ Changes ContestSession::completeContact(const QString& received, const QDateTime
         const int row = currentRow();
         changes.restore = m_restore.has_value();
         m_restore.reset(); // a new contact: the deleted one can no longer come back
-        m_grid.setCell(row, Received, received);
-        m_grid.setCell(row, Time, contactTime(reading.time()));
-        m_grid.setCell(row + 1, BandMode, m_log.state().bandMode);
-        m_grid.setCell(row + 1, Sent, sentExchange(m_coordinates, row + 1));
+        m_contacts.setCell(row, Received, received);
+        m_contacts.setCell(row, Time, contactTime(reading.time()));
+        m_contacts.setCell(row + 1, BandMode, m_log.state().bandMode);
+        m_contacts.setCell(row + 1, Sent, sentExchange(m_coordinates, row + 1));
         changeSelectedCounter(+1);
         changes.counters = true;
         numberBandChange(row);
         // Points that cannot be worked out never stop a contact from being
         // logged: the operator reads why once it is on disk.
         const scoring::ContactScore score =
-            scoring::scoreCompletedContact(rules(), m_grid.cell(row, Sent), received, m_grid.cell(row, Points));
-        m_grid.setCell(row, Points, score.cell);
+            scoring::scoreCompletedContact(rules(), m_contacts.cell(row, Sent), received, m_contacts.cell(row, Points));
+        m_contacts.setCell(row, Points, score.cell);
         changes.notice = score.error;
         m_log.writeStamp(row, newStamp(row, reading));
         m_log.writeLogFile();
@@ -229,12 +229,12 @@ Changes ContestSession::completeContact(const QString& received, const QDateTime
 void ContestSession::numberBandChange(int row)
 {
     StateRecord& state = m_log.state();
-    if (m_grid.cell(row - 1, BandMode) != m_grid.cell(row, BandMode) && m_bandChanged) {
+    if (m_contacts.cell(row - 1, BandMode) != m_contacts.cell(row, BandMode) && m_bandChanged) {
         ++state.bandChangeCount;
         m_bandChanged = false;
     }
     if (state.bandChangeCount > 0)
-        m_grid.setCell(row, BandChange, QString::number(state.bandChangeCount));
+        m_contacts.setCell(row, BandChange, QString::number(state.bandChangeCount));
 }
 
 // A logged contact is re-scored and marked before its row is written, and
@@ -249,7 +249,7 @@ Changes ContestSession::editRow(int row, int column, const QString& before)
         if (logged && (column == Sent || column == Received))
             rescoreRow(row);
         if (logged && (column == Call || column == BandMode))
-            remarkEditedRow(row, column == BandMode ? before : m_grid.cell(row, BandMode), changes);
+            remarkEditedRow(row, column == BandMode ? before : m_contacts.cell(row, BandMode), changes);
         const std::optional<ContactStamp> edited = editedStamp(row);
         if (logged && !(edited == m_log.stamp(row)))
             m_log.writeStamp(row, edited);
@@ -263,12 +263,12 @@ Changes ContestSession::editRow(int row, int column, const QString& before)
 // at; a time is written as every contact's is, hh:mm.
 bool ContestSession::takeEditedTime(int row, const QString& before, Changes& changes)
 {
-    const QString typed = m_grid.cell(row, Time);
+    const QString typed = m_contacts.cell(row, Time);
     if (const std::optional<QTime> time = parseContactTime(typed)) {
-        m_grid.setCell(row, Time, contactTime(*time));
+        m_contacts.setCell(row, Time, contactTime(*time));
         return true;
     }
-    m_grid.setCell(row, Time, before);
+    m_contacts.setCell(row, Time, before);
     changes.warning = QStringLiteral("%1 — не время: время связи пишется как 09:05").arg(typed.isEmpty() ? QStringLiteral("Пусто") : typed);
     return false;
 }
@@ -277,9 +277,9 @@ bool ContestSession::takeEditedTime(int row, const QString& before, Changes& cha
 // repeat; after the edit it counts on its own band unless it is one now.
 void ContestSession::remarkEditedRow(int row, const QString& bandModeBefore, Changes& changes)
 {
-    const std::optional<int> countedBefore = countedBand(bandModeBefore, m_grid.isRepeat(row));
+    const std::optional<int> countedBefore = countedBand(bandModeBefore, m_contacts.isRepeat(row));
     markRepeats(changes, row);
-    const std::optional<int> countedNow = countedBand(m_grid.cell(row, BandMode), m_grid.isRepeat(row));
+    const std::optional<int> countedNow = countedBand(m_contacts.cell(row, BandMode), m_contacts.isRepeat(row));
     if (countedBefore == countedNow)
         return;
     if (countedBefore)
@@ -308,16 +308,16 @@ void ContestSession::changeSelectedCounter(int delta)
 
 void ContestSession::rescoreRow(int row)
 {
-    m_grid.setCell(row, Points,
-                   m_grid.isRepeat(row) ? scoring::kRepeatPoints
-                                        : scoring::scoreCompletedContact(rules(), m_grid.cell(row, Sent),
-                                                                         m_grid.cell(row, Received), m_grid.cell(row, Points))
+    m_contacts.setCell(row, Points,
+                   m_contacts.isRepeat(row) ? scoring::kRepeatPoints
+                                        : scoring::scoreCompletedContact(rules(), m_contacts.cell(row, Sent),
+                                                                         m_contacts.cell(row, Received), m_contacts.cell(row, Points))
                                               .cell);
 }
 
 void ContestSession::rescore()
 {
-    scoring::rescoreGrid(m_grid, currentRow(), rules());
+    scoring::rescoreLog(m_contacts, currentRow(), rules());
 }
 
 Changes ContestSession::loadAsiaBase()

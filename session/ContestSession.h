@@ -2,7 +2,7 @@
 
 #include "common/KvlError.h"
 #include "log/BandTable.h"
-#include "log/ContactGrid.h"
+#include "log/ContactLog.h"
 #include "log/Logbook.h"
 #include "scoring/BaseText.h"
 #include "scoring/CallsScan.h"
@@ -109,8 +109,8 @@ public:
     Changes setCallsLineShown(bool shown);
 
     // What the window shows.
-    logbook::ContactGrid& grid() { return m_grid; }
-    const logbook::ContactGrid& grid() const { return m_grid; }
+    logbook::ContactLog& contacts() { return m_contacts; }
+    const logbook::ContactLog& contacts() const { return m_contacts; }
     const logbook::Logbook& logbook() const { return m_log; }
     int currentRow() const { return m_log.currentRow(); }
     int selectedBand() const { return m_selectedBand; }
@@ -123,7 +123,7 @@ public:
     // The rules of the contest chosen in setup, looked up at each use, since
     // setup may change it at any time; none while no contest is chosen.
     const scoring::ContestRules* rules() const;
-    QVector<logbook::QsoRecord> loggedRows() const;
+    QVector<logbook::Contact> loggedRows() const;
     Stamps loggedStamps() const; // beside loggedRows()
     // The status line's figures at the clock's reading `now`, from memory alone.
     StatusFigures status(const QDateTime& now) const;
@@ -149,8 +149,8 @@ private:
         bool bandChanged;
         bool subTourPending;
         SubTourStarts subTourStarts;
-        std::optional<logbook::QsoRecord> restore;
-        std::array<logbook::QsoRecord, 3> rows; // around the current row
+        std::optional<logbook::Contact> restore;
+        std::array<logbook::Contact, 3> rows; // around the current row
     };
     Memory memory() const;
     void putBack(const Memory& memory);
@@ -185,7 +185,7 @@ private:
     void restoreSubTourStarts(bool stateDoubted);
 
     const StationSettings& m_settings;
-    logbook::ContactGrid m_grid;
+    logbook::ContactLog m_contacts;
     logbook::Logbook m_log;
     scoring::BaseText m_base;
     QString m_coordinates;
@@ -195,7 +195,7 @@ private:
     bool m_subTourPending = false;
     SubTourStarts m_subTourStarts; // for the sub-tour's number
     SubTourClock m_subTourClock;
-    std::optional<logbook::QsoRecord> m_restore; // the last deleted contact, while it can be restored
+    std::optional<logbook::Contact> m_restore; // the last deleted contact, while it can be restored
     std::optional<logbook::ContactStamp> m_restoreStamp; // and its stamp
     qint64 m_rigFrequency = 0;
     QString m_typed;                 // the call field's text at the last scan

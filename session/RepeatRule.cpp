@@ -14,7 +14,7 @@ scoring::CallsScanResult ContestSession::scanOf(const QString& typed) const
 {
     const int row = currentRow();
     const StateRecord& state = m_log.state();
-    return scoring::StringOfCalls({typed, state.subTourStart, row, modeText(m_mode), m_grid.cell(row, BandMode),
+    return scoring::StringOfCalls({typed, state.subTourStart, row, modeText(m_mode), m_contacts.cell(row, BandMode),
                                    state.callsLineShown(), m_subTourPending},
                                   m_log.logFile());
 }
@@ -57,7 +57,7 @@ void ContestSession::rescanTyped(Changes& changes)
 // repeat, or a log that cannot be read to tell, refuses the contact.
 bool ContestSession::repeatOnCurrentRow(Changes& changes)
 {
-    const QString call = m_grid.cell(currentRow(), Call);
+    const QString call = m_contacts.cell(currentRow(), Call);
     if (call.isEmpty())
         return false;
     remakeLogIfGone();
@@ -83,7 +83,7 @@ std::optional<int> ContestSession::subTourOf(int row) const
 // what was really worked); the repeat counts no points and on no band.
 void ContestSession::markRepeats(Changes& changes, int skipRow, bool countersFollow)
 {
-    const QVector<QsoRecord> rows = loggedRows();
+    const QVector<Contact> rows = loggedRows();
     QVector<std::optional<int>> subTours(rows.size());
     for (int i = 0; i < rows.size(); ++i)
         subTours[i] = subTourOf(i + 1);
@@ -92,7 +92,7 @@ void ContestSession::markRepeats(Changes& changes, int skipRow, bool countersFol
         const int row = i + 1;
         if (rows[i].repeat == repeats[i])
             continue;
-        m_grid.setRepeat(row, repeats[i]);
+        m_contacts.setRepeat(row, repeats[i]);
         rescoreRow(row);
         const std::optional<int> band = countedBand(rows[i].fields[BandMode], false);
         if (countersFollow && row != skipRow && band) {

@@ -21,7 +21,7 @@ Stamps ContestSession::loggedStamps() const
 // elsewhere while the band was chosen by hand says nothing of the contact.
 ContactStamp ContestSession::newStamp(int row, const QDateTime& reading) const
 {
-    const std::optional<BandAndMode> bandMode = parseBandModeWord(m_grid.cell(row, BandMode));
+    const std::optional<BandAndMode> bandMode = m_contacts.contact(row).bandMode();
     const bool inBand = bandMode && contestBandOfFrequency(m_rigFrequency) == bandMode->band;
     const int storedStart = m_log.state().subTourStart;
     const int start = m_subTourPending ? newSubTourStart(row, storedStart) : storedStart;
@@ -34,12 +34,12 @@ ContactStamp ContestSession::newStamp(int row, const QDateTime& reading) const
 std::optional<ContactStamp> ContestSession::editedStamp(int row) const
 {
     std::optional<ContactStamp> stamp = m_log.stamp(row);
-    const std::optional<QTime> time = parseContactTime(m_grid.cell(row, Time));
+    const std::optional<QTime> time = m_contacts.contact(row).time();
     if (!stamp || !time)
         return std::nullopt;
-    if (!stamp->matches(m_grid.cell(row, Time)))
+    if (!stamp->matches(m_contacts.cell(row, Time)))
         stamp = stamp->movedTo(*time);
-    const std::optional<BandAndMode> bandMode = parseBandModeWord(m_grid.cell(row, BandMode));
+    const std::optional<BandAndMode> bandMode = m_contacts.contact(row).bandMode();
     if (stamp->frequencyHz != 0 && (!bandMode || contestBandOfFrequency(stamp->frequencyHz) != bandMode->band))
         stamp->frequencyHz = 0;
     return stamp;

@@ -12,7 +12,7 @@ StatusFigures ContestSession::status(const QDateTime& now) const
 {
     const int storedStart = m_log.state().subTourStart;
     const int start = m_subTourPending ? logbook::newSubTourStart(currentRow(), storedStart) : storedStart;
-    StatusFigures figures = statusFigures(loggedRows(), loggedStamps(), m_settings.contestVariant(), m_subTourStarts, start, now);
+    StatusFigures figures = statusFigures(loggedRows(), m_settings.contestVariant(), m_subTourStarts, start, now);
     figures.nextSubTour = m_subTourClock.next(m_settings.subTourTimeList(), now);
     return figures;
 }
@@ -25,7 +25,7 @@ scoring::WorkedCalls ContestSession::workedCalls() const
     input.subTourStart = m_log.state().subTourStart;
     input.currentRow = row;
     input.newSubTourPending = m_subTourPending;
-    return scoring::workedCalls(m_grid, row, m_grid.cell(row, logbook::BandMode), scoring::scanSubTourStart(input));
+    return scoring::workedCalls(m_contacts, row, m_contacts.cell(row, logbook::BandMode), scoring::scanSubTourStart(input));
 }
 
 } // namespace session

@@ -71,17 +71,15 @@ std::optional<int> SubTourStarts::numberAt(int index) const
 
 // Walks back from the newest contact only as far as the hour reaches, so a
 // long log costs no more than a short one.
-ContactRates contactRates(const QVector<logbook::QsoRecord>& rows, const Stamps& stamps, const QDateTime& now)
+ContactRates contactRates(const QVector<logbook::Contact>& rows, const QDateTime& now)
 {
     ContactRates rates;
     const qint64 nowMinute = now.toSecsSinceEpoch() / 60;
     int newer = minuteOfDay(now.time());
     qint64 age = 0; // minutes from the contact to now
     for (int i = int(rows.size()) - 1; i >= 0; --i) {
-        const std::optional<logbook::ContactStamp> stamp = i < stamps.size() ? stamps[i] : std::nullopt;
-        const QString& cell = rows[i].fields[logbook::Time];
-        const std::optional<QTime> time =
-            stamp ? stamp->localTime() : cell.isEmpty() ? std::nullopt : logbook::parseContactTime(cell);
+        const std::optional<logbook::ContactStamp>& stamp = rows[i].stamp;
+        const std::optional<QTime> time = stamp ? stamp->localTime() : rows[i].time();
         if (!time)
             continue;
         age = stamp ? qMax<qint64>(0, nowMinute - stamp->utcSeconds / 60)
@@ -96,19 +94,19 @@ ContactRates contactRates(const QVector<logbook::QsoRecord>& rows, const Stamps&
     return rates;
 }
 
-StatusFigures statusFigures(const QVector<logbook::QsoRecord>& rows, const Stamps& stamps, const QString& variantText,
+StatusFigures statusFigures(const QVector<logbook::Contact>& rows, const QString& variantText,
                             const SubTourStarts& starts, int subTourStart, const QDateTime& now)
 {
     const int start = qMax(0, subTourStart);
     const scoring::ReportTotals totals = scoring::reportTotals(rows, variantText);
-    const ContactRates rates = contactRates(rows, stamps, now);
+    const ContactRates rates = contactRates(rows, now);
     StatusFigures figures;
     figures.contacts = totals.contacts;
     figures.score = totals.claimedScore;
     figures.subTour = starts.number(start);
     figures.subTourExact = starts.exact();
     figures.subTourContacts = int(std::count_if(rows.begin() + qMin(start, int(rows.size())), rows.end(),
-                                                [](const logbook::QsoRecord& r) { return r.isContact() && !r.repeat; }));
+                                                [](const logbook::Contact& r) { return r.isContact() && !r.repeat; }));
     if (start < rows.size())
         figures.subTourSince = rows[start].fields[logbook::Time];
     figures.lastTenMinutes = rates.lastTenMinutes;

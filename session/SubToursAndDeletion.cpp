@@ -95,9 +95,9 @@ void ContestSession::deleteLastContact(Changes& changes)
     const int row = currentRow() - 1;
     changes.restore = changes.currentRow = changes.counters = true;
     m_log.setCurrentRow(row);
-    m_restore = m_grid.record(row);
+    m_restore = m_contacts.contact(row);
     m_restoreStamp = m_log.stamp(row);
-    m_grid.setRecord(row, QsoRecord {});
+    m_contacts.setContact(row, Contact {});
     if (!m_restore->repeat) // a repeat is on no counter
         changeSelectedCounter(-1);
     // The state goes first: should the program die in between, the contact is
@@ -110,10 +110,10 @@ void ContestSession::deleteLastContact(Changes& changes)
 
 void ContestSession::restoreLastContact(Changes& changes)
 {
-    const QsoRecord restored = *std::exchange(m_restore, std::nullopt);
+    const Contact restored = *std::exchange(m_restore, std::nullopt);
     const int row = currentRow();
     changes.restore = changes.currentRow = changes.counters = true;
-    m_grid.setRecord(row, restored);
+    m_contacts.setContact(row, restored);
     m_log.writeStamp(row, m_restoreStamp); // kept: a failed restore can be tried again
     m_log.writeLogFile();
     m_log.setCurrentRow(row + 1);

@@ -63,11 +63,11 @@ protected:
 
 } // namespace
 
-ContactGridView::ContactGridView(logbook::ContactGrid& grid, QWidget* parent)
-    : QTableView(parent), m_grid(grid)
+ContactGridView::ContactGridView(logbook::ContactLog& contacts, QWidget* parent)
+    : QTableView(parent), m_grid(*new logbook::ContactGrid(contacts, this))
 {
     setObjectName(QStringLiteral("StringGrid1"));
-    setModel(&grid);
+    setModel(&m_grid);
     setItemDelegate(new CellDelegate(this));
     setFont(widgetstyle::sansFont(13, true));
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -4,6 +4,7 @@
 
 namespace logbook {
 class ContactGrid;
+class ContactLog;
 }
 
 // The contact grid on screen: blue with yellow text, yellow with black text
@@ -13,7 +14,9 @@ class ContactGridView : public QTableView
 {
     Q_OBJECT
 public:
-    ContactGridView(logbook::ContactGrid& grid, QWidget* parent);
+    // Shows `contacts` through a grid model of its own.
+    ContactGridView(logbook::ContactLog& contacts, QWidget* parent);
+    logbook::ContactGrid& grid() { return m_grid; }
 
     using QTableView::edit;
 

@@ -3,7 +3,7 @@
 // already in the log, half new. Prints p50, p99 and the worst scan in µs.
 #include "common/FileNames.h"
 #include "log/BandTable.h"
-#include "log/QsoRecord.h"
+#include "log/Contact.h"
 #include "log/RecordFile.h"
 #include "scoring/CallsScan.h"
 
@@ -40,7 +40,7 @@ QStringList writeLog(int contacts, QRandomGenerator& random)
         pool << randomCall(random);
     QByteArray bytes;
     for (int i = 0; i < contacts; ++i) {
-        logbook::QsoRecord r;
+        logbook::Contact r;
         const int band = random.bounded(logbook::kBandCount);
         const logbook::Mode mode = random.bounded(4) == 0 ? logbook::Mode::CW : logbook::Mode::SSB;
         r.fields = {QStringLiteral("12:34"), logbook::bandModeWord(band, mode), QString::number(1 + i / 100),
@@ -57,7 +57,7 @@ QStringList writeLog(int contacts, QRandomGenerator& random)
 
 std::vector<double> typeCalls(int contacts, const QStringList& pool, QRandomGenerator& random)
 {
-    const logbook::RecordFile logFile(logbook::kLogFileName, logbook::QsoRecord::Size);
+    const logbook::RecordFile logFile(logbook::kLogFileName, logbook::Contact::Size);
     scoring::CallsScanInput input;
     input.subTourStart = contacts - kSubTourLength;
     input.currentRow = contacts + 1;

@@ -40,13 +40,13 @@ BenchSettings station()
 }
 
 // A contact every 20 s, so the log runs over more than two days.
-QVector<logbook::QsoRecord> contacts()
+QVector<logbook::Contact> contacts()
 {
-    QVector<logbook::QsoRecord> rows;
+    QVector<logbook::Contact> rows;
     for (int i = 0; i < kContacts; ++i) {
         const int minutes = (i / 3) % (24 * 60);
         const logbook::Mode mode = i % 4 == 0 ? logbook::Mode::CW : logbook::Mode::SSB;
-        logbook::QsoRecord r;
+        logbook::Contact r;
         r.fields = {QStringLiteral("%1:%2").arg(minutes / 60, 2, 10, QLatin1Char('0')).arg(minutes % 60, 2, 10, QLatin1Char('0')),
                     logbook::bandModeWord(i % logbook::kBandCount, mode), QString::number(1 + i / 100),
                     QStringLiteral("UA9A%1").arg(i % 700), logbook::sentExchange(QStringLiteral("15"), i + 1),
@@ -78,7 +78,7 @@ int main(int argc, char** argv)
     if (!dir.isValid() || !QDir::setCurrent(dir.path()))
         return 1;
     const BenchSettings settings = station();
-    const QVector<logbook::QsoRecord> rows = contacts();
+    const QVector<logbook::Contact> rows = contacts();
     std::vector<double> report, exports, total;
     for (int run = 0; run < kRuns; ++run) {
         const auto start = std::chrono::steady_clock::now();

@@ -9,7 +9,7 @@
 #include "keyer/SerialPortDevice.h"
 #include "keyer/SoundVoicePlayer.h"
 #include "log/ContactStamp.h"
-#include "log/QsoRecord.h"
+#include "log/Contact.h"
 #include "log/StateRecord.h"
 #include "scoring/ContestVariant.h"
 
@@ -58,7 +58,7 @@ void writeFixture()
                                             i <= kContacts - 200 ? 1 : 2, true)
                       .encode();
         const QTime time = QTime(0, 0).addSecs(i * 20);
-        logbook::QsoRecord r;
+        logbook::Contact r;
         r.fields = {time.toString(QStringLiteral("hh:mm")), QStringLiteral("20CW"), QStringLiteral("3"),
                     QStringLiteral("UA%1ABC").arg(i), QStringLiteral("15%1").arg(i % 1000, 3, 10, QLatin1Char('0')),
                     QStringLiteral("GA%1").arg(i), i % 3 == 0 ? QStringLiteral("1+") : QStringLiteral("1")};

@@ -53,7 +53,7 @@ void reportStart(TForm1& form)
     ReportingDialogs::say(QStringLiteral("START %1").arg(next));
     QString grid = QStringLiteral("GRID");
     for (int r = 1; r < next; ++r)
-        grid += QStringLiteral(" %1:%2").arg(r).arg(form.session().grid().cell(r, logbook::Call));
+        grid += QStringLiteral(" %1:%2").arg(r).arg(form.session().contacts().cell(r, logbook::Call));
     ReportingDialogs::say(grid);
 }
 
@@ -72,7 +72,7 @@ void logOneContact(TForm1& form, QRandomGenerator& rng)
     QTest::keyClick(form.focusWidget(), Qt::Key_Return);
     // Reported as the grid shows it: what the operator sees logged.
     if (form.session().logbook().currentRow() == row + 1)
-        ReportingDialogs::say(QStringLiteral("DONE %1 %2").arg(row).arg(form.session().grid().cell(row, logbook::Call)));
+        ReportingDialogs::say(QStringLiteral("DONE %1 %2").arg(row).arg(form.session().contacts().cell(row, logbook::Call)));
 }
 
 void deleteOrRestore(TForm1& form)

@@ -2,7 +2,7 @@
 // that each contact it reported complete is on disk, that the state agrees with
 // the log, and that the next start-up brings all of it back.
 #include "log/ContactStamp.h"
-#include "log/QsoRecord.h"
+#include "log/Contact.h"
 #include "log/StateRecord.h"
 #include "tests/support/WorkDir.h"
 
@@ -95,12 +95,12 @@ protected:
     {
         const QByteArray stamps = readFile(QStringLiteral("system.kvx"));
         for (auto it = expected.contacts.cbegin(); it != expected.contacts.cend(); ++it) {
-            if (log.size() < it.key() * logbook::QsoRecord::Size)
+            if (log.size() < it.key() * logbook::Contact::Size)
                 continue; // a lost record, counted already
             const qsizetype at = qsizetype(it.key() - 1) * logbook::ContactStamp::Size;
             const auto stamp = stamps.size() >= at + logbook::ContactStamp::Size
                 ? logbook::ContactStamp::decode(stamps.constData() + at) : std::nullopt;
-            const auto record = logbook::QsoRecord::decode(log.constData() + (it.key() - 1) * logbook::QsoRecord::Size);
+            const auto record = logbook::Contact::decode(log.constData() + (it.key() - 1) * logbook::Contact::Size);
             if (!stamp || !stamp->matches(record.fields[logbook::Time])) {
                 ++lost;
                 ADD_FAILURE() << "row " << it.key() << " has no stamp in step with it";
@@ -114,18 +114,18 @@ protected:
         ASSERT_EQ(stateBytes.size(), logbook::StateRecord::Size);
         const logbook::StateRecord state = logbook::StateRecord::decode(stateBytes.constData());
         const QByteArray log = readFile(QStringLiteral("system.kvl"));
-        EXPECT_GE(log.size() / logbook::QsoRecord::Size, state.nextRow - 1);
+        EXPECT_GE(log.size() / logbook::Contact::Size, state.nextRow - 1);
         const int counted = std::accumulate(state.bandCounters.begin(), state.bandCounters.end(), 0);
         EXPECT_EQ(counted, state.nextRow - 1) << "the counters disagree with the log";
         for (auto it = expected.contacts.cbegin(); it != expected.contacts.cend(); ++it) {
             const int row = it.key();
-            const bool present = row < state.nextRow && log.size() >= row * logbook::QsoRecord::Size
-                && logbook::QsoRecord::decode(log.constData() + (row - 1) * logbook::QsoRecord::Size).fields[logbook::Call]
+            const bool present = row < state.nextRow && log.size() >= row * logbook::Contact::Size
+                && logbook::Contact::decode(log.constData() + (row - 1) * logbook::Contact::Size).fields[logbook::Call]
                     == it.value();
             if (!present) {
                 ++lost;
-                const QString found = log.size() >= row * logbook::QsoRecord::Size
-                    ? logbook::QsoRecord::decode(log.constData() + (row - 1) * logbook::QsoRecord::Size).fields[logbook::Call]
+                const QString found = log.size() >= row * logbook::Contact::Size
+                    ? logbook::Contact::decode(log.constData() + (row - 1) * logbook::Contact::Size).fields[logbook::Call]
                     : QStringLiteral("(past the end)");
                 ADD_FAILURE() << "row " << row << " " << it.value().toStdString() << " lost: next row " << state.nextRow
                               << ", record holds " << found.toStdString();
@@ -133,7 +133,7 @@ protected:
         }
         checkStamps(log);
         for (int row = 1; row < state.nextRow; ++row) {
-            const auto record = logbook::QsoRecord::decode(log.constData() + (row - 1) * logbook::QsoRecord::Size);
+            const auto record = logbook::Contact::decode(log.constData() + (row - 1) * logbook::Contact::Size);
             if (!expected.uncertain.contains(row)) {
                 EXPECT_FALSE(record.fields[logbook::Call].isEmpty()) << "an empty contact inside the log at row " << row;
             }

@@ -35,9 +35,9 @@ const char* damageName(Damage d)
     return names[int(d)];
 }
 
-QsoRecord contact(int n)
+Contact contact(int n)
 {
-    QsoRecord r;
+    Contact r;
     r.fields = {QStringLiteral("10:0%1").arg(n), QStringLiteral("20SSB"), QString(), QStringLiteral("RA%1A").arg(n),
                 QStringLiteral("1500%1").arg(n), QStringLiteral("32%1").arg(n), QStringLiteral("0")};
     return r;
@@ -248,9 +248,9 @@ TEST_P(BadFileTest, TheWindowStartsSaysWhatIsWrongAndKeepsTheLog)
     // Every other record is as it was; a state that names no row (missing,
     // empty, cut short) starts the log again at row 1, over its first record.
     const QByteArray logAfter = readFile(QStringLiteral("system.kvl"));
-    for (qsizetype i = 0; i + QsoRecord::Size <= logBefore.size(); i += QsoRecord::Size) {
-        if (i / QsoRecord::Size != row - 1) {
-            EXPECT_EQ(logAfter.mid(i, QsoRecord::Size), logBefore.mid(i, QsoRecord::Size)) << "record " << i / QsoRecord::Size;
+    for (qsizetype i = 0; i + Contact::Size <= logBefore.size(); i += Contact::Size) {
+        if (i / Contact::Size != row - 1) {
+            EXPECT_EQ(logAfter.mid(i, Contact::Size), logBefore.mid(i, Contact::Size)) << "record " << i / Contact::Size;
         }
     }
 }
@@ -339,7 +339,7 @@ TEST_F(BadInputTest, AFullDiskKeepsTheSetupDialogOpenAndTheOldFile)
     EXPECT_TRUE(dialogs.errors.first().contains(QStringLiteral("Mydata.kvl")));
     EXPECT_TRUE(form2->isVisible());
     EXPECT_EQ(readFile(QStringLiteral("Mydata.kvl")), before);
-    EXPECT_EQ(readFile(QStringLiteral("system.kvl")).size(), 3 * QsoRecord::Size);
+    EXPECT_EQ(readFile(QStringLiteral("system.kvl")).size(), 3 * Contact::Size);
 }
 
 TEST_F(BadInputTest, UnreadableFilesAreReportedByName)
@@ -391,8 +391,8 @@ TEST_F(BadInputTest, PastesIntoTheEntryFieldsAreRefusedOrCutAndLogged)
     key(Qt::Key_Return);
     EXPECT_TRUE(dialogs.errors.isEmpty()) << storedErrors(dialogs).toStdString();
     EXPECT_EQ(form1->session().logbook().currentRow(), 5);
-    const QsoRecord stored = storedRecord(3);
-    EXPECT_EQ(stored.fields[Call], cp1251::decode(cp1251::encode(form1->session().grid().cell(4, Call))));
+    const Contact stored = storedRecord(3);
+    EXPECT_EQ(stored.fields[Call], cp1251::decode(cp1251::encode(form1->session().contacts().cell(4, Call))));
     EXPECT_TRUE(stored.fields[Call].endsWith(QStringLiteral("AB9Z")));
     EXPECT_TRUE(stored.fields[Received].endsWith(QStringLiteral("1?3")));
     EXPECT_EQ(readFile(QStringLiteral("system.kvl")).left(logBefore.size()), logBefore);
@@ -403,7 +403,7 @@ TEST_F(BadInputTest, APasteIntoTheGridEditorRewritesOnlyItsRow)
     startWithThreeContacts();
     const QByteArray logBefore = readFile(QStringLiteral("system.kvl"));
     auto* grid = control<QTableView>("StringGrid1");
-    grid->setCurrentIndex(form1->session().grid().index(ContactGrid::modelRow(2), Call));
+    grid->setCurrentIndex(grid->model()->index(ContactGrid::modelRow(2), Call));
     form1->StringGrid1Click();
     QApplication::processEvents();
     auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
@@ -414,9 +414,9 @@ TEST_F(BadInputTest, APasteIntoTheGridEditorRewritesOnlyItsRow)
     EXPECT_TRUE(dialogs.errors.isEmpty()) << storedErrors(dialogs).toStdString();
     const QByteArray logAfter = readFile(QStringLiteral("system.kvl"));
     ASSERT_EQ(logAfter.size(), logBefore.size());
-    EXPECT_EQ(logAfter.left(QsoRecord::Size), logBefore.left(QsoRecord::Size));
-    EXPECT_EQ(logAfter.mid(2 * QsoRecord::Size), logBefore.mid(2 * QsoRecord::Size));
-    EXPECT_EQ(storedRecord(1).fields[Call], cp1251::decode(cp1251::encode(form1->session().grid().cell(2, Call))).left(11));
+    EXPECT_EQ(logAfter.left(Contact::Size), logBefore.left(Contact::Size));
+    EXPECT_EQ(logAfter.mid(2 * Contact::Size), logBefore.mid(2 * Contact::Size));
+    EXPECT_EQ(storedRecord(1).fields[Call], cp1251::decode(cp1251::encode(form1->session().contacts().cell(2, Call))).left(11));
     EXPECT_NE(storedRecord(1).fields[Call], QStringLiteral("RA2A"));
 }
 

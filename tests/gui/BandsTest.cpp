@@ -53,7 +53,7 @@ TEST_F(BandsTest, BandCyclingWrapsAndMovesOneBandPerKeyDown)
         key(s.key, Qt::AltModifier);
         expectSelected(s.expected);
         EXPECT_EQ(storedState().bandMode, bandModeWord(s.expected, Mode::SSB));
-        EXPECT_EQ(form1->session().grid().cell(1, BandMode), bandModeWord(s.expected, Mode::SSB));
+        EXPECT_EQ(form1->session().contacts().cell(1, BandMode), bandModeWord(s.expected, Mode::SSB));
     }
     // Held down, the key repeats its key-down: one band each.
     QTest::keyPress(focused(), Qt::Key_B, Qt::AltModifier);
@@ -103,7 +103,7 @@ TEST_F(BandsTest, ModeTogglingRelabelsTheKeysAndIsStored)
     const bool flagBefore = form1->session().bandChanged();
     key(Qt::Key_M, Qt::AltModifier);
     EXPECT_EQ(storedState().bandMode, QStringLiteral("40CW"));
-    EXPECT_EQ(form1->session().grid().cell(1, BandMode), QStringLiteral("40CW"));
+    EXPECT_EQ(form1->session().contacts().cell(1, BandMode), QStringLiteral("40CW"));
     EXPECT_EQ(control<Panel>("Panel7")->text(), QStringLiteral("CW"));
     QStringList fromFile;
     for (int i = 1; i <= 12; ++i)
@@ -134,7 +134,7 @@ TEST_F(BandsTest, CoordinatesAreCutToSevenCharacters)
         writeStationData(stationLines({{15, c.coordinates}}));
         start();
         EXPECT_EQ(form1->session().coordinates(), c.coordinates.left(7));
-        EXPECT_EQ(form1->session().grid().cell(1, Sent), c.sent);
+        EXPECT_EQ(form1->session().contacts().cell(1, Sent), c.sent);
     }
 }
 
@@ -151,7 +151,7 @@ TEST_F(BandsTest, SetupEditsApplyAtOnceToTheRowBeingEntered)
     form2->findChild<QLineEdit*>(QStringLiteral("Edit33"))->setText(QStringLiteral("TEST")); // F1
     QTest::keyClick(coordinates, Qt::Key_Escape);
     ASSERT_TRUE(form2->isHidden());
-    EXPECT_EQ(form1->session().grid().cell(2, Sent), QStringLiteral("OM12002"));
+    EXPECT_EQ(form1->session().contacts().cell(2, Sent), QStringLiteral("OM12002"));
     EXPECT_EQ(buttonCaptions().first(), QStringLiteral("TEST"));
     logContact(QStringLiteral("RA2A"), QStringLiteral("2"));
     EXPECT_EQ(storedRecord(0).fields[Sent], QStringLiteral("15001")); // logged rows keep theirs

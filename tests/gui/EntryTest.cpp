@@ -29,7 +29,7 @@ TEST_F(EntryTest, CompletingTheFirstContact)
     clock.time = QTime(9, 5, 7);
     ASSERT_EQ(focused(), edit1());
     logContact(QStringLiteral("ua9xyz"), QStringLiteral("32012"));
-    const QsoRecord row1 = form1->session().grid().record(1);
+    const Contact row1 = form1->session().contacts().contact(1);
     EXPECT_EQ(row1.fields[Time], QStringLiteral("09:05"));
     EXPECT_EQ(row1.fields[BandMode], QStringLiteral("160SSB"));
     EXPECT_EQ(row1.fields[BandChange], QString());
@@ -40,8 +40,8 @@ TEST_F(EntryTest, CompletingTheFirstContact)
     EXPECT_EQ(readFile(QStringLiteral("system.kvl")).size(), 59);
     EXPECT_EQ(storedState().nextRow, 2);
     EXPECT_EQ(storedState().bandCounters[0], 1);
-    EXPECT_EQ(form1->session().grid().cell(2, BandMode), QStringLiteral("160SSB"));
-    EXPECT_EQ(form1->session().grid().cell(2, Sent), QStringLiteral("15002"));
+    EXPECT_EQ(form1->session().contacts().cell(2, BandMode), QStringLiteral("160SSB"));
+    EXPECT_EQ(form1->session().contacts().cell(2, Sent), QStringLiteral("15002"));
     EXPECT_TRUE(edit1()->text().isEmpty());
     EXPECT_TRUE(edit2()->isHidden());
     EXPECT_EQ(focused(), edit1());
@@ -70,7 +70,7 @@ TEST_F(EntryTest, EscapeRulesOfBothFields)
 
     key(Qt::Key_Return); // an empty call opens nothing
     EXPECT_TRUE(edit2()->isHidden());
-    EXPECT_EQ(form1->session().grid().cell(1, Call), QString());
+    EXPECT_EQ(form1->session().contacts().cell(1, Call), QString());
 
     type(QStringLiteral("RA3AA"));
     key(Qt::Key_Return);
@@ -81,14 +81,14 @@ TEST_F(EntryTest, EscapeRulesOfBothFields)
     key(Qt::Key_Escape);
     EXPECT_TRUE(edit2()->isHidden());
     EXPECT_EQ(focused(), edit1());
-    EXPECT_EQ(form1->session().grid().cell(1, Call), QStringLiteral("RA3AA"));
+    EXPECT_EQ(form1->session().contacts().cell(1, Call), QStringLiteral("RA3AA"));
     EXPECT_EQ(readFile(QStringLiteral("system.kvl")).size(), 0);
 }
 
 TEST_F(EntryTest, BandChangesAreNumbered)
 {
     logContact(QStringLiteral("RA1A"), QStringLiteral("1"));
-    EXPECT_EQ(form1->session().grid().cell(1, BandChange), QString()); // the first selection counts to 0
+    EXPECT_EQ(form1->session().contacts().cell(1, BandChange), QString()); // the first selection counts to 0
     key(Qt::Key_B, Qt::AltModifier);                         // 80 m
     logContact(QStringLiteral("RA2A"), QStringLiteral("2"));
     logContact(QStringLiteral("RA3A"), QStringLiteral("3"));
@@ -99,9 +99,9 @@ TEST_F(EntryTest, BandChangesAreNumbered)
     const QStringList expected = {QString(), QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("1"),
                                   QStringLiteral("2")};
     for (int r = 1; r <= 5; ++r)
-        EXPECT_EQ(form1->session().grid().cell(r, BandChange), expected[r - 1]) << r;
+        EXPECT_EQ(form1->session().contacts().cell(r, BandChange), expected[r - 1]) << r;
     EXPECT_EQ(storedState().bandChangeCount, 2);
-    EXPECT_EQ(form1->session().grid().cell(2, Call), QStringLiteral("RA2A")); // Alt+B typed nothing
+    EXPECT_EQ(form1->session().contacts().cell(2, Call), QStringLiteral("RA2A")); // Alt+B typed nothing
     EXPECT_EQ(storedRecord(4).fields[BandChange], QStringLiteral("2"));
 }
 
@@ -110,12 +110,12 @@ TEST_F(EntryTest, EditingACellRewritesItsWholeRow)
     for (int i = 1; i <= 6; ++i)
         logContact(QStringLiteral("RA%1A").arg(i), QStringLiteral("%1").arg(i));
     auto* grid = control<ContactGridView>("StringGrid1");
-    grid->setCurrentIndex(form1->session().grid().index(ContactGrid::modelRow(5), Call));
+    grid->setCurrentIndex(grid->model()->index(ContactGrid::modelRow(5), Call));
     form1->StringGrid1Click();
     EXPECT_TRUE(grid->editColours());
     ASSERT_NE(focused(), edit1());
     type(QStringLiteral("x")); // the cell opens with its text, the cursor at its end
-    const QsoRecord row5 = form1->session().grid().record(5);
+    const Contact row5 = form1->session().contacts().contact(5);
     EXPECT_EQ(row5.fields[Call], QStringLiteral("RA5AX"));
     EXPECT_EQ(storedRecord(4), row5);
     EXPECT_EQ(storedRecord(5).fields[Call], QStringLiteral("RA6A"));
@@ -136,7 +136,7 @@ TEST_F(EntryTest, ATimeCellIsTakenWholeAndAKeyOutsideEditingTypesNothing)
     grid->setFocus();
     type(QStringLiteral("7"));
     EXPECT_FALSE(grid->indexWidget(grid->currentIndex())); // no cell opened
-    grid->setCurrentIndex(form1->session().grid().index(ContactGrid::modelRow(1), Time));
+    grid->setCurrentIndex(grid->model()->index(ContactGrid::modelRow(1), Time));
     form1->StringGrid1Click();
     key(Qt::Key_A, Qt::ControlModifier); // typed over
     type(QStringLiteral("9:3"));
@@ -198,26 +198,26 @@ TEST_F(EntryTest, ARestartBringsBackEverything)
     logContact(QStringLiteral("RA2A"), QStringLiteral("22"));
     key(Qt::Key_B, Qt::AltModifier);
     logContact(QStringLiteral("RA3A"), QStringLiteral("33"));
-    std::array<QsoRecord, 4> rows;
+    std::array<Contact, 4> rows;
     for (int r = 1; r <= 3; ++r)
-        rows[size_t(r)] = form1->session().grid().record(r);
+        rows[size_t(r)] = form1->session().contacts().contact(r);
     const StateRecord state = storedState();
     form1->close();
 
     startActive();
     for (int r = 1; r <= 3; ++r)
-        EXPECT_EQ(form1->session().grid().record(r), rows[size_t(r)]) << r;
+        EXPECT_EQ(form1->session().contacts().contact(r), rows[size_t(r)]) << r;
     EXPECT_EQ(form1->session().logbook().currentRow(), 4);
     EXPECT_EQ(form1->session().selectedBand(), 2);
     EXPECT_EQ(form1->session().mode(), Mode::CW);
     EXPECT_EQ(form1->session().logbook().state(), state);
     EXPECT_EQ(control<QCheckBox>("CheckBox2")->text(), QStringLiteral("2"));
     EXPECT_EQ(control<QCheckBox>("CheckBox3")->text(), QStringLiteral("1"));
-    EXPECT_EQ(form1->session().grid().cell(4, Sent), QStringLiteral("15004"));
+    EXPECT_EQ(form1->session().contacts().cell(4, Sent), QStringLiteral("15004"));
     // The band change count goes on from where it was.
     key(Qt::Key_B, Qt::AltModifier);
     logContact(QStringLiteral("RA4A"), QStringLiteral("44"));
-    EXPECT_EQ(form1->session().grid().cell(4, BandChange), QString::number(state.bandChangeCount + 1));
+    EXPECT_EQ(form1->session().contacts().cell(4, BandChange), QString::number(state.bandChangeCount + 1));
 }
 
 // The log moved away while a call is typed: no box takes the keys, the call
@@ -251,10 +251,10 @@ TEST_F(EntryTest, ALogPastTheFirstGridHoldsEveryContact)
     startActive();
     EXPECT_EQ(form1->session().logbook().currentRow(), kContacts + 1);
     for (int n : {1, 1999, 2000, 2500}) {
-        EXPECT_EQ(form1->session().grid().cell(n, Call), QStringLiteral("UA%1").arg(n));
-        EXPECT_EQ(form1->session().grid().cell(n, Received), QString::number(n));
+        EXPECT_EQ(form1->session().contacts().cell(n, Call), QStringLiteral("UA%1").arg(n));
+        EXPECT_EQ(form1->session().contacts().cell(n, Received), QString::number(n));
     }
-    EXPECT_EQ(form1->session().grid().cell(kContacts + 1, Sent), QStringLiteral("152501"));
+    EXPECT_EQ(form1->session().contacts().cell(kContacts + 1, Sent), QStringLiteral("152501"));
     logContact(QStringLiteral("RA1A"), QStringLiteral("1"));
     EXPECT_EQ(storedRecord(kContacts).fields[Call], QStringLiteral("RA1A"));
 }

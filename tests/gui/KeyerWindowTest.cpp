@@ -267,7 +267,7 @@ TEST_F(KeyerWindowTest, PortAndTxDelayAtTheFirstShow)
         setField(setup::kFMacroLines[0], QStringLiteral("E"));
         if (c.port) {
             logContact(QStringLiteral("RA3A"), QStringLiteral("59"));
-            EXPECT_EQ(form1->session().grid().cell(form1->session().logbook().currentRow() - 1, logbook::Call), QStringLiteral("RA3A"));
+            EXPECT_EQ(form1->session().contacts().cell(form1->session().logbook().currentRow() - 1, logbook::Call), QStringLiteral("RA3A"));
         } else {
             type(QStringLiteral("RA3A "));
             EXPECT_EQ(control<QLineEdit>("Edit1")->text(), QStringLiteral("RA3A")); // no port, no macro; no blank in a call

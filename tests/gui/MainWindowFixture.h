@@ -2,7 +2,8 @@
 
 #include "app/KvlWindows.h"
 #include "common/Cp1251.h"
-#include "log/QsoRecord.h"
+#include "log/Contact.h"
+#include "log/ContactGrid.h"
 #include "log/StateRecord.h"
 #include "tests/support/DeviceFakes.h"
 #include "tests/support/Fakes.h"
@@ -103,10 +104,10 @@ protected:
         const QByteArray b = readFile(QStringLiteral("cfg.kvl"));
         return b.size() >= 52 ? logbook::StateRecord::decode(b.constData()) : logbook::StateRecord {};
     }
-    static logbook::QsoRecord storedRecord(int index)
+    static logbook::Contact storedRecord(int index)
     {
         const QByteArray b = readFile(QStringLiteral("system.kvl"));
-        return b.size() >= (index + 1) * 59 ? logbook::QsoRecord::decode(b.constData() + index * 59)
-                                            : logbook::QsoRecord {};
+        return b.size() >= (index + 1) * 59 ? logbook::Contact::decode(b.constData() + index * 59)
+                                            : logbook::Contact {};
     }
 };

@@ -35,7 +35,7 @@ TEST_F(MasterLineTest, TypingShowsTheMasterCallsAndAClickTakesOne)
     key(Qt::Key_Return); // the row takes UA9X; a click mends it
     ASSERT_TRUE(control<QLineEdit>("Edit2")->isVisible());
     click(1);
-    EXPECT_EQ(form1->session().grid().cell(form1->session().currentRow(), logbook::Call), QStringLiteral("UA9XYZ"));
+    EXPECT_EQ(form1->session().contacts().cell(form1->session().currentRow(), logbook::Call), QStringLiteral("UA9XYZ"));
 }
 
 // The saved height lacks the line's row, which every start with a file adds.

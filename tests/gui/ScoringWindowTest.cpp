@@ -16,9 +16,9 @@ namespace {
 const QString kAsia = QStringLiteral("Чемпионат Азиатской части РФ");
 const QString kRa = QStringLiteral("Чемпионат РА");
 
-QsoRecord contact(const QString& bandMode, const QString& call, const QString& received)
+Contact contact(const QString& bandMode, const QString& call, const QString& received)
 {
-    QsoRecord r;
+    Contact r;
     r.fields = {QStringLiteral("10:00"), bandMode, QString(), call, QStringLiteral("15001"), received, QStringLiteral("0")};
     return r;
 }
@@ -29,11 +29,11 @@ class ScoringWindowTest : public MainWindowTest
 {
 protected:
     // A stored log on 20 m SSB with the sub-tour starting at `subTourStart`.
-    void startWithLog(const QVector<QsoRecord>& records, int subTourStart, const QString& variant = QStringLiteral("Others"))
+    void startWithLog(const QVector<Contact>& records, int subTourStart, const QString& variant = QStringLiteral("Others"))
     {
         writeStationData(stationLines({{setup::Coordinates, QStringLiteral("15")}, {setup::ContestVariant, variant}}));
         QByteArray log;
-        for (const QsoRecord& r : records)
+        for (const Contact& r : records)
             log += r.encode();
         writeFile(QStringLiteral("system.kvl"), log);
         StateRecord s;
@@ -67,7 +67,7 @@ TEST_F(ScoringWindowTest, ARepeatIsShownWhileTypingAndRefusedOnEnter)
     EXPECT_TRUE(control<QLineEdit>("Edit1")->text().isEmpty());
     EXPECT_TRUE(control<QLineEdit>("Edit2")->text().isEmpty());
     EXPECT_TRUE(control<QLineEdit>("Edit2")->isHidden());
-    EXPECT_EQ(form1->session().grid().cell(2, Call), QString());
+    EXPECT_EQ(form1->session().contacts().cell(2, Call), QString());
     EXPECT_FALSE(warning().isEmpty()); // stays until the next key
 }
 
@@ -89,12 +89,12 @@ TEST_F(ScoringWindowTest, OtherModesAndEarlierSubToursAreNoRepeats)
     EXPECT_FALSE(marked(3)); // 20 m was the previous sub-tour
     key(Qt::Key_Return);
     EXPECT_EQ(control<QLineEdit>("Edit2")->text(), QStringLiteral("AB")); // the oldest exchange, its serial left
-    EXPECT_EQ(form1->session().grid().cell(4, Call), QStringLiteral("RA1A"));
+    EXPECT_EQ(form1->session().contacts().cell(4, Call), QStringLiteral("RA1A"));
 }
 
 TEST_F(ScoringWindowTest, TheCallsLinesShowTheLastCallWhole)
 {
-    QVector<QsoRecord> log;
+    QVector<Contact> log;
     QStringList calls;
     for (char last = 'A'; last <= 'H'; ++last) {
         calls << QStringLiteral("UA9AA") + QLatin1Char(last);
@@ -134,13 +134,13 @@ TEST_F(ScoringWindowTest, PointsFollowTheVariantAndAreRescoredOnActivation)
     startWithLog({}, 0, kRa);
     logContact(QStringLiteral("RA1A"), QStringLiteral("GA12"));
     logContact(QStringLiteral("RA2A"), QStringLiteral("12"));
-    EXPECT_EQ(form1->session().grid().cell(1, Points), QStringLiteral("1+"));
-    EXPECT_EQ(form1->session().grid().cell(2, Points), QStringLiteral("1"));
+    EXPECT_EQ(form1->session().contacts().cell(1, Points), QStringLiteral("1+"));
+    EXPECT_EQ(form1->session().contacts().cell(2, Points), QStringLiteral("1"));
     EXPECT_EQ(storedRecord(0).fields[Points], QStringLiteral("1+"));
 
     chooseVariant(QStringLiteral("Others"));
     form1->FormActivate();
-    EXPECT_EQ(form1->session().grid().cell(1, Points), QStringLiteral("0"));
+    EXPECT_EQ(form1->session().contacts().cell(1, Points), QStringLiteral("0"));
     EXPECT_EQ(storedRecord(0).fields[Points], QStringLiteral("1+")); // the log keeps the old points
 }
 
@@ -148,10 +148,10 @@ TEST_F(ScoringWindowTest, AContactWhosePointsCannotBeWorkedOutIsStillLogged)
 {
     startWithLog({}, 0, kAsia);
     logContact(QStringLiteral("RA1A"), QStringLiteral("37012"));
-    EXPECT_EQ(form1->session().grid().cell(1, Points), QStringLiteral("4"));
+    EXPECT_EQ(form1->session().contacts().cell(1, Points), QStringLiteral("4"));
     EXPECT_TRUE(dialogs.errors.isEmpty());
     logContact(QStringLiteral("RA2A"), QStringLiteral("12345")); // the filter lets digits only; force letters in
-    form1->session().grid().setCell(2, Received, QString());
+    form1->session().contacts().setCell(2, Received, QString());
     control<QLineEdit>("Edit1")->setText(QStringLiteral("RA3A"));
     form1->CallEntered();
     control<QLineEdit>("Edit2")->setText(QStringLiteral("X1012"));
@@ -162,7 +162,7 @@ TEST_F(ScoringWindowTest, AContactWhosePointsCannotBeWorkedOutIsStillLogged)
     EXPECT_EQ(storedState().nextRow, 4);
     form1->FormActivate(); // re-scoring leaves that row and goes on
     EXPECT_EQ(dialogs.errors.size(), 1);
-    EXPECT_EQ(form1->session().grid().cell(1, Points), QStringLiteral("4"));
+    EXPECT_EQ(form1->session().contacts().cell(1, Points), QStringLiteral("4"));
 }
 
 TEST_F(ScoringWindowTest, TheAsiaReceivedFieldTakesDigitsOnly)

@@ -12,9 +12,9 @@ using namespace logbook;
 
 namespace {
 
-QsoRecord contact(int n)
+Contact contact(int n)
 {
-    QsoRecord r;
+    Contact r;
     r.fields = {QStringLiteral("10:0%1").arg(n), QStringLiteral("40CW"), QString(), QStringLiteral("RA%1A").arg(n),
                 sentExchange(QStringLiteral("15"), n), QStringLiteral("3200%1").arg(n), QStringLiteral("0")};
     return r;
@@ -36,8 +36,8 @@ TEST_F(MainWindowTest, AFirstLogWritesTheFreshState)
     EXPECT_TRUE(QFile::exists(QStringLiteral("system.kvl")));
     EXPECT_EQ(readFile(QStringLiteral("system.kvl")).size(), 0);
     EXPECT_EQ(form1->session().selectedBand(), 0);
-    EXPECT_EQ(form1->session().grid().cell(1, BandMode), QStringLiteral("160SSB"));
-    EXPECT_EQ(form1->session().grid().cell(1, Sent), QStringLiteral("001"));
+    EXPECT_EQ(form1->session().contacts().cell(1, BandMode), QStringLiteral("160SSB"));
+    EXPECT_EQ(form1->session().contacts().cell(1, Sent), QStringLiteral("001"));
 }
 
 TEST_F(MainWindowTest, AStoredLogAndStateComeBack)
@@ -56,12 +56,12 @@ TEST_F(MainWindowTest, AStoredLogAndStateComeBack)
     start();
     EXPECT_TRUE(dialogs.errors.isEmpty());
     for (int r = 1; r <= 3; ++r)
-        EXPECT_EQ(form1->session().grid().record(r), contact(r));
+        EXPECT_EQ(form1->session().contacts().contact(r), contact(r));
     EXPECT_EQ(form1->session().logbook().currentRow(), 4);
     EXPECT_EQ(form1->session().selectedBand(), 2);
     EXPECT_EQ(form1->session().mode(), Mode::CW);
-    EXPECT_EQ(form1->session().grid().cell(4, BandMode), QStringLiteral("40CW"));
-    EXPECT_EQ(form1->session().grid().cell(4, Sent), QStringLiteral("15004"));
+    EXPECT_EQ(form1->session().contacts().cell(4, BandMode), QStringLiteral("40CW"));
+    EXPECT_EQ(form1->session().contacts().cell(4, Sent), QStringLiteral("15004"));
     EXPECT_FALSE(form1->findChild<QLineEdit*>(QStringLiteral("Edit1"))->isHidden());
     EXPECT_EQ(form1->findChild<QCheckBox*>(QStringLiteral("CheckBox3"))->text(), QStringLiteral("2"));
     EXPECT_EQ(form1->findChild<Panel*>(QStringLiteral("Panel7"))->text(), QStringLiteral("CW"));
@@ -82,9 +82,9 @@ TEST_F(MainWindowTest, WithoutStationDataTheStoredLogIsKeptAndUsed)
     start();
     ASSERT_FALSE(dialogs.errors.isEmpty());
     EXPECT_EQ(dialogs.errors.first(), QStringLiteral("Cannot open file Mydata.kvl."));
-    EXPECT_EQ(form1->session().grid().record(2), contact(2));
+    EXPECT_EQ(form1->session().contacts().contact(2), contact(2));
     EXPECT_EQ(form1->session().logbook().currentRow(), 3);
-    EXPECT_EQ(form1->session().grid().cell(3, Sent), QStringLiteral("003"));
+    EXPECT_EQ(form1->session().contacts().cell(3, Sent), QStringLiteral("003"));
     EXPECT_EQ(readFile(QStringLiteral("system.kvl")), log);
     // The setup dialog created the station data file for the next start.
     EXPECT_TRUE(QFile::exists(QStringLiteral("Mydata.kvl")));

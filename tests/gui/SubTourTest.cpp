@@ -106,8 +106,8 @@ TEST_F(SubTourTest, DeletingAndRestoringTheLastContact)
     key(Qt::Key_B, Qt::AltModifier); // 40 m
     clock.time = QTime(11, 22, 0);
     logContact(QStringLiteral("RA2A"), QStringLiteral("2"));
-    const QsoRecord first = form1->session().grid().record(1);
-    const QsoRecord last = form1->session().grid().record(2);
+    const Contact first = form1->session().contacts().contact(1);
+    const Contact last = form1->session().contacts().contact(2);
     ASSERT_EQ(last.fields[BandChange], QStringLiteral("1"));
     key(Qt::Key_V, Qt::AltModifier); // back to 80 m before deleting
     const qint32 bandChanges = storedState().bandChangeCount;
@@ -115,23 +115,23 @@ TEST_F(SubTourTest, DeletingAndRestoringTheLastContact)
     key(Qt::Key_D, Qt::AltModifier);
     EXPECT_EQ(deletePanel()->text(), QStringLiteral("RESTORE QSO"));
     EXPECT_EQ(readFile(QStringLiteral("system.kvl")).size(), 2 * 59);
-    EXPECT_EQ(storedRecord(1), QsoRecord {});
+    EXPECT_EQ(storedRecord(1), Contact {});
     EXPECT_EQ(storedRecord(0), first);
     EXPECT_EQ(storedState().nextRow, 2);
     EXPECT_EQ(storedState().bandCounters[1], 0); // the band selected now loses one
     EXPECT_EQ(storedState().bandCounters[2], 1);
     EXPECT_EQ(storedState().bandChangeCount, bandChanges);
-    EXPECT_EQ(form1->session().grid().cell(2, Sent), QStringLiteral("15002"));
-    EXPECT_EQ(form1->session().grid().cell(2, BandMode), QStringLiteral("80SSB"));
-    EXPECT_EQ(form1->session().grid().record(1), first);
+    EXPECT_EQ(form1->session().contacts().cell(2, Sent), QStringLiteral("15002"));
+    EXPECT_EQ(form1->session().contacts().cell(2, BandMode), QStringLiteral("80SSB"));
+    EXPECT_EQ(form1->session().contacts().contact(1), first);
 
     QTest::mouseClick(deletePanel(), Qt::LeftButton);
     EXPECT_EQ(deletePanel()->text(), QStringLiteral("DELETE QSO"));
-    EXPECT_EQ(form1->session().grid().record(2), last);
+    EXPECT_EQ(form1->session().contacts().contact(2), last);
     EXPECT_EQ(storedRecord(1), last);
     EXPECT_EQ(storedState().nextRow, 3);
     EXPECT_EQ(storedState().bandCounters[1], 1);
-    EXPECT_EQ(form1->session().grid().cell(3, BandMode), QStringLiteral("80SSB"));
+    EXPECT_EQ(form1->session().contacts().cell(3, BandMode), QStringLiteral("80SSB"));
 }
 
 TEST_F(SubTourTest, ADeletedContactStaysGoneAfterARestartOrANewContact)
@@ -141,17 +141,17 @@ TEST_F(SubTourTest, ADeletedContactStaysGoneAfterARestartOrANewContact)
     logContact(QStringLiteral("RA2A"), QStringLiteral("2"));
     key(Qt::Key_D, Qt::AltModifier);
     logContact(QStringLiteral("RA3A"), QStringLiteral("3"));
-    EXPECT_EQ(form1->session().grid().cell(2, Call), QStringLiteral("RA3A"));
+    EXPECT_EQ(form1->session().contacts().cell(2, Call), QStringLiteral("RA3A"));
     EXPECT_EQ(deletePanel()->text(), QStringLiteral("DELETE QSO"));
     key(Qt::Key_D, Qt::AltModifier); // deletes RA3A: the buffer of RA2A was discarded
     key(Qt::Key_D, Qt::AltModifier);
-    EXPECT_EQ(form1->session().grid().cell(2, Call), QStringLiteral("RA3A"));
+    EXPECT_EQ(form1->session().contacts().cell(2, Call), QStringLiteral("RA3A"));
 
     key(Qt::Key_D, Qt::AltModifier);
     form1->close();
     startActive();
     EXPECT_EQ(form1->session().logbook().currentRow(), 2);
-    EXPECT_EQ(form1->session().grid().cell(2, Call), QString());
+    EXPECT_EQ(form1->session().contacts().cell(2, Call), QString());
     EXPECT_EQ(deletePanel()->text(), QStringLiteral("DELETE QSO"));
 }
 

@@ -1,7 +1,7 @@
 #include "common/FileNames.h"
 #include "common/KvlError.h"
 #include "log/BandTable.h"
-#include "log/ContactGrid.h"
+#include "log/ContactLog.h"
 #include "log/Logbook.h"
 #include "tests/support/WorkDir.h"
 
@@ -13,9 +13,9 @@ using namespace logbook;
 
 namespace {
 
-QsoRecord contact(int n)
+Contact contact(int n)
 {
-    QsoRecord r;
+    Contact r;
     r.fields = {QStringLiteral("10:%1").arg(n, 2, 10, QLatin1Char('0')), QStringLiteral("20CW"), QString(),
                 QStringLiteral("UA%1AA").arg(n), sentExchange(QStringLiteral("15"), n), QStringLiteral("32%1").arg(n),
                 QStringLiteral("1")};
@@ -47,7 +47,7 @@ QByteArray logBytes(int records)
 class LogbookTest : public WorkDirTest
 {
 protected:
-    ContactGrid grid;
+    ContactLog grid;
     Logbook log {grid};
 };
 
@@ -71,8 +71,8 @@ TEST_F(LogbookTest, ThreeContactsLoadIntoTheirRows)
     EXPECT_FALSE(log.readLog());
     EXPECT_EQ(log.currentRow(), 4);
     for (int r = 1; r <= 3; ++r)
-        EXPECT_EQ(grid.record(r), contact(r)) << r;
-    EXPECT_EQ(grid.record(4), QsoRecord {});
+        EXPECT_EQ(grid.contact(r), contact(r)) << r;
+    EXPECT_EQ(grid.contact(4), Contact {});
     EXPECT_EQ(log.state().bandMode, QStringLiteral("40CW"));
 }
 
@@ -93,7 +93,7 @@ TEST_F(LogbookTest, DamagedStateAndLogFilesStillStart)
         {"zero next row", stateBytes(0), logBytes(2), 3, 2},
         {"negative next row", stateBytes(-7), logBytes(2), 3, 2},
         {"empty state and log", QByteArray(), QByteArray(), 1, 0},
-        {"trailing deleted contact", QByteArray(), logBytes(2) + QsoRecord {}.encode(), 3, 2},
+        {"trailing deleted contact", QByteArray(), logBytes(2) + Contact {}.encode(), 3, 2},
         {"log shorter than next row", stateBytes(6), logBytes(2), 6, 2},
         {"log longer than next row", stateBytes(2), logBytes(5), 2, 1},
         {"log with a torn last record", stateBytes(4), logBytes(3).left(59 * 2 + 20), 4, 2},
@@ -102,14 +102,14 @@ TEST_F(LogbookTest, DamagedStateAndLogFilesStillStart)
         SCOPED_TRACE(c.what);
         writeFile(kStateFileName, c.state);
         writeFile(kLogFileName, c.log);
-        ContactGrid g;
+        ContactLog g;
         Logbook l(g);
         ASSERT_NO_THROW(l.readState());
         ASSERT_NO_THROW(l.readLog());
         EXPECT_EQ(l.currentRow(), c.currentRow);
         for (int r = 1; r < c.currentRow; ++r)
-            EXPECT_EQ(g.record(r), r <= c.rowsFilled ? contact(r) : QsoRecord {}) << r;
-        EXPECT_EQ(g.record(c.currentRow), QsoRecord {});
+            EXPECT_EQ(g.contact(r), r <= c.rowsFilled ? contact(r) : Contact {}) << r;
+        EXPECT_EQ(g.contact(c.currentRow), Contact {});
     }
 }
 
@@ -130,7 +130,7 @@ TEST_F(LogbookTest, AnImpossibleNextRowContinuesAfterTheLastRecord)
     ASSERT_TRUE(warning);
     EXPECT_TRUE(warning->contains(kStateFileName));
     EXPECT_EQ(log.currentRow(), 6);
-    EXPECT_EQ(grid.record(5), contact(5));
+    EXPECT_EQ(grid.contact(5), contact(5));
 }
 
 // A long log is trusted at any length; only a next row far past its end is
@@ -148,16 +148,16 @@ TEST_F(LogbookTest, ALogOfAnyLengthKeepsEveryRecordAndGoesOnAfterIt)
         QFile::remove(kStateFileName);
         if (nextRow)
             writeFile(kStateFileName, stateBytes(*nextRow));
-        ContactGrid g;
+        ContactLog g;
         Logbook l(g);
         l.readState();
         l.readLog();
         ASSERT_EQ(l.currentRow(), currentRow);
-        g.setRecord(l.currentRow(), contact(7));
+        g.setContact(l.currentRow(), contact(7));
         l.writeLogFile();
         const QByteArray after = readFile(kLogFileName);
         EXPECT_EQ(after.left(records.size()), records);
-        EXPECT_EQ(QsoRecord::decode(after.constData() + qsizetype(currentRow - 1) * QsoRecord::Size), contact(7));
+        EXPECT_EQ(Contact::decode(after.constData() + qsizetype(currentRow - 1) * Contact::Size), contact(7));
     }
 }
 
@@ -170,14 +170,14 @@ TEST_F(LogbookTest, AMissingOrUnreadableStateNeverOverwritesTheLog)
         if (folder)
             QDir().mkdir(kStateFileName);
         writeFile(kLogFileName, logBytes(4));
-        ContactGrid g;
+        ContactLog g;
         Logbook l(g);
         EXPECT_EQ(l.readState(), folder);
         const auto warning = l.readLog();
         ASSERT_TRUE(warning);
         EXPECT_TRUE(warning->contains(kStateFileName)) << warning->toStdString();
         EXPECT_EQ(l.currentRow(), 5);
-        EXPECT_EQ(g.record(4), contact(4));
+        EXPECT_EQ(g.contact(4), contact(4));
     }
 }
 
@@ -186,18 +186,18 @@ TEST_F(LogbookTest, RowsAndStateReachTheirPlacesOnDisk)
     log.readState();
     log.readLog();
     for (int r = 1; r <= 3; ++r) {
-        grid.setRecord(r, contact(r));
+        grid.setContact(r, contact(r));
         log.writeLogFile();
         log.setCurrentRow(r + 1);
         log.writeCfgFile();
     }
     const QByteArray bytes = readFile(kLogFileName);
     EXPECT_EQ(bytes.size(), 177);
-    EXPECT_EQ(QsoRecord::decode(bytes.constData() + 118), contact(3));
+    EXPECT_EQ(Contact::decode(bytes.constData() + 118), contact(3));
     EXPECT_EQ(StateRecord::decode(readFile(kStateFileName).constData()).nextRow, 4);
     EXPECT_EQ(readFile(kStateFileName).size(), 52);
 
-    grid.setRecord(7, contact(7)); // an edit far below the log extends the file
+    grid.setContact(7, contact(7)); // an edit far below the log extends the file
     log.writeRow(7);
     EXPECT_EQ(readFile(kLogFileName).size(), 7 * 59);
     EXPECT_EQ(readFile(kLogFileName).mid(3 * 59, 3 * 59), QByteArray(3 * 59, '\0'));
@@ -217,9 +217,9 @@ TEST_F(LogbookTest, WritesFailWhenTheFilesAreGone)
 
 TEST_F(LogbookTest, TheGridGrowsPastItsFirst1999Rows)
 {
-    EXPECT_EQ(grid.gridRowCount(), 2000);
+    EXPECT_EQ(grid.rowCount(), 2000);
     log.setCurrentRow(2500);
-    EXPECT_GT(grid.gridRowCount(), 2500);
+    EXPECT_GT(grid.rowCount(), 2500);
     grid.setCell(2500, Call, QStringLiteral("UA1AAA"));
     EXPECT_EQ(grid.cell(2500, Call), QStringLiteral("UA1AAA"));
 }
@@ -247,7 +247,7 @@ TEST_F(LogbookTest, StampsAreReadWhereWholeAndInStepWithTheirRecords)
 
 TEST_F(LogbookTest, WithoutAStateTheCountersComeFromTheLog)
 {
-    QsoRecord on40 = contact(3);
+    Contact on40 = contact(3);
     on40.fields[BandMode] = QStringLiteral("40CW");
     on40.fields[BandChange] = QStringLiteral("2");
     writeFile(kLogFileName, logBytes(2) + on40.encode());

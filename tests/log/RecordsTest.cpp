@@ -1,5 +1,5 @@
 #include "log/ContactGrid.h"
-#include "log/QsoRecord.h"
+#include "log/Contact.h"
 #include "log/StateRecord.h"
 
 #include <gtest/gtest.h>
@@ -8,9 +8,9 @@ using namespace logbook;
 
 namespace {
 
-QsoRecord sample()
+Contact sample()
 {
-    QsoRecord r;
+    Contact r;
     r.fields = {QStringLiteral("09:05"), QStringLiteral("160SSB"), QStringLiteral("12"), QStringLiteral("QA9ZZ"),
                 QStringLiteral("15007"), QStringLiteral("Привет1"), QStringLiteral("1+")};
     return r;
@@ -18,7 +18,7 @@ QsoRecord sample()
 
 } // namespace
 
-TEST(QsoRecord, FieldsSitAtTheirOffsets)
+TEST(Contact, FieldsSitAtTheirOffsets)
 {
     const QByteArray bytes = sample().encode();
     ASSERT_EQ(bytes.size(), 59);
@@ -35,51 +35,52 @@ TEST(QsoRecord, FieldsSitAtTheirOffsets)
     }
 }
 
-TEST(QsoRecord, RoundTripKeepsCyrillic)
+TEST(Contact, RoundTripKeepsCyrillic)
 {
-    const QsoRecord r = sample();
-    EXPECT_EQ(QsoRecord::decode(r.encode().constData()), r);
+    const Contact r = sample();
+    EXPECT_EQ(Contact::decode(r.encode().constData()), r);
 }
 
-TEST(QsoRecord, LongTextsAreCutToTheirCapacity)
+TEST(Contact, LongTextsAreCutToTheirCapacity)
 {
-    QsoRecord r;
+    Contact r;
     r.fields = {QStringLiteral("123456"), QStringLiteral("ABCDEFGHIJ"), QStringLiteral("1234"),
                 QStringLiteral("ABCDEFGHIJKL"), QStringLiteral("123456789012"), QStringLiteral("ЖЖЖЖЖЖЖЖЖЖЖЖ"),
                 QStringLiteral("1234")};
-    const QsoRecord back = QsoRecord::decode(r.encode().constData());
+    const Contact back = Contact::decode(r.encode().constData());
     for (int i = 0; i < QsoFieldCount; ++i)
-        EXPECT_EQ(back.fields[size_t(i)], r.fields[size_t(i)].left(QsoRecord::Capacity[size_t(i)])) << i;
+        EXPECT_EQ(back.fields[size_t(i)], r.fields[size_t(i)].left(Contact::Capacity[size_t(i)])) << i;
 }
 
 // An edit pasted into the grid keeps what the record keeps: the report and
 // the files print the grid's rows.
-TEST(QsoRecord, AGridEditKeepsWhatItsRecordHolds)
+TEST(Contact, AGridEditKeepsWhatItsRecordHolds)
 {
-    ContactGrid grid;
+    ContactLog contacts;
+    ContactGrid grid(contacts);
     ASSERT_TRUE(grid.setData(grid.index(ContactGrid::modelRow(1), Received), QString(10000, QLatin1Char('7')), Qt::EditRole));
-    EXPECT_EQ(grid.cell(1, Received), QString(QsoRecord::Capacity[Received], QLatin1Char('7')));
+    EXPECT_EQ(contacts.cell(1, Received), QString(Contact::Capacity[Received], QLatin1Char('7')));
 }
 
-TEST(QsoRecord, CharactersOutsideTheCodePageKeepTheLayout)
+TEST(Contact, CharactersOutsideTheCodePageKeepTheLayout)
 {
-    QsoRecord r;
+    Contact r;
     r.fields[Call] = QStringLiteral("😀😀😀😀😀😀😀😀😀😀😀😀");
     r.fields[Points] = QStringLiteral("1");
     const QByteArray bytes = r.encode();
     ASSERT_EQ(bytes.size(), 59);
     EXPECT_EQ(int(bytes[19]), 11);
-    EXPECT_EQ(QsoRecord::decode(bytes.constData()).fields[Points], QStringLiteral("1"));
+    EXPECT_EQ(Contact::decode(bytes.constData()).fields[Points], QStringLiteral("1"));
 }
 
-TEST(QsoRecord, ADamagedLengthByteNeverReadsPastItsField)
+TEST(Contact, ADamagedLengthByteNeverReadsPastItsField)
 {
     QByteArray bytes(59, 'X');
     for (int offset : {0, 6, 15, 19, 31, 43, 55})
         bytes[offset] = char(0xFF);
-    const QsoRecord r = QsoRecord::decode(bytes.constData());
+    const Contact r = Contact::decode(bytes.constData());
     for (int i = 0; i < QsoFieldCount; ++i)
-        EXPECT_EQ(r.fields[size_t(i)], QString(QsoRecord::Capacity[size_t(i)], QLatin1Char('X')));
+        EXPECT_EQ(r.fields[size_t(i)], QString(Contact::Capacity[size_t(i)], QLatin1Char('X')));
 }
 
 TEST(StateRecord, FieldsSitAtTheirOffsets)

@@ -1,5 +1,5 @@
 #include "common/FileNames.h"
-#include "log/QsoRecord.h"
+#include "log/Contact.h"
 #include "log/RecordFile.h"
 #include "scoring/CallsScan.h"
 #include "tests/support/WorkDir.h"
@@ -23,7 +23,7 @@ QByteArray recordsOf(const std::vector<Contact>& contacts)
 {
     QByteArray bytes;
     for (const Contact& c : contacts) {
-        logbook::QsoRecord r;
+        logbook::Contact r;
         r.fields = {QString::fromLatin1(c.time), QString::fromLatin1(c.bandMode), QString(),
                     QString::fromLatin1(c.call), QString::fromLatin1(c.sent), QString::fromLatin1(c.received),
                     QStringLiteral("1")};
@@ -59,7 +59,7 @@ protected:
     }
 
     CallsScanInput m_input {QString(), 0, 1, QStringLiteral("SSB"), QStringLiteral("20SSB"), true};
-    logbook::RecordFile m_file {logbook::kLogFileName, logbook::QsoRecord::Size};
+    logbook::RecordFile m_file {logbook::kLogFileName, logbook::Contact::Size};
 };
 
 } // namespace

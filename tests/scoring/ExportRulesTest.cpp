@@ -5,13 +5,13 @@
 #include <gtest/gtest.h>
 
 using namespace scoring;
-using logbook::QsoRecord;
+using logbook::Contact;
 
 namespace {
 
-QsoRecord contact(const char* time, const char* bandMode = "20SSB")
+Contact contact(const char* time, const char* bandMode = "20SSB")
 {
-    QsoRecord r;
+    Contact r;
     r.fields[logbook::Time] = QString::fromLatin1(time);
     r.fields[logbook::BandMode] = QString::fromLatin1(bandMode);
     r.fields[logbook::Call] = QStringLiteral("UA9ABC");
@@ -43,9 +43,9 @@ TEST(ContestDate, TakesTheFourFormatsAndRefusesTheRest)
 
 TEST(ContestDate, AnEarlierTimeThanTheOneBeforeIsTheNextDay)
 {
-    const QVector<QsoRecord> rows = {contact("23:58"), contact("23:58"), QsoRecord(), contact("00:01"),
+    const QVector<Contact> rows = {contact("23:58"), contact("23:58"), Contact(), contact("00:01"),
                                      contact("9:30"),  contact("00:00"), contact("00:01")};
-    const DatedLog log = datedContacts({rows, {}, QTimeZone::utc()}, QDate(2024, 12, 31));
+    const DatedLog log = datedContacts({rows, QTimeZone::utc()}, QDate(2024, 12, 31));
     const QVector<int> expectedRows = {1, 2, 4, 5, 6, 7};
     const QVector<QDate> expectedDates = {QDate(2024, 12, 31), QDate(2024, 12, 31), QDate(2025, 1, 1),
                                           QDate(2025, 1, 1),   QDate(2025, 1, 2),   QDate(2025, 1, 2)};
@@ -60,9 +60,9 @@ TEST(ContestDate, AnEarlierTimeThanTheOneBeforeIsTheNextDay)
 
 TEST(ContestDate, RowsWithoutATimeOrBandAreSetAsideAndDoNotMoveTheDay)
 {
-    const QVector<QsoRecord> rows = {contact("22:00"), contact("24:00"), contact("", "20CW"), contact("01:00", "30CW"),
+    const QVector<Contact> rows = {contact("22:00"), contact("24:00"), contact("", "20CW"), contact("01:00", "30CW"),
                                      contact("23:00")};
-    const DatedLog log = datedContacts({rows, {}, QTimeZone::utc()}, QDate(2024, 2, 1));
+    const DatedLog log = datedContacts({rows, QTimeZone::utc()}, QDate(2024, 2, 1));
     EXPECT_EQ(log.unreadableRows, (QVector<int> {2, 3, 4}));
     ASSERT_EQ(log.contacts.size(), 2);
     EXPECT_EQ(log.contacts[1].utc.date(), QDate(2024, 2, 1));

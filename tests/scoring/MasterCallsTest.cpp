@@ -75,7 +75,7 @@ TEST(MasterCallsTest, ACallTheFileLacksShowsTheCallsOneCharacterAway)
 
 TEST(MasterCallsTest, RepeatsAndLoggedCallsAreMarked)
 {
-    logbook::ContactGrid grid;
+    logbook::ContactLog grid;
     const char* const rows[][2] = {{"DL1ABC", "20CW"}, {"K1ABC", "20CW"}, {"RA3ABC", "40CW"}, {"R9ABC/P", "20CW"}};
     for (int row = 1; row <= 4; ++row) {
         grid.setCell(row, logbook::Call, QLatin1String(rows[row - 1][0]));

@@ -1,5 +1,5 @@
 #include "common/KvlError.h"
-#include "log/ContactGrid.h"
+#include "log/ContactLog.h"
 #include "scoring/Points.h"
 
 #include <gtest/gtest.h>
@@ -115,7 +115,7 @@ TEST(PointsTest, ACompletedContactWithoutPointsIsStillLoggedWithAnEmptyCell)
 
 TEST(PointsTest, RescoringSkipsRowsThatCannotBeScoredAndStopsBeforeTheCurrentRow)
 {
-    logbook::ContactGrid grid;
+    logbook::ContactLog grid;
     const QString rows[][3] = {
         {QStringLiteral("15001"), QStringLiteral("32001"), QStringLiteral("1")},
         {QStringLiteral("15002"), QStringLiteral("XX002"), QStringLiteral("7")},
@@ -127,16 +127,16 @@ TEST(PointsTest, RescoringSkipsRowsThatCannotBeScoredAndStopsBeforeTheCurrentRow
         grid.setCell(r + 1, QsoField::Received, rows[r][1]);
         grid.setCell(r + 1, QsoField::Points, rows[r][2]);
     }
-    EXPECT_EQ(rescoreGrid(grid, 4, contestRules(kAsia)), 1);
+    EXPECT_EQ(rescoreLog(grid, 4, contestRules(kAsia)), 1);
     EXPECT_EQ(grid.cell(1, QsoField::Points), QStringLiteral("5"));
     EXPECT_EQ(grid.cell(2, QsoField::Points), QStringLiteral("7"));
     EXPECT_EQ(grid.cell(3, QsoField::Points), QStringLiteral("4"));
     EXPECT_EQ(grid.cell(4, QsoField::Points), QString());
 
-    EXPECT_EQ(rescoreGrid(grid, 4, contestRules(QStringLiteral("Others"))), 0);
+    EXPECT_EQ(rescoreLog(grid, 4, contestRules(QStringLiteral("Others"))), 0);
     for (int r = 1; r <= 3; ++r)
         EXPECT_EQ(grid.cell(r, QsoField::Points), QStringLiteral("0"));
-    EXPECT_EQ(rescoreGrid(grid, 4, contestRules(QStringLiteral("Nothing"))), 0);
+    EXPECT_EQ(rescoreLog(grid, 4, contestRules(QStringLiteral("Nothing"))), 0);
     EXPECT_EQ(grid.cell(1, QsoField::Points), QStringLiteral("0"));
-    EXPECT_EQ(grid.cell(0, QsoField::Points), QStringLiteral("Pts")); // headings never scored
+    EXPECT_EQ(grid.cell(0, QsoField::Points), QString()); // row 0 is no contact, never scored
 }

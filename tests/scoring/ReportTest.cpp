@@ -1,5 +1,5 @@
 #include "common/Cp1251.h"
-#include "log/ContactGrid.h"
+#include "log/ContactLog.h"
 #include "scoring/Report.h"
 #include "setup/StationSettings.h"
 #include "tests/support/FakeSettings.h"
@@ -8,7 +8,7 @@
 #include <QDir>
 
 using namespace scoring;
-using logbook::QsoRecord;
+using logbook::Contact;
 
 namespace {
 
@@ -43,17 +43,17 @@ FakeSettings station(const QString& callSign, const QString& variant)
     return s;
 }
 
-QsoRecord row(const char* time, const char* bandMode, const char* change, const char* call, const char* sent,
+Contact row(const char* time, const char* bandMode, const char* change, const char* call, const char* sent,
               const char* received, const char* points)
 {
-    QsoRecord r;
+    Contact r;
     r.fields = {QString::fromLatin1(time), QString::fromLatin1(bandMode), QString::fromLatin1(change),
                 QString::fromLatin1(call),  QString::fromLatin1(sent),     QString::fromLatin1(received),
                 QString::fromLatin1(points)};
     return r;
 }
 
-const QVector<QsoRecord> kRa10 = {
+const QVector<Contact> kRa10 = {
     row("10:00", "160SSB", "1", "UA9ABC", "15001", "GA1234", "1+"),
     row("10:01", "160SSB", "1", "RA9ABCDEFGH", "15002", "14005", "1"),
     row("10:02", "80SSB", "2", "UA0A", "15003", "GA15777", "1+"),
@@ -65,14 +65,14 @@ const QVector<QsoRecord> kRa10 = {
     row("10:08", "15SSB", "10", "RK9AAA", "15009", "32013", "1"),
     row("10:09", "10SSB", "10", "UA9BBB", "15010", "32014", "1"),
 };
-const QVector<QsoRecord> kRa5 = {kRa10[1], kRa10[3], kRa10[5], kRa10[6], kRa10[7]};
-const QVector<QsoRecord> kAsiaRows = {
+const QVector<Contact> kRa5 = {kRa10[1], kRa10[3], kRa10[5], kRa10[6], kRa10[7]};
+const QVector<Contact> kAsiaRows = {
     row("11:00", "20CW", "", "UA9ABC", "15001", "32001", "2"),
     row("11:01", "20CW", "", "RA9AB", "15002", "33002", "3"),
     row("11:02", "20CW", "", "RW9C", "15003", "AB003", ""),
     row("11:03", "20CW", "", "RK9D", "15004", "55004", "5"),
 };
-const QVector<QsoRecord> kOthersRows = {
+const QVector<Contact> kOthersRows = {
     row("12:00", "40CW", "1", "UA9ABC", "15001", "32001", "0"),
     row("12:01", "40CW", "1", "RA9AB", "15002", "33002", "5"),
     row("12:02", "20CW", "2", "RW9C", "15003", "GA003", "1+"),
@@ -99,7 +99,7 @@ void expectSameText(const QByteArray& actual, const QByteArray& expected, const 
 class ReportTest : public WorkDirTest
 {
 protected:
-    void expectGoldenReport(const QVector<QsoRecord>& rows, const QString& mode, const FakeSettings& settings,
+    void expectGoldenReport(const QVector<Contact>& rows, const QString& mode, const FakeSettings& settings,
                             const QString& golden_)
     {
         const ReportFileNames names = CreateReport(rows, mode, settings).names;
@@ -114,12 +114,12 @@ TEST_F(ReportTest, MatchesTheGoldenFiles)
 {
     struct Case
     {
-        const QVector<QsoRecord>* rows;
+        const QVector<Contact>* rows;
         QString variant;
         QString mode;
         QString golden;
     };
-    const QVector<QsoRecord> none;
+    const QVector<Contact> none;
     const Case cases[] = {
         {&kRa10, kRa, QStringLiteral("ssb"), QStringLiteral("ra10")},
         {&kRa5, kRa, QStringLiteral("ssb"), QStringLiteral("ra5")},
@@ -156,7 +156,7 @@ TEST_F(ReportTest, TotalsFollowTheVariant)
 {
     struct Case
     {
-        QVector<QsoRecord> rows;
+        QVector<Contact> rows;
         QString variant;
         int contacts;
         int plusCount;
@@ -201,9 +201,9 @@ TEST_F(ReportTest, BandChangesReachedIsTheHighestCount)
         {{QStringLiteral("x"), QStringLiteral("2"), QString()}, QStringLiteral("2")},
     };
     for (const Case& c : cases) {
-        QVector<QsoRecord> rows;
+        QVector<Contact> rows;
         for (const QString& cell : c.cells) {
-            QsoRecord r;
+            Contact r;
             r.fields[logbook::QsoField::BandChange] = cell;
             rows.append(r);
         }
@@ -215,7 +215,7 @@ TEST_F(ReportTest, ContactLinesPadTheirColumns)
 {
     struct Case
     {
-        QsoRecord row;
+        Contact row;
         QString line;
     };
     const Case cases[] = {
@@ -236,11 +236,11 @@ TEST_F(ReportTest, ContactLinesPadTheirColumns)
 
 TEST_F(ReportTest, LoggedRowsAreTheGridRowsBeforeTheCurrentRow)
 {
-    logbook::ContactGrid grid;
-    grid.setRecord(1, kRa10[0]);
-    grid.setRecord(2, kRa10[1]);
-    grid.setRecord(3, kRa10[2]);
-    const QVector<QsoRecord> rows = loggedRows(grid, 3);
+    logbook::ContactLog grid;
+    grid.setContact(1, kRa10[0]);
+    grid.setContact(2, kRa10[1]);
+    grid.setContact(3, kRa10[2]);
+    const QVector<Contact> rows = loggedRows(grid, 3);
     ASSERT_EQ(rows.size(), 2);
     EXPECT_EQ(rows[0], kRa10[0]);
     EXPECT_EQ(rows[1], kRa10[1]);

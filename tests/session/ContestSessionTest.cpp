@@ -1,4 +1,4 @@
-#include "log/QsoRecord.h"
+#include "log/Contact.h"
 #include "log/StateRecord.h"
 #include "session/ContestSession.h"
 #include "tests/support/FakeSettings.h"
@@ -51,17 +51,17 @@ protected:
     // A cell of the grid typed over, as the grid's editor hands it on.
     Changes edit(int row, int column, const QString& text)
     {
-        const QString before = contest->grid().cell(row, column);
-        contest->grid().setCell(row, column, text);
+        const QString before = contest->contacts().cell(row, column);
+        contest->contacts().setCell(row, column, text);
         return contest->editRow(row, column, before);
     }
     static StateRecord storedState()
     {
         return StateRecord::decode(readFile(QStringLiteral("cfg.kvl")).constData());
     }
-    static QsoRecord stored(int index)
+    static Contact stored(int index)
     {
-        return QsoRecord::decode(readFile(QStringLiteral("system.kvl")).constData() + index * QsoRecord::Size);
+        return Contact::decode(readFile(QStringLiteral("system.kvl")).constData() + index * Contact::Size);
     }
 };
 
@@ -72,15 +72,15 @@ TEST_F(ContestSessionTest, ACompletedContactIsOnDiskNumberedAndCounted)
     const Changes changes = log(QStringLiteral("RA9XX"), QStringLiteral("7"));
     EXPECT_TRUE(changes.currentRow && changes.counters);
 
-    const QsoRecord first = stored(0);
+    const Contact first = stored(0);
     EXPECT_EQ(QStringList(first.fields.begin(), first.fields.end()),
               (QStringList {"09:05", "160SSB", "", "RA3AA", "15001", "GA1", "1+"}));
     EXPECT_EQ(stored(1).fields[BandChange], QLatin1String("1"));
     EXPECT_EQ(storedState().nextRow, 3);
     EXPECT_EQ(storedState().bandCounters[0], 1);
     EXPECT_EQ(storedState().bandCounters[3], 1);
-    EXPECT_EQ(contest->grid().cell(3, Sent), QLatin1String("15003"));
-    EXPECT_EQ(contest->grid().cell(3, BandMode), QLatin1String("20SSB"));
+    EXPECT_EQ(contest->contacts().cell(3, Sent), QLatin1String("15003"));
+    EXPECT_EQ(contest->contacts().cell(3, BandMode), QLatin1String("20SSB"));
 }
 
 TEST_F(ContestSessionTest, ARepeatIsRefusedUntilANewSubTourIsPending)
@@ -102,12 +102,12 @@ TEST_F(ContestSessionTest, DeleteRestoreAndANewContactAfterADeletion)
 {
     log(QStringLiteral("RA3AA"), QStringLiteral("1"));
     log(QStringLiteral("RA3BB"), QStringLiteral("2"));
-    const QsoRecord second = stored(1);
+    const Contact second = stored(1);
 
     contest->deleteOrRestore();
     EXPECT_TRUE(contest->restorePending());
     EXPECT_EQ(contest->currentRow(), 2);
-    EXPECT_EQ(stored(1), QsoRecord {});
+    EXPECT_EQ(stored(1), Contact {});
     EXPECT_EQ(storedState().nextRow, 2);
     EXPECT_EQ(storedState().bandCounters[0], 1);
 
@@ -150,7 +150,7 @@ TEST_F(ContestSessionTest, StampsFollowEditingDeletionAndRestore)
         const bool noTime = e.column == Time && !parseContactTime(QString::fromLatin1(e.text));
         EXPECT_EQ(edit(e.row, e.column, QString::fromLatin1(e.text)).warning.has_value(), noTime) << e.text;
         EXPECT_EQ(utcOf(e.row), utc(e.utc)) << e.text;
-        EXPECT_TRUE(parseContactTime(contest->grid().cell(e.row, Time))) << e.text;
+        EXPECT_TRUE(parseContactTime(contest->contacts().cell(e.row, Time))) << e.text;
     }
     EXPECT_EQ(contest->logbook().stamp(1)->frequencyHz, 0);
     EXPECT_EQ(utcOf(3), utc("2024-02-01T07:10:30Z"));
@@ -197,7 +197,7 @@ TEST_F(ContestSessionTest, AFileGoneWhileRunningIsMadeAgainWhole)
             restart();
             EXPECT_EQ(contest->currentRow(), 4);
             for (int row = 1; row <= 3; ++row)
-                EXPECT_TRUE(contest->grid().record(row).isContact() && contest->logbook().stamp(row)) << row;
+                EXPECT_TRUE(contest->contacts().contact(row).isContact() && contest->logbook().stamp(row)) << row;
             contest->clearLog();
             QFile::remove(QStringLiteral("away"));
             restart();
@@ -236,7 +236,7 @@ TEST_F(ContestSessionTest, TheModeFollowsIntoTheRowAndTheStateAndSurvivesARestar
     EXPECT_FALSE(contest->selectBand(2).band); // the selected band: nothing
     EXPECT_FALSE(contest->selectMode(Mode::SSB).mode); // the rig's mode, already the mode
     EXPECT_TRUE(contest->selectMode(Mode::CW).mode);
-    EXPECT_EQ(contest->grid().cell(1, BandMode), QLatin1String("40CW"));
+    EXPECT_EQ(contest->contacts().cell(1, BandMode), QLatin1String("40CW"));
     EXPECT_EQ(storedState().bandMode, QLatin1String("40CW"));
     restart();
     EXPECT_EQ(contest->selectedBand(), 2);
@@ -388,13 +388,13 @@ TEST_F(ContestSessionTest, AGridEditIntoARepeatIsMarkedAndTheMarkFollows)
     log(QStringLiteral("RK1TKH"), QStringLiteral("GA1"));
     log(QStringLiteral("RT4AS"), QStringLiteral("GA2"));
     const auto expectCounted = [&](bool repeat, int counted, const char* when) {
-        EXPECT_EQ(contest->grid().cell(2, Points), repeat ? QStringLiteral("0") : QStringLiteral("1+")) << when;
+        EXPECT_EQ(contest->contacts().cell(2, Points), repeat ? QStringLiteral("0") : QStringLiteral("1+")) << when;
         EXPECT_EQ(storedState().bandCounters[1], counted) << when;
         const session::StatusFigures figures = contest->status(QDateTime(QDate(2024, 2, 1), QTime(10, 5)));
         EXPECT_EQ(figures.contacts + figures.subTourContacts, 2 * counted) << when;
     };
     edit(2, Call, QStringLiteral("RK1TKH"));
-    EXPECT_TRUE(contest->grid().isRepeat(2) && stored(1).fields[Call] == QStringLiteral("RK1TKH"));
+    EXPECT_TRUE(contest->contacts().isRepeat(2) && stored(1).fields[Call] == QStringLiteral("RK1TKH"));
     expectCounted(true, 1, "edited into a repeat");
     edit(2, BandMode, QStringLiteral("80CW"));
     expectCounted(false, 2, "moved to another mode");

@@ -93,7 +93,7 @@ TEST_F(StatusFiguresTest, EditedPointsCellThatIsNoNumberCountsNothing)
     startSession(ContestVariant::Asia);
     logContact(QStringLiteral("27005"), "10:00");
     logContact(QStringLiteral("19005"), "10:01");
-    session->grid().setCell(1, logbook::Points, QStringLiteral("З"));
+    session->contacts().setCell(1, logbook::Points, QStringLiteral("З"));
     session->editRow(1, logbook::Points, QString());
     EXPECT_EQ(figures().score, 4);
 }

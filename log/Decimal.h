@@ -3,7 +3,7 @@
 #include <QString>
 #include <optional>
 
-namespace scoring {
+namespace logbook {
 
 // A decimal integer as the log holds them: an optional sign and one or more
 // digits, nothing else (no blanks, no other bases).
@@ -18,4 +18,4 @@ inline std::optional<qint64> decimalValue(const QString& text)
     return ok ? std::optional<qint64>(value) : std::nullopt;
 }
 
-} // namespace scoring
+} // namespace logbook

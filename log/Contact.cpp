@@ -1,12 +1,13 @@
-#include "log/QsoRecord.h"
+#include "log/Contact.h"
 
+#include "log/Decimal.h"
 #include "log/ShortString.h"
 
 #include <QRegularExpression>
 
 namespace logbook {
 
-QByteArray QsoRecord::encode() const
+QByteArray Contact::encode() const
 {
     QByteArray out(Size, '\0');
     int offset = 0;
@@ -17,15 +18,25 @@ QByteArray QsoRecord::encode() const
     return out;
 }
 
-QsoRecord QsoRecord::decode(const char* data)
+Contact Contact::decode(const char* data)
 {
-    QsoRecord record;
+    Contact record;
     int offset = 0;
     for (int i = 0; i < QsoFieldCount; ++i) {
         record.fields[size_t(i)] = readShortString(data + offset, Capacity[size_t(i)]);
         offset += Capacity[size_t(i)] + 1;
     }
     return record;
+}
+
+std::optional<qint64> Contact::bandChangeCount() const
+{
+    return decimalValue(text(BandChange));
+}
+
+std::optional<qint64> Contact::points() const
+{
+    return decimalValue(text(Points));
 }
 
 std::optional<QTime> parseContactTime(const QString& cell)

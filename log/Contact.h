@@ -1,0 +1,55 @@
+#pragma once
+
+#include "log/BandTable.h"
+#include "log/ContactStamp.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QTime>
+#include <array>
+#include <optional>
+
+namespace logbook {
+
+// One logged contact: field i is column i of the contact grid.
+enum QsoField { Time, BandMode, BandChange, Call, Sent, Received, Points, QsoFieldCount };
+
+// A contact's time cell: h:mm or hh:mm, 24-hour.
+std::optional<QTime> parseContactTime(const QString& cell);
+
+// One logged contact as the log holds it. Every field keeps the text the
+// record holds, as typed or as edited in the grid, whatever it says; the
+// readings beside them say what that text means, or nothing where it means
+// nothing.
+struct Contact
+{
+    static constexpr int Size = 59;
+    static constexpr std::array<int, QsoFieldCount> Capacity = {5, 8, 3, 11, 11, 11, 3};
+
+    std::array<QString, QsoFieldCount> fields;
+    // Not in the record: the repeat rule's mark, worked out from the log. A
+    // repeat stays in the log and the files but counts no points and on no band.
+    bool repeat = false;
+    // Not in the record either: what the stamp file keeps beside it, if it
+    // agrees with the time field.
+    std::optional<ContactStamp> stamp;
+
+    const QString& text(QsoField field) const { return fields[size_t(field)]; }
+    std::optional<QTime> time() const { return parseContactTime(text(Time)); }
+    std::optional<BandAndMode> bandMode() const { return parseBandModeWord(text(BandMode)); }
+    std::optional<qint64> bandChangeCount() const;
+    const QString& call() const { return text(Call); }
+    const QString& sent() const { return text(Sent); }
+    const QString& received() const { return text(Received); }
+    std::optional<qint64> points() const; // none for "1+" and any other text
+    bool plusPoint() const { return text(Points) == QStringLiteral("1+"); }
+
+    // The record's bytes: the fields only.
+    QByteArray encode() const;
+    static Contact decode(const char* data); // reads exactly Size bytes
+    bool operator==(const Contact& other) const { return fields == other.fields; }
+    // A row without a call (deleted, or never completed) is no contact.
+    bool isContact() const { return !call().trimmed().isEmpty(); }
+};
+
+} // namespace logbook
