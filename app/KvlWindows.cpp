@@ -11,7 +11,7 @@ KvlWindows createWindows(const MainWindowServices& services)
     windows.main = std::make_unique<TForm1>(services);
     TForm1* form1 = windows.main.get();
     windows.setup = std::make_unique<TForm2>(
-        services.dialogs, form1->ports(), scoring::contestTexts(), form1->store(),
+        services.dialogs, form1->ports(), scoring::contestTexts(), form1->store(), form1->iniStore(),
         [form1](TForm2& settings) { form1->settingsChanged(settings); }, form1);
     form1->attachSetupDialog(windows.setup.get()); // also when the dialog could not load its file
     return windows;

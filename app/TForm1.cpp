@@ -31,6 +31,7 @@ TForm1::TForm1(const MainWindowServices& services, QWidget* parent)
 {
     m_rig = services.rigConnection ? new radio::RigPoller(services.rigConnection, services.rigTiming, this)
                                    : new radio::RigPoller(this);
+    m_ini.load();
     buildWindow();
     FollowMasterFile(); // before the saved size, which lacks the master line's row
     restoreWindow();
@@ -76,7 +77,7 @@ void TForm1::settingsChanged(TForm2& setupDialog)
     m_statusLine->refresh(); // the next sub-tour time may have changed
     FollowMasterFile();
     if (m_shown) // from then on the rig follows setup
-        followRig(setupDialog.rigSettings());
+        followRig(m_ini.rig().settings);
 }
 
 // The window's copy of the station data follows every load and save of setup,

@@ -11,6 +11,7 @@
 #include "radio/RigSettings.h"
 #include "session/ContestSession.h"
 #include "session/TransmitRules.h"
+#include "setup/IniStore.h"
 #include "setup/StationStore.h"
 #include "setup/WindowSettings.h"
 
@@ -61,6 +62,7 @@ public:
     void settingsChanged(TForm2& setupDialog);
     const StationSettings& settings() const;
     setup::StationStore& store() { return m_store; }
+    setup::IniStore& iniStore() { return m_ini; }
     void refreshCaption();
     // The serial ports present, for the setup dialog's port field.
     const keyer::PortEnumerator& ports() const { return m_ports; }
@@ -222,7 +224,8 @@ private:
     Clock& m_clock;
     Dialogs& m_dialogs;
     TForm2* m_setupDialog = nullptr;
-    setup::StationStore m_store; // edited by the setup dialog, read by all
+    setup::StationStore m_store; // both edited by the setup dialog, read by all
+    setup::IniStore m_ini;
     session::ContestSession m_session;
     // The port outlives the keyer that switches its lines; both the keyer and
     // the voice PTT switch them through their one owner.

@@ -19,7 +19,7 @@ using logbook::Mode;
 
 void TForm1::OpenKeyingPort()
 {
-    const keyer::KeyerSettingsRead read = keyer::readKeyerSettings();
+    const keyer::KeyerSettingsRead& read = m_ini.keyer();
     OpenKeyerDevice(read);
     OpenVoicePtt(read);
     ApdComPort1.openFromSetting(settings().port());

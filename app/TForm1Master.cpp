@@ -37,7 +37,7 @@ void TForm1::buildMasterLine(QWidget* client)
 // the first contact never waits for the calls.
 void TForm1::FollowMasterFile()
 {
-    const QString configured = scoring::masterPathSetting();
+    const QString configured = m_ini.masterPath();
     if (m_masterFollowed && configured == m_masterPath)
         return;
     m_masterFollowed = true;

@@ -83,7 +83,7 @@ bool TForm1::tuneToTypedFrequency()
 void TForm1::FollowRig()
 {
     m_bandFrequencies.load();
-    const radio::RigSettingsRead read = radio::readRigSettings();
+    const radio::RigSettingsRead& read = m_ini.rig();
     if (!read.problem.isEmpty())
         m_dialogs.showError(errorBoxText(read.problem));
     followRig(read.settings);

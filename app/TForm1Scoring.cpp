@@ -93,7 +93,7 @@ QStringList TForm1::CreateReport()
 QStringList TForm1::CreateExports()
 {
     const scoring::ExportLog log {m_session.loggedRows()};
-    return scoring::CreateExports(log, settings(), setup::readExportOptions(),
+    return scoring::CreateExports(log, settings(), m_ini.exports(),
                                   scoring::reportTotals(log.rows, settings().contestVariant()), QDateTime::currentDateTimeUtc())
         .messages;
 }

@@ -3,7 +3,6 @@
 #include "app/TForm1.h"
 
 #include "common/Dialogs.h"
-#include "common/IniSettings.h"
 #include "log/Contact.h"
 #include "widgets/BandPanels.h"
 #include "widgets/ContactGridView.h"
@@ -119,7 +118,7 @@ void TForm1::keepOnScreen()
 // row is not in the saved height: it is added while a master file is in use.
 void TForm1::restoreWindow()
 {
-    const setup::WindowSettingsRead read = setup::readWindowSettings(logbook::IniSettings());
+    const setup::WindowSettingsRead& read = m_ini.window();
     m_window = read.settings;
     if (read.problem)
         m_dialogs.showError(errorBoxText(*read.problem));
@@ -144,7 +143,5 @@ void TForm1::saveWindow()
         m_window.geometry = normalGeometry().adjusted(0, 0, 0, -masterRowPixels());
         m_window.maximised = isMaximized();
     }
-    logbook::IniSettings ini;
-    setup::writeWindowSettings(ini, m_window);
-    ini.save();
+    m_ini.setWindow(m_window);
 }

@@ -8,11 +8,11 @@ namespace scoring {
 const std::array<ContestRules, 3>& contestTable()
 {
     static const std::array<ContestRules, 3> table = {{
-        {ContestVariant::Asia, QStringLiteral("Чемпионат Азиатской части РФ"), AsiaBase, true, PointsCalculateASIA,
+        {ContestVariant::Asia, AsiaBase, true, PointsCalculateASIA,
          ClaimRule::SumOfPoints, QStringLiteral("RUS-ASIA-CHAMP")},
-        {ContestVariant::RA, QStringLiteral("Чемпионат РА"), RABase, false, PointsCalculateRA,
+        {ContestVariant::RA, RABase, false, PointsCalculateRA,
          ClaimRule::ContactsTimesPlus, QStringLiteral("RUS-RA-CHAMP")},
-        {ContestVariant::Others, QStringLiteral("Others"), nullptr, false, PointsCalculateOthers, ClaimRule::Nothing,
+        {ContestVariant::Others, nullptr, false, PointsCalculateOthers, ClaimRule::Nothing,
          QStringLiteral("OTHER")},
     }};
     return table;
@@ -29,30 +29,8 @@ const ContestRules& contestRules(ContestVariant variant)
 
 const ContestRules* contestRules(const QString& setupText)
 {
-    for (const ContestRules& rules : contestTable()) {
-        if (setupText == rules.text)
-            return &rules;
-    }
-    return nullptr;
-}
-
-QStringList contestTexts()
-{
-    QStringList texts;
-    for (const ContestRules& rules : contestTable())
-        texts << rules.text;
-    return texts;
-}
-
-QString variantText(ContestVariant variant)
-{
-    return contestRules(variant).text;
-}
-
-std::optional<ContestVariant> contestVariant(const QString& setupText)
-{
-    const ContestRules* rules = contestRules(setupText);
-    return rules ? std::optional<ContestVariant>(rules->variant) : std::nullopt;
+    const std::optional<ContestVariant> variant = contestVariant(setupText);
+    return variant ? &contestRules(*variant) : nullptr;
 }
 
 ReceivedKey asiaReceivedKey(QChar typed)

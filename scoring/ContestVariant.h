@@ -1,5 +1,7 @@
 #pragma once
 
+#include "setup/ContestChoice.h"
+
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -12,7 +14,10 @@ namespace scoring {
 
 class BaseText;
 
-enum class ContestVariant { Asia, RA, Others };
+using ContestVariant = setup::Contest;
+using setup::contestTexts;
+using setup::contestVariant;
+using setup::variantText;
 
 // How the report claims its score: contacts times the "1+" count (raised to
 // 1), the sum of the points cells, or nothing.
@@ -24,7 +29,6 @@ using BaseLookup = std::optional<QString> (*)(const QString& call, const BaseTex
 struct ContestRules
 {
     ContestVariant variant;
-    QString text;            // the setup list's text, matched exactly
     BaseLookup baseLookup;   // pre-fills the received field from a base file; none without
     bool digitsOnlyReceived; // the received field takes digits; a blank goes back to the call
     PointsRule points;
@@ -38,10 +42,6 @@ const ContestRules& contestRules(ContestVariant variant);
 // Exact, case-sensitive match; any other text (an empty selection) is none.
 const ContestRules* contestRules(const QString& setupText);
 
-// The texts of the setup list, in the table's order.
-QStringList contestTexts();
-QString variantText(ContestVariant variant);
-std::optional<ContestVariant> contestVariant(const QString& setupText);
 
 // What the received field does with a typed character in a variant that takes
 // digits only: a blank returns to the call field, printable non-digits are

@@ -1,7 +1,6 @@
 #include "scoring/MasterFile.h"
 
 #include "common/FileContent.h"
-#include "common/IniSettings.h"
 #include "common/KvlError.h"
 
 #include <QDir>
@@ -69,24 +68,6 @@ QString masterFilePath(const QString& configured)
             return configured.isEmpty() ? entry : info.dir().filePath(entry);
     }
     return wanted;
-}
-
-namespace {
-const QString kMasterPathKey = QStringLiteral("Master/path");
-} // namespace
-
-QString masterPathSetting()
-{
-    return logbook::IniSettings().text(kMasterPathKey).trimmed();
-}
-
-void saveMasterPathSetting(const QString& path)
-{
-    if (path.trimmed() == masterPathSetting())
-        return;
-    logbook::IniSettings file;
-    file.setValue(kMasterPathKey, path.trimmed());
-    file.save();
 }
 
 MasterIndex readMasterFile(const QString& path)

@@ -25,12 +25,6 @@ MasterIndex parseMasterCalls(QByteArrayView text);
 // the working folder; the name matched without regard to letter case.
 QString masterFilePath(const QString& configured);
 
-// The master file setup chose, from kvl.ini (`Master/path`); empty: none.
-QString masterPathSetting();
-// Written only when it changed, so a station without one gets no kvl.ini.
-// Throws KvlError naming kvl.ini when it cannot be written.
-void saveMasterPathSetting(const QString& path);
-
 // Reads and indexes the file. Throws KvlError naming the file when it cannot
 // be read, is larger than kMasterMaxBytes or holds binary data.
 MasterIndex readMasterFile(const QString& path);

@@ -22,7 +22,8 @@ ContestSession::ContestSession(const StationSettings& settings)
 
 const scoring::ContestRules* ContestSession::rules() const
 {
-    return scoring::contestRules(m_settings.contestVariant());
+    const std::optional<scoring::ContestVariant> contest = m_settings.contest();
+    return contest ? &scoring::contestRules(*contest) : nullptr;
 }
 
 QVector<Contact> ContestSession::loggedRows() const

@@ -4,7 +4,6 @@
 #include "common/FileNames.h"
 #include "keyer/PortList.h"
 #include "log/SubTourTimes.h"
-#include "scoring/MasterFile.h"
 #include "setup/StationDataFile.h"
 #include "setupui/ExportPage.h"
 #include "setupui/KeyerPage.h"
@@ -34,11 +33,12 @@ bool typesCharacter(const QKeyEvent* event)
 } // namespace
 
 TForm2::TForm2(Dialogs& dialogs, const keyer::PortEnumerator& ports, const QStringList& contests,
-               setup::StationStore& store, SettingsChanged refreshMainCaption, QWidget* parent)
+               setup::StationStore& store, setup::IniStore& ini, SettingsChanged refreshMainCaption, QWidget* parent)
     : QDialog(parent)
     , m_dialogs(dialogs)
     , m_ports(ports)
     , m_store(store)
+    , m_ini(ini)
     , m_refreshMainCaption(std::move(refreshMainCaption))
 {
     setObjectName(QStringLiteral("Form2"));
@@ -84,10 +84,11 @@ TForm2::TForm2(Dialogs& dialogs, const keyer::PortEnumerator& ports, const QStri
 void TForm2::FormCreate()
 {
     // A bad kvl.ini is the main window's to report; the tab then shows no rig.
-    m_rigPage->showSettings(radio::readRigSettings().settings, m_ports);
-    m_exportPage->showOptions(setup::readExportOptions());
-    m_keyerPage->showSettings(keyer::readKeyerSettings().settings, m_ports);
-    m_rigPage->showMasterPath(scoring::masterPathSetting());
+    m_ini.load();
+    m_rigPage->showSettings(m_ini.rig().settings, m_ports);
+    m_exportPage->showOptions(m_ini.exports());
+    m_keyerPage->showSettings(m_ini.keyer().settings, m_ports);
+    m_rigPage->showMasterPath(m_ini.masterPath());
     guarded(m_dialogs, [this] {
         const QStringList empty(setup::kTemplateLineCount, QString());
         if (!logbook::fileExists(setup::kStationDataFileName))
@@ -110,17 +111,10 @@ void TForm2::FormClose()
     guarded(m_dialogs, [this] {
         saveFields();
         setup::writeStationData(setup::kStationDataFileName, m_lines);
-        // Written only when changed, so that a station without a rig gets no kvl.ini.
-        const radio::RigSettings rig = rigSettings();
-        if (rig != radio::readRigSettings().settings)
-            radio::writeRigSettings(rig);
-        const setup::ExportOptions exportOptions = m_exportPage->options();
-        if (!(exportOptions == setup::readExportOptions()))
-            setup::writeExportOptions(exportOptions);
-        const keyer::KeyerSettings keyerChoice = m_keyerPage->settings();
-        if (keyerChoice != keyer::readKeyerSettings().settings)
-            keyer::writeKeyerSettings(keyerChoice);
-        scoring::saveMasterPathSetting(m_rigPage->masterPath());
+        m_ini.setRig(rigSettings());
+        m_ini.setExports(m_exportPage->options());
+        m_ini.setKeyer(m_keyerPage->settings());
+        m_ini.setMasterPath(m_rigPage->masterPath());
         m_refreshMainCaption(*this);
         hide();
         if (const std::optional<QString> unreadable = logbook::unreadableTimesMessage(m_store.subTourTimes()))

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "radio/RigSettings.h"
+#include "setup/IniStore.h"
 #include "setup/StationStore.h"
 
 #include <QDialog>
@@ -35,7 +36,7 @@ public:
     // `ports` lists the serial ports present for the port field; it must
     // outlive the dialog. `contests` are the texts of the contest list.
     TForm2(Dialogs& dialogs, const keyer::PortEnumerator& ports, const QStringList& contests, setup::StationStore& store,
-           SettingsChanged refreshMainCaption, QWidget* parent = nullptr);
+           setup::IniStore& ini, SettingsChanged refreshMainCaption, QWidget* parent = nullptr);
 
     // The whole file as last loaded or saved, unbound lines included.
     const QStringList& lines() const { return m_lines; }
@@ -72,6 +73,7 @@ private:
     Dialogs& m_dialogs;
     const keyer::PortEnumerator& m_ports;
     setup::StationStore& m_store;
+    setup::IniStore& m_ini;
     SettingsChanged m_refreshMainCaption;
     QStringList m_lines; // the file's lines; the fields own the bound ones
     ExportPage* m_exportPage = nullptr;

@@ -21,7 +21,8 @@ protected:
     FakeDialogs dialogs;
     FakePortEnumerator ports; // none present unless a test says so
     QStringList captions;
-    setup::StationStore store; // outlives the dialog that edits it
+    setup::StationStore store; // both outlive the dialog that edits them
+    setup::IniStore ini;
     std::unique_ptr<TForm2> form;
 
     void TearDown() override
@@ -33,7 +34,7 @@ protected:
     void create()
     {
         form.reset();
-        form = std::make_unique<TForm2>(dialogs, ports, scoring::contestTexts(), store, [this](TForm2&) {
+        form = std::make_unique<TForm2>(dialogs, ports, scoring::contestTexts(), store, ini, [this](TForm2&) {
             captions << setup::windowCaption(store.contestVariant(), QStringLiteral("SSB"), store.callSign());
         });
     }

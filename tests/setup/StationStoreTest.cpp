@@ -1,4 +1,6 @@
+#include "setup/IniStore.h"
 #include "setup/StationStore.h"
+#include "tests/support/WorkDir.h"
 
 #include <gtest/gtest.h>
 
@@ -21,4 +23,32 @@ TEST(StationStoreTest, ChangesAreSaidOnceAndTheTimesFollowTheirText)
     EXPECT_EQ(store.subTourTimeList(), (std::vector<QTime> {QTime(10, 0), QTime(11, 0)}));
     store.setField(SubTourTimes, QStringLiteral("12:00"));
     EXPECT_EQ(store.subTourTimeList(), std::vector<QTime> {QTime(12, 0)});
+    store.setField(ContestVariant, QStringLiteral("Чемпионат РА"));
+    EXPECT_EQ(store.contest(), Contest::RA);
+    store.setField(ContestVariant, QStringLiteral("чемпионат РА"));
+    EXPECT_EQ(store.contest(), std::nullopt);
+}
+
+using IniStoreTest = WorkDirTest;
+
+// kvl.ini is written only for a value that differs from the one held, so a
+// station that sets nothing gets none; an edit made outside shows at the next
+// load, said by its section only.
+TEST_F(IniStoreTest, WritesOnlyWhatChangedAndSaysWhichSectionChanged)
+{
+    IniStore ini;
+    QList<IniStore::Section> said;
+    QObject::connect(&ini, &IniStore::changed, [&](IniStore::Section s) { said << s; });
+    ini.load();
+    ini.setRig({});
+    ini.setExports({});
+    ini.setMasterPath(QStringLiteral("  "));
+    EXPECT_FALSE(QFile::exists(QStringLiteral("kvl.ini")));
+    EXPECT_TRUE(said.isEmpty());
+    ini.setMasterPath(QStringLiteral(" calls.scp "));
+    writeFile(QStringLiteral("kvl.ini"), readFile(QStringLiteral("kvl.ini")) + "[Export]\npower=QRP\n");
+    ini.load();
+    EXPECT_EQ(said, (QList<IniStore::Section> {IniStore::Section::Master, IniStore::Section::Exports}));
+    EXPECT_EQ(ini.masterPath(), QStringLiteral("calls.scp"));
+    EXPECT_EQ(ini.exports().power, QStringLiteral("QRP"));
 }

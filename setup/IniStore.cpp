@@ -1,0 +1,88 @@
+#include "setup/IniStore.h"
+
+#include "common/IniSettings.h"
+
+#include <utility>
+
+namespace setup {
+namespace {
+
+const QString kMasterPathKey = QStringLiteral("Master/path");
+
+bool sameWindow(const WindowSettingsRead& a, const WindowSettingsRead& b)
+{
+    return a.settings.textSize == b.settings.textSize && a.settings.geometry == b.settings.geometry
+        && a.settings.maximised == b.settings.maximised && a.problem == b.problem;
+}
+
+} // namespace
+
+IniStore::IniStore(QString fileName) : m_fileName(std::move(fileName)) {}
+
+void IniStore::load()
+{
+    const logbook::IniSettings file(m_fileName);
+    const radio::RigSettingsRead rig = radio::readRigSettings(m_fileName);
+    const keyer::KeyerSettingsRead keyer = keyer::readKeyerSettings(m_fileName);
+    const ExportOptions exports = readExportOptions(m_fileName);
+    const QString masterPath = file.text(kMasterPathKey).trimmed();
+    const WindowSettingsRead window = readWindowSettings(file);
+    const auto take = [this](auto& held, const auto& read, bool same, Section section) {
+        held = read;
+        if (!same)
+            Q_EMIT changed(section);
+    };
+    take(m_rig, rig, rig.settings == m_rig.settings && rig.problem == m_rig.problem, Section::Rig);
+    take(m_keyer, keyer, keyer.settings == m_keyer.settings && keyer.problem == m_keyer.problem, Section::Keyer);
+    take(m_exports, exports, exports == m_exports, Section::Exports);
+    take(m_masterPath, masterPath, masterPath == m_masterPath, Section::Master);
+    take(m_window, window, sameWindow(window, m_window), Section::Window);
+}
+
+void IniStore::setRig(const radio::RigSettings& settings)
+{
+    if (settings == m_rig.settings)
+        return;
+    radio::writeRigSettings(settings, m_fileName);
+    m_rig = {settings, QString()};
+    Q_EMIT changed(Section::Rig);
+}
+
+void IniStore::setKeyer(const keyer::KeyerSettings& settings)
+{
+    if (settings == m_keyer.settings)
+        return;
+    keyer::writeKeyerSettings(settings, m_fileName);
+    m_keyer = {settings, QString()};
+    Q_EMIT changed(Section::Keyer);
+}
+
+void IniStore::setExports(const ExportOptions& options)
+{
+    if (options == m_exports)
+        return;
+    writeExportOptions(options, m_fileName);
+    m_exports = options;
+    Q_EMIT changed(Section::Exports);
+}
+
+void IniStore::setMasterPath(const QString& path)
+{
+    if (path.trimmed() == m_masterPath)
+        return;
+    logbook::IniSettings file(m_fileName);
+    file.setValue(kMasterPathKey, path.trimmed());
+    file.save();
+    m_masterPath = path.trimmed();
+    Q_EMIT changed(Section::Master);
+}
+
+void IniStore::setWindow(const WindowSettings& settings)
+{
+    logbook::IniSettings file(m_fileName);
+    writeWindowSettings(file, settings);
+    file.save();
+    m_window = {settings, std::nullopt};
+}
+
+} // namespace setup

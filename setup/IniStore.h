@@ -1,0 +1,55 @@
+#pragma once
+
+#include "keyer/KeyerSettings.h"
+#include "radio/RigSettings.h"
+#include "setup/ExportOptions.h"
+#include "setup/WindowSettings.h"
+
+#include <QObject>
+#include <QString>
+
+// kvl.ini's values in memory, each typed: read from the file at start-up and
+// when setup opens, written to it when setup sets one that differs. Everyone
+// else reads them here.
+namespace setup {
+
+class IniStore : public QObject
+{
+    Q_OBJECT
+public:
+    enum class Section { Rig, Keyer, Exports, Master, Window };
+
+    explicit IniStore(QString fileName = logbook::kIniFileName);
+
+    // Reads every section again; a section that changed says so.
+    void load();
+
+    const radio::RigSettingsRead& rig() const { return m_rig; }
+    const keyer::KeyerSettingsRead& keyer() const { return m_keyer; }
+    const ExportOptions& exports() const { return m_exports; }
+    // The master file setup chose (`Master/path`); empty: none.
+    const QString& masterPath() const { return m_masterPath; }
+    const WindowSettingsRead& window() const { return m_window; }
+
+    // Each writes its section when it differs from what is held, so that a
+    // station that sets nothing gets no kvl.ini. Throws KvlError naming the
+    // file when it cannot be written; the value held then stays.
+    void setRig(const radio::RigSettings& settings);
+    void setKeyer(const keyer::KeyerSettings& settings);
+    void setExports(const ExportOptions& options);
+    void setMasterPath(const QString& path);
+    void setWindow(const WindowSettings& settings); // written every time: the window's place moves
+
+Q_SIGNALS:
+    void changed(setup::IniStore::Section section);
+
+private:
+    QString m_fileName;
+    radio::RigSettingsRead m_rig;
+    keyer::KeyerSettingsRead m_keyer;
+    ExportOptions m_exports;
+    QString m_masterPath;
+    WindowSettingsRead m_window;
+};
+
+} // namespace setup
