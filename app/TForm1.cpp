@@ -1,5 +1,6 @@
 // Start-up stages, the clock, the menu and the shutdown of the main window.
 #include "app/TForm1.h"
+#include "widgets/MainWindowView.h"
 
 #include "common/Clock.h"
 #include "common/Dialogs.h"
@@ -49,19 +50,20 @@ TForm1::~TForm1() = default;
 void TForm1::connectControls()
 {
     connect(Timer1, &QTimer::timeout, this, [this] { runGuarded([this] { Timer1Timer(); }); });
-    connect(m_bands, &BandPanels::panelClicked, this, [this](int band) { runGuarded([this, band] { SelectBand(band); }); });
-    connect(m_bands, &BandPanels::boxClicked, this, [this](int band) { runGuarded([this, band] { CheckBoxMouseUp(band); }); });
-    connect(Panel7, &Panel::clicked, this, [this] { runGuarded([this] { Panel7Click(); }); });
-    connect(Panel8, &Panel::clicked, this, [this] { runGuarded([this] { Panel8Click(); }); });
-    connect(Panel9, &Panel::clicked, this, [this] { runGuarded([this] { Panel9Click(); }); });
-    connect(Panel12, &Panel::clicked, this, [this] { runGuarded([this] { Panel12Click(); }); });
-    connect(StringGrid1, &QAbstractItemView::clicked, this, [this] { runGuarded([this] { StringGrid1Click(); }); });
-    connect(&StringGrid1->grid(), &logbook::ContactGrid::cellEdited, this,
+    connect(m_view->bands, &BandPanels::panelClicked, this, [this](int band) { runGuarded([this, band] { SelectBand(band); }); });
+    connect(m_view->bands, &BandPanels::boxClicked, this, [this](int band) { runGuarded([this, band] { CheckBoxMouseUp(band); }); });
+    connect(m_view->Panel7, &Panel::clicked, this, [this] { runGuarded([this] { Panel7Click(); }); });
+    connect(m_view->Panel8, &Panel::clicked, this, [this] { runGuarded([this] { Panel8Click(); }); });
+    connect(m_view->Panel9, &Panel::clicked, this, [this] { runGuarded([this] { Panel9Click(); }); });
+    connect(m_view->Panel12, &Panel::clicked, this, [this] { runGuarded([this] { Panel12Click(); }); });
+    connect(m_view->StringGrid1, &QAbstractItemView::clicked, this, [this] { runGuarded([this] { StringGrid1Click(); }); });
+    connect(&m_view->StringGrid1->grid(), &logbook::ContactGrid::cellEdited, this,
             [this](int row, int column, const QString& before) {
                 runGuarded([&] { StringGrid1SetEditText(row, column, before); });
             });
-    connect(m_macroButtons, &MacroButtons::clicked, this, [this](int i) { runGuarded([this, i] { transmitKey(session::TransmitKey::Function, i); }); });
+    connect(m_view->macroButtons, &MacroButtons::clicked, this, [this](int i) { runGuarded([this, i] { transmitKey(session::TransmitKey::Function, i); }); });
     connectRig();
+    connect(m_view->Label1, &Panel::clicked, this, [this] { runGuarded([this] { Label1Click(); }); });
 }
 
 void TForm1::attachSetupDialog(TForm2* setupDialog)
@@ -74,7 +76,7 @@ void TForm1::settingsChanged(TForm2& setupDialog)
     attachSetupDialog(&setupDialog);
     refreshCaption();
     takeStationData(setupDialog.lines());
-    m_statusLine->refresh(); // the next sub-tour time may have changed
+    m_view->statusLine->refresh(); // the next sub-tour time may have changed
     FollowMasterFile();
     if (m_shown) // from then on the rig follows setup
         followRig(m_ini.rig().settings);
@@ -99,33 +101,33 @@ bool TForm1::showChanges(const session::Changes& changes)
 {
     if (changes.band) {
         showEntryPhase();
-        m_bands->showSelected(m_session.selectedBand());
+        m_view->bands->showSelected(m_session.selectedBand());
     }
     if (changes.mode) {
-        Panel7->setText(logbook::modeText(m_session.mode()));
+        m_view->Panel7->setText(logbook::modeText(m_session.mode()));
         refreshCaption();
         WriteBitBtn();
     }
     if (changes.counters)
         WriteCheckBox();
     if (changes.restore)
-        Panel12->setText(m_session.restorePending() ? QStringLiteral("RESTORE QSO") : QStringLiteral("DELETE QSO"));
+        m_view->Panel12->setText(m_session.restorePending() ? QStringLiteral("RESTORE QSO") : QStringLiteral("DELETE QSO"));
     if (changes.subTour)
-        Panel8->setVisible(m_session.subTourPending());
+        m_view->Panel8->setVisible(m_session.subTourPending());
     if (changes.callsLine)
         ShowCallsLineFlag();
     if (changes.scan)
-        showScan(m_session.lastScan());
+        m_view->showScan(m_session.lastScan());
     if (changes.warning)
-        Label25->setText(*changes.warning);
+        m_view->Label25->setText(*changes.warning);
     if (changes.currentRow)
         selectCurrentRow();
     if (session::stopsTransmission(changes))
         rigFollowsLogger(changes.band);
     if (changes.status)
-        m_statusLine->showFileNotice(*changes.status);
+        m_view->statusLine->showFileNotice(*changes.status);
     else
-        m_statusLine->refresh();
+        m_view->statusLine->refresh();
     masterLogChanged();
     if (changes.error && !changes.errorKnown) // a known write fault stays on the red line
         m_dialogs.showError(errorBoxText(*changes.error));
@@ -179,15 +181,15 @@ void TForm1::FormActivate()
 
 void TForm1::selectCurrentRow()
 {
-    StringGrid1->selectGridRow(m_session.currentRow());
+    m_view->StringGrid1->selectGridRow(m_session.currentRow());
 }
 
 void TForm1::Timer1Timer()
 {
     const QDateTime now = m_clock.current();
-    Label1->setText(logbook::clockText(now.time()));
+    m_view->Label1->setText(logbook::clockText(now.time()));
     SubTourCheck(now);
-    m_statusLine->clockTick(now.time());
+    m_view->statusLine->clockTick(now.time());
 }
 
 // The report is rebuilt from the log at every exit, so one that cannot be

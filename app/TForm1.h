@@ -21,25 +21,16 @@
 #include <memory>
 #include <optional>
 
-class BandPanels;
 class Clock;
-class ContactGridView;
-class MacroButtons;
-class MasterCallsLine;
+class MainWindowView;
 namespace scoring {
 class MasterCallsLoader;
 }
 class Dialogs;
-class Panel;
-class ScalableClient;
-class StatusLine;
 class TForm2;
 class QAction;
 class QKeyEvent;
-class QLabel;
-class QLineEdit;
 class QMenu;
-class QPlainTextEdit;
 class QTime;
 class QTimer;
 
@@ -155,9 +146,6 @@ protected:
 
 private:
     void buildWindow();
-    void buildLeftColumn(QWidget* client);
-    void buildCentre(QWidget* client);
-    void buildUnderGrid(QWidget* client);
     void buildMenu();
     void connectControls();
     void loadStationData();
@@ -165,7 +153,6 @@ private:
     // Shows what a call of the session changed, and its error or notice;
     // false when it failed, so that the handler stops there.
     bool showChanges(const session::Changes& changes);
-    void showScan(const scoring::CallsScanResult& scan);
     void selectCurrentRow();
     bool previewKey(QWidget* target, QKeyEvent* e);
     template <class Action>
@@ -184,8 +171,6 @@ private:
     void showRigState(qint64 hz, const QString& notice);
 
     // ---- Size, place and text size (TForm1Window.cpp) ----
-    void setStretches();
-    void placeEntryFields();
     void buildTextSizeMenu(QMenu* parent);
     void changeTextSize(int step); // +1 larger, -1 smaller, 0 normal
     void applyTextSize();
@@ -203,23 +188,15 @@ private:
     void Macros(const QString& macroText);
     bool m_ctrlLayer = false; // Ctrl alone held: the buttons send the Ctrl bank
 
-    // ---- The calls lines (TForm1Scoring.cpp) ----
-    void showCallsLine(bool shown);
-
     // ---- The master-file line (TForm1Master.cpp) ----
-    void buildMasterLine(QWidget* client);
+    void connectMasterLine();
     void layoutMasterLine();
-    int masterRowPixels() const; // the height the line adds to the window now
-    // The line where the warning would stand; answers the warning's top.
-    int placeMasterLine(int warningTop);
     void showMasterCalls();
     void masterLogChanged(); // after every change of the session
     scoring::MasterCallsLoader* m_master = nullptr;
-    MasterCallsLine* m_masterLine = nullptr;
     std::optional<scoring::WorkedCalls> m_worked; // until the session changes
     QString m_masterPath;
     bool m_masterFollowed = false;
-    int m_masterShift = 0; // the height the line adds under the calls lines
 
     Clock& m_clock;
     Dialogs& m_dialogs;
@@ -244,23 +221,7 @@ private:
     QStringList m_stationData; // the window's own copy of the station data file
     bool m_shown = false;
 
-    // Controls, named as the rest of the program knows them.
-    ScalableClient* m_client = nullptr;
-    Panel* Panel7 = nullptr;  // mode
-    Panel* Panel8 = nullptr;  // new sub-tour
-    Panel* Panel9 = nullptr;  // short zero
-    Panel* Panel12 = nullptr; // delete / restore
-    Panel* Label1 = nullptr;  // clock
-    BandPanels* m_bands = nullptr;
-    QLabel* Label25 = nullptr; // dupe warning
-    StatusLine* m_statusLine = nullptr;
-    ContactGridView* StringGrid1 = nullptr;
-    QLineEdit* Edit1 = nullptr; // call
-    QLineEdit* Edit2 = nullptr; // received exchange
-    QLineEdit* Edit3 = nullptr; // sub-tour calls line
-    QLineEdit* Edit4 = nullptr; // log calls line
-    QPlainTextEdit* Memo1 = nullptr; // help
-    MacroButtons* m_macroButtons = nullptr; // BitBtn1 .. BitBtn12
+    MainWindowView* m_view = nullptr; // the client area and its controls
     QMenu* File1 = nullptr;
     QMenu* Service1 = nullptr;
     QPointer<QWidget> m_keysBeforeMenu; // where the keys go back when a menu closes

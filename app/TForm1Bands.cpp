@@ -3,6 +3,7 @@
 #include "app/TForm1.h"
 
 #include "widgets/BandPanels.h"
+#include "widgets/MainWindowView.h"
 #include "widgets/MacroButtons.h"
 #include "widgets/Panel.h"
 
@@ -29,7 +30,7 @@ void TForm1::CheckBoxMouseUp(int band)
 void TForm1::WriteBitBtn()
 {
     const Mode mode = m_session.mode();
-    m_macroButtons->setCaptions([&](int i) {
+    m_view->macroButtons->setCaptions([&](int i) {
         if (mode == Mode::CW)
             return m_stationData.value(setup::kFCaptionLines[size_t(i)]);
         return i < 2 ? QStringLiteral("CQ%1").arg(i + 1) : QString();
@@ -38,23 +39,15 @@ void TForm1::WriteBitBtn()
 
 void TForm1::AC()
 {
-    const session::EntryPhase phase = m_session.entryPhase();
-    if (phase == session::EntryPhase::Received)
-        Edit2->setFocus();
-    else if (phase == session::EntryPhase::Call)
-        Edit1->setFocus();
+    m_view->focusEntry(m_session.entryPhase());
 }
 
-// The entry fields as the session's entry phase has them, the focus in the one typed.
 void TForm1::showEntryPhase()
 {
-    const session::EntryPhase phase = m_session.entryPhase();
-    Edit1->setVisible(phase != session::EntryPhase::Closed);
-    Edit2->setVisible(phase == session::EntryPhase::Received);
-    AC();
+    m_view->showEntryPhase(m_session.entryPhase());
 }
 
 void TForm1::WriteCheckBox()
 {
-    m_bands->showCounters(m_session.state().bandCounters);
+    m_view->bands->showCounters(m_session.state().bandCounters);
 }

@@ -1,6 +1,7 @@
 // Entry of contacts: the call and received fields, completing a contact, and
 // editing logged rows in the grid.
 #include "app/TForm1.h"
+#include "widgets/MainWindowView.h"
 
 #include "common/Clock.h"
 #include "widgets/ContactGridView.h"
@@ -22,8 +23,8 @@ bool TForm1::Edit1KeyPress(QKeyEvent* e)
     const bool swallowed = e->text() == QLatin1String(" ") && session::spaceBarIsMacroKey(transmitState());
     if (swallowed)
         transmitKey(session::TransmitKey::SpaceBar);
-    if (StringGrid1->editColours())
-        StringGrid1->setEditColours(false);
+    if (m_view->StringGrid1->editColours())
+        m_view->StringGrid1->setEditColours(false);
     return swallowed;
 }
 
@@ -31,9 +32,9 @@ void TForm1::EntryKeyDown(QKeyEvent* e, bool inReceived)
 {
     if (e->key() != Qt::Key_Escape)
         return;
-    switch (m_session.escape(inReceived, Edit2->text().isEmpty())) {
-    case session::EntryEscape::ClearCall: Edit1->clear(); break;
-    case session::EntryEscape::ClearReceived: Edit2->clear(); break;
+    switch (m_session.escape(inReceived, m_view->Edit2->text().isEmpty())) {
+    case session::EntryEscape::ClearCall: m_view->Edit1->clear(); break;
+    case session::EntryEscape::ClearReceived: m_view->Edit2->clear(); break;
     case session::EntryEscape::BackToCall: showEntryPhase(); break;
     }
 }
@@ -48,10 +49,10 @@ void TForm1::Edit2KeyUp(QKeyEvent* e)
 // not be written, keeps both fields, so the operator can press Enter again.
 void TForm1::CompleteContact()
 {
-    const session::Changes changes = m_session.completeContact(Edit2->text(), m_clock.current());
+    const session::Changes changes = m_session.completeContact(m_view->Edit2->text(), m_clock.current());
     if (m_session.entryPhase() == session::EntryPhase::Call) {
-        Edit1->clear();
-        Edit2->clear();
+        m_view->Edit1->clear();
+        m_view->Edit2->clear();
     }
     showEntryPhase();
     if (showChanges(changes) && !changes.refused)
@@ -60,15 +61,15 @@ void TForm1::CompleteContact()
 
 void TForm1::StringGrid1Click()
 {
-    StringGrid1->editCurrentCell();
+    m_view->StringGrid1->editCurrentCell();
 }
 
 void TForm1::StringGrid1KeyPress(QKeyEvent* e)
 {
     if (e->key() != Qt::Key_Escape)
         return;
-    StringGrid1->closeCellEditor();
-    Edit1->setFocus();
+    m_view->StringGrid1->closeCellEditor();
+    m_view->Edit1->setFocus();
 }
 
 void TForm1::StringGrid1SetEditText(int row, int column, const QString& before)

@@ -1,6 +1,7 @@
 // Transmitter control: the keying port, the Morse keyer's hooks, the macros of
 // the function keys, Enter and the space bar, and the voice messages.
 #include "app/TForm1.h"
+#include "widgets/MainWindowView.h"
 
 #include "common/Dialogs.h"
 #include "keyer/KeyerSettings.h"
@@ -29,12 +30,12 @@ void TForm1::OpenKeyingPort()
 // never in a box that would take the keys from the operator.
 void TForm1::OpenKeyerDevice(const keyer::KeyerSettingsRead& read)
 {
-    m_statusLine->showKeyer(read.problem);
+    m_view->statusLine->showKeyer(read.problem);
     m_keyerDevice = read.settings.kind == keyer::KeyerKind::Cat ? std::make_unique<radio::CatKeyerDevice>(*m_rig)
                                                                 : keyer::makeKeyerDevice(read.settings);
     if (!m_keyerDevice)
         return;
-    m_keyer.setDevice(m_keyerDevice.get(), [this](const QString& text) { m_statusLine->showKeyer(text); });
+    m_keyer.setDevice(m_keyerDevice.get(), [this](const QString& text) { m_view->statusLine->showKeyer(text); });
     m_keyerDevice->open(keyer::wordsPerMinute(m_keyer.DashTime()));
 }
 
@@ -48,7 +49,7 @@ void TForm1::OpenVoicePtt(const keyer::KeyerSettingsRead& read)
     const auto deviceOf = [&](keyer::KeyerKind kind, const char* name) -> std::unique_ptr<keyer::PttSwitch> {
         if (read.settings.kind == kind && m_keyerDevice)
             return std::make_unique<keyer::DevicePtt>(*m_keyerDevice);
-        m_statusLine->showKeyer(QStringLiteral("PTT для голоса через %1, а манипуляция не %1: PTT не включается")
+        m_view->statusLine->showKeyer(QStringLiteral("PTT для голоса через %1, а манипуляция не %1: PTT не включается")
                                     .arg(QLatin1String(name)));
         return nullptr;
     };
@@ -61,7 +62,7 @@ void TForm1::OpenVoicePtt(const keyer::KeyerSettingsRead& read)
         ptt = deviceOf(keyer::KeyerKind::WinKeyer, "WinKeyer");
     else if (path == VoicePtt::CwDaemon)
         ptt = deviceOf(keyer::KeyerKind::CwDaemon, "cwdaemon");
-    m_voice.setPtt(std::move(ptt), [this](const QString& text) { m_statusLine->showPttTrouble(text); });
+    m_voice.setPtt(std::move(ptt), [this](const QString& text) { m_view->statusLine->showPttTrouble(text); });
 }
 
 void TForm1::ReadTxDelay()
@@ -101,13 +102,13 @@ void TForm1::keyerHooks(QKeyEvent* e)
     m_keyer.keyHooks(keychord::latinKey(e), e->modifiers()); // Alt+C on either layout
     // The new speed shows at once, also while a message goes out.
     if (m_keyer.DashTime() != dashTime)
-        m_statusLine->refresh();
+        m_view->statusLine->refresh();
 }
 
 void TForm1::Panel9Click()
 {
     m_keyer.setShortZero(!m_keyer.shortZero());
-    Panel9->setText(m_keyer.shortZero() ? QStringLiteral("0 короткий") : QStringLiteral("0"));
+    m_view->Panel9->setText(m_keyer.shortZero() ? QStringLiteral("0 короткий") : QStringLiteral("0"));
 }
 
 // ---- Macros and the Ctrl layer ----
@@ -133,13 +134,13 @@ void TForm1::transmitKey(session::TransmitKey key, int index)
 // so nothing after this call may rely on the state from before it.
 void TForm1::Macros(const QString& macroText)
 {
-    const keyer::MacroValues values {settings().callSign(), Edit1->text(),
-                                     m_session.contacts().cell(m_session.currentRow(), logbook::Sent), Edit2->text()};
+    const keyer::MacroValues values {settings().callSign(), m_view->Edit1->text(),
+                                     m_session.contacts().cell(m_session.currentRow(), logbook::Sent), m_view->Edit2->text()};
     ApdComPort1.reopenIfLost();
     keyer::Macros(macroText, values, m_keyer);
     if (const std::optional<QString> loss = ApdComPort1.takeLineLoss())
         m_dialogs.showError(errorBoxText(*loss));
-    m_statusLine->refresh();
+    m_view->statusLine->refresh();
 }
 
 // The captions come from the setup fields as they stand, so an edit there
@@ -149,5 +150,5 @@ void TForm1::CtrlLayer(bool on)
     m_ctrlLayer = on;
     if (m_session.mode() != Mode::CW)
         return;
-    m_macroButtons->setCaptions([&](int i) { return on ? settings().ctrlCaption(i) : settings().fCaption(i); });
+    m_view->macroButtons->setCaptions([&](int i) { return on ? settings().ctrlCaption(i) : settings().fCaption(i); });
 }

@@ -1,6 +1,7 @@
 // The keyboard: the window sees every key before the focused control, runs its
 // dispatchers, then the focused control's own handlers.
 #include "app/TForm1.h"
+#include "widgets/MainWindowView.h"
 
 #include "widgets/ContactGridView.h"
 #include "widgets/KeyChord.h"
@@ -52,8 +53,8 @@ bool TForm1::previewKey(QWidget* target, QKeyEvent* e)
 bool TForm1::routeKeyToControl(QWidget* target, QKeyEvent* e)
 {
     const bool press = e->type() == QEvent::KeyPress;
-    if (target == Edit1 || target == Edit2) {
-        const bool call = target == Edit1;
+    if (target == m_view->Edit1 || target == m_view->Edit2) {
+        const bool call = target == m_view->Edit1;
         if (!press) {
             call ? Edit1KeyUp(e) : Edit2KeyUp(e);
             return false;
@@ -61,7 +62,7 @@ bool TForm1::routeKeyToControl(QWidget* target, QKeyEvent* e)
         EntryKeyDown(e, !call);
         return isTypedCharacter(e) && (call ? Edit1KeyPress(e) : Edit2KeyPress(e));
     }
-    if (press && StringGrid1->ownsFocus())
+    if (press && m_view->StringGrid1->ownsFocus())
         StringGrid1KeyPress(e);
     return false;
 }
@@ -76,7 +77,7 @@ void TForm1::FormKeyDown(QKeyEvent* e)
     if (const std::optional<int> step = textSizeStep(e))
         changeTextSize(*step);
     const int fn = functionKeyIndex(e);
-    const bool entryFocused = focusWidget() == Edit1 || focusWidget() == Edit2;
+    const bool entryFocused = focusWidget() == m_view->Edit1 || focusWidget() == m_view->Edit2;
     if (fn >= 0 && fn != 9 && entryFocused && (noModifier(e) || ctrlOnly(e)))
         transmitKey(noModifier(e) ? session::TransmitKey::Function : session::TransmitKey::CtrlFunction, fn);
 }
@@ -86,7 +87,7 @@ void TForm1::altCommand(int key)
     switch (key) {
     case Qt::Key_B: showChanges(m_session.bandUp()); break;
     case Qt::Key_V: showChanges(m_session.bandDown()); break;
-    case Qt::Key_E: StringGrid1->editCurrentCell(); break;
+    case Qt::Key_E: m_view->StringGrid1->editCurrentCell(); break;
     case Qt::Key_T: ForceSubTour(); break;
     case Qt::Key_M: Panel7Click(); break;
     case Qt::Key_D: Panel12Click(); break;
@@ -151,14 +152,14 @@ void TForm1::FormKeyUp(QKeyEvent* e)
         transmitKey(noModifier(e) ? session::TransmitKey::Function : session::TransmitKey::CtrlFunction, 9);
     if (!ctrlOnly(e) && m_session.mode() == logbook::Mode::CW)
         CtrlLayer(false);
-    if (e->key() == Qt::Key_Escape && noModifier(e) && focusWidget() == Memo1) {
-        Memo1->hide();
+    if (e->key() == Qt::Key_Escape && noModifier(e) && focusWidget() == m_view->Memo1) {
+        m_view->Memo1->hide();
         AC();
     }
 }
 
 void TForm1::ShowHelp()
 {
-    Memo1->show();
-    Memo1->setFocus();
+    m_view->Memo1->show();
+    m_view->Memo1->setFocus();
 }

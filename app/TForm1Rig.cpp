@@ -4,6 +4,7 @@
 // show in the status line, never in a box that would take the keys from the
 // operator.
 #include "app/TForm1.h"
+#include "widgets/MainWindowView.h"
 
 #include "widgets/StatusLine.h"
 
@@ -31,7 +32,7 @@ void TForm1::connectRig()
     connect(m_rig, &radio::RigPoller::noticed, this, [this](const QString& notice) { showRigState(m_rigHz, notice); });
     connect(m_rig, &radio::RigPoller::connectionLost, this, [this](const QString& message) {
         m_session.setRigFrequency(0);
-        m_statusLine->showRig(message);
+        m_view->statusLine->showRig(message);
     });
 }
 
@@ -50,7 +51,7 @@ void TForm1::showRigState(qint64 hz, const QString& notice)
     QString text = hz > 0 ? rigFrequencyText(hz) : QString();
     if (!notice.isEmpty())
         text += (text.isEmpty() ? QString() : QStringLiteral(" — ")) + notice;
-    m_statusLine->showRig(text);
+    m_view->statusLine->showRig(text);
 }
 
 // After every change of the band or mode, whoever made it: what is on the
@@ -68,14 +69,14 @@ void TForm1::rigFollowsLogger(bool bandChanged)
 // Enter in the call field: a frequency in kHz tunes the rig, and is no call.
 bool TForm1::tuneToTypedFrequency()
 {
-    const std::optional<radio::RigTune> tune = radio::typedFrequency(Edit1->text().trimmed());
+    const std::optional<radio::RigTune> tune = radio::typedFrequency(m_view->Edit1->text().trimmed());
     if (!tune)
         return false;
     if (!m_rig->tune(*tune)) {
-        m_statusLine->showRig(kRigSilent);
+        m_view->statusLine->showRig(kRigSilent);
         return true;
     }
-    Edit1->clear();
+    m_view->Edit1->clear();
     StringOfCalls();
     return true;
 }
@@ -95,6 +96,6 @@ void TForm1::followRig(const radio::RigSettings& settings)
         return;
     m_rigSettings = settings;
     m_session.setRigFrequency(0);
-    m_statusLine->showRig(QString());
+    m_view->statusLine->showRig(QString());
     m_rig->start(settings);
 }

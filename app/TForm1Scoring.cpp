@@ -6,7 +6,7 @@
 #include "scoring/Exports.h"
 #include "scoring/Report.h"
 #include "setup/ExportOptions.h"
-#include "widgets/BandPanels.h"
+#include "widgets/MainWindowView.h"
 #include "widgets/StatusLine.h"
 
 #include <QAction>
@@ -18,36 +18,24 @@
 void TForm1::StringOfCalls()
 {
     showMasterCalls();
-    showScan(m_session.scanCalls(Edit1->text()));
+    m_view->showScan(m_session.scanCalls(m_view->Edit1->text()));
     if (const std::optional<QString> notice = m_session.takeFileNotice())
-        m_statusLine->showFileNotice(*notice);
-}
-
-// A scan that could not read the log leaves the calls lines as they were and
-// says why in the red line: a box at a key would swallow the keys after it.
-void TForm1::showScan(const scoring::CallsScanResult& scan)
-{
-    m_bands->setMarks(scan.marks);
-    Label25->setText(scan.error.value_or(scan.dupeWarning));
-    if (scan.error)
-        return;
-    Edit3->setText(scan.subTourLine);
-    Edit4->setText(scan.logLine);
+        m_view->statusLine->showFileNotice(*notice);
 }
 
 void TForm1::CallEntered()
 {
-    const session::ContestSession::CallEntry entry = m_session.enterCall(Edit1->text(), Edit2->text());
+    const session::ContestSession::CallEntry entry = m_session.enterCall(m_view->Edit1->text(), m_view->Edit2->text());
     // Until the next key, as the repeat warning, which a refused repeat keeps.
     if (!entry.refused || !entry.warning.isEmpty())
-        Label25->setText(entry.warning);
+        m_view->Label25->setText(entry.warning);
     if (entry.refused) {
-        Edit1->clear();
-        Edit2->clear();
+        m_view->Edit1->clear();
+        m_view->Edit2->clear();
     }
     if (entry.received) {
-        Edit2->setText(*entry.received);
-        Edit2->end(false);
+        m_view->Edit2->setText(*entry.received);
+        m_view->Edit2->end(false);
     }
     showEntryPhase();
 }
@@ -58,7 +46,7 @@ bool TForm1::Edit2KeyPress(QKeyEvent* e)
     case scoring::ReceivedKey::Accept:
         return false;
     case scoring::ReceivedKey::BackToCall:
-        Edit1->setFocus();
+        m_view->Edit1->setFocus();
         return true;
     case scoring::ReceivedKey::Swallow:
         return true;
@@ -76,13 +64,7 @@ void TForm1::ShowCallsLineFlag()
 {
     const bool shown = m_session.state().callsLineShown();
     N11->setChecked(shown);
-    showCallsLine(shown);
-}
-
-void TForm1::showCallsLine(bool shown)
-{
-    Edit4->setVisible(shown);
-    placeEntryFields(); // the warning follows the lowest line
+    m_view->showCallsLine(shown);
 }
 
 QStringList TForm1::CreateReport()

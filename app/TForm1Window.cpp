@@ -3,59 +3,13 @@
 #include "app/TForm1.h"
 
 #include "common/Dialogs.h"
-#include "log/Contact.h"
-#include "widgets/BandPanels.h"
-#include "widgets/ContactGridView.h"
-#include "widgets/MasterCallsLine.h"
-#include "widgets/Panel.h"
-#include "widgets/ScalableClient.h"
-#include "widgets/StatusLine.h"
+#include "widgets/MainWindowView.h"
 
 #include <QGuiApplication>
-#include <QLabel>
-#include <QLineEdit>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QScreen>
-
-using Stretch = ScalableClient::Stretch;
-
-// The grid and the help over it take the extra room; the lines under the grid
-// move down with it and take the width; the band panels stay at its right edge.
-void TForm1::setStretches()
-{
-    m_client->capture();
-    m_client->setStretch(StringGrid1, Stretch::Wider | Stretch::Taller);
-    m_client->setStretch(Memo1, Stretch::Wider | Stretch::Taller);
-    QWidget* const linesUnderGrid[] = {Edit3, Edit4, Label25, Panel8, m_statusLine};
-    for (QWidget* line : linesUnderGrid)
-        m_client->setStretch(line, Stretch::MoveDown | Stretch::Wider);
-    for (int band = 0; band < logbook::kBandCount; ++band) {
-        m_client->setStretch(m_bands->panel(band), Stretch::MoveRight);
-        m_client->setStretch(m_bands->box(band), Stretch::MoveRight);
-    }
-    for (int i = 1; i <= 12; ++i) {
-        for (const QString& name : {QStringLiteral("LabelF%1"), QStringLiteral("BitBtn%1")})
-            m_client->setStretch(m_client->findChild<QWidget*>(name.arg(i)), Stretch::MoveDown | Stretch::Spread);
-    }
-    m_client->setStretch(Edit1, Stretch::Manual);
-    m_client->setStretch(Edit2, Stretch::Manual);
-    m_client->setStretch(m_masterLine, Stretch::Manual);
-    connect(m_client, &ScalableClient::laidOut, this, &TForm1::placeEntryFields);
-    connect(StringGrid1, &ContactGridView::columnsFitted, this, &TForm1::placeEntryFields);
-}
-
-// The entry fields lie over their cells of the grid's bottom line; the dupe
-// warning under the lowest calls line shown.
-void TForm1::placeEntryFields()
-{
-    Edit1->setGeometry(StringGrid1->entryCellRect(logbook::Call, 81));
-    Edit2->setGeometry(StringGrid1->entryCellRect(logbook::Received, 66));
-    const QLineEdit* lowest = Edit4->isHidden() ? Edit3 : Edit4;
-    Label25->move(Label25->x(), placeMasterLine(lowest->geometry().bottom() + 2));
-}
 
 void TForm1::buildTextSizeMenu(QMenu* parent)
 {
@@ -79,19 +33,15 @@ void TForm1::changeTextSize(int step)
 
 void TForm1::applyTextSize()
 {
-    const double scale = m_window.textSize / 100.0;
-    m_client->setScale(scale);
-    StringGrid1->setTextScale(scale);
-    m_bands->setScale(scale);
+    m_view->setTextScale(m_window.textSize / 100.0);
     scaleMenus();
-    placeEntryFields();
 }
 
 // The menu bar and its menus lie outside the client: their text follows here.
 void TForm1::scaleMenus()
 {
     QFont scaled = font();
-    scaled.setPixelSize(m_client->scaled(font().pixelSize()));
+    scaled.setPixelSize(m_view->scaled(font().pixelSize()));
     menuBar()->setFont(scaled);
     for (QMenu* menu : menuBar()->findChildren<QMenu*>())
         menu->setFont(scaled);
@@ -125,7 +75,7 @@ void TForm1::restoreWindow()
     applyTextSize();
     if (const std::optional<QRect>& saved = m_window.geometry) {
         const QScreen* screen = QGuiApplication::screenAt(saved->center());
-        QRect placed = saved->adjusted(0, 0, 0, masterRowPixels());
+        QRect placed = saved->adjusted(0, 0, 0, m_view->masterRowPixels());
         if (!screen) {
             screen = QGuiApplication::primaryScreen();
             placed.moveCenter(screen->availableGeometry().center());
@@ -140,7 +90,7 @@ void TForm1::restoreWindow()
 void TForm1::saveWindow()
 {
     if (m_shown) {
-        m_window.geometry = normalGeometry().adjusted(0, 0, 0, -masterRowPixels());
+        m_window.geometry = normalGeometry().adjusted(0, 0, 0, -m_view->masterRowPixels());
         m_window.maximised = isMaximized();
     }
     m_ini.setWindow(m_window);
