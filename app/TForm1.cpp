@@ -24,10 +24,7 @@ TForm1::TForm1(const MainWindowServices& services, QWidget* parent)
     , m_clock(services.clock)
     , m_dialogs(services.dialogs)
     , m_session(m_store)
-    , ApdComPort1(services.portDevice)
-    , m_portLines(ApdComPort1)
-    , m_keyer(m_portLines.keyerHand(), services.keyerTime)
-    , m_voice(services.player1, services.player2)
+    , m_transmitter(services.portDevice, services.keyerTime, services.player1, services.player2)
     , m_ports(services.ports ? *services.ports : m_machinePorts)
 {
     m_rig = services.rigConnection ? new radio::RigPoller(services.rigConnection, services.rigTiming, this)
@@ -79,7 +76,7 @@ void TForm1::settingsChanged(TForm2& setupDialog)
     m_view->statusLine->refresh(); // the next sub-tour time may have changed
     FollowMasterFile();
     if (m_shown) // from then on the rig follows setup
-        followRig(m_ini.rig().settings);
+        m_rigFollower->follow(m_ini.rig().settings);
 }
 
 // The window's copy of the station data follows every load and save of setup,
@@ -197,11 +194,10 @@ void TForm1::Timer1Timer()
 void TForm1::FormClose()
 {
     // Before the rig is let go: the stop of its keyer and its PTT off still reach it.
-    m_keyer.EscKey();
-    m_voice.stop();
+    m_transmitter.stop();
     m_rig->stop(); // no band or mode wish arrives past this point
-    runGuarded([this] { m_bandFrequencies.save(); });
-    runGuarded([this] { ClosePort(); });
+    runGuarded([this] { m_rigFollower->saveBandPlan(); });
+    runGuarded([this] { m_transmitter.close(); });
     // Every file is tried; what was not written is said once, one line each.
     QStringList unwritten = CreateReport() + CreateExports();
     for (QString& line : unwritten)

@@ -10,7 +10,9 @@
 #include "radio/RigBandPlan.h"
 #include "radio/RigSettings.h"
 #include "session/ContestSession.h"
+#include "session/RigFollower.h"
 #include "session/TransmitRules.h"
+#include "session/Transmitter.h"
 #include "setup/IniStore.h"
 #include "setup/StationStore.h"
 #include "setup/WindowSettings.h"
@@ -107,7 +109,6 @@ public:
     void OpenVoiceFiles();
     void OpenKeyingPort();
     void ReadTxDelay();
-    void ClosePort();
     // Each returns what it could not write, and why; none of it stops the exit.
     QStringList CreateReport();
     QStringList CreateExports(); // Cabrillo and ADIF beside the report
@@ -123,16 +124,15 @@ public:
     void ForceSubTour();
     void showSubTourOffer(const session::Changes& changes);
     void ClearLog();
-    bool portSet() const; // a keyer is chosen: the keying port or a keyer device
-    bool sending() const;
     session::TransmitState transmitState() const;
     void transmitKey(session::TransmitKey key, int index = 0);
     void CtrlLayer(bool on);
     void keyerHooks(QKeyEvent* e); // Pause, Esc while sending, Page Up/Down, Alt+C
 
     session::ContestSession& session() { return m_session; }
-    keyer::CwKeyer& keyer() { return m_keyer; }
-    keyer::ApdComPort& keyingPort() { return ApdComPort1; }
+    session::Transmitter& transmitter() { return m_transmitter; }
+    keyer::CwKeyer& keyer() { return m_transmitter.keyer(); }
+    keyer::ApdComPort& keyingPort() { return m_transmitter.port(); }
     const QStringList& stationData() const { return m_stationData; }
 
 Q_SIGNALS:
@@ -163,12 +163,8 @@ private:
     void openMenu(QMenu* menu);
     void giveKeysBackAfter(QMenu* menu);
     void connectRig();
-    void followRig(const radio::RigSettings& settings);
-    template <class Choice>
-    void rigChoice(Choice&& choice);
     void rigFollowsLogger(bool bandChanged);
     bool tuneToTypedFrequency();
-    void showRigState(qint64 hz, const QString& notice);
 
     // ---- Size, place and text size (TForm1Window.cpp) ----
     void buildTextSizeMenu(QMenu* parent);
@@ -183,9 +179,6 @@ private:
     bool m_framed = false;  // fitted to its screen with its frame known
 
     // ---- Transmitter control (TForm1Keyer.cpp) ----
-    void OpenKeyerDevice(const keyer::KeyerSettingsRead& read);
-    void OpenVoicePtt(const keyer::KeyerSettingsRead& read);
-    void Macros(const QString& macroText);
     bool m_ctrlLayer = false; // Ctrl alone held: the buttons send the Ctrl bank
 
     // ---- The master-file line (TForm1Master.cpp) ----
@@ -206,18 +199,11 @@ private:
     session::ContestSession m_session;
     // The port outlives the keyer that switches its lines; both the keyer and
     // the voice PTT switch them through their one owner.
-    keyer::ApdComPort ApdComPort1;
-    keyer::KeyingPortLines m_portLines;
-    std::unique_ptr<keyer::KeyerDevice> m_keyerDevice; // the keyer chosen in setup, if not DTR/RTS
-    keyer::CwKeyer m_keyer;
-    keyer::VoiceMessages m_voice;
+    session::Transmitter m_transmitter;
     keyer::SystemPortEnumerator m_machinePorts;
     const keyer::PortEnumerator& m_ports;
     radio::RigPoller* m_rig = nullptr;
-    radio::RigSettings m_rigSettings; // those followed now
-    radio::BandFrequencies m_bandFrequencies;
-    bool m_rigChoosing = false; // the band or mode is the rig's, not to be sent back to it
-    qint64 m_rigHz = 0;         // the rig's last frequency, for the status line
+    session::RigFollower* m_rigFollower = nullptr;
     QStringList m_stationData; // the window's own copy of the station data file
     bool m_shown = false;
 

@@ -9,8 +9,6 @@
 
 #include <QLineEdit>
 
-using logbook::Mode;
-
 void TForm1::SelectBand(int band)
 {
     showChanges(m_session.selectBand(band));
@@ -29,12 +27,8 @@ void TForm1::CheckBoxMouseUp(int band)
 
 void TForm1::WriteBitBtn()
 {
-    const Mode mode = m_session.mode();
-    m_view->macroButtons->setCaptions([&](int i) {
-        if (mode == Mode::CW)
-            return m_stationData.value(setup::kFCaptionLines[size_t(i)]);
-        return i < 2 ? QStringLiteral("CQ%1").arg(i + 1) : QString();
-    });
+    m_view->macroButtons->setCaptions(
+        [&](int i) { return session::macroCaption(i, m_session.mode(), m_ctrlLayer, settings()); });
 }
 
 void TForm1::AC()

@@ -13,7 +13,7 @@ void TForm1::buildWindow()
     setWindowTitle(QStringLiteral("Velmar ver 3.01"));
     setFont(widgetstyle::sansFont(13));
     // Today's size is the smallest; the controls are built at it.
-    m_view = new MainWindowView(m_session.contacts(), m_session, m_keyer, m_clock, this);
+    m_view = new MainWindowView(m_session.contacts(), m_session, m_transmitter.keyer(), m_clock, this);
     setCentralWidget(m_view);
     buildMenu();
     m_master = new scoring::MasterCallsLoader(this);

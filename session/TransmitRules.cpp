@@ -35,4 +35,11 @@ Transmit transmitFor(TransmitKey key, int index, const TransmitState& state, con
     return transmit;
 }
 
+QString macroCaption(int index, logbook::Mode mode, bool ctrlLayer, const StationSettings& settings)
+{
+    if (mode == logbook::Mode::SSB)
+        return index < 2 ? QStringLiteral("CQ%1").arg(index + 1) : QString();
+    return ctrlLayer ? settings.ctrlCaption(index) : settings.fCaption(index);
+}
+
 } // namespace session

@@ -38,6 +38,10 @@ struct Transmit
 // `key` with `index` 0 .. 11 for the function keys.
 Transmit transmitFor(TransmitKey key, int index, const TransmitState& state, const StationSettings& settings);
 
+// The caption of F-key `index`: in CW the macro caption of the bank held, in
+// SSB the two voice calls and nothing else.
+QString macroCaption(int index, logbook::Mode mode, bool ctrlLayer, const StationSettings& settings);
+
 // The space bar in the call field is the macro key, never a typed blank,
 // while there is something to key with.
 inline bool spaceBarIsMacroKey(const TransmitState& state)

@@ -87,6 +87,14 @@ void StatusLine::showFileNotice(const QString& text)
     refresh();
 }
 
+void StatusLine::showRigState(qint64 hz, const QString& notice)
+{
+    QString text = hz > 0 ? rigFrequencyText(hz) : QString();
+    if (!notice.isEmpty())
+        text += (text.isEmpty() ? QString() : QStringLiteral(" — ")) + notice;
+    showRig(text);
+}
+
 QString rigFrequencyText(qint64 hz)
 {
     const qint64 tenths = (hz + 50) / 100; // of a kilohertz

@@ -32,6 +32,8 @@ public:
     // What the rig says (its frequency, or why it does not answer) after the
     // figures; empty: nothing.
     void showRig(const QString& text);
+    // The rig's frequency (none at 0) and what it says, after a dash.
+    void showRigState(qint64 hz, const QString& notice);
     // What the keyer device says of its troubles (not there, not answering).
     void showKeyer(const QString& text);
     // What keeps the transmitter from being switched (the rig's PTT not

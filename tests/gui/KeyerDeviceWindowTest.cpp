@@ -35,21 +35,21 @@ TEST_F(KeyerDeviceWindowTest, WinKeyerKeysTheMacroAndHoldsSendingWhileBusy)
     ASSERT_TRUE(receivedEnds(QByteArray::fromHex("0002 0907 0218 040300")));
     functionKey(0, false);
     ASSERT_TRUE(receivedEnds("UA9XX5NN0")) << winKeyer.received().toHex().toStdString();
-    EXPECT_TRUE(form1->sending());
+    EXPECT_TRUE(form1->transmitter().sending());
     press(Qt::Key_PageUp); // dash 145 ms: a dot of 48 ms, 25 WPM, at once
     ASSERT_TRUE(receivedEnds(QByteArray::fromHex("0219")));
     winKeyer.status(0xC4); // busy
     winKeyer.status(0xC0); // no longer: the message has ended
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !form1->sending(); }, kWaitMs));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !form1->transmitter().sending(); }, kWaitMs));
 
     key(Qt::Key_0, Qt::AltModifier); // short zero
     functionKey(0, false);
     ASSERT_TRUE(receivedEnds("UA9XX5NNT"));
     press(Qt::Key_Escape);
     ASSERT_TRUE(receivedEnds(QByteArray::fromHex("0a")));
-    EXPECT_TRUE(form1->sending()); // until the keyer says it has stopped
+    EXPECT_TRUE(form1->transmitter().sending()); // until the keyer says it has stopped
     winKeyer.status(0xC0);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !form1->sending(); }, kWaitMs));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !form1->transmitter().sending(); }, kWaitMs));
 
     form1->close();
     EXPECT_TRUE(winKeyer.received().endsWith(QByteArray::fromHex("0003"))) << winKeyer.received().toHex().toStdString();

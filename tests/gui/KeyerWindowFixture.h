@@ -147,7 +147,7 @@ protected:
         insideMessage = false;
         time.holdAfterMs(holdMs);
         QTimer::singleShot(0, form1.get(), [this, action] {
-            insideMessage = time.waitUntilHeld() && form1->sending();
+            insideMessage = time.waitUntilHeld() && form1->transmitter().sending();
             action();
         });
     }

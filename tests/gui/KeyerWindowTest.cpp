@@ -257,7 +257,7 @@ TEST_F(KeyerWindowTest, PortAndTxDelayAtTheFirstShow)
             EXPECT_TRUE(dialogs.errors.contains(QLatin1String(c.errorBox))) << dialogs.errors.join(QLatin1Char('|')).toStdString();
         else
             EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join(QLatin1Char('|')).toStdString();
-        EXPECT_EQ(form1->portSet(), c.portSet);
+        EXPECT_EQ(form1->transmitter().portSet(), c.portSet);
         EXPECT_EQ(form1->keyer().TxDelayTime(), c.txDelayTime);
         EXPECT_EQ(lines.openedPort, c.openedPort);
 
@@ -309,7 +309,7 @@ TEST_F(KeyerWindowTest, OperatorWorksOnWhileAMessageIsKeyed)
     EXPECT_EQ(storedRecord(0).fields[logbook::Call], QStringLiteral("RA3A"));
     EXPECT_EQ(storedRecord(0).fields[logbook::Received], QStringLiteral("59"));
     EXPECT_EQ(storedState().nextRow, 2);
-    EXPECT_FALSE(form1->sending());
+    EXPECT_FALSE(form1->transmitter().sending());
 
     lines.clear(); // and the keyer takes the next message
     key(Qt::Key_F2);
@@ -372,7 +372,7 @@ TEST_F(KeyerWindowTest, ClosingTheWindowInsideAMessageLeavesBothLinesOff)
         EXPECT_TRUE(lines.lastState(ModemLine::DTR)); // key down, PTT on
         EXPECT_TRUE(lines.lastState(ModemLine::RTS));
         form1->close(); // the keying still stands: the close alone must end the message
-        endedByTheClose = !lines.lastState(ModemLine::DTR) && !lines.lastState(ModemLine::RTS) && !form1->sending();
+        endedByTheClose = !lines.lastState(ModemLine::DTR) && !lines.lastState(ModemLine::RTS) && !form1->transmitter().sending();
         time.release(); // lets a broken close fail instead of hanging
     });
     key(Qt::Key_F1);
@@ -383,7 +383,7 @@ TEST_F(KeyerWindowTest, ClosingTheWindowInsideAMessageLeavesBothLinesOff)
     EXPECT_FALSE(lines.lastState(ModemLine::DTR));
     EXPECT_FALSE(lines.lastState(ModemLine::RTS));
     EXPECT_EQ(lines.openedPort, 0);
-    EXPECT_FALSE(form1->sending());
+    EXPECT_FALSE(form1->transmitter().sending());
 
     // Nothing keys after the close, and taking the window down switches nothing more.
     const size_t switches = lines.switches().size();
