@@ -13,6 +13,7 @@
 #include "widgets/MacroButtons.h"
 #include "widgets/Panel.h"
 #include "widgets/StatusLine.h"
+#include "widgets/WindowKeeper.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -32,7 +33,8 @@ TForm1::TForm1(const MainWindowServices& services, QWidget* parent)
     m_ini.load();
     buildWindow();
     FollowMasterFile(); // before the saved size, which lacks the master line's row
-    restoreWindow();
+    if (const std::optional<QString> problem = m_windowKeeper->restore())
+        m_dialogs.showError(errorBoxText(*problem));
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
@@ -209,11 +211,7 @@ void TForm1::FormClose()
 bool TForm1::event(QEvent* event)
 {
     if (event->type() == QEvent::WindowActivate) {
-        // Placed before its frame was known, the window may pass the screen's
-        // edge by the frame: it knows the frame now.
-        if (!m_framed)
-            keepOnScreen();
-        m_framed = true;
+        m_windowKeeper->framed();
         runGuarded([this] { FormActivate(); });
     }
     return QMainWindow::event(event);
@@ -225,9 +223,10 @@ void TForm1::showEvent(QShowEvent* event)
     if (!m_shown) {
         m_shown = true;
         // The show event comes before the window appears, at its final size.
-        if (!m_placed)
+        m_windowKeeper->shown();
+        if (!m_windowKeeper->placed())
             centreOnScreen(*this);
-        keepOnScreen(); // centred, a window larger than its screen would lose its caption
+        m_windowKeeper->keepOnScreen(); // centred, a window larger than its screen would lose its caption
         runGuarded([this] { FormShow(); });
         // The current row sits on the entry line from the first moment, also
         // where the window manager never makes the window active.
@@ -237,7 +236,7 @@ void TForm1::showEvent(QShowEvent* event)
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
-    runGuarded([this] { saveWindow(); });
+    runGuarded([this] { m_windowKeeper->save(); });
     FormClose();
     event->accept();
     Q_EMIT closed();

@@ -25,6 +25,7 @@
 
 class Clock;
 class MainWindowView;
+class WindowKeeper;
 namespace scoring {
 class MasterCallsLoader;
 }
@@ -166,17 +167,7 @@ private:
     void rigFollowsLogger(bool bandChanged);
     bool tuneToTypedFrequency();
 
-    // ---- Size, place and text size (TForm1Window.cpp) ----
-    void buildTextSizeMenu(QMenu* parent);
-    void changeTextSize(int step); // +1 larger, -1 smaller, 0 normal
-    void applyTextSize();
-    void scaleMenus();
-    void keepOnScreen(); // inside its screen's free area, after the text grew it
-    void restoreWindow();
-    void saveWindow();
-    setup::WindowSettings m_window;
-    bool m_placed = false; // restored from kvl.ini, so not centred
-    bool m_framed = false;  // fitted to its screen with its frame known
+    std::unique_ptr<WindowKeeper> m_windowKeeper; // size, place and text size
 
     // ---- Transmitter control (TForm1Keyer.cpp) ----
     bool m_ctrlLayer = false; // Ctrl alone held: the buttons send the Ctrl bank

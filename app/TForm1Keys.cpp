@@ -6,6 +6,7 @@
 #include "widgets/ContactGridView.h"
 #include "widgets/KeyChord.h"
 #include "widgets/Panel.h"
+#include "widgets/WindowKeeper.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -75,7 +76,7 @@ void TForm1::FormKeyDown(QKeyEvent* e)
     if (altOnly(e))
         altCommand(latinKey(e));
     if (const std::optional<int> step = textSizeStep(e))
-        changeTextSize(*step);
+        m_windowKeeper->changeTextSize(*step);
     const int fn = functionKeyIndex(e);
     const bool entryFocused = focusWidget() == m_view->Edit1 || focusWidget() == m_view->Edit2;
     if (fn >= 0 && fn != 9 && entryFocused && (noModifier(e) || ctrlOnly(e)))

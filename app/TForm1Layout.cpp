@@ -4,6 +4,7 @@
 #include "scoring/MasterCallsLoader.h"
 #include "widgets/MainWindowView.h"
 #include "widgets/WidgetStyle.h"
+#include "widgets/WindowKeeper.h"
 
 #include <QMenuBar>
 
@@ -15,6 +16,7 @@ void TForm1::buildWindow()
     // Today's size is the smallest; the controls are built at it.
     m_view = new MainWindowView(m_session.contacts(), m_session, m_transmitter.keyer(), m_clock, this);
     setCentralWidget(m_view);
+    m_windowKeeper = std::make_unique<WindowKeeper>(*this, *m_view, m_ini);
     buildMenu();
     m_master = new scoring::MasterCallsLoader(this);
     connectMasterLine();
@@ -45,5 +47,5 @@ void TForm1::buildMenu()
     N11->setChecked(true);
     QAction* N12 = service->addAction(QStringLiteral("CW (0 \\ T)"), this, [this] { runGuarded([this] { Panel9Click(); }); });
     N12->setObjectName(QStringLiteral("N12"));
-    buildTextSizeMenu(service);
+    m_windowKeeper->buildTextSizeMenu(service, [this](int step) { runGuarded([this, step] { m_windowKeeper->changeTextSize(step); }); });
 }

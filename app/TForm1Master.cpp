@@ -7,6 +7,7 @@
 #include "scoring/MasterFile.h"
 #include "widgets/MasterCallsLine.h"
 #include "widgets/MainWindowView.h"
+#include "widgets/WindowKeeper.h"
 
 #include <QLineEdit>
 
@@ -50,7 +51,7 @@ void TForm1::layoutMasterLine()
     if (!isMaximized() && !isFullScreen())
         resize(width(), height() + grown);
     if (m_shown)
-        keepOnScreen();
+        m_windowKeeper->keepOnScreen();
 }
 
 void TForm1::showMasterCalls()
