@@ -1,22 +1,29 @@
-// Start-up stages, the clock, the menu and the shutdown of the main window.
+// Start-up stages, the clock, what the session changed, and the shutdown of
+// the main window.
 #include "app/TForm1.h"
-#include "widgets/MainWindowView.h"
 
 #include "common/Clock.h"
 #include "common/Dialogs.h"
+#include "log/ContactGrid.h"
+#include "scoring/Exports.h"
+#include "scoring/MasterCallsLoader.h"
+#include "scoring/Report.h"
 #include "setup/StationDataFile.h"
 #include "setupui/Unit2.h"
 #include "setupui/WindowPlacement.h"
 #include "widgets/BandPanels.h"
-#include "log/ContactGrid.h"
 #include "widgets/ContactGridView.h"
 #include "widgets/MacroButtons.h"
+#include "widgets/MainWindowView.h"
+#include "widgets/MasterCallsLine.h"
 #include "widgets/Panel.h"
 #include "widgets/StatusLine.h"
 #include "widgets/WindowKeeper.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
 
@@ -48,52 +55,39 @@ TForm1::~TForm1() = default;
 
 void TForm1::connectControls()
 {
+    const auto on = [this](auto* sender, auto signal, auto action) {
+        connect(sender, signal, this, [this, action](auto... args) { runGuarded([&] { action(args...); }); });
+    };
     connect(Timer1, &QTimer::timeout, this, [this] { runGuarded([this] { Timer1Timer(); }); });
-    connect(m_view->bands, &BandPanels::panelClicked, this, [this](int band) { runGuarded([this, band] { SelectBand(band); }); });
-    connect(m_view->bands, &BandPanels::boxClicked, this, [this](int band) { runGuarded([this, band] { CheckBoxMouseUp(band); }); });
-    connect(m_view->Panel7, &Panel::clicked, this, [this] { runGuarded([this] { Panel7Click(); }); });
-    connect(m_view->Panel8, &Panel::clicked, this, [this] { runGuarded([this] { Panel8Click(); }); });
-    connect(m_view->Panel9, &Panel::clicked, this, [this] { runGuarded([this] { Panel9Click(); }); });
-    connect(m_view->Panel12, &Panel::clicked, this, [this] { runGuarded([this] { Panel12Click(); }); });
-    connect(m_view->StringGrid1, &QAbstractItemView::clicked, this, [this] { runGuarded([this] { StringGrid1Click(); }); });
-    connect(&m_view->StringGrid1->grid(), &logbook::ContactGrid::cellEdited, this,
-            [this](int row, int column, const QString& before) {
-                runGuarded([&] { StringGrid1SetEditText(row, column, before); });
-            });
-    connect(m_view->macroButtons, &MacroButtons::clicked, this, [this](int i) { runGuarded([this, i] { transmitKey(session::TransmitKey::Function, i); }); });
+    on(m_view->bands, &BandPanels::panelClicked, [this](int band) { showChanges(m_session.selectBand(band)); });
+    on(m_view->bands, &BandPanels::boxClicked, [this](int band) {
+        AC();
+        showChanges(m_session.selectBand(band));
+    });
+    on(m_view->Panel7, &Panel::clicked, [this] { Panel7Click(); });
+    on(m_view->Panel8, &Panel::clicked, [this] { Panel8Click(); });
+    on(m_view->Panel9, &Panel::clicked, [this] { Panel9Click(); });
+    on(m_view->Panel12, &Panel::clicked, [this] { showChanges(m_session.deleteOrRestore()); });
+    on(m_view->Label1, &Panel::clicked, [this] { ClearLog(); });
+    on(m_view->StringGrid1, &QAbstractItemView::clicked, [this](const QModelIndex&) { StringGrid1Click(); });
+    on(&m_view->StringGrid1->grid(), &logbook::ContactGrid::cellEdited,
+       [this](int row, int column, const QString& before) { showChanges(m_session.editRow(row, column, before)); });
+    on(m_view->macroButtons, &MacroButtons::clicked,
+       [this](int i) { transmitKey(session::TransmitKey::Function, i); });
     connectRig();
-    connect(m_view->Label1, &Panel::clicked, this, [this] { runGuarded([this] { Label1Click(); }); });
-}
-
-void TForm1::attachSetupDialog(TForm2* setupDialog)
-{
-    m_setupDialog = setupDialog;
 }
 
 void TForm1::settingsChanged(TForm2& setupDialog)
 {
     attachSetupDialog(&setupDialog);
     refreshCaption();
-    takeStationData(setupDialog.lines());
+    // New coordinates apply at once: to the row being entered, never to a logged one.
+    m_session.setCoordinates(setupDialog.lines().value(setup::Coordinates));
+    WriteBitBtn();
     m_view->statusLine->refresh(); // the next sub-tour time may have changed
     FollowMasterFile();
     if (m_shown) // from then on the rig follows setup
         m_rigFollower->follow(m_ini.rig().settings);
-}
-
-// The window's copy of the station data follows every load and save of setup,
-// so new coordinates and F-key captions apply at once: to the row being
-// entered, never to a logged one.
-void TForm1::takeStationData(const QStringList& lines)
-{
-    m_stationData = lines;
-    m_session.setCoordinates(m_stationData.value(setup::Coordinates));
-    WriteBitBtn();
-}
-
-const StationSettings& TForm1::settings() const
-{
-    return m_store;
 }
 
 bool TForm1::showChanges(const session::Changes& changes)
@@ -108,13 +102,15 @@ bool TForm1::showChanges(const session::Changes& changes)
         WriteBitBtn();
     }
     if (changes.counters)
-        WriteCheckBox();
+        m_view->bands->showCounters(m_session.state().bandCounters);
     if (changes.restore)
         m_view->Panel12->setText(m_session.restorePending() ? QStringLiteral("RESTORE QSO") : QStringLiteral("DELETE QSO"));
     if (changes.subTour)
         m_view->Panel8->setVisible(m_session.subTourPending());
-    if (changes.callsLine)
-        ShowCallsLineFlag();
+    if (changes.callsLine) {
+        N11->setChecked(m_session.state().callsLineShown());
+        m_view->showCallsLine(m_session.state().callsLineShown());
+    }
     if (changes.scan)
         m_view->showScan(m_session.lastScan());
     if (changes.warning)
@@ -127,7 +123,8 @@ bool TForm1::showChanges(const session::Changes& changes)
         m_view->statusLine->showFileNotice(*changes.status);
     else
         m_view->statusLine->refresh();
-    masterLogChanged();
+    if (m_view->Edit1->text().isEmpty()) // a completed contact empties the master line
+        m_view->masterLine->setCalls({});
     if (changes.error && !changes.errorKnown) // a known write fault stays on the red line
         m_dialogs.showError(errorBoxText(*changes.error));
     if (changes.notice)
@@ -135,47 +132,17 @@ bool TForm1::showChanges(const session::Changes& changes)
     return !changes.error;
 }
 
+// From now on the contact being entered belongs to the new sub-tour; the
+// session scans a call already typed again. Nothing offered: nothing to show.
+void TForm1::showSubTourOffer(const session::Changes& changes)
+{
+    if (changes.subTour)
+        showChanges(changes);
+}
+
 void TForm1::refreshCaption()
 {
     setWindowTitle(setup::windowCaption(settings().contestVariant(), logbook::modeText(m_session.mode()), settings().callSign()));
-}
-
-// ---- Start-up stages ----
-
-void TForm1::FormCreate()
-{
-    // Keyer speed and the Asia base file are set up by their own components.
-    showChanges(m_session.loadAsiaBase());
-    // Without the station data file the start-up still reads (or creates) the
-    // log and the state, with empty coordinates: a later write can then never
-    // overwrite a stored log.
-    runGuarded([this] { loadStationData(); });
-    showChanges(m_session.start(m_stationData.value(setup::Coordinates)));
-}
-
-void TForm1::loadStationData()
-{
-    m_stationData = setup::readStationData(setup::kStationDataFileName);
-}
-
-// Each step on its own: a keying port that fails leaves the rig followed,
-// and the other way round.
-void TForm1::FormShow()
-{
-    runGuarded([this] { OpenKeyingPort(); });
-    runGuarded([this] { ReadTxDelay(); });
-    runGuarded([this] { FollowRig(); });
-    SubTourCheck(m_clock.current()); // one that passed while the program was not running
-}
-
-void TForm1::FormActivate()
-{
-    m_session.rescore();
-    if (!showChanges(m_session.loadRaBase()))
-        return;
-    OpenVoiceFiles();
-    // The system's warning beep to switch off is Windows's; none here.
-    selectCurrentRow();
 }
 
 void TForm1::selectCurrentRow()
@@ -183,11 +150,43 @@ void TForm1::selectCurrentRow()
     m_view->StringGrid1->selectGridRow(m_session.currentRow());
 }
 
+// ---- Start-up stages ----
+
+// Without the station data file the start-up still reads (or creates) the log
+// and the state, with empty coordinates: a later write can then never
+// overwrite a stored log.
+void TForm1::FormCreate()
+{
+    showChanges(m_session.loadAsiaBase());
+    QStringList stationData;
+    runGuarded([&] { stationData = setup::readStationData(setup::kStationDataFileName); });
+    showChanges(m_session.start(stationData.value(setup::Coordinates)));
+}
+
+// Each step on its own: a keying port that fails leaves the rig followed,
+// and the other way round.
+void TForm1::FormShow()
+{
+    runGuarded([this] { OpenKeyingPort(); });
+    runGuarded([this] { m_transmitter.readTxDelay(settings().txDelay()); });
+    runGuarded([this] { FollowRig(); });
+    showSubTourOffer(m_session.clockReading(m_clock.current())); // one that passed while the program was not running
+}
+
+void TForm1::FormActivate()
+{
+    m_session.rescore();
+    if (!showChanges(m_session.loadRaBase()))
+        return;
+    m_transmitter.voice().OpenVoiceFiles();
+    selectCurrentRow();
+}
+
 void TForm1::Timer1Timer()
 {
     const QDateTime now = m_clock.current();
     m_view->Label1->setText(logbook::clockText(now.time()));
-    SubTourCheck(now);
+    showSubTourOffer(m_session.clockReading(now));
     m_view->statusLine->clockTick(now.time());
 }
 
@@ -208,6 +207,19 @@ void TForm1::FormClose()
         m_dialogs.showError(unwritten.join(QLatin1Char('\n')));
 }
 
+QStringList TForm1::CreateReport()
+{
+    return scoring::CreateReport(m_session.loggedRows(), logbook::modeWord(m_session.mode()), settings()).failures;
+}
+
+QStringList TForm1::CreateExports()
+{
+    const scoring::ExportLog log {m_session.loggedRows()};
+    return scoring::CreateExports(log, settings(), m_ini.exports(),
+                                  scoring::reportTotals(log.rows, settings().contestVariant()), QDateTime::currentDateTimeUtc())
+        .messages;
+}
+
 bool TForm1::event(QEvent* event)
 {
     if (event->type() == QEvent::WindowActivate) {
@@ -220,18 +232,18 @@ bool TForm1::event(QEvent* event)
 void TForm1::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
-    if (!m_shown) {
-        m_shown = true;
-        // The show event comes before the window appears, at its final size.
-        m_windowKeeper->shown();
-        if (!m_windowKeeper->placed())
-            centreOnScreen(*this);
-        m_windowKeeper->keepOnScreen(); // centred, a window larger than its screen would lose its caption
-        runGuarded([this] { FormShow(); });
-        // The current row sits on the entry line from the first moment, also
-        // where the window manager never makes the window active.
-        selectCurrentRow();
-    }
+    if (m_shown)
+        return;
+    m_shown = true;
+    m_windowKeeper->shown();
+    // The show event comes before the window appears, at its final size.
+    if (!m_windowKeeper->placed())
+        centreOnScreen(*this);
+    m_windowKeeper->keepOnScreen(); // centred, a window larger than its screen would lose its caption
+    runGuarded([this] { FormShow(); });
+    // The current row sits on the entry line from the first moment, also
+    // where the window manager never makes the window active.
+    selectCurrentRow();
 }
 
 void TForm1::closeEvent(QCloseEvent* event)
@@ -242,7 +254,7 @@ void TForm1::closeEvent(QCloseEvent* event)
     Q_EMIT closed();
 }
 
-// ---- Menu and label commands ----
+// ---- Menu and panel commands ----
 
 void TForm1::N1Click()
 {
@@ -253,17 +265,21 @@ void TForm1::N1Click()
     m_setupDialog->activateWindow();
 }
 
-void TForm1::N3Click()
+void TForm1::Panel7Click()
 {
+    showChanges(m_session.toggleMode());
+}
+
+void TForm1::Panel8Click()
+{
+    showChanges(m_session.applySubTour());
+}
+
+void TForm1::ClearLog()
+{
+    if (!m_dialogs.confirm(QStringLiteral("Очистка LOG-а перед тестом"))
+        || !m_dialogs.confirm(QStringLiteral("Вы уверены. Очистить LOG ?")))
+        return;
+    m_session.clearLog();
     close();
-}
-
-void TForm1::N7Click()
-{
-    ClearLog();
-}
-
-void TForm1::Label1Click()
-{
-    ClearLog();
 }

@@ -1,20 +1,57 @@
-// Entry of contacts: the call and received fields, completing a contact, and
-// editing logged rows in the grid.
+// Entry of contacts: the call and received fields, the calls lines, the
+// master-file line, completing a contact, and editing logged rows in the grid.
 #include "app/TForm1.h"
-#include "widgets/MainWindowView.h"
 
 #include "common/Clock.h"
+#include "common/Dialogs.h"
+#include "scoring/MasterCallsLoader.h"
 #include "widgets/ContactGridView.h"
 #include "widgets/KeyChord.h"
-#include "widgets/Panel.h"
+#include "widgets/MainWindowView.h"
+#include "widgets/MasterCallsLine.h"
+#include "widgets/StatusLine.h"
+#include "widgets/WindowKeeper.h"
 
+#include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 
-void TForm1::Edit1KeyUp(QKeyEvent* e)
+namespace {
+// Far more than a line can hold; the line shows those that fit.
+constexpr int kMasterCallsAsked = 40;
+} // namespace
+
+void TForm1::AC()
 {
-    if (!keychord::isEnter(e))
+    m_view->focusEntry(m_session.entryPhase());
+}
+
+void TForm1::showEntryPhase()
+{
+    m_view->showEntryPhase(m_session.entryPhase());
+}
+
+void TForm1::StringOfCalls()
+{
+    showMasterCalls();
+    m_view->showScan(m_session.scanCalls(m_view->Edit1->text()));
+    if (const std::optional<QString> notice = m_session.takeFileNotice())
+        m_view->statusLine->showFileNotice(*notice);
+}
+
+// Enter in the call field opens the received field, or tunes the rig to a
+// frequency typed there; Enter in the received field completes the contact.
+void TForm1::EntryKeyUp(QKeyEvent* e, bool inReceived)
+{
+    const bool enter = keychord::isEnter(e);
+    if (inReceived) {
+        if (enter)
+            CompleteContact();
+        return;
+    }
+    if (!enter)
         StringOfCalls();
-    if (keychord::isEnter(e) && keychord::noModifier(e) && !tuneToTypedFrequency())
+    else if (keychord::noModifier(e) && !tuneToTypedFrequency())
         CallEntered();
 }
 
@@ -23,9 +60,18 @@ bool TForm1::Edit1KeyPress(QKeyEvent* e)
     const bool swallowed = e->text() == QLatin1String(" ") && session::spaceBarIsMacroKey(transmitState());
     if (swallowed)
         transmitKey(session::TransmitKey::SpaceBar);
-    if (m_view->StringGrid1->editColours())
-        m_view->StringGrid1->setEditColours(false);
+    m_view->StringGrid1->setEditColours(false);
     return swallowed;
+}
+
+bool TForm1::Edit2KeyPress(QKeyEvent* e)
+{
+    switch (m_session.receivedKey(e->text().at(0))) {
+    case scoring::ReceivedKey::Accept: return false;
+    case scoring::ReceivedKey::BackToCall: m_view->Edit1->setFocus(); return true;
+    case scoring::ReceivedKey::Swallow: return true;
+    }
+    return false;
 }
 
 void TForm1::EntryKeyDown(QKeyEvent* e, bool inReceived)
@@ -39,10 +85,21 @@ void TForm1::EntryKeyDown(QKeyEvent* e, bool inReceived)
     }
 }
 
-void TForm1::Edit2KeyUp(QKeyEvent* e)
+void TForm1::CallEntered()
 {
-    if (keychord::isEnter(e))
-        CompleteContact();
+    const session::ContestSession::CallEntry entry = m_session.enterCall(m_view->Edit1->text(), m_view->Edit2->text());
+    // Until the next key, as the repeat warning, which a refused repeat keeps.
+    if (!entry.refused || !entry.warning.isEmpty())
+        m_view->Label25->setText(entry.warning);
+    if (entry.refused) {
+        m_view->Edit1->clear();
+        m_view->Edit2->clear();
+    }
+    if (entry.received) {
+        m_view->Edit2->setText(*entry.received);
+        m_view->Edit2->end(false);
+    }
+    showEntryPhase();
 }
 
 // A repeat on the band-mode it would be logged on, or a contact that could
@@ -50,12 +107,12 @@ void TForm1::Edit2KeyUp(QKeyEvent* e)
 void TForm1::CompleteContact()
 {
     const session::Changes changes = m_session.completeContact(m_view->Edit2->text(), m_clock.current());
-    if (m_session.entryPhase() == session::EntryPhase::Call) {
+    if (changes.contactLogged) {
         m_view->Edit1->clear();
         m_view->Edit2->clear();
     }
     showEntryPhase();
-    if (showChanges(changes) && !changes.refused)
+    if (showChanges(changes) && changes.contactLogged)
         transmitKey(session::TransmitKey::Enter);
 }
 
@@ -72,7 +129,51 @@ void TForm1::StringGrid1KeyPress(QKeyEvent* e)
     m_view->Edit1->setFocus();
 }
 
-void TForm1::StringGrid1SetEditText(int row, int column, const QString& before)
+// ---- The master-file line ----
+
+// Found now, read on the loader's thread: the window has its size at once and
+// the first contact never waits for the calls.
+void TForm1::FollowMasterFile()
 {
-    showChanges(m_session.editRow(row, column, before));
+    const QString configured = m_ini.masterPath();
+    if (m_masterFollowed && configured == m_masterPath)
+        return;
+    m_masterFollowed = true;
+    m_masterPath = configured;
+    m_master->follow(configured);
+    layoutMasterLine();
+}
+
+// While a master file is in use the line opens a row of its own under the
+// calls lines, and the window grows by it.
+void TForm1::layoutMasterLine()
+{
+    const int grown = m_view->openMasterRow(m_master->inUse());
+    if (grown == 0)
+        return;
+    if (!isMaximized() && !isFullScreen())
+        resize(width(), height() + grown);
+    if (m_shown)
+        m_windowKeeper->keepOnScreen();
+}
+
+void TForm1::showMasterCalls()
+{
+    const std::shared_ptr<const scoring::MasterIndex> index = m_master->index();
+    m_view->masterLine->setCalls(index ? m_session.masterCalls(*index, m_view->Edit1->text(), kMasterCallsAsked)
+                                       : std::vector<scoring::MasterCall> {});
+}
+
+// As if typed; with the received field open the row takes the call and the
+// repeat check runs again (a repeat empties both fields, as Enter does).
+void TForm1::TakeMasterCall(const QString& call)
+{
+    const session::ContestSession::MasterTake take = m_session.masterTake();
+    if (take == session::ContestSession::MasterTake::Ignored)
+        return;
+    m_view->Edit1->setText(call);
+    StringOfCalls();
+    if (take == session::ContestSession::MasterTake::Entered)
+        CallEntered();
+    m_view->Edit1->setFocus();
 }

@@ -4,12 +4,10 @@
 #include "widgets/MainWindowView.h"
 
 #include "common/Dialogs.h"
-#include "widgets/KeyChord.h"
 #include "widgets/MacroButtons.h"
 #include "widgets/Panel.h"
 #include "widgets/StatusLine.h"
 
-#include <QKeyEvent>
 #include <QLineEdit>
 
 // The keyer of kvl.ini, once per run; its troubles show in the status line,
@@ -19,23 +17,6 @@ void TForm1::OpenKeyingPort()
     m_transmitter.open(
         m_ini.keyer(), settings().port(), *m_rig, [this](const QString& text) { m_view->statusLine->showKeyer(text); },
         [this](const QString& text) { m_view->statusLine->showPttTrouble(text); });
-}
-
-void TForm1::ReadTxDelay()
-{
-    m_transmitter.readTxDelay(settings().txDelay());
-}
-
-void TForm1::OpenVoiceFiles()
-{
-    m_transmitter.voice().OpenVoiceFiles();
-}
-
-// The new speed shows at once, also while a message goes out.
-void TForm1::keyerHooks(QKeyEvent* e)
-{
-    if (m_transmitter.keyHooks(keychord::latinKey(e), e->modifiers())) // Alt+C on either layout
-        m_view->statusLine->refresh();
 }
 
 void TForm1::Panel9Click()
@@ -70,4 +51,10 @@ void TForm1::CtrlLayer(bool on)
 {
     m_ctrlLayer = on;
     WriteBitBtn();
+}
+
+void TForm1::WriteBitBtn()
+{
+    m_view->macroButtons->setCaptions(
+        [&](int i) { return session::macroCaption(i, m_session.mode(), m_ctrlLayer, settings()); });
 }

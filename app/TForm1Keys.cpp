@@ -5,7 +5,9 @@
 
 #include "widgets/ContactGridView.h"
 #include "widgets/KeyChord.h"
+#include "widgets/MenuKeys.h"
 #include "widgets/Panel.h"
+#include "widgets/StatusLine.h"
 #include "widgets/WindowKeeper.h"
 
 #include <QApplication>
@@ -32,7 +34,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
         return false;
     auto* key = static_cast<QKeyEvent*>(event);
     if (type == QEvent::ShortcutOverride)
-        return altShortcutOverride(key);
+        return menukeys::takesAltChord(key);
     // Decided first: an Alt chord never types its letter, also when its command fails.
     const bool altChord = isAltChord(key);
     bool swallowed = false;
@@ -57,7 +59,7 @@ bool TForm1::routeKeyToControl(QWidget* target, QKeyEvent* e)
     if (target == m_view->Edit1 || target == m_view->Edit2) {
         const bool call = target == m_view->Edit1;
         if (!press) {
-            call ? Edit1KeyUp(e) : Edit2KeyUp(e);
+            EntryKeyUp(e, !call);
             return false;
         }
         EntryKeyDown(e, !call);
@@ -70,7 +72,10 @@ bool TForm1::routeKeyToControl(QWidget* target, QKeyEvent* e)
 
 void TForm1::FormKeyDown(QKeyEvent* e)
 {
-    keyerHooks(e); // first, and none of them consumes the key
+    // The keyer's hooks first, none of them consuming the key; Alt+C on either
+    // layout. The new speed shows at once, also while a message goes out.
+    if (m_transmitter.keyHooks(latinKey(e), e->modifiers()))
+        m_view->statusLine->refresh();
     if (ctrlOnly(e))
         CtrlLayer(true);
     if (altOnly(e))
@@ -89,61 +94,16 @@ void TForm1::altCommand(int key)
     case Qt::Key_B: showChanges(m_session.bandUp()); break;
     case Qt::Key_V: showChanges(m_session.bandDown()); break;
     case Qt::Key_E: m_view->StringGrid1->editCurrentCell(); break;
-    case Qt::Key_T: ForceSubTour(); break;
+    case Qt::Key_T: showSubTourOffer(m_session.offerSubTour()); break;
     case Qt::Key_M: Panel7Click(); break;
-    case Qt::Key_D: Panel12Click(); break;
+    case Qt::Key_D: showChanges(m_session.deleteOrRestore()); break;
     case Qt::Key_H: ShowHelp(); break;
     case Qt::Key_0: Panel9Click(); break;
     case Qt::Key_F: // "Файл" by its Latin letter, and by its own (Ф is the A key)
-    case Qt::Key_A: openMenu(File1); break;
-    case Qt::Key_S: openMenu(Service1); break;
+    case Qt::Key_A: menukeys::open(menuBar(), File1); break;
+    case Qt::Key_S: menukeys::open(menuBar(), Service1); break;
     default: break;
     }
-}
-
-// Every Alt chord is the dispatcher's, the menus' included: the menu bar's
-// own mnemonics know one layout, and Alt+С would open "Сервис" instead of
-// resetting the speed.
-bool TForm1::altShortcutOverride(QKeyEvent* e)
-{
-    if (!altOnly(e) || e->text().isEmpty())
-        return false;
-    e->accept();
-    return true;
-}
-
-// The bar opens a menu with no item current, where Enter takes nothing and Up
-// lands on "Выход": from the keyboard it opens on its first item.
-void TForm1::openMenu(QMenu* menu)
-{
-    menuBar()->setActiveAction(menu->menuAction());
-    const QList<QAction*> items = menu->actions();
-    const auto first = std::find_if(items.begin(), items.end(), [](const QAction* item) {
-        return !item->isSeparator() && item->isVisible() && item->isEnabled();
-    });
-    if (first != items.end())
-        menu->setActiveAction(*first);
-}
-
-// A menu left with Esc hands the keys to the menu bar until a second Esc, and
-// nothing on screen says so: they go back at once to the control that had them.
-void TForm1::giveKeysBackAfter(QMenu* menu)
-{
-    connect(menu, &QMenu::aboutToShow, this, [this] {
-        if (focusWidget() != menuBar())
-            m_keysBeforeMenu = focusWidget();
-    });
-    connect(menu, &QMenu::aboutToHide, this, [this] {
-        // The menu bar takes the keys only after the menu has gone.
-        QTimer::singleShot(0, this, [this] {
-            if (focusWidget() != menuBar() || QApplication::activePopupWidget())
-                return;
-            if (m_keysBeforeMenu)
-                m_keysBeforeMenu->setFocus();
-            else
-                AC();
-        });
-    });
 }
 
 void TForm1::FormKeyUp(QKeyEvent* e)
@@ -151,7 +111,7 @@ void TForm1::FormKeyUp(QKeyEvent* e)
     // F10 is the window's menu key when pressed: it sends on its release.
     if (e->key() == Qt::Key_F10 && (noModifier(e) || ctrlOnly(e)))
         transmitKey(noModifier(e) ? session::TransmitKey::Function : session::TransmitKey::CtrlFunction, 9);
-    if (!ctrlOnly(e) && m_session.mode() == logbook::Mode::CW)
+    if (!ctrlOnly(e))
         CtrlLayer(false);
     if (e->key() == Qt::Key_Escape && noModifier(e) && focusWidget() == m_view->Memo1) {
         m_view->Memo1->hide();

@@ -3,6 +3,8 @@
 
 #include "scoring/MasterCallsLoader.h"
 #include "widgets/MainWindowView.h"
+#include "widgets/MasterCallsLine.h"
+#include "widgets/MenuKeys.h"
 #include "widgets/WidgetStyle.h"
 #include "widgets/WindowKeeper.h"
 
@@ -19,33 +21,45 @@ void TForm1::buildWindow()
     m_windowKeeper = std::make_unique<WindowKeeper>(*this, *m_view, m_ini);
     buildMenu();
     m_master = new scoring::MasterCallsLoader(this);
-    connectMasterLine();
+    connect(m_view->masterLine, &MasterCallsLine::callClicked, this,
+            [this](const QString& call) { runGuarded([this, call] { TakeMasterCall(call); }); });
+    connect(m_master, &scoring::MasterCallsLoader::changed, this, [this] {
+        layoutMasterLine();
+        showMasterCalls();
+    });
+    connect(m_master, &scoring::MasterCallsLoader::failed, this,
+            [this](const QString& message) { m_dialogs.showError(errorBoxText(message)); });
 }
 
 void TForm1::buildMenu()
 {
+    const auto item = [this](QMenu* menu, const QString& caption, const char* name, auto action) {
+        QAction* added = menu->addAction(caption, this, [this, action] { runGuarded(action); });
+        added->setObjectName(QLatin1String(name));
+        return added;
+    };
+    const auto keysBack = [this] { AC(); };
     QMenu* file = File1 = menuBar()->addMenu(QStringLiteral("&Файл"));
     file->setObjectName(QStringLiteral("File1"));
-    giveKeysBackAfter(file);
-    QAction* setupItem = file->addAction(QStringLiteral("&Установки"), this, [this] { runGuarded([this] { N1Click(); }); });
-    setupItem->setObjectName(QStringLiteral("N1"));
+    menukeys::giveKeysBack(this, file, keysBack);
+    item(file, QStringLiteral("&Установки"), "N1", [this] { N1Click(); });
     file->addSeparator();
-    file->addAction(QStringLiteral("&Выход"), this, [this] { runGuarded([this] { N3Click(); }); })->setObjectName(QStringLiteral("N3"));
+    item(file, QStringLiteral("&Выход"), "N3", [this] { close(); });
 
     QMenu* service = Service1 = menuBar()->addMenu(QStringLiteral("&Сервис"));
     service->setObjectName(QStringLiteral("Service1"));
-    giveKeysBackAfter(service);
+    menukeys::giveKeysBack(this, service, keysBack);
     service->addAction(QStringLiteral("&Режим редактора"))->setObjectName(QStringLiteral("N5"));
     service->addSeparator();
-    service->addAction(QStringLiteral("&Очистка ЛОГа"), this, [this] { runGuarded([this] { N7Click(); }); })->setObjectName(QStringLiteral("N7"));
+    item(service, QStringLiteral("&Очистка ЛОГа"), "N7", [this] { ClearLog(); });
     service->addSeparator();
     service->addAction(QStringLiteral("&Help"))->setObjectName(QStringLiteral("N9"));
     service->addSeparator();
-    N11 = service->addAction(QStringLiteral("Строка позывных"), this, [this] { runGuarded([this] { N11Click(); }); });
-    N11->setObjectName(QStringLiteral("N11"));
+    // The item has just toggled its mark.
+    N11 = item(service, QStringLiteral("Строка позывных"), "N11",
+               [this] { showChanges(m_session.setCallsLineShown(N11->isChecked())); });
     N11->setCheckable(true);
     N11->setChecked(true);
-    QAction* N12 = service->addAction(QStringLiteral("CW (0 \\ T)"), this, [this] { runGuarded([this] { Panel9Click(); }); });
-    N12->setObjectName(QStringLiteral("N12"));
+    item(service, QStringLiteral("CW (0 \\ T)"), "N12", [this] { Panel9Click(); });
     m_windowKeeper->buildTextSizeMenu(service, [this](int step) { runGuarded([this, step] { m_windowKeeper->changeTextSize(step); }); });
 }

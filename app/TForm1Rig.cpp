@@ -13,7 +13,7 @@ void TForm1::connectRig()
 {
     m_rigFollower = new session::RigFollower(*m_rig, m_session, this);
     connect(m_rigFollower, &session::RigFollower::bandWanted, this,
-            [this](int band) { runGuarded([this, band] { SelectBand(band); }); });
+            [this](int band) { runGuarded([this, band] { showChanges(m_session.selectBand(band)); }); });
     connect(m_rigFollower, &session::RigFollower::modeWanted, this,
             [this](logbook::Mode mode) { runGuarded([this, mode] { showChanges(m_session.selectMode(mode)); }); });
     connect(m_rigFollower, &session::RigFollower::stateShown, m_view->statusLine, &StatusLine::showRigState);

@@ -18,6 +18,7 @@ struct Changes
     bool callsLine = false;  // the log calls line was shown or hidden
     bool scan = false;       // the calls scan ran again: marks, calls lines, repeat warning
     bool refused = false;    // a repeat on the band-mode it would be logged on: nothing logged
+    bool contactLogged = false; // the entry fields empty for the next call; the Enter macro goes out
     // The step that failed, for the error box; the steps after it were not
     // done, and what the steps before it changed stays changed.
     std::optional<QString> error;

@@ -222,6 +222,7 @@ Changes ContestSession::completeContact(const QString& received, const QDateTime
         m_log.writeCfgFile();
         m_typed.clear(); // logged: the fields are emptied, the next call is typed
         m_receivedOpen = false;
+        changes.contactLogged = true;
     });
 }
 

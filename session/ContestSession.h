@@ -134,6 +134,14 @@ public:
     std::optional<QString> takeFileNotice();
     // The log's calls for the marks of the master-file line.
     scoring::WorkedCalls workedCalls() const;
+    // The master calls `typed` matches, marked by the log (gathered once
+    // until the session changes); none while no call is being entered.
+    std::vector<scoring::MasterCall> masterCalls(const scoring::MasterIndex& index, const QString& typed,
+                                                 int asked) const;
+    // A master call clicked is taken as if typed while a call is being
+    // entered; with the received field open it is entered at once.
+    enum class MasterTake { Ignored, Typed, Entered };
+    MasterTake masterTake() const;
 
 private:
     template <class Steps>
@@ -195,6 +203,7 @@ private:
     bool m_subTourPending = false;
     SubTourStarts m_subTourStarts; // for the sub-tour's number
     SubTourClock m_subTourClock;
+    mutable std::optional<scoring::WorkedCalls> m_worked; // for the master line, until the session changes
     std::optional<logbook::Contact> m_restore; // the last deleted contact, while it can be restored
     std::optional<logbook::ContactStamp> m_restoreStamp; // and its stamp
     qint64 m_rigFrequency = 0;
@@ -210,6 +219,7 @@ template <class Steps>
 inline Changes ContestSession::run(Steps&& steps)
 {
     Changes changes;
+    m_worked.reset();
     try {
         steps(changes);
     } catch (const KvlError& e) {

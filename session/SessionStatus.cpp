@@ -28,4 +28,24 @@ scoring::WorkedCalls ContestSession::workedCalls() const
     return scoring::workedCalls(m_contacts, row, m_contacts.cell(row, logbook::BandMode), scoring::scanSubTourStart(input));
 }
 
+std::vector<scoring::MasterCall> ContestSession::masterCalls(const scoring::MasterIndex& index, const QString& typed,
+                                                             int asked) const
+{
+    if (entryPhase() == EntryPhase::Closed)
+        return {};
+    if (!m_worked)
+        m_worked = workedCalls();
+    return scoring::matchMaster(index, typed, *m_worked, asked);
+}
+
+ContestSession::MasterTake ContestSession::masterTake() const
+{
+    switch (entryPhase()) {
+    case EntryPhase::Closed: return MasterTake::Ignored;
+    case EntryPhase::Call: return MasterTake::Typed;
+    case EntryPhase::Received: return MasterTake::Entered;
+    }
+    return MasterTake::Ignored;
+}
+
 } // namespace session
