@@ -15,7 +15,6 @@
 #include "widgets/ContactGridView.h"
 #include "widgets/MacroButtons.h"
 #include "widgets/MainWindowView.h"
-#include "widgets/MasterCallsLine.h"
 #include "widgets/Panel.h"
 #include "widgets/StatusLine.h"
 #include "widgets/WindowKeeper.h"
@@ -23,7 +22,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
 
@@ -40,6 +38,10 @@ TForm1::TForm1(const MainWindowServices& services, QWidget* parent)
     m_ini.load();
     buildWindow();
     FollowMasterFile(); // before the saved size, which lacks the master line's row
+    connect(&m_ini, &setup::IniStore::changed, this, [this](setup::IniStore::Section section) {
+        if (section == setup::IniStore::Section::Master)
+            FollowMasterFile();
+    });
     if (const std::optional<QString> problem = m_windowKeeper->restore())
         m_dialogs.showError(errorBoxText(*problem));
     Timer1 = new QTimer(this);
@@ -85,46 +87,20 @@ void TForm1::settingsChanged(TForm2& setupDialog)
     m_session.setCoordinates(setupDialog.lines().value(setup::Coordinates));
     WriteBitBtn();
     m_view->statusLine->refresh(); // the next sub-tour time may have changed
-    FollowMasterFile();
     if (m_shown) // from then on the rig follows setup
         m_rigFollower->follow(m_ini.rig().settings);
 }
 
 bool TForm1::showChanges(const session::Changes& changes)
 {
-    if (changes.band) {
-        showEntryPhase();
-        m_view->bands->showSelected(m_session.selectedBand());
-    }
+    m_view->showChanges(changes, m_session);
     if (changes.mode) {
-        m_view->Panel7->setText(logbook::modeText(m_session.mode()));
         refreshCaption();
         WriteBitBtn();
     }
-    if (changes.counters)
-        m_view->bands->showCounters(m_session.state().bandCounters);
-    if (changes.restore)
-        m_view->Panel12->setText(m_session.restorePending() ? QStringLiteral("RESTORE QSO") : QStringLiteral("DELETE QSO"));
-    if (changes.subTour)
-        m_view->Panel8->setVisible(m_session.subTourPending());
-    if (changes.callsLine) {
-        N11->setChecked(m_session.state().callsLineShown());
-        m_view->showCallsLine(m_session.state().callsLineShown());
-    }
-    if (changes.scan)
-        m_view->showScan(m_session.lastScan());
-    if (changes.warning)
-        m_view->Label25->setText(*changes.warning);
-    if (changes.currentRow)
-        selectCurrentRow();
+    N11->setChecked(m_session.state().callsLineShown());
     if (session::stopsTransmission(changes))
         rigFollowsLogger(changes.band);
-    if (changes.status)
-        m_view->statusLine->showFileNotice(*changes.status);
-    else
-        m_view->statusLine->refresh();
-    if (m_view->Edit1->text().isEmpty()) // a completed contact empties the master line
-        m_view->masterLine->setCalls({});
     if (changes.error && !changes.errorKnown) // a known write fault stays on the red line
         m_dialogs.showError(errorBoxText(*changes.error));
     if (changes.notice)
@@ -200,24 +176,15 @@ void TForm1::FormClose()
     runGuarded([this] { m_rigFollower->saveBandPlan(); });
     runGuarded([this] { m_transmitter.close(); });
     // Every file is tried; what was not written is said once, one line each.
-    QStringList unwritten = CreateReport() + CreateExports();
+    const QVector<logbook::Contact> rows = m_session.loggedRows();
+    QStringList unwritten = scoring::CreateReport(rows, logbook::modeWord(m_session.mode()), settings()).failures
+        + scoring::CreateExports({rows}, settings(), m_ini.exports(),
+                                 scoring::reportTotals(rows, settings().contestVariant()), QDateTime::currentDateTimeUtc())
+              .messages;
     for (QString& line : unwritten)
         line = errorBoxText(line);
     if (!unwritten.isEmpty())
         m_dialogs.showError(unwritten.join(QLatin1Char('\n')));
-}
-
-QStringList TForm1::CreateReport()
-{
-    return scoring::CreateReport(m_session.loggedRows(), logbook::modeWord(m_session.mode()), settings()).failures;
-}
-
-QStringList TForm1::CreateExports()
-{
-    const scoring::ExportLog log {m_session.loggedRows()};
-    return scoring::CreateExports(log, settings(), m_ini.exports(),
-                                  scoring::reportTotals(log.rows, settings().contestVariant()), QDateTime::currentDateTimeUtc())
-        .messages;
 }
 
 bool TForm1::event(QEvent* event)

@@ -38,7 +38,7 @@ public:
     // The setup dialog is created after this window and edits its stores.
     void attachSetupDialog(TForm2* setupDialog) { m_setupDialog = setupDialog; }
     // The setup dialog loaded or saved its settings: the caption, the
-    // coordinates, the F-key captions, the master file and the rig follow.
+    // coordinates, the F-key captions and the rig follow.
     void settingsChanged(TForm2& setupDialog);
     setup::StationStore& store() { return m_store; }
     setup::IniStore& iniStore() { return m_ini; }
@@ -89,9 +89,6 @@ private:
     void FormCreate();
     void FormShow();
     void ClearLog();
-    // Each returns what it could not write, and why; none of it stops the exit.
-    QStringList CreateReport();
-    QStringList CreateExports(); // Cabrillo and ADIF beside the report
 
     // Entry of contacts, the calls lines and the master line (TForm1Entry.cpp).
     void AC(); // the focus where the entry phase has it
@@ -113,7 +110,6 @@ private:
     void FormKeyDown(QKeyEvent* e);
     void FormKeyUp(QKeyEvent* e);
     void altCommand(int latinKey);
-    void ShowHelp();
 
     // The transmitter (TForm1Keyer.cpp).
     void OpenKeyingPort();
@@ -141,8 +137,6 @@ private:
     radio::RigPoller* m_rig = nullptr;
     session::RigFollower* m_rigFollower = nullptr;
     scoring::MasterCallsLoader* m_master = nullptr;
-    QString m_masterPath;
-    bool m_masterFollowed = false;
     bool m_ctrlLayer = false; // Ctrl alone held: the buttons are the Ctrl bank
     bool m_shown = false;
 

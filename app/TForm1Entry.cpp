@@ -135,12 +135,7 @@ void TForm1::StringGrid1KeyPress(QKeyEvent* e)
 // the first contact never waits for the calls.
 void TForm1::FollowMasterFile()
 {
-    const QString configured = m_ini.masterPath();
-    if (m_masterFollowed && configured == m_masterPath)
-        return;
-    m_masterFollowed = true;
-    m_masterPath = configured;
-    m_master->follow(configured);
+    m_master->follow(m_ini.masterPath());
     layoutMasterLine();
 }
 

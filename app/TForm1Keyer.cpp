@@ -1,12 +1,12 @@
 // Transmitter control: the keying port, the Morse keyer's hooks, the macros of
 // the function keys, Enter and the space bar, and the voice messages.
 #include "app/TForm1.h"
-#include "widgets/MainWindowView.h"
 
 #include "common/Dialogs.h"
 #include "widgets/MacroButtons.h"
 #include "widgets/Panel.h"
 #include "widgets/StatusLine.h"
+#include "widgets/MainWindowView.h"
 
 #include <QLineEdit>
 

@@ -1,22 +1,17 @@
 // The keyboard: the window sees every key before the focused control, runs its
 // dispatchers, then the focused control's own handlers.
 #include "app/TForm1.h"
-#include "widgets/MainWindowView.h"
 
 #include "widgets/ContactGridView.h"
 #include "widgets/KeyChord.h"
 #include "widgets/MenuKeys.h"
-#include "widgets/Panel.h"
 #include "widgets/StatusLine.h"
 #include "widgets/WindowKeeper.h"
+#include "widgets/MainWindowView.h"
 
-#include <QApplication>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QTimer>
-#include <algorithm>
 
 using namespace keychord;
 
@@ -97,7 +92,10 @@ void TForm1::altCommand(int key)
     case Qt::Key_T: showSubTourOffer(m_session.offerSubTour()); break;
     case Qt::Key_M: Panel7Click(); break;
     case Qt::Key_D: showChanges(m_session.deleteOrRestore()); break;
-    case Qt::Key_H: ShowHelp(); break;
+    case Qt::Key_H:
+        m_view->Memo1->show();
+        m_view->Memo1->setFocus();
+        break;
     case Qt::Key_0: Panel9Click(); break;
     case Qt::Key_F: // "Файл" by its Latin letter, and by its own (Ф is the A key)
     case Qt::Key_A: menukeys::open(menuBar(), File1); break;
@@ -117,10 +115,4 @@ void TForm1::FormKeyUp(QKeyEvent* e)
         m_view->Memo1->hide();
         AC();
     }
-}
-
-void TForm1::ShowHelp()
-{
-    m_view->Memo1->show();
-    m_view->Memo1->setFocus();
 }

@@ -2,10 +2,10 @@
 // clicks; its frequency and its troubles show in the status line, never in a
 // box that would take the keys from the operator.
 #include "app/TForm1.h"
-#include "widgets/MainWindowView.h"
 
 #include "common/Dialogs.h"
 #include "widgets/StatusLine.h"
+#include "widgets/MainWindowView.h"
 
 #include <QLineEdit>
 

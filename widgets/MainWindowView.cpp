@@ -157,6 +157,36 @@ void MainWindowView::setTextScale(double scale)
     placeEntryFields();
 }
 
+void MainWindowView::showChanges(const session::Changes& changes, const session::ContestSession& session)
+{
+    if (changes.band) {
+        showEntryPhase(session.entryPhase());
+        bands->showSelected(session.selectedBand());
+    }
+    if (changes.mode)
+        Panel7->setText(logbook::modeText(session.mode()));
+    if (changes.counters)
+        bands->showCounters(session.state().bandCounters);
+    if (changes.restore)
+        Panel12->setText(session.restorePending() ? QStringLiteral("RESTORE QSO") : QStringLiteral("DELETE QSO"));
+    if (changes.subTour)
+        Panel8->setVisible(session.subTourPending());
+    if (changes.callsLine)
+        showCallsLine(session.state().callsLineShown());
+    if (changes.scan)
+        showScan(session.lastScan());
+    if (changes.warning)
+        Label25->setText(*changes.warning);
+    if (changes.currentRow)
+        StringGrid1->selectGridRow(session.currentRow());
+    if (changes.status)
+        statusLine->showFileNotice(*changes.status);
+    else
+        statusLine->refresh();
+    if (Edit1->text().isEmpty()) // a completed contact empties the master line
+        masterLine->setCalls({});
+}
+
 void MainWindowView::showEntryPhase(session::EntryPhase phase)
 {
     Edit1->setVisible(phase != session::EntryPhase::Closed);

@@ -23,6 +23,7 @@ struct CallsScanResult;
 }
 namespace session {
 class ContestSession;
+struct Changes;
 enum class EntryPhase;
 }
 
@@ -39,6 +40,8 @@ public:
     MainWindowView(logbook::ContactLog& contacts, const session::ContestSession& session, const keyer::CwKeyer& keyer,
                    const Clock& clock, QWidget* parent);
 
+    // What a call of the session changed, as far as the client area shows it.
+    void showChanges(const session::Changes& changes, const session::ContestSession& session);
     // The entry fields as the phase has them, the focus in the one typed.
     void showEntryPhase(session::EntryPhase phase);
     void focusEntry(session::EntryPhase phase);
