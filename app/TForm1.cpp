@@ -40,17 +40,16 @@ TForm1::TForm1(const MainWindowServices& services, QWidget* parent)
     FollowMasterFile(); // before the saved size, which lacks the master line's row
     connect(&m_ini, &setup::IniStore::changed, this, [this](setup::IniStore::Section section) {
         if (section == setup::IniStore::Section::Master)
-            FollowMasterFile();
+            runGuarded([this] { FollowMasterFile(); });
     });
     if (const std::optional<QString> problem = m_windowKeeper->restore())
         m_dialogs.showError(errorBoxText(*problem));
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(1000);
     connectControls();
     qApp->installEventFilter(this);
     FormCreate();
-    Timer1->start();
+    Timer1->start(1000);
 }
 
 TForm1::~TForm1() = default;
@@ -61,11 +60,9 @@ void TForm1::connectControls()
         connect(sender, signal, this, [this, action](auto... args) { runGuarded([&] { action(args...); }); });
     };
     connect(Timer1, &QTimer::timeout, this, [this] { runGuarded([this] { Timer1Timer(); }); });
-    on(m_view->bands, &BandPanels::panelClicked, [this](int band) { showChanges(m_session.selectBand(band)); });
-    on(m_view->bands, &BandPanels::boxClicked, [this](int band) {
-        AC();
-        showChanges(m_session.selectBand(band));
-    });
+    const auto selectBand = [this](int band) { showChanges(m_session.selectBand(band)); };
+    on(m_view->bands, &BandPanels::panelClicked, selectBand);
+    on(m_view->bands, &BandPanels::boxClicked, [this, selectBand](int band) { AC(); selectBand(band); });
     on(m_view->Panel7, &Panel::clicked, [this] { Panel7Click(); });
     on(m_view->Panel8, &Panel::clicked, [this] { Panel8Click(); });
     on(m_view->Panel9, &Panel::clicked, [this] { Panel9Click(); });

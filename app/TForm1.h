@@ -4,7 +4,6 @@
 #include "keyer/SystemPortEnumerator.h"
 #include "session/ContestSession.h"
 #include "session/RigFollower.h"
-#include "session/TransmitRules.h"
 #include "session/Transmitter.h"
 #include "setup/IniStore.h"
 #include "setup/StationStore.h"
@@ -45,6 +44,7 @@ public:
     // The serial ports present, for the setup dialog's port field.
     const keyer::PortEnumerator& ports() const { return m_ports; }
 
+    // The handlers of the window's events and controls.
     void FormActivate();
     void Timer1Timer();
     void FormClose(); // never abandons the exit
@@ -60,7 +60,6 @@ public:
 
     session::ContestSession& session() { return m_session; }
     session::Transmitter& transmitter() { return m_transmitter; }
-    keyer::CwKeyer& keyer() { return m_transmitter.keyer(); }
 
 Q_SIGNALS:
     void closed();
@@ -92,7 +91,6 @@ private:
 
     // Entry of contacts, the calls lines and the master line (TForm1Entry.cpp).
     void AC(); // the focus where the entry phase has it
-    void showEntryPhase();
     void StringOfCalls();
     bool Edit1KeyPress(QKeyEvent* e); // true: the character is swallowed
     bool Edit2KeyPress(QKeyEvent* e);

@@ -26,11 +26,6 @@ void TForm1::AC()
     m_view->focusEntry(m_session.entryPhase());
 }
 
-void TForm1::showEntryPhase()
-{
-    m_view->showEntryPhase(m_session.entryPhase());
-}
-
 void TForm1::StringOfCalls()
 {
     showMasterCalls();
@@ -81,7 +76,7 @@ void TForm1::EntryKeyDown(QKeyEvent* e, bool inReceived)
     switch (m_session.escape(inReceived, m_view->Edit2->text().isEmpty())) {
     case session::EntryEscape::ClearCall: m_view->Edit1->clear(); break;
     case session::EntryEscape::ClearReceived: m_view->Edit2->clear(); break;
-    case session::EntryEscape::BackToCall: showEntryPhase(); break;
+    case session::EntryEscape::BackToCall: m_view->showEntryPhase(m_session.entryPhase()); break;
     }
 }
 
@@ -99,7 +94,7 @@ void TForm1::CallEntered()
         m_view->Edit2->setText(*entry.received);
         m_view->Edit2->end(false);
     }
-    showEntryPhase();
+    m_view->showEntryPhase(m_session.entryPhase());
 }
 
 // A repeat on the band-mode it would be logged on, or a contact that could
@@ -111,7 +106,7 @@ void TForm1::CompleteContact()
         m_view->Edit1->clear();
         m_view->Edit2->clear();
     }
-    showEntryPhase();
+    m_view->showEntryPhase(m_session.entryPhase());
     if (showChanges(changes) && changes.contactLogged)
         transmitKey(session::TransmitKey::Enter);
 }

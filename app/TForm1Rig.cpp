@@ -4,8 +4,8 @@
 #include "app/TForm1.h"
 
 #include "common/Dialogs.h"
-#include "widgets/StatusLine.h"
 #include "widgets/MainWindowView.h"
+#include "widgets/StatusLine.h"
 
 #include <QLineEdit>
 

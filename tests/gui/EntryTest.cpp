@@ -293,7 +293,7 @@ TEST_F(EntryTest, TheMenusOpenByTheirKeysAndEscGivesTheKeysBack)
     }
     key(Qt::Key_PageDown);
     QTest::sendKeyEvent(QTest::Click, focused(), Qt::Key(0x421), QStringLiteral("с"), Qt::AltModifier);
-    EXPECT_EQ(form1->keyer().DashTime(), 150);
+    EXPECT_EQ(form1->transmitter().keyer().DashTime(), 150);
     key(Qt::Key_F, Qt::AltModifier);
     QTest::keyClick(form1->findChild<QMenu*>(QStringLiteral("File1")), Qt::Key_Return);
     EXPECT_TRUE(QTest::qWaitFor([&] { return form2->isVisible(); }));

@@ -258,7 +258,7 @@ TEST_F(KeyerWindowTest, PortAndTxDelayAtTheFirstShow)
         else
             EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join(QLatin1Char('|')).toStdString();
         EXPECT_EQ(form1->transmitter().portSet(), c.portSet);
-        EXPECT_EQ(form1->keyer().TxDelayTime(), c.txDelayTime);
+        EXPECT_EQ(form1->transmitter().keyer().TxDelayTime(), c.txDelayTime);
         EXPECT_EQ(lines.openedPort, c.openedPort);
 
         // The window runs on: a contact is logged (on a first start no contest
@@ -358,7 +358,7 @@ TEST_F(KeyerWindowTest, SpeedKeysApplyToTheDashInProgress)
         key(Qt::Key_F1);
         EXPECT_TRUE(insideMessage);
         EXPECT_EQ(keyDowns(), (std::vector<Micros> {Micros(c.dashTime) * 1000, Micros(c.dashTime) * 1000}));
-        EXPECT_EQ(form1->keyer().DashTime(), c.dashTime);
+        EXPECT_EQ(form1->transmitter().keyer().DashTime(), c.dashTime);
     }
 }
 
