@@ -39,22 +39,25 @@ void IniStore::load()
     take(m_window, window, sameWindow(window, m_window), Section::Window);
 }
 
+// A value read with a problem keeps it until setup sets another value.
+template <class Read, class Settings, class Write>
+void IniStore::replace(Read& held, const Settings& settings, Write write, Section section)
+{
+    if (settings == held.settings)
+        return;
+    write(settings, m_fileName);
+    held = {settings, QString()};
+    Q_EMIT changed(section);
+}
+
 void IniStore::setRig(const radio::RigSettings& settings)
 {
-    if (settings == m_rig.settings)
-        return;
-    radio::writeRigSettings(settings, m_fileName);
-    m_rig = {settings, QString()};
-    Q_EMIT changed(Section::Rig);
+    replace(m_rig, settings, radio::writeRigSettings, Section::Rig);
 }
 
 void IniStore::setKeyer(const keyer::KeyerSettings& settings)
 {
-    if (settings == m_keyer.settings)
-        return;
-    keyer::writeKeyerSettings(settings, m_fileName);
-    m_keyer = {settings, QString()};
-    Q_EMIT changed(Section::Keyer);
+    replace(m_keyer, settings, keyer::writeKeyerSettings, Section::Keyer);
 }
 
 void IniStore::setExports(const ExportOptions& options)

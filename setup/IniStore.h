@@ -44,6 +44,9 @@ Q_SIGNALS:
     void changed(setup::IniStore::Section section);
 
 private:
+    template <class Read, class Settings, class Write>
+    void replace(Read& held, const Settings& settings, Write write, Section section);
+
     QString m_fileName;
     radio::RigSettingsRead m_rig;
     keyer::KeyerSettingsRead m_keyer;

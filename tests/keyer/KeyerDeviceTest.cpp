@@ -44,7 +44,7 @@ TEST(KeyerDeviceTest, ASilentDeviceHoldsTheNextMessageForTheTextsTimeAndTwoSecon
 TEST_F(WorkDirTest, TheKeyerChoiceGoesToKvlIniAndComesBack)
 {
     EXPECT_EQ(keyer::readKeyerSettings().settings, keyer::KeyerSettings {}); // no file: DTR/RTS
-    const keyer::KeyerSettings chosen {keyer::KeyerKind::WinKeyer, QStringLiteral("ttyUSB1"), QStringLiteral("10.0.0.2:7000"),
+    const keyer::KeyerSettings chosen {keyer::KeyerKind::WinKeyer, QStringLiteral("ttyUSB1"), QStringLiteral("127.0.0.1:7000"),
                                        keyer::VoicePtt::CatData};
     keyer::writeKeyerSettings(chosen);
     EXPECT_EQ(keyer::readKeyerSettings().settings, chosen);

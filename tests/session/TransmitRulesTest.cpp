@@ -53,6 +53,29 @@ TEST(TransmitRulesTest, EachKeyByModeAndWhatIsOnTheAir)
     }
 }
 
+// The buttons show the two voice calls in SSB, whatever bank is held, and in
+// CW the captions of the bank held.
+TEST(TransmitRulesTest, TheCaptionsFollowTheModeAndTheBankHeld)
+{
+    FakeSettings settings;
+    settings.lines[setup::kFCaptionLines[0]] = QStringLiteral("CQ");
+    settings.lines[setup::kCtrlCaptionLines[0]] = QStringLiteral("AGN");
+    settings.lines[setup::kFCaptionLines[2]] = QStringLiteral("TU");
+    const struct
+    {
+        Mode mode;
+        bool ctrlLayer;
+        int index;
+        const char* caption;
+    } cases[] = {
+        {Mode::SSB, false, 0, "CQ1"}, {Mode::SSB, true, 1, "CQ2"}, {Mode::SSB, false, 2, ""},
+        {Mode::CW, false, 0, "CQ"},   {Mode::CW, true, 0, "AGN"},  {Mode::CW, false, 2, "TU"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(macroCaption(c.index, c.mode, c.ctrlLayer, settings), QLatin1String(c.caption))
+            << int(c.mode) << c.ctrlLayer << c.index;
+}
+
 TEST(TransmitRulesTest, ABandOrModeChangeStopsWhatIsOnTheAir)
 {
     Changes band, mode, counters;
