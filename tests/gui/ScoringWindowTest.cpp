@@ -255,16 +255,3 @@ TEST_F(ScoringWindowTest, TheExitWritesCabrilloAndAdifOfStampedContactsWhateverT
         EXPECT_TRUE(dialogs.errors.isEmpty());
     }
 }
-
-TEST_F(ScoringWindowTest, ANewSubTourMakesEveryStationNewAgain)
-{
-    startWithLog({contact(QStringLiteral("20SSB"), QStringLiteral("RA1A"), QStringLiteral("111"))}, 0);
-    type(QStringLiteral("RA1A"));
-    EXPECT_FALSE(warning().isEmpty());
-    key(Qt::Key_Escape);
-    key(Qt::Key_T, Qt::AltModifier);
-    logContact(QStringLiteral("UA2B"), QStringLiteral("2"));
-    type(QStringLiteral("RA1A"));
-    EXPECT_TRUE(warning().isEmpty());
-    EXPECT_FALSE(marked(3));
-}

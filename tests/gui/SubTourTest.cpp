@@ -28,6 +28,8 @@ protected:
     }
 };
 
+// Which readings are due is the sub-tour clock's (tested there); the window's
+// clock shows the offer, and once applied the next time offers one again.
 TEST_F(SubTourTest, TheClockOffersANewSubTourAtTheTimesGiven)
 {
     startWith(QStringLiteral("9:30 10:00:00"));
@@ -36,7 +38,7 @@ TEST_F(SubTourTest, TheClockOffersANewSubTourAtTheTimesGiven)
         QTime time;
         bool shown;
     };
-    const Case cases[] = {{{9, 29, 59}, false}, {{9, 30, 1}, true}, {{9, 59, 59}, false}, {{10, 0, 0}, true}};
+    const Case cases[] = {{{9, 29, 59}, false}, {{9, 30, 1}, true}, {{10, 0, 0}, true}};
     for (const auto& c : cases) {
         if (!newSubTour()->isHidden())
             form1->Panel8Click(); // applied, so the next time can offer one again

@@ -91,6 +91,9 @@ TEST_F(ContestSessionTest, ARepeatIsRefusedUntilANewSubTourIsPending)
 
     EXPECT_TRUE(contest->offerSubTour().subTour);
     EXPECT_FALSE(contest->offerSubTour().subTour); // already pending
+    const scoring::CallsScanResult pending = contest->scanCalls(QStringLiteral("RA3AA"));
+    EXPECT_TRUE(pending.dupeCall.isEmpty() && pending.dupeWarning.isEmpty());
+    EXPECT_TRUE(std::none_of(pending.marks.begin(), pending.marks.end(), [](bool marked) { return marked; }));
     const Changes changes = log(QStringLiteral("RA3AA"), QStringLiteral("2"));
     EXPECT_TRUE(changes.subTour);
     EXPECT_FALSE(contest->subTourPending());
