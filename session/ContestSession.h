@@ -204,8 +204,7 @@ private:
     SubTourStarts m_subTourStarts; // for the sub-tour's number
     SubTourClock m_subTourClock;
     mutable std::optional<scoring::WorkedCalls> m_worked; // for the master line, until the session changes
-    std::optional<logbook::Contact> m_restore; // the last deleted contact, while it can be restored
-    std::optional<logbook::ContactStamp> m_restoreStamp; // and its stamp
+    std::optional<logbook::Contact> m_restore; // the last deleted contact and its stamp, while it can be restored
     qint64 m_rigFrequency = 0;
     QString m_typed;                 // the call field's text at the last scan
     scoring::CallsScanResult m_scan; // its repeat and remembered exchange

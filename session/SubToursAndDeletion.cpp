@@ -95,8 +95,7 @@ void ContestSession::deleteLastContact(Changes& changes)
     const int row = currentRow() - 1;
     changes.restore = changes.currentRow = changes.counters = true;
     m_log.setCurrentRow(row);
-    m_restore = m_contacts.contact(row);
-    m_restoreStamp = m_log.stamp(row);
+    m_restore = m_contacts.contact(row); // with its stamp
     m_contacts.setContact(row, Contact {});
     if (!m_restore->repeat) // a repeat is on no counter
         changeSelectedCounter(-1);
@@ -114,7 +113,7 @@ void ContestSession::restoreLastContact(Changes& changes)
     const int row = currentRow();
     changes.restore = changes.currentRow = changes.counters = true;
     m_contacts.setContact(row, restored);
-    m_log.writeStamp(row, m_restoreStamp); // kept: a failed restore can be tried again
+    m_log.writeStamp(row, restored.stamp);
     m_log.writeLogFile();
     m_log.setCurrentRow(row + 1);
     // The row below still holds what it was given before the deletion; the
