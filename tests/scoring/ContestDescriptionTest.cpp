@@ -1,0 +1,134 @@
+#include "scoring/ContestDescription.h"
+#include "scoring/ContestVariant.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+using namespace scoring;
+using logbook::Mode;
+
+namespace {
+
+const QByteArray kNakhodka = "# Кубок Находки, from its published rules\n"
+                             "name = Кубок Находки\n"
+                             "cabrillo = NAKHODKA-CUP\n"
+                             "bands = 160 80   # both\n"
+                             "modes = SSB CW\n"
+                             "subtours = 4 x 30 from 10:00\n"
+                             "repeat = band-mode\n"
+                             "gap = 5 or contact\n"
+                             "points = table\n"
+                             "points 80 SSB = 10\n"
+                             "points 80 CW = 15\n";
+
+ContestDescription read(const QByteArray& text)
+{
+    const DescriptionRead r = readContestDescription(text);
+    EXPECT_TRUE(r.description) << r.error.toStdString();
+    return r.description.value_or(ContestDescription {});
+}
+
+} // namespace
+
+TEST(ContestDescriptionTest, NakhodkaCupRepeatsAfterFiveMinutesOrAnotherContactAndScoresByBandAndMode)
+{
+    const ContestDescription cup = read(kNakhodka);
+    EXPECT_EQ(cup.name, QStringLiteral("Кубок Находки"));
+    EXPECT_EQ(cup.bands, (std::vector<int> {0, 1}));
+    EXPECT_EQ(cup.subTourStarts, (std::vector<QTime> {QTime(10, 0), QTime(10, 30), QTime(11, 0), QTime(11, 30)}));
+    EXPECT_EQ(bandModePoints(cup, {1, Mode::SSB}), 10);
+    EXPECT_EQ(bandModePoints(cup, {1, Mode::CW}), 15);
+    EXPECT_EQ(bandModePoints(cup, {0, Mode::CW}), 0); // 160 m: no figure published
+    const struct
+    {
+        qint64 minutes;
+        int contacts;
+        bool allowed;
+    } again[] = {{4, 0, false}, {5, 0, true}, {0, 1, true}, {4, 2, true}};
+    for (const auto& a : again)
+        EXPECT_EQ(gapAllows(cup.gap, a.minutes, a.contacts), a.allowed) << a.minutes << " " << a.contacts;
+}
+
+TEST(ContestDescriptionTest, RepeatScopesGapsAndModesFixedPerTour)
+{
+    EXPECT_TRUE(sameRepeatScope(RepeatScope::Band, {2, Mode::CW}, {2, Mode::SSB}));
+    EXPECT_FALSE(sameRepeatScope(RepeatScope::BandAndMode, {2, Mode::CW}, {2, Mode::SSB}));
+    EXPECT_FALSE(sameRepeatScope(RepeatScope::Band, {2, Mode::CW}, {3, Mode::CW}));
+    EXPECT_TRUE(gapAllows({}, 0, 0));
+    EXPECT_FALSE(gapAllows({std::nullopt, true}, 600, 0)); // "contact" alone: time never does
+    EXPECT_FALSE(gapAllows({5, false}, 2, 3));             // minutes alone: contacts never do
+
+    // Чемпионат ЦФО: SSB in the first tour, CW in the second.
+    QByteArray cfo = kNakhodka;
+    cfo.replace("subtours = 4 x 30 from 10:00", "subtours = 16:00 18:00\nsubtour-modes = SSB CW");
+    const ContestDescription c = read(cfo);
+    EXPECT_EQ(subTourMode(c, 1), Mode::SSB);
+    EXPECT_EQ(subTourMode(c, 2), Mode::CW);
+    EXPECT_EQ(subTourMode(c, 3), Mode::CW);
+    EXPECT_EQ(subTourMode(read(kNakhodka), 1), std::nullopt);
+}
+
+// Every error names its line and its reason; a description with one is none.
+TEST(ContestDescriptionTest, AnErrorNamesItsLineAndItsReason)
+{
+    const struct
+    {
+        const char* from;
+        const char* to;
+        const char* error;
+    } cases[] = {
+        {"bands = 160 80", "bands 160 80", "строка 4: нет знака «=»"},
+        {"modes = SSB CW", "modes = SSB FM", "строка 5: вид работы «FM» — не SSB и не CW"},
+        {"bands = 160 80", "bands = 160 60", "строка 4: диапазон «60»"},
+        {"bands = 160 80", "bands = 160 160", "строка 4: «160» указан дважды"},
+        {"subtours = 4 x 30 from 10:00", "subtours = 10:00 25:00", "строка 6: время «25:00»"},
+        {"subtours = 4 x 30 from 10:00", "subtours = 11:00 10:00", "строка 6: начала подтуров идут не по порядку"},
+        {"gap = 5 or contact", "gap = soon", "строка 8: промежуток в минутах «soon»"},
+        {"repeat = band-mode", "repeat = contest", "строка 7: «contest» — не одно из"},
+        {"repeat = band-mode", "colour = red", "строка 7: неизвестный ключ «colour»"},
+        {"points 80 CW = 15", "points 80 SSB = 15", "строка 11: ключ «points 80 ssb» уже был в строке 10"},
+        {"points = table", "points = 1", "строки «points диапазон вид» есть, а points не table"},
+        {"name = Кубок Находки", "name =", "строка 2: у ключа «name» нет значения"},
+        {"cabrillo = NAKHODKA-CUP", "cabrillo = Nakhodka Cup", "строка 3: имя для Cabrillo"},
+        {"name = Кубок Находки\n", "", "нет названия (name)"},
+    };
+    for (const auto& c : cases) {
+        QByteArray text = kNakhodka;
+        text.replace(c.from, c.to);
+        const DescriptionRead r = readContestDescription(text);
+        EXPECT_FALSE(r.description) << c.error;
+        EXPECT_TRUE(r.error.startsWith(QString::fromUtf8(c.error))) << r.error.toStdString();
+    }
+}
+
+// The shipped descriptions of the three built-in contests say what their
+// rules in the program say.
+TEST(ContestDescriptionTest, TheShippedBuiltInsAgreeWithTheirRules)
+{
+    const struct
+    {
+        const char* file;
+        ContestVariant variant;
+        PointsKind points;
+        ClaimKind claim;
+        BaseKind base;
+    } builtIns[] = {
+        {"ra-championship", ContestVariant::RA, PointsKind::GaPrefix, ClaimKind::Plus, BaseKind::RA},
+        {"asia-championship", ContestVariant::Asia, PointsKind::Coordinates, ClaimKind::Sum, BaseKind::Asia},
+        {"others", ContestVariant::Others, PointsKind::Fixed, ClaimKind::None, BaseKind::None},
+    };
+    for (const auto& b : builtIns) {
+        QFile file(QStringLiteral(KVL_SOURCE_DIR "/contests/%1.contest").arg(QLatin1String(b.file)));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << b.file;
+        const ContestDescription d = read(file.readAll());
+        const ContestRules& rules = contestRules(b.variant);
+        EXPECT_EQ(d.name, variantText(b.variant)) << b.file;
+        EXPECT_EQ(d.cabrillo, rules.exportName) << b.file;
+        EXPECT_EQ(d.digitsOnlyReceived, rules.digitsOnlyReceived) << b.file;
+        EXPECT_EQ(d.bands.size(), size_t(logbook::kBandCount)) << b.file;
+        EXPECT_TRUE(d.subTourStarts.empty() && !d.gap.any() && d.repeat == RepeatScope::BandAndMode) << b.file;
+        EXPECT_EQ(d.points, b.points) << b.file;
+        EXPECT_EQ(d.claim, b.claim) << b.file;
+        EXPECT_EQ(d.base, b.base) << b.file;
+    }
+}
