@@ -1,0 +1,84 @@
+#include "scoring/ContestCatalogue.h"
+
+#include "common/FileContent.h"
+#include "common/KvlError.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <algorithm>
+
+namespace scoring {
+namespace {
+
+QByteArray readDescription(const QString& path)
+{
+    if (!path.startsWith(QLatin1String(":/")))
+        return logbook::readWholeFile(path, kContestMaxBytes);
+    QFile resource(path); // carried in the program
+    if (!resource.open(QIODevice::ReadOnly))
+        throw KvlError(QStringLiteral("Файл %1 не читается: %2").arg(path, resource.errorString()));
+    return resource.readAll();
+}
+
+// A later file of one name takes the earlier one's place, once it reads well:
+// a broken copy leaves the one it would replace offered.
+void add(ContestCatalogue& catalogue, const QString& path, std::vector<QString>& stems)
+{
+    DescriptionRead read;
+    try {
+        read = readContestDescription(readDescription(path));
+    } catch (const KvlError& e) {
+        catalogue.errors << e.message();
+        return;
+    }
+    if (!read.description) {
+        catalogue.errors << QStringLiteral("Описание соревнований %1: %2").arg(path, read.error);
+        return;
+    }
+    const QString stem = QFileInfo(path).completeBaseName().toLower();
+    if (const auto same = std::find(stems.begin(), stems.end(), stem); same != stems.end()) {
+        catalogue.contests.erase(catalogue.contests.begin() + (same - stems.begin()));
+        stems.erase(same);
+    }
+    if (catalogue.find(read.description->name)) {
+        catalogue.errors << QStringLiteral("Описание соревнований %1: название «%2» уже есть у другого описания")
+                                .arg(path, read.description->name);
+        return;
+    }
+    catalogue.contests.push_back({path, *read.description});
+    stems.push_back(stem);
+}
+
+} // namespace
+
+const ContestDescription* ContestCatalogue::find(const QString& name) const
+{
+    const auto found = std::find_if(contests.begin(), contests.end(),
+                                    [&](const CatalogueEntry& e) { return e.description.name == name; });
+    return found == contests.end() ? nullptr : &found->description;
+}
+
+QStringList ContestCatalogue::names() const
+{
+    QStringList names;
+    for (const CatalogueEntry& e : contests)
+        names << e.description.name;
+    return names;
+}
+
+ContestCatalogue loadContestCatalogue(const QStringList& folders)
+{
+    ContestCatalogue catalogue;
+    std::vector<QString> stems; // beside catalogue.contests
+    for (const QString& folder : folders) {
+        const QDir dir(folder);
+        const QStringList files = dir.entryList({QLatin1Char('*') + kContestSuffix}, QDir::Files | QDir::Readable,
+                                                QDir::Name | QDir::IgnoreCase);
+        for (const QString& file : files)
+            add(catalogue, dir.filePath(file), stems);
+    }
+    return catalogue;
+}
+
+} // namespace scoring
