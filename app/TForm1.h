@@ -44,7 +44,6 @@ public:
     // The serial ports present, for the setup dialog's port field.
     const keyer::PortEnumerator& ports() const { return m_ports; }
 
-    // The handlers of the window's events and controls.
     void FormActivate();
     void Timer1Timer();
     void FormClose(); // never abandons the exit
@@ -108,6 +107,7 @@ private:
     void FormKeyDown(QKeyEvent* e);
     void FormKeyUp(QKeyEvent* e);
     void altCommand(int latinKey);
+    void functionKeyTransmits(QKeyEvent* e, bool pressed);
 
     // The transmitter (TForm1Keyer.cpp).
     void OpenKeyingPort();

@@ -77,10 +77,15 @@ void TForm1::FormKeyDown(QKeyEvent* e)
         altCommand(latinKey(e));
     if (const std::optional<int> step = textSizeStep(e))
         m_windowKeeper->changeTextSize(*step);
-    const int fn = functionKeyIndex(e);
+    functionKeyTransmits(e, true);
+}
+
+void TForm1::functionKeyTransmits(QKeyEvent* e, bool pressed)
+{
     const bool entryFocused = focusWidget() == m_view->Edit1 || focusWidget() == m_view->Edit2;
-    if (fn >= 0 && fn != 9 && entryFocused && (noModifier(e) || ctrlOnly(e)))
-        transmitKey(noModifier(e) ? session::TransmitKey::Function : session::TransmitKey::CtrlFunction, fn);
+    const int index = functionKeyIndex(e);
+    if (const auto key = session::functionKey(index, functionChord(e), pressed, entryFocused))
+        transmitKey(*key, index);
 }
 
 void TForm1::altCommand(int key)
@@ -106,9 +111,7 @@ void TForm1::altCommand(int key)
 
 void TForm1::FormKeyUp(QKeyEvent* e)
 {
-    // F10 is the window's menu key when pressed: it sends on its release.
-    if (e->key() == Qt::Key_F10 && (noModifier(e) || ctrlOnly(e)))
-        transmitKey(noModifier(e) ? session::TransmitKey::Function : session::TransmitKey::CtrlFunction, 9);
+    functionKeyTransmits(e, false);
     if (!ctrlOnly(e))
         CtrlLayer(false);
     if (e->key() == Qt::Key_Escape && noModifier(e) && focusWidget() == m_view->Memo1) {

@@ -35,6 +35,15 @@ Transmit transmitFor(TransmitKey key, int index, const TransmitState& state, con
     return transmit;
 }
 
+std::optional<TransmitKey> functionKey(int index, FunctionChord chord, bool pressed, bool entryFocused)
+{
+    constexpr int kF10 = 9;
+    const bool acts = index == kF10 ? !pressed : pressed && entryFocused;
+    if (index < 0 || index > 11 || chord == FunctionChord::Other || !acts)
+        return std::nullopt;
+    return chord == FunctionChord::Plain ? TransmitKey::Function : TransmitKey::CtrlFunction;
+}
+
 QString macroCaption(int index, logbook::Mode mode, bool ctrlLayer, const StationSettings& settings)
 {
     if (mode == logbook::Mode::SSB)

@@ -20,6 +20,13 @@ enum class TransmitKey {
     SpaceBar,     // the space bar in the call field
 };
 
+// F1 .. F12 (index 0 .. 11) with no modifier or with Ctrl alone, pressed or
+// released: the transmit key it is, if any. F10 is the window's menu key when
+// pressed, so it acts on its release, wherever the focus is; the others act
+// on their press, and only while an entry field has the focus.
+enum class FunctionChord { Plain, Ctrl, Other };
+std::optional<TransmitKey> functionKey(int index, FunctionChord chord, bool pressed, bool entryFocused);
+
 struct TransmitState
 {
     logbook::Mode mode = logbook::Mode::SSB;

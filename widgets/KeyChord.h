@@ -1,5 +1,7 @@
 #pragma once
 
+#include "session/TransmitRules.h"
+
 #include <QKeyEvent>
 #include <optional>
 
@@ -13,6 +15,12 @@ inline Qt::KeyboardModifiers held(const QKeyEvent* e)
 inline bool noModifier(const QKeyEvent* e) { return held(e) == Qt::NoModifier; }
 inline bool altOnly(const QKeyEvent* e) { return held(e) == Qt::AltModifier; }
 inline bool ctrlOnly(const QKeyEvent* e) { return held(e) == Qt::ControlModifier; }
+inline session::FunctionChord functionChord(const QKeyEvent* e)
+{
+    return noModifier(e) ? session::FunctionChord::Plain
+        : ctrlOnly(e)    ? session::FunctionChord::Ctrl
+                         : session::FunctionChord::Other;
+}
 
 // The Latin letter on the same key, so that Alt commands work with the Russian
 // layout active too: Alt+B is Alt+И there.

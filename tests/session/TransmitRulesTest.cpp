@@ -53,6 +53,29 @@ TEST(TransmitRulesTest, EachKeyByModeAndWhatIsOnTheAir)
     }
 }
 
+// F10 sends on its release wherever the focus is; the other F-keys on their
+// press, from an entry field only; other modifiers send nothing.
+TEST(TransmitRulesTest, WhichFunctionKeyChordsSendAndWhen)
+{
+    const std::optional<TransmitKey> plain = TransmitKey::Function, ctrl = TransmitKey::CtrlFunction, none;
+    const struct
+    {
+        int index;
+        FunctionChord chord;
+        bool pressed, entryFocused;
+        std::optional<TransmitKey> key;
+    } cases[] = {
+        {0, FunctionChord::Plain, true, true, plain},   {11, FunctionChord::Ctrl, true, true, ctrl},
+        {0, FunctionChord::Plain, false, true, none},   {0, FunctionChord::Plain, true, false, none},
+        {9, FunctionChord::Plain, true, true, none},    {9, FunctionChord::Ctrl, false, false, ctrl},
+        {9, FunctionChord::Plain, false, true, plain},  {3, FunctionChord::Other, true, true, none},
+        {-1, FunctionChord::Plain, true, true, none},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(functionKey(c.index, c.chord, c.pressed, c.entryFocused), c.key)
+            << c.index << " " << int(c.chord) << c.pressed << c.entryFocused;
+}
+
 // The buttons show the two voice calls in SSB, whatever bank is held, and in
 // CW the captions of the bank held.
 TEST(TransmitRulesTest, TheCaptionsFollowTheModeAndTheBankHeld)
