@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QEvent>
 #include <gtest/gtest.h>
 
 // Window tests need an application object; every test binary gets one and
@@ -9,5 +10,9 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    const int failed = RUN_ALL_TESTS();
+    // Qt hands some of its objects (a sound effect's audio sink) to the event
+    // loop to delete; the last test leaves no loop to run them.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return failed;
 }
