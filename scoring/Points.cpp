@@ -64,6 +64,19 @@ QString PointsCalculate(ContestVariant variant, const QString& sent, const QStri
     return contestRules(variant).points(sent, received, cell);
 }
 
+QString descriptionPoints(const ContestDescription& contest, const logbook::BandAndMode& contact, const QString& sent,
+                          const QString& received, const QString& cell)
+{
+    switch (contest.points) {
+    case PointsKind::GaPrefix: return PointsCalculateRA(sent, received, cell);
+    case PointsKind::Coordinates: return PointsCalculateASIA(sent, received, cell);
+    case PointsKind::None: return cell;
+    case PointsKind::Fixed:
+    case PointsKind::Table: break;
+    }
+    return QString::number(bandModePoints(contest, contact).value_or(0));
+}
+
 ContactScore scoreCompletedContact(const ContestRules* rules, const QString& sent, const QString& received,
                                    const QString& cell)
 {

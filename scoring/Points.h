@@ -1,5 +1,6 @@
 #pragma once
 
+#include "scoring/ContestDescription.h"
 #include "scoring/ContestVariant.h"
 
 #include <QString>
@@ -32,6 +33,13 @@ QString PointsCalculateASIA(const QString& sent, const QString& received, const 
 QString PointsCalculateOthers(const QString& sent, const QString& received, const QString& cell);
 
 QString PointsCalculate(ContestVariant variant, const QString& sent, const QString& received, const QString& cell);
+
+// The points cell of a contact by a description's rule: "ga" and
+// "coordinates" read the exchanges as the built-in rules do (and throw as
+// they do), a figure or the band × mode table read the contact's band and
+// mode; "none" leaves the cell to the judges, as it is.
+QString descriptionPoints(const ContestDescription& contest, const logbook::BandAndMode& contact, const QString& sent,
+                          const QString& received, const QString& cell);
 
 // The points cell of a contact that repeats an earlier one.
 inline const QString kRepeatPoints = QStringLiteral("0");

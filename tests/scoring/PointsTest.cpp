@@ -71,6 +71,39 @@ TEST(PointsTest, AsiaScoresTheCoordinatesDistance)
             << c.sent.toStdString() << " / " << c.received.toStdString();
 }
 
+// A description's points: the built-in rules by name, a figure, the band ×
+// mode table (nothing for a band-mode it leaves out), or the judges' (the cell
+// as it is).
+TEST(PointsTest, ADescriptionScoresByItsRule)
+{
+    using logbook::Mode;
+    ContestDescription d;
+    d.pointsTable[{1, Mode::CW}] = 15;
+    const struct
+    {
+        PointsKind kind;
+        int fixed;
+        logbook::BandAndMode contact;
+        const char* sent;
+        const char* received;
+        const char* points;
+    } cases[] = {
+        {PointsKind::GaPrefix, 0, {1, Mode::CW}, "59001", "GA12", "1+"},
+        {PointsKind::Coordinates, 0, {1, Mode::CW}, "15007", "32012", "5"},
+        {PointsKind::Table, 0, {1, Mode::CW}, "599001", "599002", "15"},
+        {PointsKind::Table, 0, {0, Mode::CW}, "599001", "599002", "0"},
+        {PointsKind::Fixed, 3, {0, Mode::SSB}, "001", "002", "3"},
+        {PointsKind::None, 0, {0, Mode::SSB}, "001", "002", "7"},
+    };
+    for (const auto& c : cases) {
+        d.points = c.kind;
+        d.fixedPoints = c.fixed;
+        EXPECT_EQ(descriptionPoints(d, c.contact, QLatin1String(c.sent), QLatin1String(c.received), QStringLiteral("7")),
+                  QLatin1String(c.points))
+            << int(c.kind);
+    }
+}
+
 TEST(PointsTest, AsiaCoordinatesThatAreNoNumberFailWithTheirText)
 {
     struct Failure
