@@ -1,7 +1,5 @@
 #include "app/KvlWindows.h"
 
-#include "scoring/ContestVariant.h"
-
 #include <cstdio>
 #include <unistd.h>
 
@@ -10,8 +8,13 @@ KvlWindows createWindows(const MainWindowServices& services)
     KvlWindows windows;
     windows.main = std::make_unique<TForm1>(services);
     TForm1* form1 = windows.main.get();
+    const auto contests = [form1] {
+        session::ContestSession& session = form1->session();
+        session.reloadContests();
+        return TForm2::ContestOffer {session.contestNames(), session.catalogue().errors};
+    };
     windows.setup = std::make_unique<TForm2>(
-        services.dialogs, form1->ports(), scoring::contestTexts(), form1->store(), form1->iniStore(),
+        services.dialogs, form1->ports(), contests, form1->store(), form1->iniStore(),
         [form1](TForm2& settings) { form1->settingsChanged(settings); }, form1);
     form1->attachSetupDialog(windows.setup.get()); // also when the dialog could not load its file
     return windows;

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "radio/RigPoller.h"
+#include "scoring/ContestCatalogue.h"
+
+#include <QStringList>
 
 class Clock;
 class Dialogs;
@@ -28,4 +31,7 @@ struct MainWindowServices
     // How the rig of kvl.ini is reached; none given: through Hamlib.
     radio::RigPoller::ConnectionFactory rigConnection = {};
     radio::RigTiming rigTiming = {};
+    // Where the contest descriptions are read, a later folder's file taking an
+    // earlier one's place: the program's own, then the working folder's.
+    QStringList contestFolders = {scoring::kBuiltInContests, QStringLiteral("contests")};
 };

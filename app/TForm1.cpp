@@ -29,7 +29,7 @@ TForm1::TForm1(const MainWindowServices& services, QWidget* parent)
     : QMainWindow(parent)
     , m_clock(services.clock)
     , m_dialogs(services.dialogs)
-    , m_session(m_store)
+    , m_session(m_store, services.clock, services.contestFolders)
     , m_transmitter(services.portDevice, services.keyerTime, services.player1, services.player2)
     , m_ports(services.ports ? *services.ports : m_machinePorts)
 {
@@ -133,6 +133,7 @@ void TForm1::FormCreate()
     showChanges(m_session.loadAsiaBase());
     QStringList stationData;
     runGuarded([&] { stationData = setup::readStationData(setup::kStationDataFileName); });
+    m_store.setLines(stationData); // the contest's rules mark the repeats from the start
     showChanges(m_session.start(stationData.value(setup::Coordinates)));
 }
 
@@ -148,7 +149,7 @@ void TForm1::FormShow()
 
 void TForm1::FormActivate()
 {
-    m_session.rescore();
+    showChanges(m_session.rescore());
     if (!showChanges(m_session.loadRaBase()))
         return;
     m_transmitter.voice().OpenVoiceFiles();
@@ -174,10 +175,9 @@ void TForm1::FormClose()
     runGuarded([this] { m_transmitter.close(); });
     // Every file is tried; what was not written is said once, one line each.
     const QVector<logbook::Contact> rows = m_session.loggedRows();
-    QStringList unwritten = scoring::CreateReport(rows, logbook::modeWord(m_session.mode()), settings()).failures
-        + scoring::CreateExports({rows}, settings(), m_ini.exports(),
-                                 scoring::reportTotals(rows, settings().contestVariant()), QDateTime::currentDateTimeUtc())
-              .messages;
+    const scoring::ContestDescription* contest = m_session.contest();
+    QStringList unwritten = scoring::CreateReport(rows, logbook::modeWord(m_session.mode()), settings(), contest).failures
+        + scoring::CreateExports({rows}, settings(), contest, m_ini.exports(), QDateTime::currentDateTimeUtc()).messages;
     for (QString& line : unwritten)
         line = errorBoxText(line);
     if (!unwritten.isEmpty())

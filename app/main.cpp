@@ -9,9 +9,23 @@
 #include "widgets/MessageBoxDialogs.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLibraryInfo>
 #include <QTranslator>
 #include <cstdio>
+
+namespace {
+
+// The descriptions shipped with the program: installed beside it under
+// share/kvl/contests, or, for a program run from its build folder, the
+// source tree's.
+QString shippedContests()
+{
+    const QDir installed(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/kvl/contests"));
+    return installed.exists() ? installed.absolutePath() : QStringLiteral(KVL_SOURCE_CONTESTS);
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -34,7 +48,9 @@ int main(int argc, char* argv[])
     keyer::RealKeyerTime keyerTime;
     keyer::SoundVoicePlayer player1;
     keyer::SoundVoicePlayer player2;
-    KvlWindows windows = createWindows({clock, dialogs, portDevice, keyerTime, player1, player2});
+    MainWindowServices services {clock, dialogs, portDevice, keyerTime, player1, player2};
+    services.contestFolders = {scoring::kBuiltInContests, shippedContests(), QStringLiteral("contests")};
+    KvlWindows windows = createWindows(services);
     dialogs.setParent(windows.main.get());
     QObject::connect(windows.main.get(), &TForm1::closed, &app, &QCoreApplication::quit);
 

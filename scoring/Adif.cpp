@@ -39,12 +39,11 @@ QString header(const QDateTime& createdUtc)
 } // namespace
 
 QString adifText(const QVector<DatedContact>& contacts, const StationSettings& settings,
-                 const setup::ExportOptions& options, const QDateTime& createdUtc)
+                 const QString& contestId, const QDateTime& createdUtc)
 {
     QString out = header(createdUtc);
     out.reserve(out.size() + contacts.size() * 200);
     const QString stationCall = settings.callSign().trimmed();
-    const QString contestId = exportContestName(settings.contestVariant(), options);
     DateText dateText(QStringLiteral("yyyyMMdd"));
     for (const DatedContact& c : contacts) {
         appendField(out, QLatin1String("CALL"), c.call.trimmed());

@@ -14,7 +14,7 @@ class StationSettings;
 // characters and bytes alike, as ADI requires of its String fields.
 namespace scoring {
 
-QString adifText(const QVector<DatedContact>& contacts, const StationSettings& settings,
-                 const setup::ExportOptions& options, const QDateTime& createdUtc);
+QString adifText(const QVector<DatedContact>& contacts, const StationSettings& settings, const QString& contestId,
+                 const QDateTime& createdUtc);
 
 } // namespace scoring

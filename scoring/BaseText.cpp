@@ -4,7 +4,6 @@
 #include "common/FileContent.h"
 #include "common/FileNames.h"
 #include "common/KvlError.h"
-#include "scoring/ContestVariant.h"
 
 #include <QFileInfo>
 
@@ -43,13 +42,6 @@ bool BaseText::read(const QString& actual)
 {
     m_text = joinLinesWithCrLf(logbook::cp1251::decode(logbook::readWholeFile(actual, MaxBytes)));
     return true;
-}
-
-bool BaseText::loadRaBase(const QString& variantText)
-{
-    if (contestVariant(variantText) != ContestVariant::RA)
-        return false;
-    return load(kRaBaseLoadName);
 }
 
 std::optional<QString> raKey(const QString& call)

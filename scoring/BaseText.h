@@ -37,8 +37,8 @@ public:
     bool load(const QString& fileName);
     // At window creation: "Asia.kvl", whatever the variant.
     bool loadAsiaBase() { return load(kAsiaBaseFileName); }
-    // At every activation of the window: "ra.kvl", in the RA variant only.
-    bool loadRaBase(const QString& variantText);
+    // At every activation of the window, for a contest whose base is RA's.
+    bool loadRaBase() { return load(kRaBaseLoadName); }
 
 private:
     bool read(const QString& actual);

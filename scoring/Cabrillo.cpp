@@ -84,11 +84,11 @@ void addTag(QStringList& lines, const char* tag, const QString& value)
 }
 
 QStringList headerLines(const QVector<DatedContact>& contacts, const StationSettings& s,
-                        const setup::ExportOptions& options, const ReportTotals& totals)
+                        const setup::ExportOptions& options, const QString& contestName, const ReportTotals& totals)
 {
     QStringList lines = {QStringLiteral("START-OF-LOG: 3.0")};
     addTag(lines, "CALLSIGN", asciiText(s.callSign()).trimmed());
-    addTag(lines, "CONTEST", exportContestName(s.contestVariant(), options));
+    addTag(lines, "CONTEST", contestName);
     addTag(lines, "CATEGORY-OPERATOR", QStringLiteral("SINGLE-OP"));
     addTag(lines, "CATEGORY-BAND", categoryBand(contacts));
     addTag(lines, "CATEGORY-MODE", categoryMode(contacts));
@@ -136,9 +136,9 @@ bool isGridLocator(const QString& text)
 }
 
 QString cabrilloText(const QVector<DatedContact>& contacts, const StationSettings& settings,
-                     const setup::ExportOptions& options, const ReportTotals& totals)
+                     const setup::ExportOptions& options, const QString& contestName, const ReportTotals& totals)
 {
-    QString out = headerLines(contacts, settings, options, totals).join(kCrLf) + kCrLf;
+    QString out = headerLines(contacts, settings, options, contestName, totals).join(kCrLf) + kCrLf;
     out.reserve(out.size() + contacts.size() * 64);
     const QString ownCall = token(settings.callSign());
     DateText dateText(QStringLiteral("yyyy-MM-dd"));

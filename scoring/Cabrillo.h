@@ -14,8 +14,9 @@ class StationSettings;
 // contact, ASCII text with CR LF line ends.
 namespace scoring {
 
+// `contestName` is exportContestName's.
 QString cabrilloText(const QVector<DatedContact>& contacts, const StationSettings& settings,
-                     const setup::ExportOptions& options, const ReportTotals& totals);
+                     const setup::ExportOptions& options, const QString& contestName, const ReportTotals& totals);
 
 // True for a Maidenhead locator of 4 or 6 characters (AA00 or AA00aa, any case).
 bool isGridLocator(const QString& text);

@@ -1,5 +1,6 @@
 #include "scoring/CallRules.h"
 
+#include <map>
 #include <set>
 #include <tuple>
 
@@ -16,17 +17,48 @@ CallForm callForm(const QString& call)
     return !letter ? CallForm::NoLetter : digit ? CallForm::Call : CallForm::NoDigit;
 }
 
-QVector<bool> repeatedContacts(const QVector<logbook::Contact>& rows, const QVector<std::optional<int>>& subTours)
+namespace {
+
+// The band-mode word, or the band alone where the scope is a band.
+QString scopeKey(const logbook::Contact& contact, RepeatScope scope)
+{
+    const std::optional<logbook::BandAndMode> bandMode = contact.bandMode();
+    if (scope == RepeatScope::Band && bandMode)
+        return logbook::bandText(bandMode->band);
+    return contact.fields[logbook::BandMode];
+}
+
+} // namespace
+
+bool tooSoon(const RepeatGap& gap, const std::optional<QTime>& last, const std::optional<QTime>& now, int othersSince)
+{
+    if (!gap.any() || !last || !now)
+        return false; // a time that cannot be read gives the operator the benefit of the doubt
+    // Clock minutes, as the log's hh:mm give them, past midnight too.
+    const int minutes = ((QTime(last->hour(), last->minute()).secsTo(*now) / 60) % 1440 + 1440) % 1440;
+    return !gapAllows(gap, minutes, othersSince);
+}
+
+QVector<bool> repeatedContacts(const QVector<logbook::Contact>& rows, const QVector<std::optional<int>>& subTours,
+                               const RepeatRule& rule)
 {
     QVector<bool> repeated(rows.size(), false);
-    std::set<std::tuple<int, QString, QString>> worked; // sub-tour, band-mode word, call
+    std::set<std::tuple<int, QString, QString>> worked; // sub-tour, scope, call
+    std::map<QString, std::pair<int, int>> lastWith;      // call: its last row, and the contacts made before it
+    int made = 0;
     for (int i = 0; i < rows.size(); ++i) {
         const logbook::Contact& r = rows[i];
-        const std::optional<int> subTour = i < subTours.size() ? subTours[i] : std::nullopt;
-        if (!subTour || !r.isContact())
+        if (!r.isContact())
             continue;
-        const auto key = std::make_tuple(*subTour, r.fields[logbook::BandMode], r.fields[logbook::Call]);
-        repeated[i] = !worked.insert(key).second;
+        const QString& call = r.fields[logbook::Call];
+        const std::optional<int> subTour = i < subTours.size() ? subTours[i] : std::nullopt;
+        if (subTour)
+            repeated[i] = !worked.insert({*subTour, scopeKey(r, rule.scope), call}).second;
+        if (const auto last = lastWith.find(call); last != lastWith.end() && !repeated[i]) {
+            const auto [row, madeBefore] = last->second;
+            repeated[i] = tooSoon(rule.gap, rows[row].time(), r.time(), made - madeBefore - 1);
+        }
+        lastWith[call] = {i, made++};
     }
     return repeated;
 }

@@ -5,6 +5,7 @@
 #include "log/Contact.h"
 #include "log/RecordFile.h"
 #include "log/SubTourTimes.h"
+#include "scoring/CallRules.h"
 
 #include <cstring>
 
@@ -43,12 +44,26 @@ void appendOnce(QByteArray& line, QByteArrayView call)
         line += entry;
 }
 
-QString dupeWarning(const char* record)
+// "Dupe  ! ! !   " and the record's fields, three blanks between them.
+QString dupeWarning(const QString& word, const char* record)
 {
     const QString gap = QStringLiteral("   ");
-    return QStringLiteral("Dupe  ! ! !   ") + text(field(record, QsoField::Time)) + gap
+    return word + QStringLiteral("  ! ! !   ") + text(field(record, QsoField::Time)) + gap
         + text(field(record, QsoField::BandMode)) + gap + text(field(record, QsoField::Call)) + gap
         + text(field(record, QsoField::Sent)) + gap + text(field(record, QsoField::Received));
+}
+
+QString gapText(const RepeatGap& gap)
+{
+    const QString minutes = gap.minutes ? QStringLiteral("через %1 мин").arg(*gap.minutes) : QString();
+    const QString contact = gap.afterOtherContact ? QStringLiteral("после связи с другой станцией") : QString();
+    return minutes.isEmpty() || contact.isEmpty() ? minutes + contact : minutes + QStringLiteral(" или ") + contact;
+}
+
+int bandOf(const QString& bandModeWord)
+{
+    const std::optional<logbook::BandAndMode> parsed = logbook::parseBandModeWord(bandModeWord);
+    return parsed ? parsed->band : -1;
 }
 
 class Scanner
@@ -57,7 +72,8 @@ public:
     Scanner(const CallsScanInput& input, QByteArrayView records, qint64 firstIndex)
         : m_input(input), m_records(records), m_first(firstIndex),
           m_end(firstIndex + records.size() / Contact::Size),
-          m_typed(logbook::cp1251::encode(input.typed)), m_bandMode(logbook::cp1251::encode(input.currentBandMode))
+          m_typed(logbook::cp1251::encode(input.typed)), m_bandMode(logbook::cp1251::encode(input.currentBandMode)),
+          m_currentBand(bandOf(input.currentBandMode))
     {
         if (const std::optional<logbook::Mode> mode = logbook::modeFromText(input.modeCaption)) {
             for (int b = 0; b < logbook::kBandCount; ++b)
@@ -71,6 +87,8 @@ public:
         const bool matchable = !m_typed.isEmpty() && text(m_typed) == m_input.typed;
         if (matchable) {
             scanSubTour();
+            if (m_result.dupeCall.isEmpty() && m_input.gap.any())
+                checkGap();
             if (m_input.callsLineShown)
                 scanLog();
         }
@@ -109,15 +127,41 @@ private:
         }
     }
 
+    // Where the scope is a band, a band worked in either mode is worked.
     void noteSameCall(const char* rec, QByteArrayView call, QByteArrayView bandMode)
     {
+        int workedBand = -1;
+        if (m_input.scope == RepeatScope::Band)
+            workedBand = bandOf(text(bandMode));
         for (int b = 0; b < logbook::kBandCount; ++b) {
-            if (!m_markWords[size_t(b)].isEmpty() && bandMode == m_markWords[size_t(b)])
+            if (!m_markWords[size_t(b)].isEmpty() && (bandMode == m_markWords[size_t(b)] || workedBand == b))
                 m_result.marks[size_t(b)] = true;
         }
-        if (bandMode == m_bandMode) {
+        if (bandMode == m_bandMode || (workedBand >= 0 && workedBand == m_currentBand)) {
             m_result.dupeCall = text(call).left(CallsScanResult::ShortCapacity);
-            m_result.dupeWarning = dupeWarning(rec);
+            m_result.dupeWarning = dupeWarning(QStringLiteral("Dupe"), rec);
+        }
+    }
+
+    // Descending over the logged records to the last contact with the call,
+    // in any scope and sub-tour, counting the other stations worked since.
+    void checkGap()
+    {
+        int others = 0;
+        for (qint64 i = qMin<qint64>(m_input.currentRow - 1, m_end) - 1; i >= qMax<qint64>(0, m_first); --i) {
+            const char* rec = record(i);
+            const QByteArrayView call = field(rec, QsoField::Call);
+            if (call != m_typed) {
+                others += !call.isEmpty();
+                continue;
+            }
+            const std::optional<QTime> then = logbook::parseContactTime(text(field(rec, QsoField::Time)));
+            if (tooSoon(m_input.gap, then, m_input.now, others)) {
+                m_result.dupeCall = text(call).left(CallsScanResult::ShortCapacity);
+                m_result.dupeWarning = dupeWarning(QStringLiteral("Рано"), rec) + QStringLiteral("   снова ")
+                    + gapText(m_input.gap);
+            }
+            return;
         }
     }
 
@@ -144,6 +188,7 @@ private:
     qint64 m_end; // one past the last record held
     QByteArray m_typed;
     QByteArray m_bandMode;
+    int m_currentBand; // the current row's, -1 where its word names none
     std::array<QByteArray, logbook::kBandCount> m_markWords; // empty: the caption is no mode
     QByteArray m_subTourLine;
     QByteArray m_logLine;
@@ -164,7 +209,7 @@ CallsScanResult scanCallRecords(const CallsScanInput& input, QByteArrayView reco
 
 CallsScanResult StringOfCalls(const CallsScanInput& input, const logbook::RecordFile& logFile)
 {
-    const qint64 first = input.callsLineShown ? 0 : qMax(0, scanSubTourStart(input));
+    const qint64 first = input.callsLineShown || input.gap.any() ? 0 : qMax(0, scanSubTourStart(input));
     const qint64 count = qMax<qint64>(0, qint64(input.currentRow) - first + 1);
     QByteArray records;
     try {

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "log/BandTable.h"
+#include "scoring/ContestDescription.h"
 
 #include <QByteArrayView>
 #include <QString>
+#include <QTime>
 #include <array>
 #include <optional>
 
@@ -26,6 +28,12 @@ struct CallsScanInput
     QString currentBandMode; // grid column 1 of the current row
     bool callsLineShown = true;
     bool newSubTourPending = false; // the panel "Новый тур" is shown
+    // The contest's repeat rule: a station once per band-mode (or band) in a
+    // sub-tour, and in no scope again before the gap has passed since the
+    // last contact with it.
+    RepeatScope scope = RepeatScope::BandAndMode;
+    RepeatGap gap;
+    std::optional<QTime> now; // the clock's reading, for a gap in minutes
 };
 
 // The record index the sub-tour scan begins at. While a new sub-tour is
@@ -38,11 +46,11 @@ struct CallsScanResult
     static constexpr int LineStop = 50; // a calls line stops growing here
     static constexpr int ShortCapacity = 10;
 
-    std::array<bool, logbook::kBandCount> marks {};
+    std::array<bool, logbook::kBandCount> marks {}; // worked in this sub-tour, in the scope of the current mode
     QString subTourLine;        // Edit3
     QString logLine;            // Edit4
-    QString dupeCall;           // not empty: a repeat contact
-    QString dupeWarning;        // Label25
+    QString dupeCall;           // not empty: a repeat contact, or one too soon after the last
+    QString dupeWarning;        // Label25: "Dupe  ! ! !   ...", or "Рано  ! ! !   ..." with the gap
     QString rememberedExchange; // pre-fills the received field
     // The log file could not be read: marks, warning, dupe call and remembered
     // exchange are cleared, the calls lines were not rebuilt and keep the text
@@ -57,7 +65,7 @@ CallsScanResult scanCallRecords(const CallsScanInput& input, QByteArrayView reco
 
 // The scan as the window runs it: one read of the log file over the range the
 // scan needs (from the sub-tour start, or from record 0 while the log calls
-// line is shown, up to the current row), then the scan.
+// line is shown or the contest sets a gap, up to the current row), then the scan.
 CallsScanResult StringOfCalls(const CallsScanInput& input, const logbook::RecordFile& logFile);
 
 } // namespace scoring

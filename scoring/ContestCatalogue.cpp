@@ -37,13 +37,15 @@ void add(ContestCatalogue& catalogue, const QString& path, std::vector<QString>&
         return;
     }
     const QString stem = QFileInfo(path).completeBaseName().toLower();
-    if (const auto same = std::find(stems.begin(), stems.end(), stem); same != stems.end()) {
-        catalogue.contests.erase(catalogue.contests.begin() + (same - stems.begin()));
-        stems.erase(same);
-    }
-    if (catalogue.find(read.description->name)) {
+    const auto same = std::find(stems.begin(), stems.end(), stem);
+    const ContestDescription* named = catalogue.find(read.description->name);
+    if (named && (same == stems.end() || named != &catalogue.contests[size_t(same - stems.begin())].description)) {
         catalogue.errors << QStringLiteral("Описание соревнований %1: название «%2» уже есть у другого описания")
                                 .arg(path, read.description->name);
+        return;
+    }
+    if (same != stems.end()) {
+        catalogue.contests[size_t(same - stems.begin())] = {path, *read.description}; // in the list's place it had
         return;
     }
     catalogue.contests.push_back({path, *read.description});

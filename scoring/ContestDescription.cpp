@@ -83,26 +83,31 @@ std::vector<T> list(const QString& value, Read read)
     return items;
 }
 
-// "16:00 16:30 ..." or "4 x 30 from 16:00".
-std::vector<QTime> subTourStarts(const QString& value)
+// "16:00 16:30 ..." or "4 x 30 from 16:00", in UTC; the span runs from the
+// first start to the end of the last sub-tour, taken as long as the one
+// before it (a single sub-tour runs the day).
+void subTours(ContestDescription& c, const QString& value)
 {
     if (value == QLatin1String("setup"))
-        return {};
+        return;
     const QStringList w = words(value);
     if (w.size() == 5 && w[1] == QLatin1String("x") && w[3] == QLatin1String("from")) {
         const int count = number(w[0], QStringLiteral("число подтуров"));
         const int minutes = number(w[2], QStringLiteral("длина подтура"));
         if (count < 1 || minutes < 1 || count * minutes > 24 * 60)
             refuse(QStringLiteral("подтуры «%1» не укладываются в сутки").arg(value));
-        std::vector<QTime> starts;
         for (int i = 0; i < count; ++i)
-            starts.push_back(time(w[4]).addSecs(qint64(i) * minutes * 60));
-        return starts;
+            c.subTourStarts.push_back(time(w[4]).addSecs(qint64(i) * minutes * 60));
+        c.subTourSpanMinutes = count * minutes;
+        return;
     }
-    const std::vector<QTime> starts = list<QTime>(value, time);
+    c.subTourStarts = list<QTime>(value, time);
+    const std::vector<QTime>& starts = c.subTourStarts;
     if (!std::is_sorted(starts.begin(), starts.end()))
         refuse(QStringLiteral("начала подтуров идут не по порядку"));
-    return starts;
+    const qint64 last = starts.front().secsTo(starts.back()) / 60;
+    const qint64 lastLength = starts.size() > 1 ? starts[starts.size() - 2].secsTo(starts.back()) / 60 : 24 * 60;
+    c.subTourSpanMinutes = int(qMin<qint64>(last + lastLength, 24 * 60));
 }
 
 RepeatGap gap(const QString& value)
@@ -159,7 +164,7 @@ void take(ContestDescription& c, const QString& key, const QString& value)
     else if (key == QLatin1String("modes"))
         c.modes = list<Mode>(value, mode);
     else if (key == QLatin1String("subtours"))
-        c.subTourStarts = subTourStarts(value);
+        subTours(c, value);
     else if (key == QLatin1String("subtour-modes")) {
         for (const QString& word : words(value)) // a mode may come again in a later sub-tour
             c.subTourModes.push_back(mode(word));
@@ -191,6 +196,8 @@ std::optional<QString> incomplete(const ContestDescription& c)
         return QStringLiteral("нет имени для Cabrillo (cabrillo)");
     if (c.bands.empty() || c.modes.empty())
         return QStringLiteral("не указаны диапазоны (bands) или виды работы (modes)");
+    if (!c.subTourModes.empty() && c.subTourStarts.empty())
+        return QStringLiteral("subtour-modes без расписания подтуров (subtours)");
     for (Mode m : c.subTourModes) {
         if (std::find(c.modes.begin(), c.modes.end(), m) == c.modes.end())
             return QStringLiteral("вид работы подтура %1 не из modes").arg(logbook::modeText(m));
@@ -247,9 +254,23 @@ bool gapAllows(const RepeatGap& gap, qint64 minutesSince, int contactsSince)
     return (gap.minutes && minutesSince >= *gap.minutes) || (gap.afterOtherContact && contactsSince > 0);
 }
 
+int scheduledSubTour(const ContestDescription& contest, const QTime& utc)
+{
+    if (contest.subTourStarts.empty())
+        return 0;
+    const QTime first = contest.subTourStarts.front();
+    // Minutes after the first start, past midnight too.
+    const auto after = [&](const QTime& t) { return (first.secsTo(t) / 60 + 24 * 60) % (24 * 60); };
+    const qint64 since = after(utc);
+    if (since >= contest.subTourSpanMinutes)
+        return 0;
+    return int(std::count_if(contest.subTourStarts.begin(), contest.subTourStarts.end(),
+                             [&](const QTime& start) { return after(start) <= since; }));
+}
+
 std::optional<logbook::Mode> subTourMode(const ContestDescription& contest, int number)
 {
-    if (contest.subTourModes.empty())
+    if (contest.subTourModes.empty() || number < 1)
         return std::nullopt;
     const size_t at = size_t(std::clamp<int>(number, 1, int(contest.subTourModes.size())) - 1);
     return contest.subTourModes[at];

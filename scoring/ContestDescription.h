@@ -19,8 +19,8 @@
 //   bands = 160 80                  the bands allowed (160 80 40 20 15 10)
 //   modes = SSB CW                  the modes allowed
 //   subtours = setup                the times of setup's "Время подтуров" (the default)
-//   subtours = 16:00 16:30 17:00    or the starts, or a length and a first start:
-//   subtours = 4 x 30 from 16:00    four sub-tours of 30 minutes from 16:00
+//   subtours = 16:00 16:30 17:00    or the starts in UTC, as the rules give them, or
+//   subtours = 4 x 30 from 16:00    four sub-tours of 30 minutes from 16:00 UTC
 //   subtour-modes = SSB CW          the mode of each sub-tour in turn, where the rules fix one
 //   repeat = band-mode              a station once per band and mode in a sub-tour, or "band"
 //   gap = 5 or contact              before a station is worked again: minutes, "contact"
@@ -44,6 +44,7 @@ struct RepeatGap
     std::optional<int> minutes;     // at least this long after the last contact with the station
     bool afterOtherContact = false; // or once another station was worked in between
     bool any() const { return minutes || afterOtherContact; }
+    bool operator==(const RepeatGap& o) const { return minutes == o.minutes && afterOtherContact == o.afterOtherContact; }
 };
 
 struct ContestDescription
@@ -52,7 +53,8 @@ struct ContestDescription
     QString cabrillo;
     std::vector<int> bands;
     std::vector<logbook::Mode> modes;
-    std::vector<QTime> subTourStarts;             // empty: setup's sub-tour times
+    std::vector<QTime> subTourStarts;             // UTC, in order; empty: setup's sub-tour times
+    int subTourSpanMinutes = 0;                   // from the first start to the end of the last
     std::vector<logbook::Mode> subTourModes;      // empty: every mode in every sub-tour
     RepeatScope repeat = RepeatScope::BandAndMode;
     RepeatGap gap;
@@ -78,8 +80,11 @@ bool sameRepeatScope(RepeatScope scope, const logbook::BandAndMode& a, const log
 // Whether the gap lets a station be worked again `minutesSince` after the last
 // contact with it, `contactsSince` other contacts having been made between.
 bool gapAllows(const RepeatGap& gap, qint64 minutesSince, int contactsSince);
+// The sub-tour of the contest's own schedule running at `utc` (from 1); 0
+// outside its span, or without a schedule of its own.
+int scheduledSubTour(const ContestDescription& contest, const QTime& utc);
 // The mode sub-tour `number` (from 1) is tied to; none where every mode is
-// allowed. Past the listed ones, the last holds.
+// allowed, or outside the schedule (0). Past the listed ones, the last holds.
 std::optional<logbook::Mode> subTourMode(const ContestDescription& contest, int number);
 // The points of a contact by a fixed figure or the band × mode table (0 where
 // the table has no entry); none for the rules that read the exchanges.

@@ -1,36 +1,17 @@
 #include "scoring/ContestVariant.h"
 
 #include "scoring/BaseText.h"
-#include "scoring/Points.h"
 
 namespace scoring {
 
-const std::array<ContestRules, 3>& contestTable()
+BaseLookup baseLookup(BaseKind base)
 {
-    static const std::array<ContestRules, 3> table = {{
-        {ContestVariant::Asia, AsiaBase, true, PointsCalculateASIA,
-         ClaimRule::SumOfPoints, QStringLiteral("RUS-ASIA-CHAMP")},
-        {ContestVariant::RA, RABase, false, PointsCalculateRA,
-         ClaimRule::ContactsTimesPlus, QStringLiteral("RUS-RA-CHAMP")},
-        {ContestVariant::Others, nullptr, false, PointsCalculateOthers, ClaimRule::Nothing,
-         QStringLiteral("OTHER")},
-    }};
-    return table;
-}
-
-const ContestRules& contestRules(ContestVariant variant)
-{
-    for (const ContestRules& rules : contestTable()) {
-        if (rules.variant == variant)
-            return rules;
+    switch (base) {
+    case BaseKind::RA: return RABase;
+    case BaseKind::Asia: return AsiaBase;
+    case BaseKind::None: break;
     }
-    return contestTable().back();
-}
-
-const ContestRules* contestRules(const QString& setupText)
-{
-    const std::optional<ContestVariant> variant = contestVariant(setupText);
-    return variant ? &contestRules(*variant) : nullptr;
+    return nullptr;
 }
 
 ReceivedKey asiaReceivedKey(QChar typed)

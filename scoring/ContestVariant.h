@@ -1,49 +1,22 @@
 #pragma once
 
-#include "setup/ContestChoice.h"
+#include "scoring/ContestDescription.h"
 
 #include <QString>
-#include <QStringList>
-#include <array>
 #include <optional>
 
-// The rule sets the logger serves, one row of one table each: everything that
-// differs between the contests is looked up there, once, by the text chosen
-// in setup.
+// What the rules of the chosen contest do beyond the points: the base file
+// that pre-fills the received field, and the keys that field takes.
 namespace scoring {
 
 class BaseText;
 
-using ContestVariant = setup::Contest;
-using setup::contestTexts;
-using setup::contestVariant;
-using setup::variantText;
-
-// How the report claims its score: contacts times the "1+" count (raised to
-// 1), the sum of the points cells, or nothing.
-enum class ClaimRule { ContactsTimesPlus, SumOfPoints, Nothing };
-
-using PointsRule = QString (*)(const QString& sent, const QString& received, const QString& cell);
+// The lookup of the call-entered step a description names by its base file;
+// none without one.
 using BaseLookup = std::optional<QString> (*)(const QString& call, const BaseText& base);
+BaseLookup baseLookup(BaseKind base);
 
-struct ContestRules
-{
-    ContestVariant variant;
-    BaseLookup baseLookup;   // pre-fills the received field from a base file; none without
-    bool digitsOnlyReceived; // the received field takes digits; a blank goes back to the call
-    PointsRule points;
-    ClaimRule claim;
-    QString exportName;      // CONTEST of Cabrillo, CONTEST_ID of ADIF
-};
-
-// In the order of the setup list.
-const std::array<ContestRules, 3>& contestTable();
-const ContestRules& contestRules(ContestVariant variant);
-// Exact, case-sensitive match; any other text (an empty selection) is none.
-const ContestRules* contestRules(const QString& setupText);
-
-
-// What the received field does with a typed character in a variant that takes
+// What the received field does with a typed character in a contest that takes
 // digits only: a blank returns to the call field, printable non-digits are
 // swallowed, everything else (digits, control keys, codes above 126) goes
 // through.

@@ -1,6 +1,5 @@
 #include "scoring/ExportText.h"
 
-#include "scoring/ContestVariant.h"
 
 #include <algorithm>
 #include <array>
@@ -89,12 +88,12 @@ QString asciiText(const QString& text)
     return out;
 }
 
-QString exportContestName(const QString& variantText, const setup::ExportOptions& options)
+QString exportContestName(const ContestDescription* contest, const setup::ExportOptions& options)
 {
     if (const QString chosen = asciiText(options.contestName).simplified(); !chosen.isEmpty())
         return chosen;
-    const ContestRules* rules = contestRules(variantText);
-    return (rules ? *rules : contestRules(ContestVariant::Others)).exportName;
+    const QString own = contest ? asciiText(contest->cabrillo).simplified() : QString();
+    return own.isEmpty() ? QStringLiteral("OTHER") : own;
 }
 
 QString megahertz(qint64 hz)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "scoring/ContestDescription.h"
 #include "setup/ExportOptions.h"
 
 #include <QDate>
@@ -19,9 +20,8 @@ namespace scoring {
 QString asciiText(const QString& text);
 
 // The CONTEST (Cabrillo) and CONTEST_ID (ADIF) name: the one set in setup,
-// else the contest variant's own: "RUS-ASIA-CHAMP", "RUS-RA-CHAMP", "OTHER"
-// (also for none).
-QString exportContestName(const QString& variantText, const setup::ExportOptions& options = {});
+// else the chosen contest's own ("RUS-RA-CHAMP"), "OTHER" for none.
+QString exportContestName(const ContestDescription* contest, const setup::ExportOptions& options = {});
 
 // ADIF's FREQ, in MHz to the hertz without trailing zeros past the kHz: "14.025".
 QString megahertz(qint64 hz);

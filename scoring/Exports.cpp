@@ -6,6 +6,7 @@
 #include "scoring/Adif.h"
 #include "scoring/Cabrillo.h"
 #include "scoring/ContestDate.h"
+#include "scoring/ExportText.h"
 #include "setup/StationSettings.h"
 
 
@@ -47,8 +48,8 @@ ExportFileNames exportFileNames(const QString& callSign)
     return {stem + QStringLiteral(".cbr"), stem + QStringLiteral(".adi")};
 }
 
-ExportResult CreateExports(const ExportLog& log, const StationSettings& settings, const setup::ExportOptions& options,
-                           const ReportTotals& totals, const QDateTime& createdUtc)
+ExportResult CreateExports(const ExportLog& log, const StationSettings& settings, const ContestDescription* contest,
+                           const setup::ExportOptions& options, const QDateTime& createdUtc)
 {
     ExportResult result;
     std::optional<QDate> date;
@@ -67,8 +68,10 @@ ExportResult CreateExports(const ExportLog& log, const StationSettings& settings
         }
     }
     const DatedLog dated = datedContacts(log, date.value_or(QDate()));
-    writeInto(result, names.cabrillo, cabrilloText(dated.contacts, settings, options, totals));
-    writeInto(result, names.adif, adifText(dated.contacts, settings, options, createdUtc));
+    const QString contestName = exportContestName(contest, options);
+    writeInto(result, names.cabrillo,
+              cabrilloText(dated.contacts, settings, options, contestName, reportTotals(log.rows, contest)));
+    writeInto(result, names.adif, adifText(dated.contacts, settings, contestName, createdUtc));
     if (!dated.unreadableRows.isEmpty())
         result.messages << unreadableRowsMessage(dated.unreadableRows);
     return result;

@@ -35,9 +35,9 @@ struct ExportResult
 // not a date nothing is written and one message names it. Otherwise each
 // file replaces any earlier one whole, on the disk before this returns, or
 // stays as it was and its error is a message; contacts whose time or band
-// cannot be read are left out and listed in a message. `totals` are the
-// report's (reportTotals), `createdUtc` stamps the ADIF header.
-ExportResult CreateExports(const ExportLog& log, const StationSettings& settings, const setup::ExportOptions& options,
-                           const ReportTotals& totals, const QDateTime& createdUtc);
+// cannot be read are left out and listed in a message. The claimed score is
+// the report's (reportTotals) by `contest`, `createdUtc` stamps the ADIF header.
+ExportResult CreateExports(const ExportLog& log, const StationSettings& settings, const ContestDescription* contest,
+                           const setup::ExportOptions& options, const QDateTime& createdUtc);
 
 } // namespace scoring

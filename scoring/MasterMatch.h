@@ -1,6 +1,7 @@
 #pragma once
 
 #include "log/ContactLog.h"
+#include "scoring/CallRules.h"
 #include "scoring/MasterIndex.h"
 
 #include <QSet>
@@ -17,14 +18,15 @@ namespace scoring {
 struct WorkedCalls
 {
     QSet<QString> logged;  // anywhere in the log
-    QSet<QString> repeats; // on the current band-mode in the current sub-tour
+    QSet<QString> repeats; // in the repeat scope of the current row in the current sub-tour, or too soon
 };
 
 // The logged rows of `grid` (row i + 1 holds record i, up to the row being
 // entered); the sub-tour runs from record `subTourStart` on. Read cell by
-// cell, without copying the rows.
+// cell, without copying the rows. The contest's gap is taken at the clock's
+// reading `now`.
 WorkedCalls workedCalls(const logbook::ContactLog& contacts, int currentRow, const QString& currentBandMode,
-                        int subTourStart);
+                        int subTourStart, const RepeatRule& rule = {}, const std::optional<QTime>& now = {});
 
 enum class MasterMark { None, Logged, Repeat };
 

@@ -59,13 +59,8 @@ QString PointsCalculateOthers(const QString&, const QString&, const QString&)
     return QStringLiteral("0");
 }
 
-QString PointsCalculate(ContestVariant variant, const QString& sent, const QString& received, const QString& cell)
-{
-    return contestRules(variant).points(sent, received, cell);
-}
-
-QString descriptionPoints(const ContestDescription& contest, const logbook::BandAndMode& contact, const QString& sent,
-                          const QString& received, const QString& cell)
+QString descriptionPoints(const ContestDescription& contest, const std::optional<logbook::BandAndMode>& contact,
+                          const QString& sent, const QString& received, const QString& cell)
 {
     switch (contest.points) {
     case PointsKind::GaPrefix: return PointsCalculateRA(sent, received, cell);
@@ -74,25 +69,27 @@ QString descriptionPoints(const ContestDescription& contest, const logbook::Band
     case PointsKind::Fixed:
     case PointsKind::Table: break;
     }
-    return QString::number(bandModePoints(contest, contact).value_or(0));
+    if (contest.points == PointsKind::Fixed)
+        return QString::number(contest.fixedPoints);
+    return QString::number(contact ? bandModePoints(contest, *contact).value_or(0) : 0);
 }
 
-ContactScore scoreCompletedContact(const ContestRules* rules, const QString& sent, const QString& received,
-                                   const QString& cell)
+ContactScore scoreCompletedContact(const ContestDescription* contest, const QString& bandMode, const QString& sent,
+                                   const QString& received, const QString& cell)
 {
-    if (!rules)
+    if (!contest)
         return {cell, std::nullopt};
     try {
-        return {rules->points(sent, received, cell), std::nullopt};
+        return {descriptionPoints(*contest, logbook::parseBandModeWord(bandMode), sent, received, cell), std::nullopt};
     } catch (const KvlError& e) {
         return {QString(), e.message()};
     }
 }
 
-int rescoreLog(logbook::ContactLog& contacts, int currentRow, const ContestRules* rules)
+int rescoreLog(logbook::ContactLog& contacts, int currentRow, const ContestDescription* contest)
 {
     using logbook::QsoField;
-    if (!rules)
+    if (!contest)
         return 0;
     int leftAsTheyWere = 0;
     for (int row = 1; row < currentRow && row < contacts.rowCount(); ++row) {
@@ -100,7 +97,8 @@ int rescoreLog(logbook::ContactLog& contacts, int currentRow, const ContestRules
         try {
             const QString points = contacts.isRepeat(row)
                 ? kRepeatPoints
-                : rules->points(contacts.cell(row, QsoField::Sent), contacts.cell(row, QsoField::Received), cell);
+                : descriptionPoints(*contest, logbook::parseBandModeWord(contacts.cell(row, QsoField::BandMode)),
+                                    contacts.cell(row, QsoField::Sent), contacts.cell(row, QsoField::Received), cell);
             if (points != cell)
                 contacts.setCell(row, QsoField::Points, points);
         } catch (const KvlError&) {

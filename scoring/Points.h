@@ -1,7 +1,7 @@
 #pragma once
 
 #include "scoring/ContestDescription.h"
-#include "scoring/ContestVariant.h"
+#include "log/BandTable.h"
 
 #include <QString>
 #include <optional>
@@ -32,35 +32,34 @@ QString PointsCalculateASIA(const QString& sent, const QString& received, const 
 // "0" for every contact.
 QString PointsCalculateOthers(const QString& sent, const QString& received, const QString& cell);
 
-QString PointsCalculate(ContestVariant variant, const QString& sent, const QString& received, const QString& cell);
-
 // The points cell of a contact by a description's rule: "ga" and
 // "coordinates" read the exchanges as the built-in rules do (and throw as
 // they do), a figure or the band × mode table read the contact's band and
-// mode; "none" leaves the cell to the judges, as it is.
-QString descriptionPoints(const ContestDescription& contest, const logbook::BandAndMode& contact, const QString& sent,
-                          const QString& received, const QString& cell);
+// mode (a band × mode word that names none scores 0 by the table); "none"
+// leaves the cell to the judges, as it is.
+QString descriptionPoints(const ContestDescription& contest, const std::optional<logbook::BandAndMode>& contact,
+                          const QString& sent, const QString& received, const QString& cell);
 
 // The points cell of a contact that repeats an earlier one.
 inline const QString kRepeatPoints = QStringLiteral("0");
 
 // Scoring a completed contact. A contact whose points cannot be computed is
 // still logged: its cell is empty, and `error` holds the text to show once the
-// contact is on disk. No rules (no variant chosen) leave the cell.
+// contact is on disk. No contest chosen leaves the cell.
 struct ContactScore
 {
     QString cell;
     std::optional<QString> error;
 };
-ContactScore scoreCompletedContact(const ContestRules* rules, const QString& sent, const QString& received,
-                                   const QString& cell);
+ContactScore scoreCompletedContact(const ContestDescription* contest, const QString& bandMode, const QString& sent,
+                                   const QString& received, const QString& cell);
 
 // Re-scoring at every activation of the window: rows 1 to currentRow - 1 in
-// ascending order under the variant in setup. A row whose points cannot be
+// ascending order under the chosen contest. A row whose points cannot be
 // computed keeps its cell and the next rows go on: an error box here would
 // reactivate the window and come back for ever. Only cells that change are
 // written; a repeat scores kRepeatPoints. Returns the number of rows left as
 // they were for that reason.
-int rescoreLog(logbook::ContactLog& contacts, int currentRow, const ContestRules* rules);
+int rescoreLog(logbook::ContactLog& contacts, int currentRow, const ContestDescription* contest);
 
 } // namespace scoring

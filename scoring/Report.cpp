@@ -4,7 +4,6 @@
 #include "common/FileContent.h"
 #include "common/FileNames.h"
 #include "log/ContactLog.h"
-#include "scoring/ContestVariant.h"
 #include "log/Decimal.h"
 #include "setup/StationSettings.h"
 
@@ -83,10 +82,9 @@ QVector<Contact> loggedRows(const logbook::ContactLog& contacts, int currentRow)
     return rows;
 }
 
-ReportTotals reportTotals(const QVector<Contact>& rows, const QString& variantText)
+ReportTotals reportTotals(const QVector<Contact>& rows, const ContestDescription* contest)
 {
-    const ContestRules* rules = contestRules(variantText);
-    const ClaimRule claim = rules ? rules->claim : ClaimRule::Nothing;
+    const ClaimKind claim = contest ? contest->claim : ClaimKind::None;
     ReportTotals totals;
     for (const Contact& r : rows) {
         if (!r.isContact() || r.repeat)
@@ -94,10 +92,10 @@ ReportTotals reportTotals(const QVector<Contact>& rows, const QString& variantTe
         ++totals.contacts;
         if (r.plusPoint())
             ++totals.plusCount;
-        if (claim == ClaimRule::SumOfPoints)
+        if (claim == ClaimKind::Sum)
             totals.claimedScore += r.points().value_or(0);
     }
-    if (claim == ClaimRule::ContactsTimesPlus) {
+    if (claim == ClaimKind::Plus) {
         totals.plusCount = qMax(totals.plusCount, 1);
         totals.claimedScore = qint64(totals.contacts) * totals.plusCount;
     }
@@ -132,11 +130,12 @@ ReportFileNames reportFileNames(const QString& callSign)
     return {stem + QStringLiteral(".log"), stem + QStringLiteral(".sum")};
 }
 
-ReportResult CreateReport(const QVector<Contact>& rows, const QString& modeWord, const StationSettings& settings)
+ReportResult CreateReport(const QVector<Contact>& rows, const QString& modeWord, const StationSettings& settings,
+                          const ContestDescription* contest)
 {
     const QString variant = settings.contestVariant();
     const QString callSign = settings.callSign();
-    const ReportTotals totals = reportTotals(rows, variant);
+    const ReportTotals totals = reportTotals(rows, contest);
     ReportResult result {reportFileNames(callSign), {}};
     for (const auto& failure :
          {writeReportFile(result.names.log, reportLogText(rows, variant, modeWord, callSign, totals)),

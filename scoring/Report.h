@@ -1,6 +1,7 @@
 #pragma once
 
 #include "log/Contact.h"
+#include "scoring/ContestDescription.h"
 
 #include <QString>
 #include <QStringList>
@@ -27,9 +28,10 @@ struct ReportTotals
 // Grid rows 1 to currentRow - 1: the logged contacts, in order.
 QVector<logbook::Contact> loggedRows(const logbook::ContactLog& contacts, int currentRow);
 
-// Under the Asia variant a points cell that is not an integer counts 0, so
-// the report is always complete. A repeat is listed but not counted.
-ReportTotals reportTotals(const QVector<logbook::Contact>& rows, const QString& variantText);
+// By the contest's claim: where the points are summed a points cell that is
+// not an integer counts 0, so the report is always complete. A repeat is
+// listed but not counted. No contest claims nothing.
+ReportTotals reportTotals(const QVector<logbook::Contact>& rows, const ContestDescription* contest);
 
 // The band change count reached: the highest number in the rows' band change
 // cells; empty when no row has one.
@@ -59,6 +61,6 @@ struct ReportResult
 // disk before this returns. Each file is tried on its own and never throws:
 // one that cannot be written leaves an earlier file of that name whole.
 ReportResult CreateReport(const QVector<logbook::Contact>& rows, const QString& modeWord,
-                          const StationSettings& settings);
+                          const StationSettings& settings, const ContestDescription* contest);
 
 } // namespace scoring

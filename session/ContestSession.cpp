@@ -15,15 +15,9 @@ using namespace logbook;
 
 namespace session {
 
-ContestSession::ContestSession(const StationSettings& settings)
-    : m_settings(settings), m_log(m_contacts)
+ContestSession::ContestSession(const StationSettings& settings, const Clock& clock, const QStringList& contestFolders)
+    : m_settings(settings), m_clock(clock), m_contestFolders(contestFolders), m_log(m_contacts)
 {
-}
-
-const scoring::ContestRules* ContestSession::rules() const
-{
-    const std::optional<scoring::ContestVariant> contest = m_settings.contest();
-    return contest ? &scoring::contestRules(*contest) : nullptr;
 }
 
 QVector<Contact> ContestSession::loggedRows() const
@@ -35,6 +29,7 @@ QVector<Contact> ContestSession::loggedRows() const
 
 Changes ContestSession::start(const QString& coordinates)
 {
+    reloadContests();
     Changes started = run([&](Changes& changes) {
         m_coordinates = coordinates.left(setup::kCoordinatesLength);
         const bool stateFound = m_log.readState();
@@ -152,13 +147,17 @@ void ContestSession::prefillCurrentRow()
 
 // ---- Entry ----
 
-// The three variants differ only in the base lookup.
+// The contests differ here in the base lookup.
 ContestSession::CallEntry ContestSession::enterCall(const QString& call, const QString& received)
 {
-    const scoring::ContestRules* contest = rules();
+    const scoring::ContestDescription* contest = this->contest();
     CallEntry entry;
     if (!contest) {
         entry.warning = QStringLiteral("Выберите вид соревнований");
+        return entry;
+    }
+    if (const std::optional<QString> refusal = notAllowedHere(); refusal && !call.isEmpty()) {
+        entry.warning = *refusal;
         return entry;
     }
     const scoring::CallForm form = scoring::callForm(call);
@@ -177,8 +176,8 @@ ContestSession::CallEntry ContestSession::enterCall(const QString& call, const Q
         return entry;
     }
     QString text = received;
-    if (text.isEmpty() && contest->baseLookup)
-        text = contest->baseLookup(call, m_base).value_or(QString());
+    if (const scoring::BaseLookup lookup = scoring::baseLookup(contest->base); text.isEmpty() && lookup)
+        text = lookup(call, m_base).value_or(QString());
     if (text.isEmpty())
         text = scoring::exchangeWithoutSerial(m_scan.rememberedExchange);
     m_contacts.setCell(currentRow(), Call, call);
@@ -193,6 +192,11 @@ ContestSession::CallEntry ContestSession::enterCall(const QString& call, const Q
 Changes ContestSession::completeContact(const QString& received, const QDateTime& reading)
 {
     return runAsOne([&](Changes& changes) {
+        if (const std::optional<QString> refusal = notAllowedHere()) {
+            changes.refused = true;
+            changes.warning = refusal;
+            return;
+        }
         if (repeatOnCurrentRow(changes))
             return;
         const int row = currentRow();
@@ -208,7 +212,8 @@ Changes ContestSession::completeContact(const QString& received, const QDateTime
         // Points that cannot be worked out never stop a contact from being
         // logged: the operator reads why once it is on disk.
         const scoring::ContactScore score =
-            scoring::scoreCompletedContact(rules(), m_contacts.cell(row, Sent), received, m_contacts.cell(row, Points));
+            scoring::scoreCompletedContact(contest(), m_contacts.cell(row, BandMode), m_contacts.cell(row, Sent), received,
+                                           m_contacts.cell(row, Points));
         m_contacts.setCell(row, Points, score.cell);
         changes.notice = score.error;
         m_log.writeStamp(row, newStamp(row, reading));
@@ -250,7 +255,7 @@ Changes ContestSession::editRow(int row, int column, const QString& before)
             return;
         if (logged && (column == Sent || column == Received))
             rescoreRow(row);
-        if (logged && (column == Call || column == BandMode))
+        if (logged && (column == Call || column == BandMode || column == Time)) // a gap reads the time
             remarkEditedRow(row, column == BandMode ? before : m_contacts.cell(row, BandMode), changes);
         const std::optional<ContactStamp> edited = editedStamp(row);
         if (logged && !(edited == m_log.stamp(row)))
@@ -312,14 +317,23 @@ void ContestSession::rescoreRow(int row)
 {
     m_contacts.setCell(row, Points,
                    m_contacts.isRepeat(row) ? scoring::kRepeatPoints
-                                        : scoring::scoreCompletedContact(rules(), m_contacts.cell(row, Sent),
+                                        : scoring::scoreCompletedContact(contest(), m_contacts.cell(row, BandMode),
+                                                                         m_contacts.cell(row, Sent),
                                                                          m_contacts.cell(row, Received), m_contacts.cell(row, Points))
                                               .cell);
 }
 
-void ContestSession::rescore()
+// A contest chosen since the marks were made may count repeats otherwise.
+Changes ContestSession::rescore()
 {
-    scoring::rescoreLog(m_contacts, currentRow(), rules());
+    return run([&](Changes& changes) {
+        if (repeatRule() != m_markedRule) {
+            markRepeats(changes);
+            if (changes.counters)
+                m_log.writeCfgFile();
+        }
+        scoring::rescoreLog(m_contacts, currentRow(), contest());
+    });
 }
 
 Changes ContestSession::loadAsiaBase()
@@ -329,7 +343,10 @@ Changes ContestSession::loadAsiaBase()
 
 Changes ContestSession::loadRaBase()
 {
-    return run([&](Changes&) { m_base.loadRaBase(m_settings.contestVariant()); });
+    return run([&](Changes&) {
+        if (contest() && contest()->base == scoring::BaseKind::RA)
+            m_base.loadRaBase();
+    });
 }
 
 Changes ContestSession::setCallsLineShown(bool shown)

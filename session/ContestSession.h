@@ -5,7 +5,9 @@
 #include "log/ContactLog.h"
 #include "log/Logbook.h"
 #include "scoring/BaseText.h"
+#include "scoring/CallRules.h"
 #include "scoring/CallsScan.h"
+#include "scoring/ContestCatalogue.h"
 #include "scoring/ContestVariant.h"
 #include "scoring/MasterMatch.h"
 #include "session/Changes.h"
@@ -13,11 +15,13 @@
 #include "session/SubTourClock.h"
 
 #include <QDateTime>
+#include <QStringList>
 #include <QTime>
 #include <QVector>
 #include <array>
 #include <optional>
 
+class Clock;
 class StationSettings;
 
 namespace session {
@@ -37,8 +41,11 @@ enum class EntryEscape { ClearCall, ClearReceived, BackToCall };
 class ContestSession
 {
 public:
-    // `settings` are the live setup fields, read at every use.
-    explicit ContestSession(const StationSettings& settings);
+    // `settings` are the live setup fields, read at every use; `clock` times
+    // the repeat gap; the contests are read from `contestFolders`, a later
+    // folder's file taking an earlier one's place.
+    ContestSession(const StationSettings& settings, const Clock& clock,
+                   const QStringList& contestFolders = {scoring::kBuiltInContests, QStringLiteral("contests")});
 
     // Start-up, with the coordinates of the station data file: the state and
     // the log are read (or created), the stored band and mode restored.
@@ -64,7 +71,8 @@ public:
         std::optional<QString> received;  // accepted: the received field's text
         QString warning;                  // why not, in red under the calls lines
     };
-    // Enter in the call field. No variant chosen, or no call: nothing. A text
+    // Enter in the call field. No contest chosen, or no call: nothing. A band,
+    // a mode or a sub-tour's mode the contest does not allow: a warning. A text
     // without a letter is no call and is refused; a call without a digit is
     // taken at the second Enter. The received field is pre-filled with what
     // stays from contact to contact: a base file's entry, else the exchange
@@ -102,8 +110,9 @@ public:
     Changes deleteOrRestore();
     void clearLog();
 
-    // Scoring and base files.
-    void rescore();
+    // Scoring and base files. At every activation of the window: the grid
+    // scored by the contest chosen, and the repeats marked by its rule.
+    Changes rescore();
     Changes loadAsiaBase();
     Changes loadRaBase();
     Changes setCallsLineShown(bool shown);
@@ -120,9 +129,20 @@ public:
     const logbook::StateRecord& state() const { return m_log.state(); }
     bool restorePending() const { return m_restore.has_value(); }
     bool subTourPending() const { return m_subTourPending; }
-    // The rules of the contest chosen in setup, looked up at each use, since
-    // setup may change it at any time; none while no contest is chosen.
-    const scoring::ContestRules* rules() const;
+    // The contest chosen in setup, found in the catalogue at the first use
+    // after setup changed it; none while no contest is chosen. A chosen
+    // contest whose file broke or went keeps the reading it had.
+    const scoring::ContestDescription* contest() const;
+    // The contests setup offers, and what is wrong with the files that are
+    // not offered. Read again at start-up and by `reloadContests`.
+    const scoring::ContestCatalogue& catalogue() const { return m_catalogue; }
+    void reloadContests();
+    // The names setup lists: the catalogue's, and the chosen contest's while
+    // its last good reading serves.
+    QStringList contestNames() const;
+    // The sub-tour starts on the local clock at `now`: the contest's own,
+    // else setup's.
+    std::vector<QTime> subTourTimes(const QDateTime& now) const;
     QVector<logbook::Contact> loggedRows() const;
     Stamps loggedStamps() const; // beside loggedRows()
     // The status line's figures at the clock's reading `now`, from memory alone.
@@ -173,6 +193,9 @@ private:
     void rescanTyped(Changes& changes);
     bool repeatOnCurrentRow(Changes& changes);
     std::optional<logbook::BandAndMode> lastLoggedBandMode() const;
+    scoring::RepeatRule repeatRule() const;
+    int currentSubTourStart() const;
+    std::optional<QString> notAllowedHere() const;
     bool takeEditedTime(int row, const QString& before, Changes& changes);
     void remarkEditedRow(int row, const QString& bandModeBefore, Changes& changes);
     static std::optional<int> countedBand(const QString& bandMode, bool repeat);
@@ -193,6 +216,12 @@ private:
     void restoreSubTourStarts(bool stateDoubted);
 
     const StationSettings& m_settings;
+    const Clock& m_clock;
+    QStringList m_contestFolders;
+    scoring::ContestCatalogue m_catalogue;
+    mutable std::optional<QString> m_contestName; // the choice `m_contest` was found for; none: look again
+    mutable std::optional<scoring::ContestDescription> m_contest;
+    scoring::RepeatRule m_markedRule; // the rule the logged contacts' repeat marks follow
     logbook::ContactLog m_contacts;
     logbook::Logbook m_log;
     scoring::BaseText m_base;

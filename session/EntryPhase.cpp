@@ -6,7 +6,7 @@ namespace session {
 
 scoring::ReceivedKey ContestSession::receivedKey(QChar typed) const
 {
-    const scoring::ContestRules* contest = rules();
+    const scoring::ContestDescription* contest = this->contest();
     return contest && contest->digitsOnlyReceived ? scoring::asiaReceivedKey(typed) : scoring::ReceivedKey::Accept;
 }
 

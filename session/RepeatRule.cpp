@@ -4,6 +4,7 @@
 // when the contact is completed.
 #include "session/ContestSession.h"
 
+#include "common/Clock.h"
 #include "scoring/CallRules.h"
 
 using namespace logbook;
@@ -14,8 +15,9 @@ scoring::CallsScanResult ContestSession::scanOf(const QString& typed) const
 {
     const int row = currentRow();
     const StateRecord& state = m_log.state();
+    const scoring::RepeatRule rule = repeatRule();
     return scoring::StringOfCalls({typed, state.subTourStart, row, modeText(m_mode), m_contacts.cell(row, BandMode),
-                                   state.callsLineShown(), m_subTourPending},
+                                   state.callsLineShown(), m_subTourPending, rule.scope, rule.gap, m_clock.now()},
                                   m_log.logFile());
 }
 
@@ -87,7 +89,8 @@ void ContestSession::markRepeats(Changes& changes, int skipRow, bool countersFol
     QVector<std::optional<int>> subTours(rows.size());
     for (int i = 0; i < rows.size(); ++i)
         subTours[i] = subTourOf(i + 1);
-    const QVector<bool> repeats = scoring::repeatedContacts(rows, subTours);
+    m_markedRule = repeatRule();
+    const QVector<bool> repeats = scoring::repeatedContacts(rows, subTours, m_markedRule);
     for (int i = 0; i < rows.size(); ++i) {
         const int row = i + 1;
         if (rows[i].repeat == repeats[i])

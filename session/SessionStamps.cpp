@@ -23,9 +23,7 @@ ContactStamp ContestSession::newStamp(int row, const QDateTime& reading) const
 {
     const std::optional<BandAndMode> bandMode = m_contacts.contact(row).bandMode();
     const bool inBand = bandMode && contestBandOfFrequency(m_rigFrequency) == bandMode->band;
-    const int storedStart = m_log.state().subTourStart;
-    const int start = m_subTourPending ? newSubTourStart(row, storedStart) : storedStart;
-    return ContactStamp::at(reading, inBand ? m_rigFrequency : 0, m_subTourStarts.number(qMax(0, start)),
+    return ContactStamp::at(reading, inBand ? m_rigFrequency : 0, m_subTourStarts.number(qMax(0, currentSubTourStart())),
                             m_subTourStarts.exact());
 }
 

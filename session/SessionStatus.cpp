@@ -1,5 +1,6 @@
 #include "session/ContestSession.h"
 
+#include "common/Clock.h"
 #include "log/SubTourTimes.h"
 #include "scoring/MasterMatch.h"
 #include "setup/StationSettings.h"
@@ -10,10 +11,8 @@ namespace session {
 // the line already shows that sub-tour.
 StatusFigures ContestSession::status(const QDateTime& now) const
 {
-    const int storedStart = m_log.state().subTourStart;
-    const int start = m_subTourPending ? logbook::newSubTourStart(currentRow(), storedStart) : storedStart;
-    StatusFigures figures = statusFigures(loggedRows(), m_settings.contestVariant(), m_subTourStarts, start, now);
-    figures.nextSubTour = m_subTourClock.next(m_settings.subTourTimeList(), now);
+    StatusFigures figures = statusFigures(loggedRows(), contest(), m_subTourStarts, currentSubTourStart(), now);
+    figures.nextSubTour = m_subTourClock.next(subTourTimes(now), now);
     return figures;
 }
 
@@ -25,7 +24,8 @@ scoring::WorkedCalls ContestSession::workedCalls() const
     input.subTourStart = m_log.state().subTourStart;
     input.currentRow = row;
     input.newSubTourPending = m_subTourPending;
-    return scoring::workedCalls(m_contacts, row, m_contacts.cell(row, logbook::BandMode), scoring::scanSubTourStart(input));
+    return scoring::workedCalls(m_contacts, row, m_contacts.cell(row, logbook::BandMode), scoring::scanSubTourStart(input),
+                                repeatRule(), m_clock.now());
 }
 
 std::vector<scoring::MasterCall> ContestSession::masterCalls(const scoring::MasterIndex& index, const QString& typed,

@@ -94,11 +94,11 @@ ContactRates contactRates(const QVector<logbook::Contact>& rows, const QDateTime
     return rates;
 }
 
-StatusFigures statusFigures(const QVector<logbook::Contact>& rows, const QString& variantText,
+StatusFigures statusFigures(const QVector<logbook::Contact>& rows, const scoring::ContestDescription* contest,
                             const SubTourStarts& starts, int subTourStart, const QDateTime& now)
 {
     const int start = qMax(0, subTourStart);
-    const scoring::ReportTotals totals = scoring::reportTotals(rows, variantText);
+    const scoring::ReportTotals totals = scoring::reportTotals(rows, contest);
     const ContactRates rates = contactRates(rows, now);
     StatusFigures figures;
     figures.contacts = totals.contacts;

@@ -2,6 +2,7 @@
 
 #include "log/ContactStamp.h"
 #include "log/Contact.h"
+#include "scoring/ContestDescription.h"
 
 #include <QDateTime>
 #include <QString>
@@ -56,7 +57,7 @@ struct StatusFigures
 
 // The sub-tour beginning at record `subTourStart` (with a new sub-tour
 // pending: the one it would begin) and `now`, the clock's reading.
-StatusFigures statusFigures(const QVector<logbook::Contact>& rows, const QString& variantText,
+StatusFigures statusFigures(const QVector<logbook::Contact>& rows, const scoring::ContestDescription* contest,
                             const SubTourStarts& starts, int subTourStart, const QDateTime& now);
 
 struct ContactRates

@@ -13,7 +13,7 @@ namespace session {
 
 bool ContestSession::subTourDue(const QDateTime& now)
 {
-    return m_subTourClock.due(m_settings.subTourTimeList(), now);
+    return m_subTourClock.due(subTourTimes(now), now);
 }
 
 // Due even where the disk is full: the operator is told, and the contact

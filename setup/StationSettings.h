@@ -1,7 +1,6 @@
 #pragma once
 
 #include "log/SubTourTimes.h"
-#include "setup/ContestChoice.h"
 #include "setup/StationLines.h"
 
 #include <QString>
@@ -41,20 +40,7 @@ public:
         return m_times;
     }
 
-    // The contest chosen, as a value; parsed again only once its text changed.
-    std::optional<setup::Contest> contest() const
-    {
-        const QString text = contestVariant();
-        if (text != m_contestText) {
-            m_contest = setup::contestVariant(text);
-            m_contestText = text;
-        }
-        return m_contest;
-    }
-
 private:
-    mutable QString m_contestText;
-    mutable std::optional<setup::Contest> m_contest;
     mutable QString m_timesText;
     mutable std::vector<QTime> m_times;
     mutable bool m_timesParsed = false;

@@ -14,6 +14,7 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -32,7 +33,7 @@ bool typesCharacter(const QKeyEvent* event)
 
 } // namespace
 
-TForm2::TForm2(Dialogs& dialogs, const keyer::PortEnumerator& ports, const QStringList& contests,
+TForm2::TForm2(Dialogs& dialogs, const keyer::PortEnumerator& ports, ContestsOffered contests,
                setup::StationStore& store, setup::IniStore& ini, SettingsChanged refreshMainCaption, QWidget* parent)
     : QDialog(parent)
     , m_dialogs(dialogs)
@@ -40,6 +41,7 @@ TForm2::TForm2(Dialogs& dialogs, const keyer::PortEnumerator& ports, const QStri
     , m_store(store)
     , m_ini(ini)
     , m_refreshMainCaption(std::move(refreshMainCaption))
+    , m_contests(std::move(contests))
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Установки"));
@@ -55,6 +57,12 @@ TForm2::TForm2(Dialogs& dialogs, const keyer::PortEnumerator& ports, const QStri
     tabs->addTab(m_exportPage, QStringLiteral("Cabrillo и ADIF"));
     m_keyerPage = new KeyerPage(tabs);
     tabs->addTab(m_keyerPage, QStringLiteral("Манипуляция"));
+    m_contestErrors = new QLabel(this);
+    m_contestErrors->setObjectName(QStringLiteral("ContestErrors"));
+    m_contestErrors->setStyleSheet(QStringLiteral("color: #c00000"));
+    m_contestErrors->setWordWrap(true);
+    m_contestErrors->hide();
+    layout->addWidget(m_contestErrors);
     const auto& fields = setup::setupFields();
     for (size_t i = 0; i < fields.size(); ++i) {
         QWidget* control = m_controls[i];
@@ -64,8 +72,7 @@ TForm2::TForm2(Dialogs& dialogs, const keyer::PortEnumerator& ports, const QStri
     Edit41 = findChild<QLineEdit*>(QStringLiteral("Edit41"));
     ComboBox1 = findChild<QComboBox*>(QStringLiteral("ComboBox1"));
     ComboBox2 = findChild<QComboBox*>(QStringLiteral("ComboBox2"));
-    ComboBox2->addItems(contests);
-    ComboBox2->setCurrentIndex(-1); // no contest chosen until a value is loaded
+    listContests(QString()); // none chosen until a value is loaded
     listPorts(QStringLiteral("None")); // until a value is loaded
 
     // Key preview: the dialog sees every key before the field that has the focus.
@@ -133,6 +140,7 @@ void TForm2::loadFields()
 {
     m_store.setLines(m_lines);
     listPorts(m_lines.value(setup::Port));
+    listContests(m_lines.value(setup::ContestVariant));
     const auto& fields = setup::setupFields();
     for (size_t i = 0; i < fields.size(); ++i) {
         setup::showText(m_controls[i], m_lines.value(fields[i].line)); // a short file's missing lines are empty
@@ -162,10 +170,24 @@ void TForm2::listPorts(const QString& shown)
     setup::showText(ComboBox1, shown);
 }
 
-// A port plugged in since the dialog was last open is offered at once.
+// The contests are read again, so that a description put in or mended since
+// is offered; those that cannot be are named under the tabs with the reason.
+void TForm2::listContests(const QString& shown)
+{
+    const ContestOffer offer = m_contests();
+    ComboBox2->clear();
+    ComboBox2->addItems(offer.names);
+    setup::showText(ComboBox2, shown);
+    m_contestErrors->setText(offer.errors.join(QLatin1Char('\n')));
+    m_contestErrors->setVisible(!offer.errors.isEmpty());
+}
+
+// A port plugged in since the dialog was last open is offered at once, and
+// so is a contest description.
 void TForm2::showEvent(QShowEvent* event)
 {
     listPorts(setup::shownText(ComboBox1));
+    listContests(setup::shownText(ComboBox2));
     QDialog::showEvent(event);
 }
 

@@ -18,6 +18,7 @@ namespace keyer {
 class PortEnumerator;
 }
 class QComboBox;
+class QLabel;
 class QKeyEvent;
 class QLineEdit;
 
@@ -32,10 +33,18 @@ public:
     // Called with the dialog whenever its settings are (re)loaded or saved, so
     // that the main window can set its caption from them.
     using SettingsChanged = std::function<void(TForm2&)>;
+    // The contests to offer, read again at each opening, and what is wrong
+    // with the descriptions that are not offered.
+    struct ContestOffer
+    {
+        QStringList names;
+        QStringList errors;
+    };
+    using ContestsOffered = std::function<ContestOffer()>;
 
     // `ports` lists the serial ports present for the port field; it must
-    // outlive the dialog. `contests` are the texts of the contest list.
-    TForm2(Dialogs& dialogs, const keyer::PortEnumerator& ports, const QStringList& contests, setup::StationStore& store,
+    // outlive the dialog. `contests` gives the contest list.
+    TForm2(Dialogs& dialogs, const keyer::PortEnumerator& ports, ContestsOffered contests, setup::StationStore& store,
            setup::IniStore& ini, SettingsChanged refreshMainCaption, QWidget* parent = nullptr);
 
     // The whole file as last loaded or saved, unbound lines included.
@@ -67,6 +76,8 @@ protected:
 private:
     // The port list anew from the ports present, `shown` kept in it and chosen.
     void listPorts(const QString& shown);
+    // The contest list anew, `shown` kept in it and chosen.
+    void listContests(const QString& shown);
     void loadFields();
     void saveFields();
 
@@ -75,6 +86,7 @@ private:
     setup::StationStore& m_store;
     setup::IniStore& m_ini;
     SettingsChanged m_refreshMainCaption;
+    ContestsOffered m_contests;
     QStringList m_lines; // the file's lines; the fields own the bound ones
     ExportPage* m_exportPage = nullptr;
     std::vector<QWidget*> m_controls; // in the order of setup::setupFields()
@@ -82,6 +94,7 @@ private:
     QLineEdit* Edit41 = nullptr;     // TX Delay
     QComboBox* ComboBox1 = nullptr;  // port
     QComboBox* ComboBox2 = nullptr;  // contest variant
+    QLabel* m_contestErrors = nullptr; // the descriptions not offered, and why
     RigPage* m_rigPage = nullptr;
     KeyerPage* m_keyerPage = nullptr;
 };

@@ -48,7 +48,7 @@ void writeFixture()
     QStringList lines(105, QString());
     lines[15] = QStringLiteral("15");
     lines[19] = QStringLiteral("None");
-    lines[20] = scoring::variantText(scoring::ContestVariant::RA);
+    lines[20] = QStringLiteral("Чемпионат РА");
     writeFile(QStringLiteral("Mydata.kvl"), logbook::cp1251::encode(lines.join(QStringLiteral("\r\n"))));
 
     QByteArray log;

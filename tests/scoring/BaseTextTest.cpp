@@ -1,6 +1,7 @@
 #include "common/Cp1251.h"
 #include "common/KvlError.h"
 #include "scoring/BaseText.h"
+#include "scoring/ContestCatalogue.h"
 #include "scoring/ContestVariant.h"
 #include "tests/support/WorkDir.h"
 
@@ -15,25 +16,15 @@ const QString kRa = QStringLiteral("Чемпионат РА");
 
 } // namespace
 
-TEST(ContestVariantTest, MatchesTheThreeTextsExactly)
+// The station data keeps the chosen name as setup listed it.
+TEST(ContestVariantTest, TheBuiltInsAreFoundByTheirExactTexts)
 {
-    struct Case
-    {
-        QString text;
-        std::optional<ContestVariant> expected;
-    };
-    const Case cases[] = {
-        {kAsia, ContestVariant::Asia},
-        {kRa, ContestVariant::RA},
-        {QStringLiteral("Others"), ContestVariant::Others},
-        {QString(), std::nullopt},
-        {QStringLiteral("others"), std::nullopt},
-        {QStringLiteral("Others "), std::nullopt},
-        {QStringLiteral("Чемпионат  РА"), std::nullopt},
-        {QStringLiteral("чемпионат РА"), std::nullopt},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(contestVariant(c.text), c.expected) << c.text.toStdString();
+    const ContestCatalogue builtIns = loadContestCatalogue({kBuiltInContests});
+    for (const QString& text : {kAsia, kRa, QStringLiteral("Others")})
+        EXPECT_NE(builtIns.find(text), nullptr) << text.toStdString();
+    for (const QString& text : {QString(), QStringLiteral("others"), QStringLiteral("Others "),
+                                QStringLiteral("Чемпионат  РА"), QStringLiteral("чемпионат РА")})
+        EXPECT_EQ(builtIns.find(text), nullptr) << text.toStdString();
 }
 
 TEST(ContestVariantTest, AsiaReceivedFieldTakesDigitsAndReturnsOnABlank)
@@ -126,20 +117,16 @@ TEST_F(BaseFileTest, AMissingFileLeavesTheTextAndGivesNoValue)
 {
     BaseText base;
     EXPECT_FALSE(base.loadAsiaBase());
-    EXPECT_FALSE(base.loadRaBase(kRa));
+    EXPECT_FALSE(base.loadRaBase());
     EXPECT_EQ(base.text(), BaseText().text());
     EXPECT_EQ(AsiaBase(QStringLiteral("QY1Z"), base), std::nullopt);
 }
 
-TEST_F(BaseFileTest, RaBaseLoadsOnlyInTheRaVariant)
+TEST_F(BaseFileTest, RaBaseLooksUpTheDigitAndTheCharacterAfterIt)
 {
     writeFile(QStringLiteral("RA.kvl"), "9Z=ABC;\r\n");
     BaseText base;
-    for (const QString& variant : {kAsia, QStringLiteral("Others"), QString()}) {
-        EXPECT_FALSE(base.loadRaBase(variant));
-        EXPECT_EQ(RABase(QStringLiteral("QA9ZZ"), base), std::nullopt);
-    }
-    EXPECT_TRUE(base.loadRaBase(kRa));
+    EXPECT_TRUE(base.loadRaBase());
     EXPECT_EQ(RABase(QStringLiteral("QA9ZZ"), base), QStringLiteral("ABC"));
     EXPECT_EQ(RABase(QStringLiteral("Q"), base), std::nullopt);
     EXPECT_EQ(RABase(QStringLiteral("QA8ZZ"), base), std::nullopt);
@@ -149,7 +136,7 @@ TEST_F(BaseFileTest, LookupsNeedTheirFileEvenWithTheTextLoaded)
 {
     writeFile(QStringLiteral("ra.kvl"), "9Z=ABC;\r\nQA9ZZ=15;\r\n");
     BaseText base;
-    ASSERT_TRUE(base.loadRaBase(kRa));
+    ASSERT_TRUE(base.loadRaBase());
     EXPECT_EQ(AsiaBase(QStringLiteral("QA9ZZ"), base), std::nullopt); // no Asia.kvl
     writeFile(QStringLiteral("asia.kvl"), "");
     EXPECT_EQ(AsiaBase(QStringLiteral("QA9ZZ"), base), QStringLiteral("15")); // searches what was loaded last
@@ -202,18 +189,17 @@ TEST_F(BaseFileTest, AnUnreadableRaFileIsReportedOnceUntilItChanges)
     // The RA file is loaded at every activation, and closing the error box
     // activates the window again: a second report would never end.
     ASSERT_TRUE(QDir().mkdir(QStringLiteral("RA.kvl")));
-    const QString ra = QStringLiteral("Чемпионат РА");
     BaseText base;
-    EXPECT_THROW(base.loadRaBase(ra), KvlError);
-    EXPECT_NO_THROW(EXPECT_FALSE(base.loadRaBase(ra)));
-    EXPECT_NO_THROW(EXPECT_FALSE(base.loadRaBase(ra)));
+    EXPECT_THROW(base.loadRaBase(), KvlError);
+    EXPECT_NO_THROW(EXPECT_FALSE(base.loadRaBase()));
+    EXPECT_NO_THROW(EXPECT_FALSE(base.loadRaBase()));
     // Mended, the file loads; broken again, it is reported again.
     ASSERT_TRUE(QDir().rmdir(QStringLiteral("RA.kvl")));
     writeFile(QStringLiteral("RA.kvl"), "9Z=ABC;\r\n");
-    EXPECT_TRUE(base.loadRaBase(ra));
+    EXPECT_TRUE(base.loadRaBase());
     EXPECT_EQ(searchBase(base.text(), QStringLiteral("9Z")), QStringLiteral("ABC"));
     ASSERT_TRUE(QFile::remove(QStringLiteral("RA.kvl")));
     ASSERT_TRUE(QDir().mkdir(QStringLiteral("RA.kvl")));
-    EXPECT_THROW(base.loadRaBase(ra), KvlError);
+    EXPECT_THROW(base.loadRaBase(), KvlError);
     EXPECT_EQ(searchBase(base.text(), QStringLiteral("9Z")), QStringLiteral("ABC"));
 }

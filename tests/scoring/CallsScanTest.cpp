@@ -58,7 +58,12 @@ protected:
         return StringOfCalls(m_input, m_file);
     }
 
-    CallsScanInput m_input {QString(), 0, 1, QStringLiteral("SSB"), QStringLiteral("20SSB"), true};
+    CallsScanInput m_input = [] {
+        CallsScanInput input;
+        input.modeCaption = QStringLiteral("SSB");
+        input.currentBandMode = QStringLiteral("20SSB");
+        return input;
+    }();
     logbook::RecordFile m_file {logbook::kLogFileName, logbook::Contact::Size};
 };
 

@@ -14,25 +14,25 @@ using ContestCatalogueTest = WorkDirTest;
 // its line and offered not at all, nor does it take a good one's place.
 TEST_F(ContestCatalogueTest, TheWorkingFolderAddsAndReplacesAndABrokenFileIsNamed)
 {
-    const QStringList builtIns {QStringLiteral("Чемпионат Азиатской части РФ"), QStringLiteral("Others"),
-                                QStringLiteral("Чемпионат РА")};
+    const QStringList builtIns {QStringLiteral("Чемпионат Азиатской части РФ"), QStringLiteral("Чемпионат РА"),
+                                QStringLiteral("Others")};
     EXPECT_EQ(loadContestCatalogue({kBuiltInContests}).names(), builtIns);
 
     QDir().mkdir(QStringLiteral("contests"));
     const QByteArray cup = "name = Кубок Находки\ncabrillo = NAKHODKA-CUP\nbands = 160 80\nmodes = SSB CW\n";
     writeFile(QStringLiteral("contests/nakhodka.contest"), cup);
-    writeFile(QStringLiteral("contests/RA-Championship.contest"),
+    writeFile(QStringLiteral("contests/2-RA-Championship.contest"),
               "name = Чемпионат РА\ncabrillo = RUS-RA-CHAMP-2\nbands = 160\nmodes = CW\npoints = ga\n");
-    writeFile(QStringLiteral("contests/others.contest"), "name = Others\nbands = 160 60\n");
+    writeFile(QStringLiteral("contests/3-others.contest"), "name = Others\nbands = 160 60\n");
     writeFile(QStringLiteral("contests/z-copy.contest"), cup);
     writeFile(QStringLiteral("contests/notes.txt"), "not a description");
 
     const ContestCatalogue c = loadContestCatalogue({kBuiltInContests, QStringLiteral("contests")});
-    EXPECT_EQ(c.names(), (QStringList {builtIns[0], builtIns[1], QStringLiteral("Кубок Находки"), builtIns[2]}));
-    EXPECT_EQ(c.find(builtIns[2])->cabrillo, QStringLiteral("RUS-RA-CHAMP-2"));
+    EXPECT_EQ(c.names(), builtIns + QStringList {QStringLiteral("Кубок Находки")}); // a copy in its original's place
+    EXPECT_EQ(c.find(builtIns[1])->cabrillo, QStringLiteral("RUS-RA-CHAMP-2"));
     EXPECT_EQ(c.find(QStringLiteral("Others"))->cabrillo, QStringLiteral("OTHER")); // the broken copy replaced nothing
     ASSERT_EQ(c.errors.size(), 2) << c.errors.join(QLatin1Char('\n')).toStdString();
-    EXPECT_TRUE(c.errors[0].contains(QStringLiteral("others.contest: строка 2: диапазон «60»")));
+    EXPECT_TRUE(c.errors[0].contains(QStringLiteral("3-others.contest: строка 2: диапазон «60»")));
     EXPECT_TRUE(c.errors[1].contains(QStringLiteral("z-copy.contest")) && c.errors[1].contains(QStringLiteral("уже есть")));
     EXPECT_EQ(c.find(QStringLiteral("Кубок")), nullptr);
 }

@@ -1,6 +1,7 @@
 #include "scoring/Cabrillo.h"
 #include "scoring/ContestDate.h"
 #include "scoring/ExportText.h"
+#include "tests/support/BuiltInContests.h"
 
 #include <gtest/gtest.h>
 
@@ -84,10 +85,8 @@ TEST(ExportText, TransliteratesToAscii)
 
 TEST(ExportText, ContestNamesAndLocators)
 {
-    EXPECT_EQ(exportContestName(QStringLiteral("Чемпионат Азиатской части РФ")), QStringLiteral("RUS-ASIA-CHAMP"));
-    EXPECT_EQ(exportContestName(QStringLiteral("Чемпионат РА")), QStringLiteral("RUS-RA-CHAMP"));
-    EXPECT_EQ(exportContestName(QStringLiteral("Others")), QStringLiteral("OTHER"));
-    EXPECT_EQ(exportContestName(QString()), QStringLiteral("OTHER"));
+    EXPECT_EQ(exportContestName(builtInContest(QStringLiteral("Чемпионат РА"))), QStringLiteral("RUS-RA-CHAMP"));
+    EXPECT_EQ(exportContestName(nullptr), QStringLiteral("OTHER"));
     for (const char* good : {"NO14", "NO14AB", "no14ab", "AA00", "RR99XX"})
         EXPECT_TRUE(isGridLocator(QString::fromLatin1(good))) << good;
     for (const char* bad : {"", "NO1", "NO14A", "SO14", "NO14AY", "1O14", "NO14AB12", "NO14\n"})

@@ -2,6 +2,7 @@
 #include "scoring/Exports.h"
 #include "setup/StationSettings.h"
 #include "tests/scoring/AdifReader.h"
+#include "tests/support/BuiltInContests.h"
 #include "tests/support/FakeSettings.h"
 #include "tests/support/WorkDir.h"
 
@@ -173,7 +174,7 @@ TEST_F(ExportsTest, WritesBothFormatsAsTheGoldenFilesAndAnIndependentReaderAccep
     for (const GoldenCase& c : goldenCases()) {
         SCOPED_TRACE(c.golden);
         const ExportResult result =
-            CreateExports(legacy(c.rows), c.settings, {}, reportTotals(c.rows, c.settings.contestVariant()), kCreated);
+            CreateExports(legacy(c.rows), c.settings, builtInContest(c.settings.contestVariant()), {}, kCreated);
         const QString stem = QString::fromLatin1(c.fileStem);
         EXPECT_EQ(result.written, QStringList({stem + QStringLiteral(".cbr"), stem + QStringLiteral(".adi")}));
         EXPECT_TRUE(result.messages.isEmpty()) << result.messages.join(QLatin1Char('\n')).toStdString();
@@ -192,13 +193,13 @@ TEST_F(ExportsTest, AnEmptyDateWritesNothingAndABadOneSaysSoOnce)
     const QVector<Contact> rows = goldenCases().first().rows;
     for (const char* date : {"", "   ", "32.01.2024", "2024/02/01"}) {
         const FakeSettings s = station(QStringLiteral("UA9XYZ"), kRa, QString::fromLatin1(date));
-        const ExportResult result = CreateExports(legacy(rows), s, {}, reportTotals(rows, kRa), kCreated);
+        const ExportResult result = CreateExports(legacy(rows), s, builtInContest(kRa), {}, kCreated);
         EXPECT_TRUE(result.written.isEmpty()) << date;
         EXPECT_TRUE(QDir().entryList(QDir::Files).isEmpty()) << date;
         if (QString::fromLatin1(date).trimmed().isEmpty()) {
             EXPECT_TRUE(result.messages.isEmpty()) << date;
             writeFile(QStringLiteral("UA9XYZ.adi"), "an earlier exit's"); // now it would be taken for this log's
-            const QStringList said = CreateExports(legacy(rows), s, {}, reportTotals(rows, kRa), kCreated).messages;
+            const QStringList said = CreateExports(legacy(rows), s, builtInContest(kRa), {}, kCreated).messages;
             QFile::remove(QStringLiteral("UA9XYZ.adi"));
             ASSERT_EQ(said.size(), 1) << date;
             EXPECT_TRUE(said[0].contains(QStringLiteral("UA9XYZ.adi")) && said[0].contains(QStringLiteral("\"Дата\"")));
@@ -214,7 +215,7 @@ TEST_F(ExportsTest, AFailedFileIsNamedAndTheOtherIsStillWritten)
 {
     ASSERT_TRUE(QDir().mkdir(QStringLiteral("UA9XYZ.cbr")));
     const GoldenCase c = goldenCases().first();
-    const ExportResult result = CreateExports(legacy(c.rows), c.settings, {}, reportTotals(c.rows, kRa), kCreated);
+    const ExportResult result = CreateExports(legacy(c.rows), c.settings, builtInContest(kRa), {}, kCreated);
     EXPECT_EQ(result.written, QStringList {QStringLiteral("UA9XYZ.adi")});
     ASSERT_EQ(result.messages.size(), 1);
     EXPECT_TRUE(result.messages[0].startsWith(QStringLiteral("Cannot create file UA9XYZ.cbr: ")));
@@ -227,7 +228,7 @@ TEST_F(ExportsTest, ContactsWithoutATimeOrBandAreLeftOutAndListed)
     rows[1].fields[logbook::BandMode] = QStringLiteral("30CW");
     rows[3].fields[logbook::Time] = QStringLiteral("10.31");
     const GoldenCase c = goldenCases().first();
-    const ExportResult result = CreateExports(legacy(rows), c.settings, {}, reportTotals(rows, kRa), kCreated);
+    const ExportResult result = CreateExports(legacy(rows), c.settings, builtInContest(kRa), {}, kCreated);
     EXPECT_EQ(result.written.size(), 2);
     ASSERT_EQ(result.messages.size(), 1);
     EXPECT_TRUE(result.messages[0].startsWith(QStringLiteral("Связи 2, 4 без читаемого времени или диапазона")));
@@ -254,7 +255,7 @@ TEST_F(ExportsTest, LogsKeptInMoscowAndNovosibirskTimeGiveTheSameUtcFiles)
                     log.rows.back().stamp = logbook::ContactStamp::at(local, 14025600, 1, true);
             }
             const QString date = instants[0].toTimeZone(zone).date().toString(QStringLiteral("dd.MM.yyyy"));
-            CreateExports(log, station(QStringLiteral("UA9XYZ"), kRa, date), {}, reportTotals(log.rows, kRa), kCreated);
+            CreateExports(log, station(QStringLiteral("UA9XYZ"), kRa, date), builtInContest(kRa), {}, kCreated);
             const QByteArray both = readFile(QStringLiteral("UA9XYZ.cbr")) + readFile(QStringLiteral("UA9XYZ.adi"));
             if (files.contains(firstStamped)) {
                 EXPECT_EQ(both, files[firstStamped]) << zoneName << " " << firstStamped;
@@ -275,7 +276,7 @@ TEST_F(ExportsTest, TheCabrilloHeaderAsContestRobotsReadIt)
     const QVector<Contact> rows = {row("10:00", "20SSB", "", "UA9ABC", "15001", "GA1", "1+"),
                                      row("10:01", "20CW", "", "", "15002", "", "1+"), // no call: no contact
                                      row("10:02", "20CW", "", "RA9AB", "15003", "GA3", "1")};
-    CreateExports(legacy(rows), s, {QStringLiteral("RDXC"), QStringLiteral("LOW")}, reportTotals(rows, kRa), kCreated);
+    CreateExports(legacy(rows), s, builtInContest(kRa), {QStringLiteral("RDXC"), QStringLiteral("LOW")}, kCreated);
     const QString cbr = QString::fromLatin1(readFile(QStringLiteral("UA9XYZ.cbr")));
     for (const QString& line : {QStringLiteral("CALLSIGN: UA9XYZ"), QStringLiteral("CONTEST: RDXC"),
                                 QStringLiteral("CATEGORY-OPERATOR: SINGLE-OP"), QStringLiteral("CATEGORY-BAND: 20M"),

@@ -1,6 +1,7 @@
 #include "common/KvlError.h"
 #include "log/ContactLog.h"
 #include "scoring/Points.h"
+#include "tests/support/BuiltInContests.h"
 
 #include <gtest/gtest.h>
 
@@ -33,7 +34,6 @@ TEST(PointsTest, RaScoresOnePlusForGaOnly)
     };
     for (const Case& c : cases) {
         EXPECT_EQ(PointsCalculateRA(c.sent, c.received, c.cell), c.expected) << c.received.toStdString();
-        EXPECT_EQ(PointsCalculate(ContestVariant::RA, c.sent, c.received, c.cell), c.expected);
     }
 }
 
@@ -41,7 +41,9 @@ TEST(PointsTest, OthersScoresZero)
 {
     for (const QString& received : {QStringLiteral("GA123"), QString(), QStringLiteral("32012")}) {
         EXPECT_EQ(PointsCalculateOthers(QStringLiteral("15001"), received, QStringLiteral("1+")), QStringLiteral("0"));
-        EXPECT_EQ(PointsCalculate(ContestVariant::Others, QString(), received, QString()), QStringLiteral("0"));
+        EXPECT_EQ(scoreCompletedContact(builtInContest(QStringLiteral("Others")), QStringLiteral("160SSB"), QString(),
+                                        received, QString()).cell,
+                  QStringLiteral("0"));
     }
 }
 
@@ -130,17 +132,17 @@ TEST(PointsTest, AsiaCoordinatesThatAreNoNumberFailWithTheirText)
 
 TEST(PointsTest, ACompletedContactWithoutPointsIsStillLoggedWithAnEmptyCell)
 {
-    const ContactScore failed = scoreCompletedContact(contestRules(kAsia), QStringLiteral("15007"), QStringLiteral("3A012"),
+    const ContactScore failed = scoreCompletedContact(builtInContest(kAsia), QStringLiteral("80CW"), QStringLiteral("15007"), QStringLiteral("3A012"),
                                                       QStringLiteral("stale"));
     EXPECT_EQ(failed.cell, QString());
     ASSERT_TRUE(failed.error);
     EXPECT_TRUE(failed.error->contains(QStringLiteral("'A'")));
 
-    const ContactScore scored = scoreCompletedContact(contestRules(kAsia), QStringLiteral("15007"), QStringLiteral("32012"), QString());
+    const ContactScore scored = scoreCompletedContact(builtInContest(kAsia), QStringLiteral("80CW"), QStringLiteral("15007"), QStringLiteral("32012"), QString());
     EXPECT_EQ(scored.cell, QStringLiteral("5"));
     EXPECT_FALSE(scored.error);
 
-    const ContactScore noVariant = scoreCompletedContact(contestRules(QString()), QStringLiteral("15007"), QStringLiteral("GA012"),
+    const ContactScore noVariant = scoreCompletedContact(nullptr, QStringLiteral("80CW"), QStringLiteral("15007"), QStringLiteral("GA012"),
                                                          QStringLiteral("kept"));
     EXPECT_EQ(noVariant.cell, QStringLiteral("kept"));
     EXPECT_FALSE(noVariant.error);
@@ -160,16 +162,16 @@ TEST(PointsTest, RescoringSkipsRowsThatCannotBeScoredAndStopsBeforeTheCurrentRow
         grid.setCell(r + 1, QsoField::Received, rows[r][1]);
         grid.setCell(r + 1, QsoField::Points, rows[r][2]);
     }
-    EXPECT_EQ(rescoreLog(grid, 4, contestRules(kAsia)), 1);
+    EXPECT_EQ(rescoreLog(grid, 4, builtInContest(kAsia)), 1);
     EXPECT_EQ(grid.cell(1, QsoField::Points), QStringLiteral("5"));
     EXPECT_EQ(grid.cell(2, QsoField::Points), QStringLiteral("7"));
     EXPECT_EQ(grid.cell(3, QsoField::Points), QStringLiteral("4"));
     EXPECT_EQ(grid.cell(4, QsoField::Points), QString());
 
-    EXPECT_EQ(rescoreLog(grid, 4, contestRules(QStringLiteral("Others"))), 0);
+    EXPECT_EQ(rescoreLog(grid, 4, builtInContest(QStringLiteral("Others"))), 0);
     for (int r = 1; r <= 3; ++r)
         EXPECT_EQ(grid.cell(r, QsoField::Points), QStringLiteral("0"));
-    EXPECT_EQ(rescoreLog(grid, 4, contestRules(QStringLiteral("Nothing"))), 0);
+    EXPECT_EQ(rescoreLog(grid, 4, nullptr), 0);
     EXPECT_EQ(grid.cell(1, QsoField::Points), QStringLiteral("0"));
     EXPECT_EQ(grid.cell(0, QsoField::Points), QString()); // row 0 is no contact, never scored
 }

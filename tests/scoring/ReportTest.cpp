@@ -2,6 +2,7 @@
 #include "log/ContactLog.h"
 #include "scoring/Report.h"
 #include "setup/StationSettings.h"
+#include "tests/support/BuiltInContests.h"
 #include "tests/support/FakeSettings.h"
 #include "tests/support/WorkDir.h"
 
@@ -102,7 +103,7 @@ protected:
     void expectGoldenReport(const QVector<Contact>& rows, const QString& mode, const FakeSettings& settings,
                             const QString& golden_)
     {
-        const ReportFileNames names = CreateReport(rows, mode, settings).names;
+        const ReportFileNames names = CreateReport(rows, mode, settings, builtInContest(settings.contestVariant())).names;
         expectSameText(readFile(names.log), golden(golden_ + QStringLiteral(".log")), names.log);
         expectSameText(readFile(names.sum), golden(golden_ + QStringLiteral(".sum")), names.sum);
     }
@@ -140,14 +141,14 @@ TEST_F(ReportTest, NoContactsAndNoCallSignWriteDotLogAndDotSum)
 
 TEST_F(ReportTest, EachWriteReplacesBothFiles)
 {
-    CreateReport(kRa10, QStringLiteral("ssb"), station(QStringLiteral("UA9XYZ"), kRa));
+    CreateReport(kRa10, QStringLiteral("ssb"), station(QStringLiteral("UA9XYZ"), kRa), builtInContest(kRa));
     expectGoldenReport(kRa5, QStringLiteral("ssb"), station(QStringLiteral("UA9XYZ"), kRa), QStringLiteral("ra5"));
 }
 
 TEST_F(ReportTest, AnExistingFileOfAnotherCaseIsReplaced)
 {
     writeFile(QStringLiteral("ua9xyz.log"), "old");
-    CreateReport(kRa5, QStringLiteral("ssb"), station(QStringLiteral("UA9XYZ"), kRa));
+    CreateReport(kRa5, QStringLiteral("ssb"), station(QStringLiteral("UA9XYZ"), kRa), builtInContest(kRa));
     EXPECT_EQ(readFile(QStringLiteral("ua9xyz.log")), golden(QStringLiteral("ra5.log")));
     EXPECT_EQ(QDir().entryList({QStringLiteral("*.log")}, QDir::Files | QDir::Hidden).size(), 1);
 }
@@ -179,7 +180,7 @@ TEST_F(ReportTest, TotalsFollowTheVariant)
          kRa, 2, 2, 4},
     };
     for (const Case& c : cases) {
-        const ReportTotals t = reportTotals(c.rows, c.variant);
+        const ReportTotals t = reportTotals(c.rows, builtInContest(c.variant));
         EXPECT_EQ(t.contacts, c.contacts) << c.variant.toStdString();
         EXPECT_EQ(t.plusCount, c.plusCount) << c.variant.toStdString() << " " << c.contacts;
         EXPECT_EQ(t.claimedScore, c.claimed) << c.variant.toStdString() << " " << c.contacts;
@@ -250,7 +251,8 @@ TEST_F(ReportTest, LoggedRowsAreTheGridRowsBeforeTheCurrentRow)
 TEST_F(ReportTest, EachFileIsTriedOnItsOwnAndAFailureNamesIt)
 {
     QDir().mkdir(QStringLiteral("UA9DIR.log"));
-    const QStringList failures = CreateReport(kRa5, QStringLiteral("ssb"), station(QStringLiteral("UA9DIR"), kRa)).failures;
+    const QStringList failures =
+        CreateReport(kRa5, QStringLiteral("ssb"), station(QStringLiteral("UA9DIR"), kRa), builtInContest(kRa)).failures;
     ASSERT_EQ(failures.size(), 1);
     EXPECT_TRUE(failures[0].startsWith(QStringLiteral("Cannot create file UA9DIR.log: "))) << failures[0].toStdString();
     EXPECT_TRUE(QFile::exists(QStringLiteral("UA9DIR.sum")));
@@ -265,7 +267,8 @@ TEST_F(ReportTest, PortableCallsNameTheFilesWithASafeStemAndKeepTheCallInside)
         {QString(), QString()},
     };
     for (const auto& [call, stem] : cases) {
-        const ReportFileNames names = CreateReport(kRa5, QStringLiteral("ssb"), station(call, kRa)).names;
+        const ReportFileNames names =
+            CreateReport(kRa5, QStringLiteral("ssb"), station(call, kRa), builtInContest(kRa)).names;
         EXPECT_EQ(names.log, stem + QStringLiteral(".log"));
         EXPECT_EQ(names.sum, stem + QStringLiteral(".sum"));
         const QString log = logbook::cp1251::decode(readFile(names.log));

@@ -1,6 +1,7 @@
 #include "log/Contact.h"
 #include "log/StateRecord.h"
 #include "session/ContestSession.h"
+#include "tests/support/Fakes.h"
 #include "tests/support/FakeSettings.h"
 #include "tests/setup/WriteLimits.h"
 #include "tests/support/WorkDir.h"
@@ -20,6 +21,7 @@ class ContestSessionTest : public WorkDirTest
 {
 protected:
     FakeSettings settings;
+    FakeClock clock;
     std::unique_ptr<ContestSession> contest;
 
     void SetUp() override
@@ -30,7 +32,7 @@ protected:
     }
     Changes restart()
     {
-        contest = std::make_unique<ContestSession>(settings);
+        contest = std::make_unique<ContestSession>(settings, clock);
         const Changes started = contest->start(QStringLiteral("15"));
         EXPECT_FALSE(started.error);
         return started;
@@ -42,6 +44,7 @@ protected:
     }
     Changes logAt(const QString& call, const QString& received, const QDateTime& reading)
     {
+        clock.time = reading.time();
         contest->scanCalls(call);
         const ContestSession::CallEntry entry = contest->enterCall(call, QString());
         if (!entry.received)
@@ -214,7 +217,7 @@ TEST_F(ContestSessionTest, TheEntryPhaseFollowsEnterAndEsc)
 {
     using session::EntryEscape;
     using session::EntryPhase;
-    EXPECT_EQ(ContestSession(settings).entryPhase(), EntryPhase::Closed); // no band before the start
+    EXPECT_EQ(ContestSession(settings, clock).entryPhase(), EntryPhase::Closed); // no band before the start
     const QDateTime reading(QDate(2024, 2, 1), QTime(10, 0), QTimeZone(3 * 3600));
     const std::pair<std::function<void()>, EntryPhase> steps[] = {
         {[] {}, EntryPhase::Call},

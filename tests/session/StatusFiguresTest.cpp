@@ -1,7 +1,7 @@
 #include "keyer/CwKeyer.h"
-#include "scoring/ContestVariant.h"
 #include "session/ContestSession.h"
 #include "setup/StationSettings.h"
+#include "tests/support/Fakes.h"
 #include "tests/support/LineRecorder.h"
 #include "tests/support/VirtualKeyerTime.h"
 #include "tests/support/WorkDir.h"
@@ -9,7 +9,6 @@
 #include <QTimeZone>
 #include <memory>
 
-using scoring::ContestVariant;
 using session::ContestSession;
 using session::StatusFigures;
 
@@ -29,6 +28,10 @@ QDateTime at(const char* hhmm, int day = 0)
                      QTimeZone(7 * 3600));
 }
 
+const char* const kRa = "Чемпионат РА";
+const char* const kAsia = "Чемпионат Азиатской части РФ";
+const char* const kOthers = "Others";
+
 } // namespace
 
 // A session on the files of the working directory, started as the window does.
@@ -36,12 +39,13 @@ class StatusFiguresTest : public WorkDirTest
 {
 protected:
     Settings settings;
+    FakeClock clock;
     std::unique_ptr<ContestSession> session;
 
-    void startSession(ContestVariant variant = ContestVariant::Others)
+    void startSession(const char* contest = kOthers)
     {
-        settings.lines[setup::ContestVariant] = scoring::variantText(variant);
-        session = std::make_unique<ContestSession>(settings);
+        settings.lines[setup::ContestVariant] = QString::fromUtf8(contest);
+        session = std::make_unique<ContestSession>(settings, clock);
         session->start(QStringLiteral("15"));
     }
     void logContact(const QString& received, const char* time, int day = 0)
@@ -58,7 +62,7 @@ protected:
 
 TEST_F(StatusFiguresTest, EmptyLog)
 {
-    startSession(ContestVariant::RA);
+    startSession(kRa);
     EXPECT_EQ(text(), "QSO 0 | Тур 1: 0 | Очки 0 | Темп 0/ч, за час 0");
 }
 
@@ -67,20 +71,20 @@ TEST_F(StatusFiguresTest, ScoreByTheContestRule)
 {
     const struct
     {
-        ContestVariant variant;
+        const char* contest;
         QStringList received;
         qint64 score;
     } cases[] = {
-        {ContestVariant::RA, {"GA1", "MA2", "GA3"}, 3 * 2}, // contacts times the "1+" count
-        {ContestVariant::Asia, {"27005", "A5005", "19005"}, 3 + 0 + 4}, // A5: no number, logged with an empty cell
-        {ContestVariant::Others, {"59", "59"}, 0},
+        {kRa, {"GA1", "MA2", "GA3"}, 3 * 2}, // contacts times the "1+" count
+        {kAsia, {"27005", "A5005", "19005"}, 3 + 0 + 4}, // A5: no number, logged with an empty cell
+        {kOthers, {"59", "59"}, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.received.join(QLatin1Char(' ')).toStdString());
         session.reset();
         QFile::remove(QStringLiteral("system.kvl"));
         QFile::remove(QStringLiteral("cfg.kvl"));
-        startSession(c.variant);
+        startSession(c.contest);
         for (const QString& received : c.received)
             logContact(received, "10:00");
         EXPECT_EQ(figures().contacts, c.received.size());
@@ -90,7 +94,7 @@ TEST_F(StatusFiguresTest, ScoreByTheContestRule)
 
 TEST_F(StatusFiguresTest, EditedPointsCellThatIsNoNumberCountsNothing)
 {
-    startSession(ContestVariant::Asia);
+    startSession(kAsia);
     logContact(QStringLiteral("27005"), "10:00");
     logContact(QStringLiteral("19005"), "10:01");
     session->contacts().setCell(1, logbook::Points, QStringLiteral("З"));
@@ -100,7 +104,7 @@ TEST_F(StatusFiguresTest, EditedPointsCellThatIsNoNumberCountsNothing)
 
 TEST_F(StatusFiguresTest, DeletedAndRestoredContact)
 {
-    startSession(ContestVariant::RA);
+    startSession(kRa);
     logContact(QStringLiteral("GA1"), "11:50");
     logContact(QStringLiteral("GA2"), "11:55");
     session->deleteOrRestore();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "scoring/ContestVariant.h"
+#include "scoring/ContestCatalogue.h"
 #include "setup/StationDataFile.h"
 #include "setupui/Unit2.h"
 #include "tests/support/DeviceFakes.h"
@@ -34,7 +34,11 @@ protected:
     void create()
     {
         form.reset();
-        form = std::make_unique<TForm2>(dialogs, ports, scoring::contestTexts(), store, ini, [this](TForm2&) {
+        const auto contests = [] {
+            const scoring::ContestCatalogue builtIns = scoring::loadContestCatalogue({scoring::kBuiltInContests});
+            return TForm2::ContestOffer {builtIns.names(), builtIns.errors};
+        };
+        form = std::make_unique<TForm2>(dialogs, ports, contests, store, ini, [this](TForm2&) {
             captions << setup::windowCaption(store.contestVariant(), QStringLiteral("SSB"), store.callSign());
         });
     }

@@ -23,10 +23,6 @@ TEST(StationStoreTest, ChangesAreSaidOnceAndTheTimesFollowTheirText)
     EXPECT_EQ(store.subTourTimeList(), (std::vector<QTime> {QTime(10, 0), QTime(11, 0)}));
     store.setField(SubTourTimes, QStringLiteral("12:00"));
     EXPECT_EQ(store.subTourTimeList(), std::vector<QTime> {QTime(12, 0)});
-    store.setField(ContestVariant, QStringLiteral("Чемпионат РА"));
-    EXPECT_EQ(store.contest(), Contest::RA);
-    store.setField(ContestVariant, QStringLiteral("чемпионат РА"));
-    EXPECT_EQ(store.contest(), std::nullopt);
 }
 
 using IniStoreTest = WorkDirTest;

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "scoring/ContestCatalogue.h"
+
+// A built-in contest by the name setup lists, as the program carries it; none
+// for any other text.
+inline const scoring::ContestDescription* builtInContest(const QString& name)
+{
+    static const scoring::ContestCatalogue builtIns = scoring::loadContestCatalogue({scoring::kBuiltInContests});
+    return builtIns.find(name);
+}
