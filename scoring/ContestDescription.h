@@ -28,10 +28,10 @@
 //   points = table                  a figure, "table", "ga" (1+ for an exchange beginning
 //   points 80 SSB = 10              with GA), "coordinates" (their distance) or "none"
 //
-// Options only the built-in contests need: "received = digits" (the received
-// field takes digits), "base = ra" or "base = asia" (the base file that
-// pre-fills the exchange), "claim = plus", "sum" or "none" (how the report
-// claims its score).
+// "claim = sum" (the default), "plus" or "none": how the report claims its
+// score. Options only the built-in contests need: "received = digits" (the
+// received field takes digits), "base = ra" or "base = asia" (the base file
+// that pre-fills the exchange).
 namespace scoring {
 
 enum class RepeatScope { Band, BandAndMode };
@@ -63,7 +63,7 @@ struct ContestDescription
     std::map<std::pair<int, logbook::Mode>, int> pointsTable;
     bool digitsOnlyReceived = false;
     BaseKind base = BaseKind::None;
-    ClaimKind claim = ClaimKind::None;
+    ClaimKind claim = ClaimKind::Sum;
 };
 
 // The description, or why not: "строка N: причина" (or a reason for the

@@ -9,7 +9,7 @@ ExportPage::ExportPage(QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("ExportPage"));
     m_contest = new QLineEdit(this);
     m_contest->setObjectName(QStringLiteral("ExportContest"));
-    m_contest->setPlaceholderText(QStringLiteral("по варианту: RUS-RA-CHAMP, RUS-ASIA-CHAMP или OTHER"));
+    m_contest->setPlaceholderText(QStringLiteral("из описания соревнований (cabrillo), например RUS-RA-CHAMP"));
     m_power = new QComboBox(this);
     m_power->setObjectName(QStringLiteral("ExportPower"));
     m_power->addItem(QStringLiteral("Не указана"), QString());

@@ -8,7 +8,7 @@ class QComboBox;
 class QLineEdit;
 
 // The tab "Cabrillo и ADIF": the contest's name for the robots (empty: the
-// contest variant's own) and the power category, kept in kvl.ini.
+// one its description gives) and the power category, kept in kvl.ini.
 class ExportPage : public QWidget
 {
 public:

@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -142,6 +143,33 @@ TEST_F(ScoringWindowTest, PointsFollowTheVariantAndAreRescoredOnActivation)
     form1->FormActivate();
     EXPECT_EQ(form1->session().contacts().cell(1, Points), QStringLiteral("0"));
     EXPECT_EQ(storedRecord(0).fields[Points], QStringLiteral("1+")); // the log keeps the old points
+}
+
+// A description put into the working folder's contests/ while KVL runs is
+// offered at setup's next opening and scores by its own table; a broken one
+// is named with its line and not offered.
+TEST_F(ScoringWindowTest, ADescriptionDroppedInTheWorkingFolderIsOfferedAndScoresByItsRules)
+{
+    startWithLog({}, 0);
+    QDir().mkdir(QStringLiteral("contests"));
+    writeFile(QStringLiteral("contests/cup.contest"), "name = Кубок Находки\ncabrillo = NAKHODKA-CUP\nbands = 80 20\n"
+                                                      "modes = SSB CW\npoints = table\npoints 20 SSB = 10\n");
+    writeFile(QStringLiteral("contests/bad.contest"), "name = Плохой\ncabrillo = BAD\nbands = 20\nmodes = SSB AM\n");
+    form2->show();
+    QApplication::processEvents();
+    auto* contests = form2->findChild<QComboBox*>(QStringLiteral("ComboBox2"));
+    EXPECT_EQ(contests->findText(QStringLiteral("Плохой")), -1);
+    auto* errors = form2->findChild<QLabel*>(QStringLiteral("ContestErrors"));
+    EXPECT_TRUE(errors->isVisible());
+    EXPECT_TRUE(errors->text().contains(QStringLiteral("bad.contest: строка 4: вид работы «AM»"))) << errors->text().toStdString();
+    ASSERT_GE(contests->findText(QStringLiteral("Кубок Находки")), 0);
+    contests->setCurrentText(QStringLiteral("Кубок Находки"));
+    QTest::keyClick(contests, Qt::Key_Escape);
+    form1->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form1.get()));
+    logContact(QStringLiteral("UA3AA"), QStringLiteral("59001"));
+    EXPECT_EQ(storedRecord(0).fields[Points], QStringLiteral("10"));
+    EXPECT_TRUE(form1->windowTitle().contains(QStringLiteral("Кубок Находки")));
 }
 
 TEST_F(ScoringWindowTest, AContactWhosePointsCannotBeWorkedOutIsStillLogged)

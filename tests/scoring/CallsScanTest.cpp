@@ -1,7 +1,10 @@
 #include "common/FileNames.h"
 #include "log/Contact.h"
 #include "log/RecordFile.h"
+#include "log/ContactLog.h"
+#include "scoring/CallRules.h"
 #include "scoring/CallsScan.h"
+#include "scoring/MasterMatch.h"
 #include "tests/support/WorkDir.h"
 
 #include <vector>
@@ -297,5 +300,79 @@ TEST_F(CallsScanTest, WhileANewSubTourIsPendingNoEarlierRecordCounts)
         EXPECT_EQ(r.marks[k20m], c.repeat) << c.subTourStart << c.pending;
         EXPECT_EQ(r.subTourLine, c.repeat ? QStringLiteral("RA3AA ") : QString()) << c.subTourStart << c.pending;
         EXPECT_EQ(r.logLine, c.callsLineShown ? QStringLiteral("RA3AA ") : QString());
+    }
+}
+
+// The repeat rule by its shapes, from the contests' published rules: once per
+// band and mode (Vladimir Test) or once per band (Wake-Up!) in a sub-tour,
+// and Кубок Находки's "не менее 5 минут или ... как минимум одну радиосвязь с
+// любым другим корреспондентом" between any two contacts with one station.
+// The live warning, the marks of the logged contacts and the master line
+// apply it alike.
+TEST_F(CallsScanTest, RepeatsAndGapsByTheContestsRule)
+{
+    const RepeatGap none;
+    const RepeatGap fiveOrContact {5, true};
+    struct Case
+    {
+        const char* what;
+        std::vector<Contact> log; // the last is the contact being entered
+        RepeatScope scope;
+        RepeatGap gap;
+        int subTourStart; // record index; the entered contact is in the last sub-tour
+        bool refused;
+    };
+    const RepeatScope bandMode = RepeatScope::BandAndMode;
+    const Case cases[] = {
+        {"same band and mode", {{"UA3AA", "80CW"}, {"UA3AA", "80CW"}}, bandMode, none, 0, true},
+        {"other mode", {{"UA3AA", "80CW"}, {"UA3AA", "80SSB"}}, bandMode, none, 0, false},
+        {"band scope, other mode", {{"UA3AA", "40CW"}, {"UA3AA", "40SSB"}}, RepeatScope::Band, none, 0, true},
+        {"band scope, other band", {{"UA3AA", "40CW"}, {"UA3AA", "20CW"}}, RepeatScope::Band, none, 0, false},
+        {"new sub-tour", {{"UA3AA", "80CW"}, {"UA3AA", "80CW"}}, bandMode, none, 1, false},
+        {"4 minutes, none between",
+         {{"UA3AA", "80CW", "1", "10:00"}, {"UA3AA", "80SSB", "1", "10:04"}}, bandMode, fiveOrContact, 0, true},
+        {"5 minutes", {{"UA3AA", "80CW", "1", "10:00"}, {"UA3AA", "80SSB", "1", "10:05"}}, bandMode, fiveOrContact, 0,
+         false},
+        {"another station between",
+         {{"UA3AA", "80CW", "1", "10:00"}, {"RA9AA", "80CW", "1", "10:01"}, {"UA3AA", "80SSB", "1", "10:01"}},
+         bandMode, fiveOrContact, 0, false},
+        {"4 minutes over midnight",
+         {{"UA3AA", "80CW", "1", "23:58"}, {"UA3AA", "80SSB", "1", "00:02"}}, bandMode, fiveOrContact, 0, true},
+        {"gap across sub-tours",
+         {{"UA3AA", "80CW", "1", "10:29"}, {"UA3AA", "80CW", "1", "10:31"}}, bandMode, fiveOrContact, 1, true},
+        {"another contact only", {{"UA3AA", "80CW", "1", "10:00"}, {"UA3AA", "80SSB", "1", "10:30"}}, bandMode,
+         {std::nullopt, true}, 0, true},
+        {"minutes only", {{"UA3AA", "80CW", "1", "10:00"}, {"RA9AA", "80CW"}, {"UA3AA", "80SSB", "1", "10:02"}},
+         bandMode, {5, false}, 0, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const Contact& entered = c.log.back();
+        const std::vector<Contact> logged(c.log.begin(), c.log.end() - 1);
+        const std::optional<QTime> now = logbook::parseContactTime(QString::fromLatin1(entered.time));
+        m_input.scope = c.scope;
+        m_input.gap = c.gap;
+        m_input.now = now;
+        m_input.currentBandMode = QString::fromLatin1(entered.bandMode);
+        m_input.modeCaption = m_input.currentBandMode.endsWith(QLatin1String("CW")) ? QStringLiteral("CW")
+                                                                                    : QStringLiteral("SSB");
+        const CallsScanResult live = scan(logged, QString::fromLatin1(entered.call), c.subTourStart);
+        EXPECT_EQ(!live.dupeCall.isEmpty(), c.refused) << live.dupeWarning.toStdString();
+
+        QVector<logbook::Contact> rows;
+        logbook::ContactLog grid;
+        QVector<std::optional<int>> subTours;
+        for (const Contact& row : c.log) {
+            logbook::Contact contact;
+            contact.fields = {QString::fromLatin1(row.time), QString::fromLatin1(row.bandMode), QString(),
+                              QString::fromLatin1(row.call), QString(), QString(), QString()};
+            rows << contact;
+            subTours << int(rows.size() > c.subTourStart);
+            grid.setContact(int(rows.size()), contact);
+        }
+        EXPECT_EQ(repeatedContacts(rows, subTours, {c.scope, c.gap}).back(), c.refused);
+        const WorkedCalls master = workedCalls(grid, int(rows.size()), m_input.currentBandMode, c.subTourStart,
+                                               {c.scope, c.gap}, now);
+        EXPECT_EQ(master.repeats.contains(QString::fromLatin1(entered.call)), c.refused);
     }
 }

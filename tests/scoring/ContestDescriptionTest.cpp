@@ -29,7 +29,7 @@ ContestDescription read(const QByteArray& text)
 
 } // namespace
 
-TEST(ContestDescriptionTest, NakhodkaCupRepeatsAfterFiveMinutesOrAnotherContactAndScoresByBandAndMode)
+TEST(ContestDescriptionTest, NakhodkaCupWaitsFiveMinutesOrAnotherContactAndScoresByBandAndMode)
 {
     const ContestDescription cup = read(kNakhodka);
     EXPECT_EQ(cup.name, QStringLiteral("Кубок Находки"));
@@ -64,7 +64,23 @@ TEST(ContestDescriptionTest, RepeatScopesGapsAndModesFixedPerTour)
     EXPECT_EQ(subTourMode(c, 1), Mode::SSB);
     EXPECT_EQ(subTourMode(c, 2), Mode::CW);
     EXPECT_EQ(subTourMode(c, 3), Mode::CW);
+    EXPECT_EQ(subTourMode(c, 0), std::nullopt); // outside the schedule
     EXPECT_EQ(subTourMode(read(kNakhodka), 1), std::nullopt);
+
+    // Which sub-tour runs by the UTC clock: SSB 16:00-17:59, CW 18:00-19:59;
+    // four of 30 minutes from 23:00 run past midnight.
+    QByteArray late = kNakhodka;
+    late.replace("from 10:00", "from 23:00");
+    const ContestDescription night = read(late);
+    const struct
+    {
+        const ContestDescription& contest;
+        QTime utc;
+        int running;
+    } clock[] = {{c, {15, 59}, 0}, {c, {16, 0}, 1}, {c, {17, 59}, 1}, {c, {18, 0}, 2}, {c, {19, 59}, 2},
+                 {c, {20, 0}, 0}, {night, {23, 10}, 1}, {night, {0, 10}, 3}, {night, {0, 59}, 4}, {night, {1, 0}, 0}};
+    for (const auto& t : clock)
+        EXPECT_EQ(scheduledSubTour(t.contest, t.utc), t.running) << t.utc.toString().toStdString();
 }
 
 // Every error names its line and its reason; a description with one is none.
@@ -90,6 +106,7 @@ TEST(ContestDescriptionTest, AnErrorNamesItsLineAndItsReason)
         {"name = Кубок Находки", "name =", "строка 2: у ключа «name» нет значения"},
         {"cabrillo = NAKHODKA-CUP", "cabrillo = Nakhodka Cup", "строка 3: имя для Cabrillo"},
         {"name = Кубок Находки\n", "", "нет названия (name)"},
+        {"subtours = 4 x 30 from 10:00", "subtour-modes = SSB CW", "subtour-modes без расписания подтуров"},
     };
     for (const auto& c : cases) {
         QByteArray text = kNakhodka;

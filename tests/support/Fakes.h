@@ -4,14 +4,20 @@
 #include "common/Dialogs.h"
 
 #include <QStringList>
+#include <QTimeZone>
 #include <deque>
+#include <optional>
 
 class FakeClock : public Clock
 {
 public:
     QDate date {2024, 2, 1};
     QTime time {9, 5, 7};
-    QDateTime current() const override { return QDateTime(date, time); }
+    std::optional<int> utcOffset; // seconds east of UTC; none: the machine's zone
+    QDateTime current() const override
+    {
+        return utcOffset ? QDateTime(date, time, QTimeZone(*utcOffset)) : QDateTime(date, time);
+    }
 };
 
 // Records every message and answers questions from a preset queue (No when empty).
