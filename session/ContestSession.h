@@ -233,6 +233,7 @@ private:
     SubTourStarts m_subTourStarts; // for the sub-tour's number
     SubTourClock m_subTourClock;
     mutable std::optional<scoring::WorkedCalls> m_worked; // for the master line, until the session changes
+    mutable QTime m_workedMinute;                        // or the minute, where a gap counts minutes
     std::optional<logbook::Contact> m_restore; // the last deleted contact and its stamp, while it can be restored
     qint64 m_rigFrequency = 0;
     QString m_typed;                 // the call field's text at the last scan

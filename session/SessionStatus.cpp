@@ -33,8 +33,12 @@ std::vector<scoring::MasterCall> ContestSession::masterCalls(const scoring::Mast
 {
     if (entryPhase() == EntryPhase::Closed)
         return {};
-    if (!m_worked)
+    // A gap in minutes runs out with the clock: gathered again each minute.
+    const QTime now = m_clock.now();
+    const QTime minute = repeatRule().gap.minutes ? QTime(now.hour(), now.minute()) : QTime();
+    if (!m_worked || m_workedMinute != minute)
         m_worked = workedCalls();
+    m_workedMinute = minute;
     return scoring::matchMaster(index, typed, *m_worked, asked);
 }
 
