@@ -44,11 +44,11 @@ void appendOnce(QByteArray& line, QByteArrayView call)
         line += entry;
 }
 
-// "Dupe  ! ! !   " and the record's fields, three blanks between them.
-QString dupeWarning(const QString& word, const char* record)
+// What is wrong, then the record's fields, three blanks between them.
+QString dupeWarning(const QString& what, const char* record)
 {
     const QString gap = QStringLiteral("   ");
-    return word + QStringLiteral("  ! ! !   ") + text(field(record, QsoField::Time)) + gap
+    return what + gap + text(field(record, QsoField::Time)) + gap
         + text(field(record, QsoField::BandMode)) + gap + text(field(record, QsoField::Call)) + gap
         + text(field(record, QsoField::Sent)) + gap + text(field(record, QsoField::Received));
 }
@@ -56,7 +56,7 @@ QString dupeWarning(const QString& word, const char* record)
 QString gapText(const RepeatGap& gap)
 {
     const QString minutes = gap.minutes ? QStringLiteral("через %1 мин").arg(*gap.minutes) : QString();
-    const QString contact = gap.afterOtherContact ? QStringLiteral("после связи с другой станцией") : QString();
+    const QString contact = gap.afterOtherContact ? QStringLiteral("после другой связи") : QString();
     return minutes.isEmpty() || contact.isEmpty() ? minutes + contact : minutes + QStringLiteral(" или ") + contact;
 }
 
@@ -139,7 +139,7 @@ private:
         }
         if (bandMode == m_bandMode || (workedBand >= 0 && workedBand == m_currentBand)) {
             m_result.dupeCall = text(call).left(CallsScanResult::ShortCapacity);
-            m_result.dupeWarning = dupeWarning(QStringLiteral("Dupe"), rec);
+            m_result.dupeWarning = dupeWarning(QStringLiteral("Dupe  ! ! !"), rec);
         }
     }
 
@@ -158,8 +158,7 @@ private:
             const std::optional<QTime> then = logbook::parseContactTime(text(field(rec, QsoField::Time)));
             if (tooSoon(m_input.gap, then, m_input.now, others)) {
                 m_result.dupeCall = text(call).left(CallsScanResult::ShortCapacity);
-                m_result.dupeWarning = dupeWarning(QStringLiteral("Рано"), rec) + QStringLiteral("   снова ")
-                    + gapText(m_input.gap);
+                m_result.dupeWarning = dupeWarning(QStringLiteral("Рано  ! ! !   ") + gapText(m_input.gap), rec);
             }
             return;
         }

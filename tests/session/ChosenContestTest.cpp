@@ -101,3 +101,26 @@ TEST_F(ChosenContestTest, ABrokenFileKeepsTheLastGoodReading)
     session->start(QStringLiteral("15"));
     EXPECT_FALSE(session->contest());
 }
+
+// Choosing a contest that counts a station once per band marks the contacts
+// already logged by its rule at the next activation: off their counters.
+TEST_F(ChosenContestTest, ANewlyChosenRuleMarksTheLoggedRepeats)
+{
+    writeFile(QStringLiteral("contests/band.contest"),
+              "name = Раз на диапазоне\ncabrillo = BAND\nbands = 80\nmodes = SSB CW\nrepeat = band\n");
+    settings.lines[setup::ContestVariant] = QStringLiteral("Others");
+    session->reloadContests();
+    for (const logbook::Mode mode : {logbook::Mode::SSB, logbook::Mode::CW}) {
+        session->selectBand(1);
+        if (session->mode() != mode)
+            session->toggleMode();
+        session->enterCall(QStringLiteral("UA3AA"), QString());
+        session->completeContact(QStringLiteral("599"), clock.current());
+    }
+    EXPECT_EQ(session->state().bandCounters[1], 2);
+    settings.lines[setup::ContestVariant] = QStringLiteral("Раз на диапазоне");
+    EXPECT_TRUE(session->rescore().counters);
+    EXPECT_FALSE(session->contacts().isRepeat(1));
+    EXPECT_TRUE(session->contacts().isRepeat(2));
+    EXPECT_EQ(session->state().bandCounters[1], 1);
+}
