@@ -1,7 +1,6 @@
 #pragma once
 
 #include "scoring/ContestDate.h"
-#include "setup/ExportOptions.h"
 
 #include <QDateTime>
 #include <QString>
