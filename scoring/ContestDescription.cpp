@@ -177,7 +177,7 @@ void take(ContestDescription& c, const QString& key, const QString& value)
         points(c, value);
     else if (k.size() == 3 && k[0] == QLatin1String("points"))
         tableEntry(c, k, value);
-    else if (key == QLatin1String("received"))
+    else if (key == QLatin1String("received-keys"))
         c.digitsOnlyReceived = choice<bool>(value, {{"digits", true}, {"any", false}});
     else if (key == QLatin1String("base"))
         c.base = choice<BaseKind>(value, {{"ra", BaseKind::RA}, {"asia", BaseKind::Asia}, {"none", BaseKind::None}});

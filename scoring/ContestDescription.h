@@ -29,7 +29,7 @@
 //   points 80 SSB = 10              with GA), "coordinates" (their distance) or "none"
 //
 // "claim = sum" (the default), "plus" or "none": how the report claims its
-// score. Options only the built-in contests need: "received = digits" (the
+// score. Options only the built-in contests need: "received-keys = digits" (the
 // received field takes digits), "base = ra" or "base = asia" (the base file
 // that pre-fills the exchange).
 namespace scoring {
