@@ -21,6 +21,41 @@ QByteArray readDescription(const QString& path)
     return resource.readAll();
 }
 
+// The list files a description's code fields name, beside it: a code a line,
+// its first word, anything after it (a district's name) and "#" comments aside.
+std::optional<QString> readLists(ContestDescription& contest, const QString& path)
+{
+    std::vector<QString> names;
+    for (const ExchangeForm* form : {&contest.sent, &contest.received}) {
+        for (const ExchangeField& field : *form)
+            for (const FieldForm& f : field)
+                names.push_back(f.list);
+    }
+    for (const auto& [group, form] : contest.sentByGroup)
+        for (const ExchangeField& field : form)
+            names.push_back(field.front().list);
+    for (const QString& name : names) {
+        if (name.isEmpty() || contest.lists.count(name))
+            continue;
+        const QString file = QFileInfo(path).dir().filePath(name + QStringLiteral(".list"));
+        QByteArray text;
+        try {
+            text = readDescription(file);
+        } catch (const KvlError& e) {
+            return QStringLiteral("список кодов %1: %2").arg(file, e.message());
+        }
+        QSet<QString>& codes = contest.lists[name];
+        for (const QString& line : QString::fromUtf8(text).split(QLatin1Char('\n'))) {
+            const QString code = line.section(QLatin1Char('#'), 0, 0).simplified().section(QLatin1Char(' '), 0, 0);
+            if (!code.isEmpty())
+                codes.insert(code.toUpper());
+        }
+        if (codes.isEmpty())
+            return QStringLiteral("в списке кодов %1 нет ни одного кода").arg(file);
+    }
+    return std::nullopt;
+}
+
 // A later file of one name takes the earlier one's place, once it reads well:
 // a broken copy leaves the one it would replace offered.
 void add(ContestCatalogue& catalogue, const QString& path, std::vector<QString>& stems)
@@ -32,7 +67,9 @@ void add(ContestCatalogue& catalogue, const QString& path, std::vector<QString>&
         catalogue.errors << e.message();
         return;
     }
-    if (!read.description) {
+    if (read.description && read.error.isEmpty())
+        read.error = readLists(*read.description, path).value_or(QString());
+    if (!read.description || !read.error.isEmpty()) {
         catalogue.errors << QStringLiteral("Описание соревнований %1: %2").arg(path, read.error);
         return;
     }

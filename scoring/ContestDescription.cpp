@@ -149,6 +149,14 @@ void tableEntry(ContestDescription& c, const QStringList& key, const QString& va
     c.pointsTable[at] = number(value, QStringLiteral("очки"));
 }
 
+ExchangeForm exchangeForm(const QString& value)
+{
+    const ExchangeFormRead read = readExchangeForm(value);
+    if (!read.error.isEmpty())
+        refuse(read.error);
+    return read.form;
+}
+
 void take(ContestDescription& c, const QString& key, const QString& value)
 {
     const QStringList k = words(key);
@@ -177,6 +185,18 @@ void take(ContestDescription& c, const QString& key, const QString& value)
         points(c, value);
     else if (k.size() == 3 && k[0] == QLatin1String("points"))
         tableEntry(c, k, value);
+    else if (key == QLatin1String("exchange"))
+        c.sent = c.received = exchangeForm(value);
+    else if (key == QLatin1String("sent"))
+        c.sent = exchangeForm(value);
+    else if (key == QLatin1String("received"))
+        c.received = exchangeForm(value);
+    else if (k.size() == 2 && k[0] == QLatin1String("group"))
+        c.groups[k[1]] = value;
+    else if (k.size() == 2 && k[0] == QLatin1String("sent"))
+        c.sentByGroup[k[1]] = exchangeForm(value);
+    else if (key == QLatin1String("serial"))
+        c.serial = choice<SerialScope>(value, {{"contest", SerialScope::Contest}, {"subtour", SerialScope::SubTour}});
     else if (key == QLatin1String("received-keys"))
         c.digitsOnlyReceived = choice<bool>(value, {{"digits", true}, {"any", false}});
     else if (key == QLatin1String("base"))
@@ -196,6 +216,12 @@ std::optional<QString> incomplete(const ContestDescription& c)
         return QStringLiteral("нет имени для Cabrillo (cabrillo)");
     if (c.bands.empty() || c.modes.empty())
         return QStringLiteral("не указаны диапазоны (bands) или виды работы (modes)");
+    for (const auto& [group, form] : c.sentByGroup) {
+        if (!c.groups.count(group))
+            return QStringLiteral("«sent %1» без «group %1»").arg(group);
+    }
+    if (!c.sentByGroup.empty() && c.sent.empty())
+        return QStringLiteral("нет «sent» для станций вне групп");
     if (!c.subTourModes.empty() && c.subTourStarts.empty())
         return QStringLiteral("subtour-modes без расписания подтуров (subtours)");
     for (Mode m : c.subTourModes) {

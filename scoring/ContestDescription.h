@@ -1,6 +1,7 @@
 #pragma once
 
 #include "log/BandTable.h"
+#include "scoring/ExchangeFields.h"
 
 #include <QByteArray>
 #include <QString>
@@ -27,6 +28,11 @@
 //                                   (another contact between), both ("or"), or "none"
 //   points = table                  a figure, "table", "ga" (1+ for an exchange beginning
 //   points 80 SSB = 10              with GA), "coordinates" (their distance) or "none"
+//   exchange = rst serial locator4  the fields sent and received (see ExchangeFields.h),
+//   sent = ... / received = ...     or each on its own
+//   group vl = Владимирская обл.    a station group setup offers, and what it sends:
+//   sent vl = serial code:vl
+//   serial = contest                serials run on over the contest, or "subtour"
 //
 // "claim = sum" (the default), "plus" or "none": how the report claims its
 // score. Options only the built-in contests need: "received-keys = digits" (the
@@ -38,6 +44,7 @@ enum class RepeatScope { Band, BandAndMode };
 enum class PointsKind { Fixed, Table, GaPrefix, Coordinates, None };
 enum class BaseKind { None, RA, Asia };
 enum class ClaimKind { Plus, Sum, None };
+enum class SerialScope { Contest, SubTour };
 
 struct RepeatGap
 {
@@ -64,6 +71,14 @@ struct ContestDescription
     bool digitsOnlyReceived = false;
     BaseKind base = BaseKind::None;
     ClaimKind claim = ClaimKind::Sum;
+    // The exchange. None sent: the station's coordinates and the serial, as
+    // the built-in contests send them; none received: any text.
+    ExchangeForm sent;
+    std::map<QString, ExchangeForm> sentByGroup; // where a station group sends another
+    std::map<QString, QString> groups;           // the station groups: name, what setup shows
+    ExchangeForm received;
+    SerialScope serial = SerialScope::Contest;
+    CodeLists lists; // filled by the catalogue from the list files beside the description
 };
 
 // The description, or why not: "строка N: причина" (or a reason for the

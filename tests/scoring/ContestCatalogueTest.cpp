@@ -36,3 +36,28 @@ TEST_F(ContestCatalogueTest, TheWorkingFolderAddsAndReplacesAndABrokenFileIsName
     EXPECT_TRUE(c.errors[1].contains(QStringLiteral("z-copy.contest")) && c.errors[1].contains(QStringLiteral("уже есть")));
     EXPECT_EQ(c.find(QStringLiteral("Кубок")), nullptr);
 }
+
+// A code field's list is read beside its description; one that is missing
+// keeps the description from being offered.
+TEST_F(ContestCatalogueTest, ACodeListIsReadBesideItsDescription)
+{
+    QDir().mkdir(QStringLiteral("contests"));
+    const QByteArray vladimir = "name = Vladimir Test\ncabrillo = VLADIMIR\nbands = 160 80\nmodes = SSB CW\n"
+                                "received = serial code:vl|locator4\ngroup VL = Владимирская область\n"
+                                "sent VL = serial code:vl\nsent = serial locator4\nserial = subtour\n";
+    writeFile(QStringLiteral("contests/vladimir.contest"), vladimir);
+    writeFile(QStringLiteral("contests/vl.list"), "# районы\nvl01 Александровский\n\nVL02   # Вязниковский\n");
+    writeFile(QStringLiteral("contests/other.contest"),
+              QByteArray(vladimir).replace("Vladimir Test", "Другой").replace("code:vl", "code:none"));
+    const ContestCatalogue c = loadContestCatalogue({QStringLiteral("contests")});
+    ASSERT_TRUE(c.find(QStringLiteral("Vladimir Test")));
+    EXPECT_EQ(c.find(QStringLiteral("Vladimir Test"))->lists.at(QStringLiteral("vl")),
+              (QSet<QString> {QStringLiteral("VL01"), QStringLiteral("VL02")}));
+    const ContestDescription& test = *c.find(QStringLiteral("Vladimir Test"));
+    EXPECT_EQ(test.groups.at(QStringLiteral("vl")), QStringLiteral("Владимирская область"));
+    EXPECT_EQ(test.sentByGroup.at(QStringLiteral("vl")), readExchangeForm(QStringLiteral("serial code:vl")).form);
+    EXPECT_EQ(test.serial, SerialScope::SubTour);
+    EXPECT_FALSE(c.find(QStringLiteral("Другой")));
+    ASSERT_EQ(c.errors.size(), 1);
+    EXPECT_TRUE(c.errors[0].contains(QStringLiteral("other.contest: список кодов contests/none.list"))) << c.errors[0].toStdString();
+}

@@ -107,6 +107,9 @@ TEST(ContestDescriptionTest, AnErrorNamesItsLineAndItsReason)
         {"cabrillo = NAKHODKA-CUP", "cabrillo = Nakhodka Cup", "строка 3: имя для Cabrillo"},
         {"name = Кубок Находки\n", "", "нет названия (name)"},
         {"subtours = 4 x 30 from 10:00", "subtour-modes = SSB CW", "subtour-modes без расписания подтуров"},
+        {"repeat = band-mode", "exchange = rst serail", "строка 7: поле «serail» — не одно из"},
+        {"repeat = band-mode", "sent vl = serial code:vl", "«sent vl» без «group vl»"},
+        {"repeat = band-mode", "group vl = Владимирская область\nsent vl = serial code:vl", "нет «sent» для станций вне групп"},
     };
     for (const auto& c : cases) {
         QByteArray text = kNakhodka;

@@ -54,10 +54,11 @@ TEST(ExchangeFieldsTest, EachContestsReceivedExchangeIsCheckedFieldByField)
         const ExchangeCheck check = checkExchange(form(c.form), QString::fromLatin1(c.typed), lists, c.mode);
         SCOPED_TRACE(std::string(c.form) + " / " + c.typed);
         EXPECT_EQ(check.values.join(QLatin1Char(' ')), QString::fromLatin1(c.values ? c.values : ""));
-        if (c.values)
+        if (c.values) {
             EXPECT_EQ(check.error, QString());
-        else
+        } else {
             EXPECT_TRUE(check.error.startsWith(QString::fromUtf8(c.error))) << check.error.toStdString();
+        }
     }
 }
 

@@ -77,8 +77,9 @@ TEST_F(ChosenContestTest, ItsBandsModesAndTheModeOfEachSubTourAreKeptWithTheReas
     for (const auto& c : contacts) {
         const std::optional<QString> refusal = log(c.band, c.mode, c.utc);
         EXPECT_EQ(refusal.has_value(), c.refusal != nullptr) << c.utc.toString().toStdString();
-        if (refusal && c.refusal)
+        if (refusal && c.refusal) {
             EXPECT_TRUE(refusal->startsWith(QString::fromUtf8(c.refusal))) << refusal->toStdString();
+        }
     }
     // The schedule's starts are offered on the local clock.
     EXPECT_EQ(session->subTourTimes(clock.current()), (std::vector<QTime> {{19, 0}, {21, 0}}));
