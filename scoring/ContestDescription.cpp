@@ -197,6 +197,16 @@ void take(ContestDescription& c, const QString& key, const QString& value)
         c.sentByGroup[k[1]] = exchangeForm(value);
     else if (key == QLatin1String("serial"))
         c.serial = choice<SerialScope>(value, {{"contest", SerialScope::Contest}, {"subtour", SerialScope::SubTour}});
+    else if (key == QLatin1String("multipliers")) {
+        const MultipliersRead read = readMultipliers(value);
+        if (!read.error.isEmpty())
+            refuse(read.error);
+        c.multipliers = read.multipliers;
+    } else if (key == QLatin1String("multiplier-scope"))
+        c.multiplierScope = choice<MultiplierScope>(value, {{"band", MultiplierScope::Band},
+                                                            {"band-mode", MultiplierScope::BandAndMode},
+                                                            {"subtour", MultiplierScope::SubTour},
+                                                            {"contest", MultiplierScope::Contest}});
     else if (key == QLatin1String("received-keys"))
         c.digitsOnlyReceived = choice<bool>(value, {{"digits", true}, {"any", false}});
     else if (key == QLatin1String("base"))
@@ -205,6 +215,21 @@ void take(ContestDescription& c, const QString& key, const QString& value)
         c.claim = choice<ClaimKind>(value, {{"plus", ClaimKind::Plus}, {"sum", ClaimKind::Sum}, {"none", ClaimKind::None}});
     else
         refuse(QStringLiteral("неизвестный ключ «%1»").arg(key));
+}
+
+bool receivesFieldFor(const ExchangeForm& received, const Multiplier& m)
+{
+    for (const ExchangeField& field : received) {
+        for (const FieldForm& f : field) {
+            const bool same = (m.kind == MultiplierKind::Code && f.kind == FieldKind::Code && f.list == m.list)
+                || ((m.kind == MultiplierKind::Locator || m.kind == MultiplierKind::LocatorField)
+                    && f.kind == FieldKind::Locator)
+                || (m.kind == MultiplierKind::Zone && f.kind == FieldKind::Zone);
+            if (same)
+                return true;
+        }
+    }
+    return false;
 }
 
 // What the whole description must hold once every line is read.
@@ -222,6 +247,10 @@ std::optional<QString> incomplete(const ContestDescription& c)
     }
     if (!c.sentByGroup.empty() && c.sent.empty())
         return QStringLiteral("нет «sent» для станций вне групп");
+    for (const Multiplier& m : c.multipliers) {
+        if (m.kind != MultiplierKind::Call && !receivesFieldFor(c.received, m))
+            return QStringLiteral("множитель без своего поля в принятом номере (received)");
+    }
     if (!c.subTourModes.empty() && c.subTourStarts.empty())
         return QStringLiteral("subtour-modes без расписания подтуров (subtours)");
     for (Mode m : c.subTourModes) {

@@ -2,6 +2,7 @@
 
 #include "log/BandTable.h"
 #include "scoring/ExchangeFields.h"
+#include "scoring/Multipliers.h"
 
 #include <QByteArray>
 #include <QString>
@@ -79,6 +80,8 @@ struct ContestDescription
     ExchangeForm received;
     SerialScope serial = SerialScope::Contest;
     CodeLists lists; // filled by the catalogue from the list files beside the description
+    std::vector<Multiplier> multipliers;
+    MultiplierScope multiplierScope = MultiplierScope::Contest;
 };
 
 // The description, or why not: "строка N: причина" (or a reason for the

@@ -57,24 +57,34 @@ QString formName(const FieldForm& f)
     return QString();
 }
 
-bool matches(const QString& pattern, const QString& value)
+QRegularExpression whole(const char* pattern)
 {
-    return QRegularExpression(QRegularExpression::anchoredPattern(pattern)).match(value).hasMatch();
+    return QRegularExpression(QRegularExpression::anchoredPattern(QLatin1String(pattern)));
 }
 
+bool matches(const QRegularExpression& pattern, const QString& value)
+{
+    return pattern.match(value).hasMatch();
+}
+
+// The patterns are compiled once: a log is checked contact by contact.
 bool takes(const FieldForm& f, const QString& value, const CodeLists& lists)
 {
+    static const QRegularExpression rst = whole("[1-5][1-9][1-9]?");
+    static const QRegularExpression serial = whole("[0-9]{1,5}");
+    static const QRegularExpression coordinates = whole("[0-9]{1,7}");
+    static const QRegularExpression locator4 = whole("[A-R]{2}[0-9]{2}");
+    static const QRegularExpression locator6 = whole("[A-R]{2}[0-9]{2}[A-X]{2}");
+    static const QRegularExpression zone = whole("[0-9]{1,2}");
+    static const QRegularExpression suffix = whole("[A-Z]{1,4}");
     switch (f.kind) {
-    case FieldKind::Rst: return matches(QStringLiteral("[1-5][1-9][1-9]?"), value);
-    case FieldKind::Serial: return matches(QStringLiteral("[0-9]{1,5}"), value);
-    case FieldKind::Coordinates: return matches(QStringLiteral("[0-9]{1,7}"), value);
+    case FieldKind::Rst: return matches(rst, value);
+    case FieldKind::Serial: return matches(serial, value);
+    case FieldKind::Coordinates: return matches(coordinates, value);
     case FieldKind::Locator:
-        return matches(f.length == 4   ? QStringLiteral("[A-R]{2}[0-9]{2}")
-                           : f.length == 6 ? QStringLiteral("[A-R]{2}[0-9]{2}[A-X]{2}")
-                                           : QStringLiteral("[A-R]{2}[0-9]{2}([A-X]{2})?"),
-                       value);
-    case FieldKind::Zone: return matches(QStringLiteral("[0-9]{1,2}"), value);
-    case FieldKind::Suffix: return matches(QStringLiteral("[A-Z]{1,4}"), value);
+        return (f.length != 6 && matches(locator4, value)) || (f.length != 4 && matches(locator6, value));
+    case FieldKind::Zone: return matches(zone, value);
+    case FieldKind::Suffix: return matches(suffix, value);
     case FieldKind::Code: {
         const auto list = lists.find(f.list);
         return list != lists.end() && list->second.contains(value);
@@ -100,7 +110,7 @@ void splitGluedRst(const ExchangeForm& form, QStringList& words, logbook::Mode m
         return;
     for (int i = 0; i + 1 < int(form.size()) && i < words.size(); ++i) {
         if (form[size_t(i)].front().kind != FieldKind::Rst || form[size_t(i) + 1].front().kind != FieldKind::Serial
-            || !matches(QStringLiteral("[0-9]{4,}"), words[i]))
+            || !matches(whole("[0-9]{4,}"), words[i]))
             continue;
         const int preferred = mode == logbook::Mode::CW ? 3 : 2;
         for (int length : {preferred, 5 - preferred}) {
@@ -177,7 +187,7 @@ QString callSuffix(const QString& call)
     while (digit >= 0 && !main[digit].isDigit())
         --digit;
     const QString suffix = digit < 0 ? QString() : main.mid(digit + 1);
-    return matches(QStringLiteral("[A-Z]+"), suffix) ? suffix : QString();
+    return matches(whole("[A-Z]+"), suffix) ? suffix : QString();
 }
 
 QString sentExchange(const ExchangeForm& form, const SentValues& v)

@@ -108,6 +108,7 @@ TEST(ContestDescriptionTest, AnErrorNamesItsLineAndItsReason)
         {"name = Кубок Находки\n", "", "нет названия (name)"},
         {"subtours = 4 x 30 from 10:00", "subtour-modes = SSB CW", "subtour-modes без расписания подтуров"},
         {"repeat = band-mode", "exchange = rst serail", "строка 7: поле «serail» — не одно из"},
+        {"repeat = band-mode", "multipliers = locator-field", "множитель без своего поля в принятом номере"},
         {"repeat = band-mode", "sent vl = serial code:vl", "«sent vl» без «group vl»"},
         {"repeat = band-mode", "group vl = Владимирская область\nsent vl = serial code:vl", "нет «sent» для станций вне групп"},
     };

@@ -1,0 +1,99 @@
+#include "scoring/Multipliers.h"
+
+#include <QRegularExpression>
+#include <set>
+#include <tuple>
+
+namespace scoring {
+namespace {
+
+bool isLocator(const QString& value)
+{
+    static const QRegularExpression locator(QStringLiteral("^[A-R]{2}[0-9]{2}([A-X]{2})?$"));
+    return locator.match(value).hasMatch();
+}
+
+// The received field the multiplier reads: the first whose forms hold its
+// kind and whose value takes that form.
+QString fieldValue(const Multiplier& m, const ExchangeForm& received, const QStringList& values, const CodeLists& lists)
+{
+    for (size_t i = 0; i < received.size() && int(i) < values.size(); ++i) {
+        const QString& value = values[int(i)];
+        for (const FieldForm& f : received[i]) {
+            if (m.kind == MultiplierKind::Code && f.kind == FieldKind::Code && f.list == m.list) {
+                const auto list = lists.find(f.list);
+                if (list != lists.end() && list->second.contains(value))
+                    return value;
+            }
+            if ((m.kind == MultiplierKind::Locator || m.kind == MultiplierKind::LocatorField)
+                && f.kind == FieldKind::Locator && isLocator(value))
+                return m.kind == MultiplierKind::LocatorField ? value.left(2) : value;
+            if (m.kind == MultiplierKind::Zone && f.kind == FieldKind::Zone)
+                return value;
+        }
+    }
+    return QString();
+}
+
+int scopeKey(MultiplierScope scope, const CountedContact& c)
+{
+    switch (scope) {
+    case MultiplierScope::Band: return c.bandMode.band;
+    case MultiplierScope::BandAndMode: return c.bandMode.band * 2 + int(c.bandMode.mode);
+    case MultiplierScope::SubTour: return c.subTour;
+    case MultiplierScope::Contest: break;
+    }
+    return 0;
+}
+
+} // namespace
+
+MultipliersRead readMultipliers(const QString& words)
+{
+    static const QRegularExpression code(QStringLiteral("^code:([a-z0-9-]+)$"));
+    MultipliersRead read;
+    for (const QString& word : words.toLower().split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        Multiplier m;
+        if (const QRegularExpressionMatch match = code.match(word); match.hasMatch())
+            m = {MultiplierKind::Code, match.captured(1)};
+        else if (word == QLatin1String("call"))
+            m.kind = MultiplierKind::Call;
+        else if (word == QLatin1String("locator"))
+            m.kind = MultiplierKind::Locator;
+        else if (word == QLatin1String("locator-field"))
+            m.kind = MultiplierKind::LocatorField;
+        else if (word == QLatin1String("zone"))
+            m.kind = MultiplierKind::Zone;
+        else {
+            read.error = QStringLiteral("множитель «%1» — не одно из: call, code:СПИСОК, locator, locator-field, zone")
+                             .arg(word);
+            return read;
+        }
+        read.multipliers.push_back(m);
+    }
+    return read;
+}
+
+MultiplierCount countMultipliers(const std::vector<Multiplier>& multipliers, MultiplierScope scope,
+                                 const ExchangeForm& received, const std::vector<CountedContact>& contacts,
+                                 const CodeLists& lists)
+{
+    MultiplierCount count;
+    count.brought.assign(contacts.size(), false);
+    std::set<std::tuple<size_t, int, QString>> counted; // multiplier, scope, value
+    for (size_t c = 0; c < contacts.size(); ++c) {
+        const CountedContact& contact = contacts[c];
+        for (size_t m = 0; m < multipliers.size(); ++m) {
+            const QString value = multipliers[m].kind == MultiplierKind::Call
+                ? contact.call
+                : fieldValue(multipliers[m], received, contact.received, lists);
+            if (value.isEmpty() || !counted.insert({m, scopeKey(scope, contact), value}).second)
+                continue;
+            ++count.total;
+            count.brought[c] = true;
+        }
+    }
+    return count;
+}
+
+} // namespace scoring

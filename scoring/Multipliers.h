@@ -1,0 +1,60 @@
+#pragma once
+
+#include "log/BandTable.h"
+#include "scoring/ExchangeFields.h"
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+// What a contest counts as multipliers, as a description names them:
+//
+//   multipliers = code:vl locator-field    each district, each locator field
+//   multiplier-scope = band-mode           once per band and mode (band,
+//                                          subtour, or contest: the default)
+//
+// A multiplier is the call worked ("call"), or a field of the received
+// exchange: a code of a list ("code:NAME"), a locator ("locator"), its field,
+// the first two letters ("locator-field"), or a zone ("zone").
+namespace scoring {
+
+enum class MultiplierKind { Call, Code, Locator, LocatorField, Zone };
+enum class MultiplierScope { Band, BandAndMode, SubTour, Contest };
+
+struct Multiplier
+{
+    MultiplierKind kind = MultiplierKind::Call;
+    QString list; // a code's
+    bool operator==(const Multiplier& o) const { return kind == o.kind && list == o.list; }
+};
+
+// The multipliers from a description's words, or why not.
+struct MultipliersRead
+{
+    std::vector<Multiplier> multipliers;
+    QString error;
+};
+MultipliersRead readMultipliers(const QString& words);
+
+// A logged contact as the multipliers see it: its received fields as
+// checkExchange took them.
+struct CountedContact
+{
+    logbook::BandAndMode bandMode;
+    int subTour = 1;
+    QString call;
+    QStringList received;
+};
+
+// How many multipliers the contacts bring, each counted once in its scope,
+// and which contacts brought a new one.
+struct MultiplierCount
+{
+    int total = 0;
+    std::vector<bool> brought;
+};
+MultiplierCount countMultipliers(const std::vector<Multiplier>& multipliers, MultiplierScope scope,
+                                 const ExchangeForm& received, const std::vector<CountedContact>& contacts,
+                                 const CodeLists& lists);
+
+} // namespace scoring
