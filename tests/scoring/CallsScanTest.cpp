@@ -311,64 +311,47 @@ TEST_F(CallsScanTest, WhileANewSubTourIsPendingNoEarlierRecordCounts)
 // apply it alike.
 TEST_F(CallsScanTest, RepeatsAndGapsByTheContestsRule)
 {
-    const RepeatGap none;
-    const RepeatGap fiveOrContact {5, true};
+    const RepeatScope bandMode = RepeatScope::BandAndMode;
+    const RepeatScope band = RepeatScope::Band;
+    const RepeatGap none, fiveOrContact {5, true}, contact {std::nullopt, true}, five {5, false};
     struct Case
     {
-        const char* what;
         std::vector<Contact> log; // the last is the contact being entered
         RepeatScope scope;
         RepeatGap gap;
         int subTourStart; // record index; the entered contact is in the last sub-tour
         bool refused;
     };
-    const RepeatScope bandMode = RepeatScope::BandAndMode;
     const Case cases[] = {
-        {"same band and mode", {{"UA3AA", "80CW"}, {"UA3AA", "80CW"}}, bandMode, none, 0, true},
-        {"other mode", {{"UA3AA", "80CW"}, {"UA3AA", "80SSB"}}, bandMode, none, 0, false},
-        {"band scope, other mode", {{"UA3AA", "40CW"}, {"UA3AA", "40SSB"}}, RepeatScope::Band, none, 0, true},
-        {"band scope, other band", {{"UA3AA", "40CW"}, {"UA3AA", "20CW"}}, RepeatScope::Band, none, 0, false},
-        {"new sub-tour", {{"UA3AA", "80CW"}, {"UA3AA", "80CW"}}, bandMode, none, 1, false},
-        {"4 minutes, none between",
-         {{"UA3AA", "80CW", "1", "10:00"}, {"UA3AA", "80SSB", "1", "10:04"}}, bandMode, fiveOrContact, 0, true},
-        {"5 minutes", {{"UA3AA", "80CW", "1", "10:00"}, {"UA3AA", "80SSB", "1", "10:05"}}, bandMode, fiveOrContact, 0,
-         false},
-        {"another station between",
-         {{"UA3AA", "80CW", "1", "10:00"}, {"RA9AA", "80CW", "1", "10:01"}, {"UA3AA", "80SSB", "1", "10:01"}},
-         bandMode, fiveOrContact, 0, false},
-        {"4 minutes over midnight",
-         {{"UA3AA", "80CW", "1", "23:58"}, {"UA3AA", "80SSB", "1", "00:02"}}, bandMode, fiveOrContact, 0, true},
-        {"gap across sub-tours",
-         {{"UA3AA", "80CW", "1", "10:29"}, {"UA3AA", "80CW", "1", "10:31"}}, bandMode, fiveOrContact, 1, true},
-        {"another contact only", {{"UA3AA", "80CW", "1", "10:00"}, {"UA3AA", "80SSB", "1", "10:30"}}, bandMode,
-         {std::nullopt, true}, 0, true},
-        {"minutes only", {{"UA3AA", "80CW", "1", "10:00"}, {"RA9AA", "80CW"}, {"UA3AA", "80SSB", "1", "10:02"}},
-         bandMode, {5, false}, 0, true},
+        {{{"UA3AA", "80CW"}, {"UA3AA", "80CW"}}, bandMode, none, 0, true},
+        {{{"UA3AA", "80CW"}, {"UA3AA", "80SSB"}}, bandMode, none, 0, false},
+        {{{"UA3AA", "40CW"}, {"UA3AA", "40SSB"}}, band, none, 0, true},
+        {{{"UA3AA", "40CW"}, {"UA3AA", "20CW"}}, band, none, 0, false},
+        {{{"UA3AA", "80CW"}, {"UA3AA", "80CW"}}, bandMode, none, 1, false}, // a new sub-tour
+        {{{"UA3AA", "80CW", "", "10:00"}, {"UA3AA", "80SSB", "", "10:04"}}, bandMode, fiveOrContact, 0, true},
+        {{{"UA3AA", "80CW", "", "10:00"}, {"UA3AA", "80SSB", "", "10:05"}}, bandMode, fiveOrContact, 0, false},
+        {{{"UA3AA", "80CW"}, {"RA9AA", "80CW"}, {"UA3AA", "80SSB"}}, bandMode, fiveOrContact, 0, false},
+        {{{"UA3AA", "80CW", "", "23:58"}, {"UA3AA", "80SSB", "", "00:02"}}, bandMode, fiveOrContact, 0, true},
+        {{{"UA3AA", "80CW", "", "10:29"}, {"UA3AA", "80CW", "", "10:31"}}, bandMode, fiveOrContact, 1, true},
+        {{{"UA3AA", "80CW", "", "10:00"}, {"UA3AA", "80SSB", "", "10:30"}}, bandMode, contact, 0, true},
+        {{{"UA3AA", "80CW"}, {"RA9AA", "80CW"}, {"UA3AA", "80SSB", "", "10:02"}}, bandMode, five, 0, true},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
         const Contact& entered = c.log.back();
-        const std::vector<Contact> logged(c.log.begin(), c.log.end() - 1);
+        SCOPED_TRACE(std::string(entered.bandMode) + " " + entered.time + " " + std::to_string(&c - cases));
         const std::optional<QTime> now = logbook::parseContactTime(QString::fromLatin1(entered.time));
-        m_input.scope = c.scope;
-        m_input.gap = c.gap;
-        m_input.now = now;
-        m_input.currentBandMode = QString::fromLatin1(entered.bandMode);
-        m_input.modeCaption = m_input.currentBandMode.endsWith(QLatin1String("CW")) ? QStringLiteral("CW")
-                                                                                    : QStringLiteral("SSB");
-        const CallsScanResult live = scan(logged, QString::fromLatin1(entered.call), c.subTourStart);
+        m_input = {QString(), 0, 1, QStringLiteral("SSB"), QString::fromLatin1(entered.bandMode), true, false,
+                   c.scope, c.gap, now};
+        const CallsScanResult live = scan({c.log.begin(), c.log.end() - 1}, QString::fromLatin1(entered.call), c.subTourStart);
         EXPECT_EQ(!live.dupeCall.isEmpty(), c.refused) << live.dupeWarning.toStdString();
 
         QVector<logbook::Contact> rows;
-        logbook::ContactLog grid;
         QVector<std::optional<int>> subTours;
+        logbook::ContactLog grid;
         for (const Contact& row : c.log) {
-            logbook::Contact contact;
-            contact.fields = {QString::fromLatin1(row.time), QString::fromLatin1(row.bandMode), QString(),
-                              QString::fromLatin1(row.call), QString(), QString(), QString()};
-            rows << contact;
+            rows << logbook::Contact::decode(recordsOf({row}).constData());
             subTours << int(rows.size() > c.subTourStart);
-            grid.setContact(int(rows.size()), contact);
+            grid.setContact(int(rows.size()), rows.back());
         }
         EXPECT_EQ(repeatedContacts(rows, subTours, {c.scope, c.gap}).back(), c.refused);
         const WorkedCalls master = workedCalls(grid, int(rows.size()), m_input.currentBandMode, c.subTourStart,
