@@ -220,14 +220,8 @@ void take(ContestDescription& c, const QString& key, const QString& value)
 bool receivesFieldFor(const ExchangeForm& received, const Multiplier& m)
 {
     for (const ExchangeField& field : received) {
-        for (const FieldForm& f : field) {
-            const bool same = (m.kind == MultiplierKind::Code && f.kind == FieldKind::Code && f.list == m.list)
-                || ((m.kind == MultiplierKind::Locator || m.kind == MultiplierKind::LocatorField)
-                    && f.kind == FieldKind::Locator)
-                || (m.kind == MultiplierKind::Zone && f.kind == FieldKind::Zone);
-            if (same)
-                return true;
-        }
+        if (std::any_of(field.begin(), field.end(), [&](const FieldForm& f) { return readsForm(m, f); }))
+            return true;
     }
     return false;
 }

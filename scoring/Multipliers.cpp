@@ -1,17 +1,13 @@
 #include "scoring/Multipliers.h"
 
+#include "scoring/Cabrillo.h"
+
 #include <QRegularExpression>
 #include <set>
 #include <tuple>
 
 namespace scoring {
 namespace {
-
-bool isLocator(const QString& value)
-{
-    static const QRegularExpression locator(QStringLiteral("^[A-R]{2}[0-9]{2}([A-X]{2})?$"));
-    return locator.match(value).hasMatch();
-}
 
 // The received field the multiplier reads: the first whose forms hold its
 // kind and whose value takes that form.
@@ -20,16 +16,17 @@ QString fieldValue(const Multiplier& m, const ExchangeForm& received, const QStr
     for (size_t i = 0; i < received.size() && int(i) < values.size(); ++i) {
         const QString& value = values[int(i)];
         for (const FieldForm& f : received[i]) {
-            if (m.kind == MultiplierKind::Code && f.kind == FieldKind::Code && f.list == m.list) {
+            if (!readsForm(m, f))
+                continue;
+            if (m.kind == MultiplierKind::Code) {
                 const auto list = lists.find(f.list);
                 if (list != lists.end() && list->second.contains(value))
                     return value;
-            }
-            if ((m.kind == MultiplierKind::Locator || m.kind == MultiplierKind::LocatorField)
-                && f.kind == FieldKind::Locator && isLocator(value))
-                return m.kind == MultiplierKind::LocatorField ? value.left(2) : value;
-            if (m.kind == MultiplierKind::Zone && f.kind == FieldKind::Zone)
+            } else if (m.kind == MultiplierKind::Zone) {
                 return value;
+            } else if (isGridLocator(value)) {
+                return m.kind == MultiplierKind::LocatorField ? value.left(2) : value;
+            }
         }
     }
     return QString();
@@ -47,6 +44,18 @@ int scopeKey(MultiplierScope scope, const CountedContact& c)
 }
 
 } // namespace
+
+bool readsForm(const Multiplier& m, const FieldForm& f)
+{
+    switch (m.kind) {
+    case MultiplierKind::Call: return false;
+    case MultiplierKind::Code: return f.kind == FieldKind::Code && f.list == m.list;
+    case MultiplierKind::Locator:
+    case MultiplierKind::LocatorField: return f.kind == FieldKind::Locator;
+    case MultiplierKind::Zone: return f.kind == FieldKind::Zone;
+    }
+    return false;
+}
 
 MultipliersRead readMultipliers(const QString& words)
 {

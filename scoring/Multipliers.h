@@ -28,6 +28,10 @@ struct Multiplier
     bool operator==(const Multiplier& o) const { return kind == o.kind && list == o.list; }
 };
 
+// Whether a multiplier is read from a received field of form `f`; the call's
+// is read from no field.
+bool readsForm(const Multiplier& m, const FieldForm& f);
+
 // The multipliers from a description's words, or why not.
 struct MultipliersRead
 {
