@@ -107,9 +107,24 @@ QStringList headerLines(const QVector<DatedContact>& contacts, const StationSett
     return lines;
 }
 
+// An exchange's fields, `count` tokens: a field missing is "-", words past
+// the last field join it, so that every line has the same columns.
+QString exchangeTokens(const QString& exchange, int count)
+{
+    if (count <= 0)
+        return token(exchange);
+    QStringList words = asciiText(exchange).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    while (words.size() > count)
+        words[count - 1] += words.takeAt(count);
+    while (words.size() < count)
+        words << QStringLiteral("-");
+    return words.join(QLatin1Char(' '));
+}
+
 // Appended piece by piece: a big log has 10,000 of them.
 // The rig's frequency in whole kHz where it is known, else the band's edge.
-void appendQsoLine(QString& out, const DatedContact& c, const QString& dateText, const QString& ownCall)
+void appendQsoLine(QString& out, const DatedContact& c, const QString& dateText, const QString& ownCall,
+                   const ExchangeColumns& columns)
 {
     const QLatin1Char space(' ');
     out += QLatin1String("QSO: ");
@@ -118,7 +133,8 @@ void appendQsoLine(QString& out, const DatedContact& c, const QString& dateText,
     out += dateText;
     out += space;
     out += hhmm(c.utc.time());
-    for (const QString& field : {ownCall, token(c.sent), token(c.call), token(c.received)}) {
+    for (const QString& field : {ownCall, exchangeTokens(c.sent, columns.sent), token(c.call),
+                                 exchangeTokens(c.received, columns.received)}) {
         out += space;
         out += field;
     }
@@ -136,14 +152,15 @@ bool isGridLocator(const QString& text)
 }
 
 QString cabrilloText(const QVector<DatedContact>& contacts, const StationSettings& settings,
-                     const setup::ExportOptions& options, const QString& contestName, const ReportTotals& totals)
+                     const setup::ExportOptions& options, const QString& contestName, const ReportTotals& totals,
+                     const ExchangeColumns& columns)
 {
     QString out = headerLines(contacts, settings, options, contestName, totals).join(kCrLf) + kCrLf;
     out.reserve(out.size() + contacts.size() * 64);
     const QString ownCall = token(settings.callSign());
     DateText dateText(QStringLiteral("yyyy-MM-dd"));
     for (const DatedContact& c : contacts)
-        appendQsoLine(out, c, dateText.of(c.utc.date()), ownCall);
+        appendQsoLine(out, c, dateText.of(c.utc.date()), ownCall, columns);
     return out + QLatin1String("END-OF-LOG:\r\n");
 }
 

@@ -103,10 +103,19 @@ void subTours(ContestDescription& c, const QString& value)
     }
     c.subTourStarts = list<QTime>(value, time);
     const std::vector<QTime>& starts = c.subTourStarts;
-    if (!std::is_sorted(starts.begin(), starts.end()))
-        refuse(QStringLiteral("начала подтуров идут не по порядку"));
-    const qint64 last = starts.front().secsTo(starts.back()) / 60;
-    const qint64 lastLength = starts.size() > 1 ? starts[starts.size() - 2].secsTo(starts.back()) / 60 : 24 * 60;
+    // Minutes from `a` on to `b`, round midnight where `b` reads earlier.
+    const auto minutes = [](const QTime& a, const QTime& b) { return (a.secsTo(b) / 60 + 24 * 60) % (24 * 60); };
+    // A night tour and the next morning's pass midnight; a start earlier than
+    // the one before by less than half a day is a list out of order.
+    qint64 last = 0;
+    for (size_t i = 1; i < starts.size(); ++i) {
+        if (starts[i] < starts[i - 1] && minutes(starts[i - 1], starts[i]) > 12 * 60)
+            refuse(QStringLiteral("начала подтуров идут не по порядку"));
+        last += minutes(starts[i - 1], starts[i]);
+    }
+    if (last >= 24 * 60)
+        refuse(QStringLiteral("начала подтуров идут не по порядку: полночь можно пройти только один раз"));
+    const qint64 lastLength = starts.size() > 1 ? minutes(starts[starts.size() - 2], starts.back()) : 24 * 60;
     c.subTourSpanMinutes = int(qMin<qint64>(last + lastLength, 24 * 60));
 }
 
@@ -212,7 +221,10 @@ void take(ContestDescription& c, const QString& key, const QString& value)
     else if (key == QLatin1String("base"))
         c.base = choice<BaseKind>(value, {{"ra", BaseKind::RA}, {"asia", BaseKind::Asia}, {"none", BaseKind::None}});
     else if (key == QLatin1String("claim"))
-        c.claim = choice<ClaimKind>(value, {{"plus", ClaimKind::Plus}, {"sum", ClaimKind::Sum}, {"none", ClaimKind::None}});
+        c.claim = choice<ClaimKind>(value, {{"plus", ClaimKind::Plus},
+                                            {"sum", ClaimKind::Sum},
+                                            {"sum x multipliers", ClaimKind::SumTimesMultipliers},
+                                            {"none", ClaimKind::None}});
     else
         refuse(QStringLiteral("неизвестный ключ «%1»").arg(key));
 }
@@ -245,6 +257,8 @@ std::optional<QString> incomplete(const ContestDescription& c)
         if (m.kind != MultiplierKind::Call && !receivesFieldFor(c.received, m))
             return QStringLiteral("множитель без своего поля в принятом номере (received)");
     }
+    if (c.claim == ClaimKind::SumTimesMultipliers && c.multipliers.empty())
+        return QStringLiteral("claim = sum x multipliers без множителей (multipliers)");
     if (!c.subTourModes.empty() && c.subTourStarts.empty())
         return QStringLiteral("subtour-modes без расписания подтуров (subtours)");
     for (Mode m : c.subTourModes) {

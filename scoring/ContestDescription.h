@@ -23,20 +23,22 @@
 //   subtours = setup                the times of setup's "Время подтуров" (the default)
 //   subtours = 16:00 16:30 17:00    or the starts in UTC, as the rules give them, or
 //   subtours = 4 x 30 from 16:00    four sub-tours of 30 minutes from 16:00 UTC
+//   subtours = 17:00 05:00          a list may pass midnight once (a night and a day tour)
 //   subtour-modes = SSB CW          the mode of each sub-tour in turn, where the rules fix one
 //   repeat = band-mode              a station once per band and mode in a sub-tour, or "band"
 //   gap = 5 or contact              before a station is worked again: minutes, "contact"
 //                                   (another contact between), both ("or"), or "none"
 //   points = table                  a figure, "table", "ga" (1+ for an exchange beginning
 //   points 80 SSB = 10              with GA), "coordinates" (their distance) or "none"
+//                                   (left to the judges: shown as "—", counted 0)
 //   exchange = rst serial locator4  the fields sent and received (see ExchangeFields.h),
 //   sent = ... / received = ...     or each on its own
 //   group vl = Владимирская обл.    a station group setup offers, and what it sends:
 //   sent vl = serial code:vl
 //   serial = contest                serials run on over the contest, or "subtour"
 //
-// "claim = sum" (the default), "plus" or "none": how the report claims its
-// score. Options only the built-in contests need: "received-keys = digits" (the
+// "claim = sum" (the default), "sum x multipliers", "plus" or "none": how the
+// report claims its score. Options only the built-in contests need: "received-keys = digits" (the
 // received field takes digits), "base = ra" or "base = asia" (the base file
 // that pre-fills the exchange).
 namespace scoring {
@@ -44,7 +46,7 @@ namespace scoring {
 enum class RepeatScope { Band, BandAndMode };
 enum class PointsKind { Fixed, Table, GaPrefix, Coordinates, None };
 enum class BaseKind { None, RA, Asia };
-enum class ClaimKind { Plus, Sum, None };
+enum class ClaimKind { Plus, Sum, SumTimesMultipliers, None };
 enum class SerialScope { Contest, SubTour };
 
 struct RepeatGap

@@ -71,7 +71,7 @@ bool matches(const QRegularExpression& pattern, const QString& value)
 bool takes(const FieldForm& f, const QString& value, const CodeLists& lists)
 {
     static const QRegularExpression rst = whole("[1-5][1-9][1-9]?");
-    static const QRegularExpression serial = whole("[0-9]{1,5}");
+    static const QRegularExpression serial = whole("[0-9]{1,4}");
     static const QRegularExpression coordinates = whole("[0-9]{1,7}");
     static const QRegularExpression locator4 = whole("[A-R]{2}[0-9]{2}");
     static const QRegularExpression locator6 = whole("[A-R]{2}[0-9]{2}[A-X]{2}");
@@ -102,25 +102,67 @@ QString fieldName(const ExchangeField& field)
     return names.join(QStringLiteral(" или "));
 }
 
-// "59001" where RS(T) and a serial follow each other: in SSB an RS of two
-// digits is taken first, in CW an RST of three.
-void splitGluedRst(const ExchangeForm& form, QStringList& words, logbook::Mode mode)
+// The lengths the first part of a glued "59001" or "3001" may take, in the
+// order tried: an RS(T) by the mode (RS in SSB, RST in CW), a zone before a
+// serial of three digits where it can.
+std::vector<int> gluedLengths(FieldKind kind, int length, logbook::Mode mode)
 {
+    if (kind == FieldKind::Rst)
+        return mode == logbook::Mode::CW ? std::vector<int> {3, 2} : std::vector<int> {2, 3};
+    return {length - 3, 2, 1};
+}
+
+// An RS(T) or a zone typed together with the serial after it, where one word
+// is missing for the form.
+void splitGlued(const ExchangeForm& form, QStringList& words, logbook::Mode mode)
+{
+    static const QRegularExpression digits = whole("[0-9]{3,}");
     if (words.size() != int(form.size()) - 1)
         return;
     for (int i = 0; i + 1 < int(form.size()) && i < words.size(); ++i) {
-        if (form[size_t(i)].front().kind != FieldKind::Rst || form[size_t(i) + 1].front().kind != FieldKind::Serial
-            || !matches(whole("[0-9]{4,}"), words[i]))
+        const FieldForm& first = form[size_t(i)].front();
+        if ((first.kind != FieldKind::Rst && first.kind != FieldKind::Zone)
+            || form[size_t(i) + 1].front().kind != FieldKind::Serial || !matches(digits, words[i]))
             continue;
-        const int preferred = mode == logbook::Mode::CW ? 3 : 2;
-        for (int length : {preferred, 5 - preferred}) {
-            if (takes({FieldKind::Rst, 0, {}}, words[i].left(length), {})) {
+        for (int length : gluedLengths(first.kind, int(words[i].size()), mode)) {
+            if (length >= 1 && length < words[i].size() && takes(first, words[i].left(length), {})
+                && takes({FieldKind::Serial, 0, {}}, words[i].mid(length), {})) {
                 words.insert(i + 1, words[i].mid(length));
                 words[i] = words[i].left(length);
                 return;
             }
         }
     }
+}
+
+// The longest value a form takes.
+int longest(const FieldForm& f, const CodeLists& lists)
+{
+    switch (f.kind) {
+    case FieldKind::Rst: return 3;
+    case FieldKind::Serial: return 4;
+    case FieldKind::Coordinates: return 7;
+    case FieldKind::Locator: return f.length == 4 ? 4 : 6;
+    case FieldKind::Zone: return 2;
+    case FieldKind::Suffix: return 4;
+    case FieldKind::Code: {
+        int length = 0;
+        if (const auto list = lists.find(f.list); list != lists.end()) {
+            for (const QString& code : list->second)
+                length = qMax(length, int(code.size()));
+        }
+        return length;
+    }
+    case FieldKind::Text: return 10;
+    }
+    return 0;
+}
+
+// What stays from one contact with a station to the next.
+bool stays(FieldKind kind)
+{
+    return kind == FieldKind::Coordinates || kind == FieldKind::Locator || kind == FieldKind::Zone
+        || kind == FieldKind::Code;
 }
 
 } // namespace
@@ -154,7 +196,7 @@ ExchangeCheck checkExchange(const ExchangeForm& form, const QString& typed, cons
 {
     ExchangeCheck check;
     QStringList words = typed.toUpper().split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    splitGluedRst(form, words, mode);
+    splitGlued(form, words, mode);
     if (words.size() < int(form.size())) {
         check.error = QStringLiteral("Не хватает поля: %1").arg(fieldName(form[size_t(words.size())]));
         return check;
@@ -174,6 +216,50 @@ ExchangeCheck checkExchange(const ExchangeForm& form, const QString& typed, cons
     }
     check.values = words;
     return check;
+}
+
+int receivedLength(const ExchangeForm& form, const CodeLists& lists)
+{
+    int length = 0;
+    for (const ExchangeField& field : form) {
+        int widest = 0;
+        for (const FieldForm& f : field)
+            widest = qMax(widest, longest(f, lists));
+        length += widest + 2; // a blank after it, and one typed twice
+    }
+    return length;
+}
+
+ExchangePrefill prefillExchange(const ExchangeForm& form, logbook::Mode mode, const QStringList& earlier,
+                                const QString& base, const CodeLists& lists)
+{
+    QStringList values;
+    std::optional<int> caret;
+    bool baseUsed = false;
+    for (size_t i = 0; i < form.size(); ++i) {
+        const ExchangeField& field = form[i];
+        const auto fieldTakes = [&](const QString& v) {
+            return std::any_of(field.begin(), field.end(), [&](const FieldForm& f) { return takes(f, v, lists); });
+        };
+        QString value;
+        if (field.front().kind == FieldKind::Rst)
+            value = mode == logbook::Mode::CW ? QStringLiteral("599") : QStringLiteral("59");
+        else if (stays(field.front().kind) && int(i) < earlier.size() && fieldTakes(earlier[int(i)]))
+            value = earlier[int(i)];
+        else if (stays(field.front().kind) && !baseUsed && !base.isEmpty() && fieldTakes(base.toUpper()))
+            value = base.toUpper();
+        baseUsed = baseUsed || value == base.toUpper();
+        if (value.isEmpty() && !caret)
+            caret = int(values.join(QLatin1Char(' ')).size() + (values.isEmpty() ? 0 : 1));
+        values << value;
+    }
+    QString text = values.join(QLatin1Char(' '));
+    if (!caret)
+        return {text, int(text.size())};
+    // Blanks past the caret only where a value follows them.
+    while (text.size() > *caret && text.endsWith(QLatin1Char(' ')))
+        text.chop(1);
+    return {text, *caret};
 }
 
 QString callSuffix(const QString& call)

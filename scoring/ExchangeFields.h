@@ -13,7 +13,7 @@
 // each, in the order they are sent and typed:
 //
 //   rst          RS in SSB, RST in CW ("59", "599")
-//   serial       the contact's number, three digits at least ("001")
+//   serial       the contact's number, three digits at least ("001"); four at most received
 //   coordinates  the station's coordinates from setup (the championships' rule)
 //   locator      a Maidenhead locator of 4 or 6 characters; locator4, locator6
 //   zone         a zone number of one or two digits
@@ -53,9 +53,10 @@ using CodeLists = std::map<QString, QSet<QString>>;
 
 // The received exchange as typed, its fields between blanks, checked field by
 // field: the values in upper case, or the reason in Russian naming the field.
-// An RS(T) typed together with the serial after it ("59001", "599002") is
-// taken as both where a serial follows in the form: in `mode` SSB an RS of two
-// digits first, in CW an RST of three.
+// An RS(T) or a zone typed together with the serial after it ("59001",
+// "599002", "3001") is taken as both where a serial follows in the form: in
+// `mode` SSB an RS of two digits first, in CW an RST of three; a zone leaves
+// the serial three digits where it can.
 struct ExchangeCheck
 {
     QStringList values;
@@ -63,6 +64,23 @@ struct ExchangeCheck
 };
 ExchangeCheck checkExchange(const ExchangeForm& form, const QString& typed, const CodeLists& lists,
                             logbook::Mode mode);
+
+// The longest received exchange the form takes as typed, blanks between the
+// fields, and one more each: the received field's limit.
+int receivedLength(const ExchangeForm& form, const CodeLists& lists);
+
+// What the received field opens with: what stays from contact to contact,
+// the RS(T) by `mode` and each coordinates, locator, zone or code field from
+// the `earlier` exchange of the station (its checked values), else from a
+// base file's entry where the field takes it; never a serial, a suffix or
+// text. The caret stands where the first field left empty is typed.
+struct ExchangePrefill
+{
+    QString text;
+    int caret = 0;
+};
+ExchangePrefill prefillExchange(const ExchangeForm& form, logbook::Mode mode, const QStringList& earlier,
+                                const QString& base, const CodeLists& lists);
 
 // What the station sends, field by field, in the first form of each; a field
 // without a value is left out, text among them. The suffix is "QRP" before

@@ -40,6 +40,20 @@ QString staleFilesMessage(const ExportFileNames& names)
         .arg(names.cabrillo, names.adif);
 }
 
+// A contest that names its exchange has its fields as the QSO: line's
+// columns; the widest form a station group sends sets the sent ones.
+ExchangeColumns exchangeColumns(const ContestDescription* contest)
+{
+    ExchangeColumns columns;
+    if (!contest)
+        return columns;
+    columns.sent = int(contest->sent.size());
+    for (const auto& [group, form] : contest->sentByGroup)
+        columns.sent = qMax(columns.sent, int(form.size()));
+    columns.received = int(contest->received.size());
+    return columns;
+}
+
 } // namespace
 
 ExportFileNames exportFileNames(const QString& callSign)
@@ -70,7 +84,8 @@ ExportResult CreateExports(const ExportLog& log, const StationSettings& settings
     const DatedLog dated = datedContacts(log, date.value_or(QDate()));
     const QString contestName = exportContestName(contest, options);
     writeInto(result, names.cabrillo,
-              cabrilloText(dated.contacts, settings, options, contestName, reportTotals(log.rows, contest)));
+              cabrilloText(dated.contacts, settings, options, contestName, reportTotals(log.rows, contest),
+                           exchangeColumns(contest)));
     writeInto(result, names.adif, adifText(dated.contacts, settings, contestName, createdUtc));
     if (!dated.unreadableRows.isEmpty())
         result.messages << unreadableRowsMessage(dated.unreadableRows);

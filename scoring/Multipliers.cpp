@@ -3,8 +3,7 @@
 #include "scoring/Cabrillo.h"
 
 #include <QRegularExpression>
-#include <set>
-#include <tuple>
+#include <utility>
 
 namespace scoring {
 namespace {
@@ -83,25 +82,35 @@ MultipliersRead readMultipliers(const QString& words)
     return read;
 }
 
+MultiplierTally::MultiplierTally(std::vector<Multiplier> multipliers, MultiplierScope scope, ExchangeForm received,
+                                 CodeLists lists)
+    : m_multipliers(std::move(multipliers)), m_scope(scope), m_received(std::move(received)), m_lists(std::move(lists))
+{
+}
+
+int MultiplierTally::add(const CountedContact& contact)
+{
+    int brought = 0;
+    for (size_t m = 0; m < m_multipliers.size(); ++m) {
+        const QString value = m_multipliers[m].kind == MultiplierKind::Call
+            ? contact.call
+            : fieldValue(m_multipliers[m], m_received, contact.received, m_lists);
+        if (!value.isEmpty() && m_counted.insert({m, scopeKey(m_scope, contact), value}).second)
+            ++brought;
+    }
+    m_total += brought;
+    return brought;
+}
+
 MultiplierCount countMultipliers(const std::vector<Multiplier>& multipliers, MultiplierScope scope,
                                  const ExchangeForm& received, const std::vector<CountedContact>& contacts,
                                  const CodeLists& lists)
 {
+    MultiplierTally tally(multipliers, scope, received, lists);
     MultiplierCount count;
-    count.brought.assign(contacts.size(), false);
-    std::set<std::tuple<size_t, int, QString>> counted; // multiplier, scope, value
-    for (size_t c = 0; c < contacts.size(); ++c) {
-        const CountedContact& contact = contacts[c];
-        for (size_t m = 0; m < multipliers.size(); ++m) {
-            const QString value = multipliers[m].kind == MultiplierKind::Call
-                ? contact.call
-                : fieldValue(multipliers[m], received, contact.received, lists);
-            if (value.isEmpty() || !counted.insert({m, scopeKey(scope, contact), value}).second)
-                continue;
-            ++count.total;
-            count.brought[c] = true;
-        }
-    }
+    for (const CountedContact& contact : contacts)
+        count.brought.push_back(tally.add(contact) > 0);
+    count.total = tally.total();
     return count;
 }
 

@@ -5,6 +5,8 @@
 
 #include <QString>
 #include <QStringList>
+#include <set>
+#include <tuple>
 #include <vector>
 
 // What a contest counts as multipliers, as a description names them:
@@ -48,6 +50,28 @@ struct CountedContact
     int subTour = 1;
     QString call;
     QStringList received;
+};
+
+// Multipliers counted contact by contact in log order: each contact brings
+// those no earlier one brought in its scope. A log's last contact is added
+// alone; any other change counts the log again.
+class MultiplierTally
+{
+public:
+    MultiplierTally() = default;
+    MultiplierTally(std::vector<Multiplier> multipliers, MultiplierScope scope, ExchangeForm received, CodeLists lists);
+
+    // How many multipliers `contact` brings.
+    int add(const CountedContact& contact);
+    int total() const { return m_total; }
+
+private:
+    std::vector<Multiplier> m_multipliers;
+    MultiplierScope m_scope = MultiplierScope::Contest;
+    ExchangeForm m_received;
+    CodeLists m_lists;
+    std::set<std::tuple<size_t, int, QString>> m_counted; // multiplier, scope, value
+    int m_total = 0;
 };
 
 // How many multipliers the contacts bring, each counted once in its scope,

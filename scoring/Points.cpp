@@ -65,7 +65,7 @@ QString descriptionPoints(const ContestDescription& contest, const std::optional
     switch (contest.points) {
     case PointsKind::GaPrefix: return PointsCalculateRA(sent, received, cell);
     case PointsKind::Coordinates: return PointsCalculateASIA(sent, received, cell);
-    case PointsKind::None: return cell;
+    case PointsKind::None: return kJudgesPoints;
     case PointsKind::Fixed:
     case PointsKind::Table: break;
     }

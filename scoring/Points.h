@@ -36,9 +36,12 @@ QString PointsCalculateOthers(const QString& sent, const QString& received, cons
 // "coordinates" read the exchanges as the built-in rules do (and throw as
 // they do), a figure or the band × mode table read the contact's band and
 // mode (a band × mode word that names none scores 0 by the table); "none"
-// leaves the cell to the judges, as it is.
+// leaves the points to the judges: the cell says so and counts 0.
 QString descriptionPoints(const ContestDescription& contest, const std::optional<logbook::BandAndMode>& contact,
                           const QString& sent, const QString& received, const QString& cell);
+
+// The points cell of a contact the judges score (by distance, say).
+inline const QString kJudgesPoints = QStringLiteral("—");
 
 // The points cell of a contact that repeats an earlier one.
 inline const QString kRepeatPoints = QStringLiteral("0");

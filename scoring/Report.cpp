@@ -86,18 +86,24 @@ ReportTotals reportTotals(const QVector<Contact>& rows, const ContestDescription
 {
     const ClaimKind claim = contest ? contest->claim : ClaimKind::None;
     ReportTotals totals;
+    totals.countsMultipliers = contest && !contest->multipliers.empty();
     for (const Contact& r : rows) {
         if (!r.isContact() || r.repeat)
             continue;
         ++totals.contacts;
         if (r.plusPoint())
             ++totals.plusCount;
-        if (claim == ClaimKind::Sum)
-            totals.claimedScore += r.points().value_or(0);
+        totals.points += r.points().value_or(0);
+        totals.multipliers += r.multipliers;
     }
-    if (claim == ClaimKind::Plus) {
+    switch (claim) {
+    case ClaimKind::Plus:
         totals.plusCount = qMax(totals.plusCount, 1);
         totals.claimedScore = qint64(totals.contacts) * totals.plusCount;
+        break;
+    case ClaimKind::Sum: totals.claimedScore = totals.points; break;
+    case ClaimKind::SumTimesMultipliers: totals.claimedScore = totals.points * totals.multipliers; break;
+    case ClaimKind::None: break;
     }
     return totals;
 }

@@ -22,15 +22,18 @@ struct ReportTotals
 {
     int contacts = 0;
     int plusCount = 0;       // points cells holding exactly "1+" (at least 1 under RA)
-    qint64 claimedScore = 0; // RA: contacts x "1+" count; Asia: sum of the points; else 0
+    qint64 points = 0;       // the points cells summed, any that is no number as 0
+    int multipliers = 0;     // those the contacts brought, by their marks
+    bool countsMultipliers = false;
+    qint64 claimedScore = 0; // RA: contacts x "1+" count; Asia: sum of the points; points x multipliers; else 0
 };
 
 // Grid rows 1 to currentRow - 1: the logged contacts, in order.
 QVector<logbook::Contact> loggedRows(const logbook::ContactLog& contacts, int currentRow);
 
 // By the contest's claim: where the points are summed a points cell that is
-// not an integer counts 0, so the report is always complete. A repeat is
-// listed but not counted. No contest claims nothing.
+// not an integer (the judges' "—") counts 0, so the report is always
+// complete. A repeat is listed but not counted. No contest claims nothing.
 ReportTotals reportTotals(const QVector<logbook::Contact>& rows, const ContestDescription* contest);
 
 // The band change count reached: the highest number in the rows' band change

@@ -59,8 +59,11 @@ void fillResult(QStringList& l, const ReportTotals& t, const QString& bandChange
     l[34] = sp(43) + QStringLiteral("Заявленный результат");
     l[35] = sp(38) + QStringLiteral("Заявлено") + sp(14) + QStringLiteral("Подтверждено");
     l[36] = sp(5) + QStringLiteral("Всего зачетных радиосвязей") + sp(9) + QString::number(t.contacts);
-    l[37] = sp(5) + QStringLiteral("Очков за связи") + sp(21) + QString::number(t.contacts);
-    l[38] = sp(5) + QStringLiteral("Очков за координаты") + sp(16) + QString::number(t.plusCount);
+    // A contest of multipliers fills the form's two lines with its points and its multipliers.
+    l[37] = sp(5) + QStringLiteral("Очков за связи") + sp(21)
+        + QString::number(t.countsMultipliers ? t.points : t.contacts);
+    l[38] = sp(5) + QStringLiteral("Очков за координаты") + sp(16)
+        + QString::number(t.countsMultipliers ? t.multipliers : t.plusCount);
     l[39] = sp(5) + QStringLiteral("Дополнительные очки");
     l[40] = sp(5) + QStringLiteral("Штрафные очки");
     l[41] = sp(5) + QStringLiteral("Итого очков") + sp(24) + QString::number(t.claimedScore);

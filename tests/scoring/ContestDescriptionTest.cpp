@@ -48,9 +48,13 @@ TEST(ContestDescriptionTest, NakhodkaCupScoresByBandAndModeAndCfoTiesAModeToEach
     EXPECT_EQ(subTourMode(cfo, 3), Mode::CW); // past the listed ones the last holds
     EXPECT_EQ(subTourMode(cfo, 0), std::nullopt);
     const ContestDescription night = read(QByteArray(kNakhodka).replace("from 10:00", "from 23:00"));
+    // A night tour and the next morning's: 17:00-04:59 and 05:00-16:59 UTC.
+    const ContestDescription twoDays =
+        read(QByteArray(kNakhodka).replace("subtours = 4 x 30 from 10:00", "subtours = 17:00 05:00"));
     const std::tuple<const ContestDescription&, QTime, int> clock[] = {
-        {cfo, {15, 59}, 0}, {cfo, {17, 59}, 1}, {cfo, {18, 0}, 2}, {cfo, {20, 0}, 0},
-        {night, {23, 10}, 1}, {night, {0, 10}, 3}, {night, {0, 59}, 4}, {night, {1, 0}, 0}};
+        {cfo, {15, 59}, 0},     {cfo, {17, 59}, 1},    {cfo, {18, 0}, 2},     {cfo, {20, 0}, 0},
+        {night, {23, 10}, 1},   {night, {0, 10}, 3},   {night, {0, 59}, 4},   {night, {1, 0}, 0},
+        {twoDays, {20, 0}, 1},  {twoDays, {5, 30}, 2}, {twoDays, {16, 59}, 2}};
     for (const auto& [contest, utc, running] : clock)
         EXPECT_EQ(scheduledSubTour(contest, utc), running) << utc.toString().toStdString();
 }
@@ -70,6 +74,8 @@ TEST(ContestDescriptionTest, AnErrorNamesItsLineAndItsReason)
         {"bands = 160 80", "bands = 160 160", "строка 4: «160» указан дважды"},
         {"subtours = 4 x 30 from 10:00", "subtours = 10:00 25:00", "строка 6: время «25:00»"},
         {"subtours = 4 x 30 from 10:00", "subtours = 11:00 10:00", "строка 6: начала подтуров идут не по порядку"},
+        {"subtours = 4 x 30 from 10:00", "subtours = 17:00 05:00 18:00", "строка 6: начала подтуров идут не по порядку:"},
+        {"points = table", "claim = sum x multipliers\npoints = table", "claim = sum x multipliers без множителей"},
         {"gap = 5 or contact", "gap = soon", "строка 8: промежуток в минутах «soon»"},
         {"repeat = band-mode", "repeat = contest", "строка 7: «contest» — не одно из"},
         {"repeat = band-mode", "colour = red", "строка 7: неизвестный ключ «colour»"},

@@ -41,6 +41,10 @@ TEST(ExchangeFieldsTest, EachContestsReceivedExchangeIsCheckedFieldByField)
         {"rst serial locator4", "59 001 KO73 X", Mode::SSB, nullptr, "Лишнее в принятом номере: «X»"},
         // Чемпионат России (телеграф): zone + serial.
         {"zone serial", "3 001", Mode::CW, "3 001", ""},
+        {"zone serial", "3001", Mode::CW, "3 001", ""},
+        {"zone serial", "161234", Mode::CW, "16 1234", ""},
+        // The RS typed twice over a pre-filled one is no serial of five digits.
+        {"rst serial", "59 59001", Mode::SSB, nullptr, "«59001» — не номер"},
     };
     for (const auto& [words, typed, mode, values, error] : cases) {
         const ExchangeCheck check = checkExchange(form(words), QString::fromLatin1(typed), lists, mode);
@@ -73,4 +77,29 @@ TEST(ExchangeFieldsTest, TheSentExchangeAndThePreviousCallsSuffix)
     EXPECT_TRUE(readExchangeForm(QStringLiteral("rst serail")).error.startsWith(QStringLiteral("поле «serail» — не одно из")));
     EXPECT_TRUE(readExchangeForm(QStringLiteral("code:")).error.startsWith(QStringLiteral("поле «code:»")));
     EXPECT_EQ(readExchangeForm(QString()).error, QStringLiteral("нет ни одного поля"));
+}
+
+// The received field opens with what stays: the RS(T) by mode, a code or
+// locator from the station's last exchange or the base file; the caret where
+// the first changing field is typed. Its limit fits the longest exchange.
+TEST(ExchangeFieldsTest, ThePrefillKeepsWhatStaysAndLeavesTheSerialToType)
+{
+    const CodeLists lists = {{QStringLiteral("vl"), {QStringLiteral("VL01"), QStringLiteral("VL123")}}};
+    const std::tuple<const char*, Mode, QStringList, const char*, const char*, int> cases[] = {
+        {"rst serial", Mode::SSB, {}, "", "59 ", 3},
+        {"rst serial locator4", Mode::CW, {"599", "007", "KO73"}, "", "599  KO73", 4},
+        {"rst serial locator4", Mode::SSB, {}, "", "59 ", 3},
+        {"serial code:vl|locator4", Mode::SSB, {"012", "VL01"}, "", " VL01", 0},
+        {"serial code:vl|locator4", Mode::SSB, {}, "lo22", " LO22", 0}, // from the base file
+        {"serial code:vl|locator4", Mode::SSB, {}, "XX", "", 0},      // an entry the field does not take
+        {"rst locator4", Mode::CW, {"579", "KO85"}, "", "599 KO85", 8},
+        {"rst serial suffix", Mode::CW, {"599", "003", "AB"}, "", "599 ", 4},
+    };
+    for (const auto& [words, mode, earlier, base, text, caret] : cases) {
+        const ExchangePrefill prefill = prefillExchange(form(words), mode, earlier, QLatin1String(base), lists);
+        EXPECT_EQ(prefill.text, QLatin1String(text)) << words;
+        EXPECT_EQ(prefill.caret, caret) << words;
+    }
+    // RST 3, blank, serial 4, blank, code 5 or locator 4, and one blank more each.
+    EXPECT_EQ(receivedLength(form("rst serial code:vl|locator4"), lists), 3 + 4 + 5 + 3 * 2);
 }

@@ -74,8 +74,7 @@ TEST(PointsTest, AsiaScoresTheCoordinatesDistance)
 }
 
 // A description's points: the built-in rules by name, a figure, the band ×
-// mode table (nothing for a band-mode it leaves out), or the judges' (the cell
-// as it is).
+// mode table (nothing for a band-mode it leaves out), or the judges' (a dash).
 TEST(PointsTest, ADescriptionScoresByItsRule)
 {
     using logbook::Mode;
@@ -95,13 +94,13 @@ TEST(PointsTest, ADescriptionScoresByItsRule)
         {PointsKind::Table, 0, {1, Mode::CW}, "599001", "599002", "15"},
         {PointsKind::Table, 0, {0, Mode::CW}, "599001", "599002", "0"},
         {PointsKind::Fixed, 3, {0, Mode::SSB}, "001", "002", "3"},
-        {PointsKind::None, 0, {0, Mode::SSB}, "001", "002", "7"},
+        {PointsKind::None, 0, {0, Mode::SSB}, "001", "002", "—"},
     };
     for (const auto& c : cases) {
         d.points = c.kind;
         d.fixedPoints = c.fixed;
         EXPECT_EQ(descriptionPoints(d, c.contact, QLatin1String(c.sent), QLatin1String(c.received), QStringLiteral("7")),
-                  QLatin1String(c.points))
+                  QString::fromUtf8(c.points))
             << int(c.kind);
     }
 }
