@@ -41,6 +41,8 @@ TForm1::TForm1(const MainWindowServices& services, QWidget* parent)
     connect(&m_ini, &setup::IniStore::changed, this, [this](setup::IniStore::Section section) {
         if (section == setup::IniStore::Section::Master)
             runGuarded([this] { FollowMasterFile(); });
+        if (section == setup::IniStore::Section::Exchange)
+            m_session.setStationExchanges(m_ini.exchanges());
     });
     if (const std::optional<QString> problem = m_windowKeeper->restore())
         m_dialogs.showError(errorBoxText(*problem));
@@ -134,6 +136,7 @@ void TForm1::FormCreate()
     QStringList stationData;
     runGuarded([&] { stationData = setup::readStationData(setup::kStationDataFileName); });
     m_store.setLines(stationData); // the contest's rules mark the repeats from the start
+    m_session.setStationExchanges(m_ini.exchanges());
     showChanges(m_session.start(stationData.value(setup::Coordinates)));
 }
 

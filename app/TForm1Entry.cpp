@@ -91,8 +91,12 @@ void TForm1::CallEntered()
         m_view->Edit2->clear();
     }
     if (entry.received) {
+        m_view->setReceivedLimit(entry.receivedLimit);
         m_view->Edit2->setText(*entry.received);
-        m_view->Edit2->end(false);
+        if (entry.caret < 0)
+            m_view->Edit2->end(false);
+        else
+            m_view->Edit2->setCursorPosition(entry.caret);
     }
     m_view->showEntryPhase(m_session.entryPhase());
 }

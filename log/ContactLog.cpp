@@ -32,6 +32,7 @@ void ContactLog::setContact(int row, const Contact& contact)
     for (int c = 0; c < QsoFieldCount; ++c)
         setCell(row, c, contact.fields[size_t(c)]);
     setRepeat(row, contact.repeat);
+    setMultipliers(row, contact.multipliers);
 }
 
 void ContactLog::setRepeat(int row, bool repeat)
@@ -39,6 +40,14 @@ void ContactLog::setRepeat(int row, bool repeat)
     if (row < 1 || row >= m_rows.size() || m_rows[row].repeat == repeat)
         return;
     m_rows[row].repeat = repeat;
+    Q_EMIT repeatChanged(row);
+}
+
+void ContactLog::setMultipliers(int row, int count)
+{
+    if (row < 1 || row >= m_rows.size() || m_rows[row].multipliers == count)
+        return;
+    m_rows[row].multipliers = count;
     Q_EMIT repeatChanged(row);
 }
 

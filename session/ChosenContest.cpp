@@ -17,6 +17,7 @@ void ContestSession::reloadContests()
 {
     m_catalogue = scoring::loadContestCatalogue(m_contestFolders);
     m_contestName.reset();
+    m_talliedRow = 0; // a description read again may count otherwise
 }
 
 QStringList ContestSession::contestNames() const

@@ -41,6 +41,7 @@ Changes ContestSession::start(const QString& coordinates)
         restoreSubTourStarts(countersRebuilt);
         selectStartBand(stateFound, changes);
         markRepeats(changes, 0, countersRebuilt);
+        markMultipliers();
         if (countersRebuilt) {
             changes.counters = true; // counted anew from the log
             m_log.writeCfgFile(); // so that the next start trusts the state again
@@ -85,7 +86,7 @@ std::optional<BandAndMode> ContestSession::lastLoggedBandMode() const
 void ContestSession::setCoordinates(const QString& coordinates)
 {
     m_coordinates = coordinates.left(setup::kCoordinatesLength);
-    m_contacts.setCell(currentRow(), Sent, sentExchange(m_coordinates, currentRow()));
+    m_contacts.setCell(currentRow(), Sent, sentFor(currentRow()));
 }
 
 // ---- Bands and modes ----
@@ -133,6 +134,7 @@ Changes ContestSession::toggleMode()
         if (m_selectedBand >= 0)
             m_log.state().bandMode = bandModeWord(m_selectedBand, m_mode);
         m_contacts.setCell(currentRow(), BandMode, m_log.state().bandMode);
+        refreshSentExchange(); // RS in SSB, RST in CW
         m_log.writeCfgFile();
         rescanTyped(changes);
     });
@@ -141,8 +143,8 @@ Changes ContestSession::toggleMode()
 void ContestSession::prefillCurrentRow()
 {
     const int row = currentRow();
-    m_contacts.setCell(row, Sent, sentExchange(m_coordinates, row));
     m_contacts.setCell(row, BandMode, m_log.state().bandMode);
+    m_contacts.setCell(row, Sent, sentFor(row));
 }
 
 // ---- Entry ----
@@ -175,24 +177,34 @@ ContestSession::CallEntry ContestSession::enterCall(const QString& call, const Q
         entry.warning = QStringLiteral("В позывном %1 нет цифры: Enter ещё раз, чтобы принять его").arg(call);
         return entry;
     }
-    QString text = received;
-    if (const scoring::BaseLookup lookup = scoring::baseLookup(contest->base); text.isEmpty() && lookup)
+    m_contacts.setCell(currentRow(), Call, call);
+    m_receivedOpen = true;
+    entry.receivedLimit = receivedLimit();
+    if (!received.isEmpty()) {
+        entry.received = received; // typed before: kept
+        return entry;
+    }
+    if (receivedForm()) {
+        prefillReceived(call, entry);
+        return entry;
+    }
+    QString text;
+    if (const scoring::BaseLookup lookup = scoring::baseLookup(contest->base))
         text = lookup(call, m_base).value_or(QString());
     if (text.isEmpty())
         text = scoring::exchangeWithoutSerial(m_scan.rememberedExchange);
-    m_contacts.setCell(currentRow(), Call, call);
     entry.received = text;
-    m_receivedOpen = true;
     return entry;
 }
 
 // The state write is the commit point: should the row, the state or their
 // sync fail, the files and the memory are as before the Enter, so the same
 // contact can be entered again.
-Changes ContestSession::completeContact(const QString& received, const QDateTime& reading)
+Changes ContestSession::completeContact(const QString& typed, const QDateTime& reading)
 {
     return runAsOne([&](Changes& changes) {
-        if (const std::optional<QString> refusal = notAllowedHere()) {
+        QString received = typed;
+        if (std::optional<QString> refusal = notAllowedHere(); refusal || (refusal = checkReceived(received))) {
             changes.refused = true;
             changes.warning = refusal;
             return;
@@ -204,8 +216,6 @@ Changes ContestSession::completeContact(const QString& received, const QDateTime
         m_restore.reset(); // a new contact: the deleted one can no longer come back
         m_contacts.setCell(row, Received, received);
         m_contacts.setCell(row, Time, contactTime(reading.time()));
-        m_contacts.setCell(row + 1, BandMode, m_log.state().bandMode);
-        m_contacts.setCell(row + 1, Sent, sentExchange(m_coordinates, row + 1));
         changeSelectedCounter(+1);
         changes.counters = true;
         numberBandChange(row);
@@ -223,6 +233,8 @@ Changes ContestSession::completeContact(const QString& received, const QDateTime
             changes.subTour = true;
         }
         m_log.setCurrentRow(row + 1);
+        prefillCurrentRow(); // its serial and the previous call are this contact's
+        markMultipliers(true);
         changes.currentRow = true;
         m_log.writeCfgFile();
         m_typed.clear(); // logged: the fields are emptied, the next call is typed
@@ -257,6 +269,8 @@ Changes ContestSession::editRow(int row, int column, const QString& before)
             rescoreRow(row);
         if (logged && (column == Call || column == BandMode || column == Time)) // a gap reads the time
             remarkEditedRow(row, column == BandMode ? before : m_contacts.cell(row, BandMode), changes);
+        if (logged)
+            markMultipliers();
         const std::optional<ContactStamp> edited = editedStamp(row);
         if (logged && !(edited == m_log.stamp(row)))
             m_log.writeStamp(row, edited);
@@ -333,6 +347,8 @@ Changes ContestSession::rescore()
                 m_log.writeCfgFile();
         }
         scoring::rescoreLog(m_contacts, currentRow(), contest());
+        markMultipliers();
+        refreshSentExchange();
     });
 }
 

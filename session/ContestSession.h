@@ -13,6 +13,7 @@
 #include "session/Changes.h"
 #include "session/StatusFigures.h"
 #include "session/SubTourClock.h"
+#include "setup/StationExchange.h"
 
 #include <QDateTime>
 #include <QStringList>
@@ -52,6 +53,9 @@ public:
     Changes start(const QString& coordinates);
     // The setup was closed: the row being entered takes the new coordinates.
     void setCoordinates(const QString& coordinates);
+    // The station's own group, code and zone by contest id, from setup: the
+    // row being entered sends them at once.
+    void setStationExchanges(const setup::StationExchanges& exchanges);
 
     // Bands and modes.
     Changes selectBand(int band);
@@ -69,6 +73,8 @@ public:
     {
         bool refused = false;             // a repeat, or no call: both fields are emptied
         std::optional<QString> received;  // accepted: the received field's text
+        int caret = -1;                   // where typing goes on in it; -1: at its end
+        int receivedLimit = 0;            // the characters the operator may type there
         QString warning;                  // why not, in red under the calls lines
     };
     // Enter in the call field. No contest chosen, or no call: nothing. A band,
@@ -76,7 +82,10 @@ public:
     // without a letter is no call and is refused; a call without a digit is
     // taken at the second Enter. The received field is pre-filled with what
     // stays from contact to contact: a base file's entry, else the exchange
-    // remembered from the log without its serial.
+    // remembered from the log without its serial. A contest that names its
+    // received exchange opens it with what stays from contact to contact, the
+    // RS(T) by mode and the station's code or locator from its last contact,
+    // and takes as many characters as its fields.
     CallEntry enterCall(const QString& call, const QString& received);
     EntryPhase entryPhase() const;
     // A key typed into the received field, by the contest's rule for it.
@@ -85,7 +94,8 @@ public:
     // nothing typed in it, the entry goes back to the call).
     EntryEscape escape(bool inReceived, bool receivedEmpty);
     // Checks the repeat once more, on the band-mode the contact is logged on:
-    // a repeat is `refused` and nothing changes but the scan. `reading` is the
+    // a repeat is `refused` and nothing changes but the scan. So is a received
+    // exchange that the contest's fields do not take, with the reason. `reading` is the
     // clock's one reading: the row's hh:mm and its stamp.
     Changes completeContact(const QString& received, const QDateTime& reading);
     // The operator changed cell `column` of `row` in the grid from `before`:
@@ -207,6 +217,20 @@ private:
     void markRepeats(Changes& changes, int skipRow = 0, bool countersFollow = true);
     void rescoreRow(int row);
     void prefillCurrentRow();
+    // The contest's own exchange (ContestExchange.cpp).
+    QString sentFor(int row) const;
+    int serialOf(int row) const;
+    QString previousCall(int row) const;
+    setup::StationExchange stationExchange() const;
+    void refreshSentExchange(); // where the contest's exchange names its fields
+    const scoring::ExchangeForm* receivedForm() const;
+    int receivedLimit() const;
+    void prefillReceived(const QString& call, CallEntry& entry) const;
+    std::optional<QString> checkReceived(QString& received) const;
+    // How many multipliers each logged contact brought: counted again, or only
+    // the newest contact's where it is all that changed.
+    void markMultipliers(bool newestOnly = false);
+    scoring::CountedContact counted(int row) const;
     void numberBandChange(int row);
     void changeSelectedCounter(int delta);
     void deleteLastContact(Changes& changes);
@@ -232,6 +256,10 @@ private:
     bool m_subTourPending = false;
     SubTourStarts m_subTourStarts; // for the sub-tour's number
     SubTourClock m_subTourClock;
+    setup::StationExchanges m_stationExchanges;
+    scoring::MultiplierTally m_tally; // over the logged rows before m_talliedRow
+    int m_talliedRow = 0;
+    QString m_talliedContest;
     mutable std::optional<scoring::WorkedCalls> m_worked; // for the master line, until the session changes
     mutable QTime m_workedMinute;                        // or the minute, where a gap counts minutes
     std::optional<logbook::Contact> m_restore; // the last deleted contact and its stamp, while it can be restored

@@ -103,6 +103,11 @@ StatusFigures statusFigures(const QVector<logbook::Contact>& rows, const scoring
     StatusFigures figures;
     figures.contacts = totals.contacts;
     figures.score = totals.claimedScore;
+    figures.points = totals.points;
+    if (totals.countsMultipliers)
+        figures.multipliers = totals.multipliers;
+    figures.judgesPoints = contest && contest->points == scoring::PointsKind::None;
+    figures.multiplied = contest && contest->claim == scoring::ClaimKind::SumTimesMultipliers;
     figures.subTour = starts.number(start);
     figures.subTourExact = starts.exact();
     figures.subTourContacts = int(std::count_if(rows.begin() + qMin(start, int(rows.size())), rows.end(),
@@ -128,6 +133,19 @@ static QString nextSubTourText(const std::optional<QTime>& next)
     return QStringLiteral(", следующий в ") + next->toString(next->second() ? QStringLiteral("hh:mm:ss") : QStringLiteral("hh:mm"));
 }
 
+// "Очки 48", "Очки 12 × 4 = 48", or what the judges leave to count.
+static QString scoreText(const StatusFigures& figures)
+{
+    if (figures.judgesPoints)
+        return figures.multipliers ? QStringLiteral("Очки у судей, множителей %1").arg(*figures.multipliers)
+                                   : QStringLiteral("Очки у судей");
+    if (!figures.multipliers)
+        return QStringLiteral("Очки %1").arg(figures.score);
+    if (!figures.multiplied)
+        return QStringLiteral("Очки %1, множителей %2").arg(figures.score).arg(*figures.multipliers);
+    return QStringLiteral("Очки %1 × %2 = %3").arg(figures.points).arg(*figures.multipliers).arg(figures.score);
+}
+
 QString statusLineText(const StatusFigures& figures, std::optional<int> dashTime)
 {
     QString subTour = QStringLiteral("Тур %1%2").arg(figures.subTourExact ? QString() : QStringLiteral("≥"))
@@ -137,7 +155,7 @@ QString statusLineText(const StatusFigures& figures, std::optional<int> dashTime
     QStringList parts = {
         QStringLiteral("QSO %1").arg(figures.contacts),
         subTour + QStringLiteral(": %1").arg(figures.subTourContacts) + nextSubTourText(figures.nextSubTour),
-        QStringLiteral("Очки %1").arg(figures.score),
+        scoreText(figures),
         QStringLiteral("Темп %1/ч, за час %2").arg(figures.lastTenMinutes * 6).arg(figures.lastHour),
     };
     if (dashTime) {

@@ -46,6 +46,10 @@ struct StatusFigures
 {
     int contacts = 0;     // the report's count: the rows up to the one being entered
     qint64 score = 0;     // the report's claimed score
+    qint64 points = 0;    // summed, where the score multiplies them
+    std::optional<int> multipliers; // where the contest counts them
+    bool judgesPoints = false;      // the judges work the points out
+    bool multiplied = false;        // the score is the points times the multipliers
     int subTour = 1;
     bool subTourExact = true;   // false: at least this number
     int subTourContacts = 0;

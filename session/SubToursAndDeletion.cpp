@@ -23,6 +23,7 @@ Changes ContestSession::offerSubTour()
     if (m_subTourPending)
         return {};
     m_subTourPending = true;
+    refreshSentExchange(); // a serial counted by sub-tour begins again
     Changes changes = run([&](Changes&) { writeSubTourState(); });
     changes.subTour = true;
     rescanTyped(changes); // a call already typed belongs to the new sub-tour
@@ -66,6 +67,7 @@ Changes ContestSession::applySubTour()
 {
     return runAsOne([&](Changes& changes) {
         applySubTourSteps();
+        refreshSentExchange(); // the contact being entered is the sub-tour's first
         changes.subTour = true;
     });
 }
@@ -105,6 +107,7 @@ void ContestSession::deleteLastContact(Changes& changes)
     m_log.writeLogFile();
     m_log.writeStamp(row, std::nullopt);
     prefillCurrentRow();
+    markMultipliers();
 }
 
 void ContestSession::restoreLastContact(Changes& changes)
@@ -122,6 +125,7 @@ void ContestSession::restoreLastContact(Changes& changes)
     if (!restored.repeat)
         changeSelectedCounter(+1);
     markRepeats(changes); // an edit since the deletion may have moved its mark
+    markMultipliers();
     m_log.writeCfgFile();
 }
 

@@ -10,6 +10,7 @@
 #include "widgets/MasterCallsLine.h"
 #include "widgets/Panel.h"
 #include "widgets/StatusLine.h"
+#include "widgets/UpperCaseValidator.h"
 #include "widgets/WidgetStyle.h"
 #include "widgets/WindowParts.h"
 
@@ -185,6 +186,11 @@ void MainWindowView::showChanges(const session::Changes& changes, const session:
         statusLine->refresh();
     if (Edit1->text().isEmpty()) // a completed contact empties the master line
         masterLine->setCalls({});
+}
+
+void MainWindowView::setReceivedLimit(int limit)
+{
+    Edit2->findChild<UpperCaseValidator*>()->setTypedLimit(limit); // the field owns its validator
 }
 
 void MainWindowView::showEntryPhase(session::EntryPhase phase)

@@ -44,6 +44,8 @@ public:
     void showChanges(const session::Changes& changes, const session::ContestSession& session);
     // The entry fields as the phase has them, the focus in the one typed.
     void showEntryPhase(session::EntryPhase phase);
+    // How many characters the operator may type into the received field.
+    void setReceivedLimit(int limit);
     void focusEntry(session::EntryPhase phase);
     // The calls lines, the band marks and the red line after a scan; a scan
     // that could not read the log leaves the lines as they were and says why.

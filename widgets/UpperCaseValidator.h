@@ -15,6 +15,7 @@ public:
 
     explicit UpperCaseValidator(QLineEdit* field, int typedLimit = 0, Letters letters = Letters::All);
     State validate(QString& input, int& pos) const override;
+    void setTypedLimit(int typedLimit) { m_typedLimit = typedLimit; }
 
 private:
     int m_typedLimit;

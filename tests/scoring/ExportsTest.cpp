@@ -288,3 +288,21 @@ TEST_F(ExportsTest, TheCabrilloHeaderAsContestRobotsReadIt)
     EXPECT_EQ(cbr.count(QStringLiteral("ADDRESS: ")), 6);
     EXPECT_EQ(cbr.count(QStringLiteral("QSO: ")), 2);
 }
+
+// A contest that names its exchange has its fields as the QSO: line's
+// columns, a missing one "-", words past the last field joined to it.
+TEST_F(ExportsTest, TheQsoLinesCarryTheExchangesFieldsInOrder)
+{
+    ContestDescription cfo;
+    cfo.cabrillo = QStringLiteral("CFO");
+    cfo.sent = cfo.received = readExchangeForm(QStringLiteral("rst serial locator4")).form;
+    const QVector<Contact> rows = {row("10:00", "80SSB", "", "UA3AAA", "59 001 KO85", "59 007 KO73", "1"),
+                                   row("10:02", "80SSB", "", "RA3BB", "59 002 KO85", "59 8", "1"),
+                                   row("10:04", "80SSB", "", "RA3CC", "59 003 KO85", "59 9 KO 82", "1")};
+    CreateExports(legacy(rows), station(QStringLiteral("UA3XYZ"), kRa, QStringLiteral("01.02.2024")), &cfo, {},
+                  kCreated);
+    const QString cbr = QString::fromLatin1(readFile(QStringLiteral("UA3XYZ.cbr")));
+    for (const char* line : {" UA3XYZ 59 001 KO85 UA3AAA 59 007 KO73\r\n", " UA3XYZ 59 002 KO85 RA3BB 59 8 -\r\n",
+                             " UA3XYZ 59 003 KO85 RA3CC 59 9 KO82\r\n"})
+        EXPECT_TRUE(cbr.contains(QLatin1String(line))) << line;
+}

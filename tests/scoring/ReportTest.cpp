@@ -187,6 +187,27 @@ TEST_F(ReportTest, TotalsFollowTheVariant)
     }
 }
 
+// A contest of multipliers fills the paper form's points and "coordinates"
+// lines with its points and multipliers, a repeat bringing none.
+TEST_F(ReportTest, TheSummarySheetOfAContestOfMultipliers)
+{
+    ContestDescription contest;
+    contest.multipliers = {{MultiplierKind::Call, {}}};
+    contest.claim = ClaimKind::SumTimesMultipliers;
+    QVector<Contact> rows = {row("", "", "", "R1A", "", "", "10"), row("", "", "", "R2A", "", "", "15"),
+                             row("", "", "", "R1A", "", "", "0")};
+    rows[0].multipliers = 2;
+    rows[1].multipliers = 1;
+    rows[2].repeat = true;
+    rows[2].multipliers = 1; // a stale mark on a repeat counts nothing
+    const QStringList sheet = summarySheetText(station(QStringLiteral("UA9XYZ"), QString()), reportTotals(rows, &contest),
+                                               QString())
+                                  .split(QStringLiteral("\r\n"));
+    EXPECT_TRUE(sheet[37].endsWith(QStringLiteral(" 25"))) << sheet[37].toStdString();
+    EXPECT_TRUE(sheet[38].endsWith(QStringLiteral(" 3"))) << sheet[38].toStdString();
+    EXPECT_TRUE(sheet[41].endsWith(QStringLiteral(" 75"))) << sheet[41].toStdString();
+}
+
 TEST_F(ReportTest, BandChangesReachedIsTheHighestCount)
 {
     struct Case

@@ -96,3 +96,23 @@ TEST_F(ChosenContestTest, ANewlyChosenRuleMarksTheLoggedRepeats)
     EXPECT_TRUE(session->contacts().isRepeat(2) && !session->contacts().isRepeat(1));
     EXPECT_EQ(session->state().bandCounters[1], 1);
 }
+
+// The received exchange is kept as its fields take it; the next contact with
+// the station opens with what stays of it, the caret where the serial goes.
+TEST_F(ChosenContestTest, TheReceivedExchangeIsKeptCheckedAndOpensWithWhatStays)
+{
+    writeFile(QStringLiteral("contests/cfo.contest"), QByteArray(cfo) + "exchange = rst serial locator4\n");
+    session->reloadContests();
+    session->selectBand(1);
+    clock.time = QTime(19, 30);
+    ContestSession::CallEntry entry = session->enterCall(QStringLiteral("UA3AA"), QString());
+    EXPECT_EQ(entry.received, QStringLiteral("59 "));
+    EXPECT_EQ(entry.receivedLimit, 3 + 4 + 4 + 3 * 2);
+    EXPECT_TRUE(session->completeContact(QStringLiteral("59001 ko7"), clock.current()).refused);
+    EXPECT_TRUE(session->completeContact(QStringLiteral("59001 ko73"), clock.current()).contactLogged);
+    EXPECT_EQ(session->contacts().cell(1, logbook::Received), QStringLiteral("59 001 KO73"));
+    session->selectBand(2);
+    entry = session->enterCall(QStringLiteral("UA3AA"), QString());
+    EXPECT_EQ(entry.received, QStringLiteral("59  KO73"));
+    EXPECT_EQ(entry.caret, 3);
+}
