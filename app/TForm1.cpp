@@ -153,6 +153,7 @@ void TForm1::FormShow()
 void TForm1::FormActivate()
 {
     showChanges(m_session.rescore());
+    m_view->StringGrid1->setExchangeLength(m_session.exchangeLength());
     if (!showChanges(m_session.loadRaBase()))
         return;
     m_transmitter.voice().OpenVoiceFiles();

@@ -116,7 +116,7 @@ std::vector<int> gluedLengths(FieldKind kind, int length, logbook::Mode mode)
 // is missing for the form.
 void splitGlued(const ExchangeForm& form, QStringList& words, logbook::Mode mode)
 {
-    static const QRegularExpression digits = whole("[0-9]{3,}");
+    static const QRegularExpression digits = whole("[0-9]{4,}");
     if (words.size() != int(form.size()) - 1)
         return;
     for (int i = 0; i + 1 < int(form.size()) && i < words.size(); ++i) {

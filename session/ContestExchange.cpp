@@ -81,6 +81,14 @@ void ContestSession::refreshSentExchange()
         m_contacts.setCell(currentRow(), Sent, sentFor(currentRow()));
 }
 
+int ContestSession::exchangeLength() const
+{
+    const scoring::ContestDescription* chosen = contest();
+    if (!chosen || chosen->sent.empty())
+        return kPlainReceivedLimit;
+    return int(m_contacts.cell(currentRow(), Sent).size()) + 1; // an RST of three in CW
+}
+
 const scoring::ExchangeForm* ContestSession::receivedForm() const
 {
     const scoring::ContestDescription* chosen = contest();

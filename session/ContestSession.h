@@ -153,6 +153,8 @@ public:
     // The sub-tour starts on the local clock at `now`: the contest's own,
     // else setup's.
     std::vector<QTime> subTourTimes(const QDateTime& now) const;
+    // The characters an exchange of the contest takes on screen, about.
+    int exchangeLength() const;
     QVector<logbook::Contact> loggedRows() const;
     Stamps loggedStamps() const; // beside loggedRows()
     // The status line's figures at the clock's reading `now`, from memory alone.

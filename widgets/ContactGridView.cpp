@@ -12,11 +12,13 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <numeric>
 
 namespace {
 
 constexpr std::array<int, logbook::ContactGrid::Columns> kColumnWidths = {50, 66, 30, 85, 69, 69, 26};
 constexpr int kBaseWidth = 399;
+constexpr int kPlainExchange = 8; // characters an exchange column is made for
 constexpr int kBaseRowHeight = 25;
 constexpr int kFieldInset = 4;
 const QColor kRepeatColour(255, 80, 80); // red that reads on blue and on yellow
@@ -190,13 +192,30 @@ void ContactGridView::resizeEvent(QResizeEvent* event)
     keepEntryRowAtBottom();
 }
 
-// The last column takes the rest (it stretches).
+// The last column takes the rest (it stretches). Exchanges longer than the
+// columns are made for take their width from the other columns.
 void ContactGridView::fitColumns()
 {
-    const double factor = double(width()) / kBaseWidth;
+    std::array<double, logbook::ContactGrid::Columns> widths {};
+    double total = 0;
+    for (int c = 0; c < logbook::ContactGrid::Columns; ++c) {
+        const bool exchange = c == logbook::Sent || c == logbook::Received;
+        widths[size_t(c)] = kColumnWidths[size_t(c)] * (exchange ? double(m_exchangeChars) / kPlainExchange : 1.0);
+        total += widths[size_t(c)];
+    }
+    const double factor = double(width()) / (kBaseWidth + total - std::accumulate(kColumnWidths.begin(), kColumnWidths.end(), 0));
     for (int c = 0; c + 1 < logbook::ContactGrid::Columns; ++c)
-        setColumnWidth(c, int(std::lround(kColumnWidths[size_t(c)] * factor)));
+        setColumnWidth(c, int(std::lround(widths[size_t(c)] * factor)));
     Q_EMIT columnsFitted();
+}
+
+void ContactGridView::setExchangeLength(int chars)
+{
+    const int fitted = qMax(chars, kPlainExchange);
+    if (fitted == m_exchangeChars)
+        return;
+    m_exchangeChars = fitted;
+    fitColumns();
 }
 
 QRect ContactGridView::entryCellRect(int column, int baseWidth) const

@@ -34,6 +34,9 @@ public:
     // coordinates: `baseWidth` is its width in a column of normal width.
     QRect entryCellRect(int column, int baseWidth) const;
     int blankHeight() const { return m_blank; }
+    // The exchange columns take the width of `chars` characters (at least as
+    // many as the built-in contests' exchanges have).
+    void setExchangeLength(int chars);
 
 Q_SIGNALS:
     // The columns were fitted anew: what lies over the bottom line's cells
@@ -62,4 +65,5 @@ private:
     int m_entryRow = 1;
     int m_blank = 0; // above the first row, so that the entry row is the bottom line
     bool m_placingHeader = false;
+    int m_exchangeChars = 8;
 };

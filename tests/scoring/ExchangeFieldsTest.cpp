@@ -30,6 +30,7 @@ TEST(ExchangeFieldsTest, EachContestsReceivedExchangeIsCheckedFieldByField)
         // Wake-Up!: RST + serial + the previous call's suffix, "579 006 XXX".
         {"rst serial suffix", "579 006 xxx", Mode::CW, "579 006 XXX", ""},
         {"rst serial suffix", "579 006 X1", Mode::CW, nullptr, "«X1» — не суффикс"},
+        {"rst serial suffix", "599 011", Mode::CW, nullptr, "Не хватает поля: суффикс"},
         // Vladimir Test: serial + district ("001 VL01") or serial + locator ("001 KO85").
         {"serial code:vl|locator4", "001 VL01", Mode::CW, "001 VL01", ""},
         {"serial code:vl|locator4", "001 ko85", Mode::SSB, "001 KO85", ""},
