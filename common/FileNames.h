@@ -13,6 +13,7 @@ namespace logbook {
 inline const QString kLogFileName = QStringLiteral("system.kvl");
 inline const QString kStateFileName = QStringLiteral("cfg.kvl");
 inline const QString kStampFileName = QStringLiteral("system.kvx");
+inline const QString kExtrasFileName = QStringLiteral("system.kve");
 inline const QString kSubTourFileName = QStringLiteral("cfg.kvx");
 
 // The name of the existing entry that matches `name` case-insensitively, the

@@ -1,5 +1,6 @@
 #include "log/Contact.h"
 
+#include "common/Cp1251.h"
 #include "log/Decimal.h"
 #include "log/ShortString.h"
 
@@ -16,6 +17,18 @@ QByteArray Contact::encode() const
         offset += Capacity[size_t(i)] + 1;
     }
     return out;
+}
+
+int Contact::textLimit(int field)
+{
+    if (field == Sent || field == Received)
+        return LongExchange;
+    return field >= 0 && field < QsoFieldCount ? Capacity[size_t(field)] : 0;
+}
+
+QString Contact::recordText(QsoField field, const QString& text)
+{
+    return cp1251::decode(cp1251::encode(text).left(Capacity[size_t(field)]));
 }
 
 Contact Contact::decode(const char* data)

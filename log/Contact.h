@@ -25,6 +25,10 @@ struct Contact
 {
     static constexpr int Size = 59;
     static constexpr std::array<int, QsoFieldCount> Capacity = {5, 8, 3, 11, 11, 11, 3};
+    // The sent and received exchanges are held whole up to this length:
+    // contests exchange more than the record's 11 characters. What the record
+    // cannot hold the extras file keeps beside it.
+    static constexpr int LongExchange = 40;
 
     std::array<QString, QsoFieldCount> fields;
     // Not in the record: the repeat rule's mark, worked out from the log. A
@@ -43,6 +47,13 @@ struct Contact
     const QString& received() const { return text(Received); }
     std::optional<qint64> points() const; // none for "1+" and any other text
     bool plusPoint() const { return text(Points) == QStringLiteral("1+"); }
+
+    // The most of a field's text a contact holds: the record's capacity, the
+    // long length for the exchanges.
+    static int textLimit(int field);
+    // What the record keeps of `text` in `field`: cut, in code page 1251.
+    static QString recordText(QsoField field, const QString& text);
+    bool recordHolds(QsoField field) const { return recordText(field, text(field)) == text(field); }
 
     // The record's bytes: the fields only.
     QByteArray encode() const;

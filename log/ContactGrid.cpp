@@ -60,7 +60,7 @@ bool ContactGrid::setData(const QModelIndex& index, const QVariant& value, int r
     if (!index.isValid() || role != Qt::EditRole)
         return false;
     const int row = logRow(index.row());
-    const QString text = value.toString().left(Contact::Capacity[size_t(index.column())]);
+    const QString text = value.toString().left(Contact::textLimit(index.column()));
     const QString before = m_contacts.cell(row, index.column());
     if (text == before)
         return true;

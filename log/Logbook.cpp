@@ -28,7 +28,48 @@ void Logbook::writeRow(int row)
 {
     if (row < 1)
         return;
-    write(m_logFile, row - 1, m_contacts.contact(row).encode());
+    const QByteArray record = m_contacts.contact(row).encode();
+    const ContactExtras extras = extrasOf(row);
+    if (!writesExtras(row, extras)) {
+        write(m_logFile, row - 1, record);
+        return;
+    }
+    // A long text never stands without its record, nor a record beside a
+    // stale slot: both in the transaction under way, or in one of their own.
+    const auto both = [&] {
+        write(m_logFile, row - 1, record);
+        write(m_extrasFile.file(), row - 1, ExtrasFile::slot(extras));
+    };
+    if (m_open)
+        both();
+    else
+        asOne(both);
+}
+
+ContactExtras Logbook::extrasOf(int row) const
+{
+    const Contact& contact = m_contacts.contact(row);
+    ContactExtras extras = ContactExtras::of(contact);
+    const auto kept = m_keptLines.find(row);
+    if (kept != m_keptLines.end() && contact.isContact() && kept->second.call == contact.call())
+        extras.otherLines = kept->second.lines;
+    return extras;
+}
+
+// Only a row with something beyond its record, or with a slot there to
+// overwrite, costs a second synced write: a contest whose exchanges fit
+// never touches the file.
+bool Logbook::writesExtras(int row, const ContactExtras& extras)
+{
+    if (!extras.isEmpty())
+        return true;
+    if (!m_extrasKnown || m_deleted)
+        return false;
+    if (m_extrasFile.file().exists())
+        return m_extrasFile.hasSlot(row);
+    // Gone while the contest runs: made again now if some contact has a slot.
+    m_extrasKnown = !heldInMemory(m_extrasFile.file()).isEmpty();
+    return m_extrasKnown;
 }
 
 std::optional<ContactStamp> Logbook::stamp(int row) const
@@ -77,12 +118,19 @@ void Logbook::remakeIfGone(const RecordFile& file)
 {
     if (m_deleted || file.exists())
         return;
-    file.replaceAll(heldInMemory(file));
+    const QByteArray held = heldInMemory(file);
+    if (&file == &m_extrasFile.file() && (!m_extrasKnown || held.isEmpty())) {
+        file.createEmpty(); // first needed now, or gone with nothing to make again
+        m_extrasKnown = true;
+        return;
+    }
+    file.replaceAll(held);
     m_remade << QStringLiteral("Файл %1 пропал и записан заново из памяти").arg(file.name());
 }
 
-// The contacts before the row being entered and their stamps; a state file
-// holds one record, which the write that found it gone puts in.
+// The contacts before the row being entered, their stamps and their extras
+// (up to the last slot that holds any); a state file holds one record, which
+// the write that found it gone puts in.
 QByteArray Logbook::heldInMemory(const RecordFile& file) const
 {
     QByteArray bytes;
@@ -92,6 +140,14 @@ QByteArray Logbook::heldInMemory(const RecordFile& file) const
     } else if (&file == &m_stampFile.file()) {
         for (int row = 1; row < m_currentRow; ++row)
             bytes += StampFile::slot(m_contacts.contact(row).stamp);
+    } else if (&file == &m_extrasFile.file()) {
+        for (int row = 1; row < m_currentRow; ++row) {
+            const ContactExtras extras = extrasOf(row);
+            if (extras.isEmpty())
+                continue;
+            bytes += QByteArray(qsizetype(row - 1) * ContactExtras::Size - bytes.size(), '\0');
+            bytes += extras.encode();
+        }
     }
     return bytes;
 }
@@ -183,9 +239,13 @@ bool Logbook::readState()
 std::optional<QString> Logbook::readLog()
 {
     if (!m_logFile.exists()) {
-        // Stamps and a due sub-tour of a log that is gone would date the new one.
+        // Stamps and a due sub-tour of a log that is gone would date the new
+        // one, its extras fill its rows.
         m_stampFile.remove();
+        m_extrasFile.remove();
         m_subTourFile.remove();
+        m_extrasKnown = false;
+        m_keptLines.clear();
         m_stampFile.createIfMissing();
         createOrNote(m_logFile);
         m_stateDoubt.reset();
@@ -214,6 +274,7 @@ std::optional<QString> Logbook::readLog()
         *warning += QStringLiteral(". Счётчики по диапазонам и число смен диапазона восстановлены по журналу");
     }
     readStamps();
+    readExtras();
     return warning;
 }
 
@@ -227,6 +288,18 @@ void Logbook::readStamps()
     }
 }
 
+// A slot's long text stands where the record still holds its beginning.
+void Logbook::readExtras()
+{
+    m_extrasKnown = m_extrasFile.file().exists();
+    m_keptLines.clear();
+    for (const auto& [row, extras] : m_extrasFile.read(m_currentRow - 1)) {
+        for (const QsoField field : {Sent, Received})
+            m_contacts.setCell(row, field, extras.longText(field, m_contacts.cell(row, field)));
+        if (!extras.otherLines.isEmpty())
+            m_keptLines[row] = {m_contacts.cell(row, Call), extras.otherLines};
+    }
+}
 
 // Each contact counts on its own band; the band changes are the largest
 // number the log gives them (the first contact already made it 0).
@@ -280,7 +353,9 @@ void Logbook::deleteFiles()
     m_stateFile.remove();
     m_logFile.remove();
     m_stampFile.remove();
+    m_extrasFile.remove();
     m_subTourFile.remove();
+    m_keptLines.clear();
     for (int row = 1; row < m_contacts.rowCount(); ++row)
         m_contacts.setStamp(row, std::nullopt);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "log/ContactStamp.h"
+#include "log/ExtrasFile.h"
 #include "log/RecordFile.h"
 #include "log/StateRecord.h"
 #include "log/SubTourState.h"
@@ -18,8 +19,9 @@ namespace logbook {
 class ContactLog;
 
 // The log on disk and its working state: the log file "system.kvl" (one QSO
-// record per log row) and the state file "cfg.kvl" (one state record). The
-// contact log is the working copy; every change reaches the disk at once.
+// record per log row) and the state file "cfg.kvl" (one state record), with
+// the stamp and extras files beside the log. The contact log is the working
+// copy; every change reaches the disk at once.
 class Logbook
 {
 public:
@@ -36,7 +38,9 @@ public:
     const RecordFile& logFile() const { return m_logFile; }
 
     void writeLogFile() { writeRow(m_currentRow); } // the current row
-    void writeRow(int row);                          // any row, e.g. after grid editing
+    // Any row, e.g. after grid editing: its record, and its extras slot as one
+    // with it where the row needs one or a slot is there to overwrite.
+    void writeRow(int row);
     void writeCfgFile();
     // Every write of `steps` stands or falls with the others: should one
     // fail, each file is put back as it was and the error goes on.
@@ -79,10 +83,11 @@ public:
     SubTourStateRead readSubTourState() const;
     void writeSubTourState(const SubTourState& state);
 
-    // The log, the stamps or the state deleted or moved away while the contest
-    // runs are made again from memory at their next write (the log also at
-    // its next read): what the files held before the write in progress. Not
-    // after deleteFiles(). What was made again is said once, here.
+    // The log, the stamps, the extras or the state deleted or moved away while
+    // the contest runs are made again from memory at their next write (the
+    // log also at its next read): what the files held before the write in
+    // progress; the extras only where a contact has some. Not after
+    // deleteFiles(). What was made again is said once, here.
     void remakeLogIfGone() { remakeIfGone(m_logFile); }
     QStringList takeRemade();
 
@@ -93,6 +98,9 @@ private:
     QByteArray heldInMemory(const RecordFile& file) const;
     int lastContactRow() const; // 0 when the log holds no contact
     void readStamps();
+    void readExtras();
+    ContactExtras extrasOf(int row) const;
+    bool writesExtras(int row, const ContactExtras& extras);
     void write(const RecordFile& file, qint64 index, const QByteArray& record);
     void noteFault(const RecordFile& file, const QString& reason);
     void createOrNote(const RecordFile& file);
@@ -103,6 +111,16 @@ private:
     RecordFile m_logFile;
     RecordFile m_stateFile;
     StampFile m_stampFile;
+    ExtrasFile m_extrasFile;
+    // Lines of a later version's keys, by row, written back while the row
+    // holds the call they were read with.
+    struct KeptLines
+    {
+        QString call;
+        QByteArray lines;
+    };
+    std::map<int, KeptLines> m_keptLines;
+    bool m_extrasKnown = false; // the extras file was there or has been made
     RecordFile m_subTourFile;
     // The stamps a step of asOne() replaced, to put back should it fail.
     std::vector<std::pair<int, std::optional<ContactStamp>>> m_stampUndo;

@@ -1,6 +1,7 @@
 #include "common/FileNames.h"
 #include "common/KvlError.h"
 #include "log/BandTable.h"
+#include "log/ContactExtras.h"
 #include "log/ContactLog.h"
 #include "log/Logbook.h"
 #include "tests/support/WorkDir.h"
@@ -34,6 +35,13 @@ QByteArray stateBytes(qint32 nextRow)
     return s.encode();
 }
 
+Contact withReceived(int n, const QString& received)
+{
+    Contact r = contact(n);
+    r.fields[Received] = received;
+    return r;
+}
+
 QByteArray logBytes(int records)
 {
     QByteArray bytes;
@@ -53,6 +61,7 @@ protected:
 
 TEST_F(LogbookTest, WithoutFilesTheStartCreatesThemEmptyWithFreshValues)
 {
+    writeFile(kExtrasFileName, QByteArray(ContactExtras::Size, '\1')); // of a log that is gone
     EXPECT_FALSE(log.readState());
     EXPECT_EQ(log.state().bandChangeCount, -1);
     EXPECT_EQ(log.state().callsLineFlag, 1);
@@ -61,6 +70,7 @@ TEST_F(LogbookTest, WithoutFilesTheStartCreatesThemEmptyWithFreshValues)
     EXPECT_EQ(readFile(kStateFileName).size(), 0);
     EXPECT_TRUE(QFile::exists(kLogFileName));
     EXPECT_EQ(readFile(kLogFileName).size(), 0);
+    EXPECT_FALSE(QFile::exists(kExtrasFileName));
 }
 
 TEST_F(LogbookTest, ThreeContactsLoadIntoTheirRows)
@@ -207,8 +217,9 @@ TEST_F(LogbookTest, WritesFailWhenTheFilesAreGone)
 {
     log.readState();
     log.readLog();
+    writeFile(kExtrasFileName, QByteArray());
     log.deleteFiles();
-    EXPECT_FALSE(QFile::exists(kLogFileName));
+    EXPECT_FALSE(QFile::exists(kLogFileName) || QFile::exists(kExtrasFileName));
     EXPECT_THROW(log.writeLogFile(), KvlError);
     EXPECT_THROW(log.writeCfgFile(), KvlError);
     EXPECT_FALSE(QFile::exists(kLogFileName));
@@ -255,4 +266,131 @@ TEST_F(LogbookTest, WithoutAStateTheCountersComeFromTheLog)
     ASSERT_TRUE(log.readLog());
     EXPECT_EQ(log.state().bandCounters, (std::array<qint32, 6> {0, 0, 1, 2, 0, 0}));
     EXPECT_EQ(log.state().bandChangeCount, 2);
+}
+
+// The file comes with the first long exchange; a row's slot is rewritten
+// whenever the row is, so that a text cut back to the record's length does
+// not bring the long one back.
+TEST_F(LogbookTest, LongExchangesComeBackWholeAtTheNextStart)
+{
+    log.readState();
+    log.readLog();
+    grid.setContact(1, contact(1));
+    log.writeLogFile();
+    EXPECT_FALSE(QFile::exists(kExtrasFileName));
+    Contact twoLong = withReceived(2, QStringLiteral("599 003 КО82 ЖЖ"));
+    twoLong.fields[Sent] = QStringLiteral("599 1000 QRP");
+    const Contact cutBack = withReceived(3, QStringLiteral("599 003 KO8"));
+    for (const Contact& c : {twoLong, withReceived(3, QStringLiteral("599 003 KO82")), cutBack}) {
+        log.setCurrentRow(c.call() == QLatin1String("UA2AA") ? 2 : 3);
+        grid.setContact(log.currentRow(), c);
+        log.writeLogFile();
+    }
+    log.setCurrentRow(4);
+    log.writeCfgFile();
+    ContactLog g;
+    Logbook l(g);
+    l.readState();
+    l.readLog();
+    EXPECT_EQ(g.contact(1), contact(1));
+    EXPECT_EQ(g.contact(2), twoLong);
+    EXPECT_EQ(g.contact(3), cutBack);
+}
+
+// A slot stands only whole and where the record still holds its text's
+// beginning; otherwise the record's own text does.
+TEST_F(LogbookTest, TheRecordsTextStandsBesideAStaleOrTornSlot)
+{
+    const QString whole = QStringLiteral("599 1000 QRP");
+    ContactExtras extras;
+    extras.received = whole;
+    const QByteArray slot = extras.encode();
+    struct Case
+    {
+        const char* what;
+        QString recordText;
+        QByteArray slot;
+        QString read;
+    };
+    const Case cases[] = {
+        {"in step", whole.left(11), slot, whole},
+        {"record changed without it", QStringLiteral("599 1001 QRP"), slot, QStringLiteral("599 1001 QR")},
+        {"record cut back without it", QStringLiteral("599"), slot, QStringLiteral("599")},
+        {"torn", whole.left(11), slot.left(200) + QByteArray(56, '\0'), whole.left(11)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        writeFile(kStateFileName, stateBytes(3));
+        writeFile(kLogFileName, contact(1).encode() + withReceived(2, c.recordText).encode());
+        writeFile(kExtrasFileName, QByteArray(ContactExtras::Size, '\0') + c.slot);
+        ContactLog g;
+        Logbook l(g);
+        l.readState();
+        l.readLog();
+        EXPECT_EQ(g.cell(2, Received), c.read);
+        EXPECT_EQ(g.contact(1), contact(1));
+    }
+}
+
+// A long exchange that fails to be logged leaves no slot; a folder in the
+// file's place refuses only a contact that needs a slot.
+TEST_F(LogbookTest, AFailedContactLeavesNoSlotBehind)
+{
+    for (const QString& folder : {kStateFileName, kExtrasFileName}) {
+        SCOPED_TRACE(folder.toStdString());
+        for (const QString& name : {kStateFileName, kLogFileName, kExtrasFileName})
+            QFile::remove(name), QDir().rmdir(name);
+        QDir().mkdir(folder);
+        writeFile(kLogFileName, QByteArray());
+        ContactLog g;
+        Logbook l(g);
+        l.readState();
+        l.readLog();
+        try {
+            l.asOne([&] {
+                g.setContact(1, withReceived(1, QStringLiteral("599 003 KO82")));
+                l.writeLogFile();
+                l.setCurrentRow(2);
+                l.writeCfgFile();
+            });
+            ADD_FAILURE() << "written";
+        } catch (const KvlError& e) {
+            EXPECT_TRUE(e.message().contains(folder)) << e.message().toStdString();
+        }
+        EXPECT_EQ(readFile(kLogFileName).size(), 0);
+        EXPECT_EQ(readFile(kExtrasFileName).size(), 0);
+        g.setContact(1, contact(1)); // needing no slot, the contact is no business of the folder's
+        EXPECT_NO_THROW(l.writeLogFile());
+    }
+}
+
+// Deleted while the contest runs, the file is made again at the next row
+// written, if some contact has a slot to put in it.
+TEST_F(LogbookTest, TheExtrasFileIsMadeAgainFromMemory)
+{
+    for (const bool cutBack : {false, true}) {
+        SCOPED_TRACE(cutBack ? "no long text left" : "a long text");
+        for (const QString& name : {kStateFileName, kLogFileName, kExtrasFileName, kStampFileName})
+            QFile::remove(name);
+        ContactLog g;
+        Logbook l(g);
+        l.readState();
+        l.readLog();
+        g.setContact(1, withReceived(1, QStringLiteral("599 003 KO82")));
+        l.writeLogFile();
+        if (cutBack) {
+            g.setCell(1, Received, QStringLiteral("599"));
+            l.writeRow(1);
+        }
+        ASSERT_TRUE(QFile::remove(kExtrasFileName));
+        l.setCurrentRow(2);
+        g.setContact(2, contact(2));
+        l.writeLogFile();
+        EXPECT_EQ(QFile::exists(kExtrasFileName), !cutBack);
+        EXPECT_EQ(l.takeRemade().join(QString()).contains(kExtrasFileName), !cutBack);
+        if (!cutBack) {
+            const std::optional<ContactExtras> slot = ContactExtras::decode(readFile(kExtrasFileName).constData());
+            EXPECT_EQ(slot.value_or(ContactExtras {}).received, QStringLiteral("599 003 KO82"));
+        }
+    }
 }

@@ -1,3 +1,4 @@
+#include "log/ContactExtras.h"
 #include "log/ContactGrid.h"
 #include "log/Contact.h"
 #include "log/StateRecord.h"
@@ -52,14 +53,55 @@ TEST(Contact, LongTextsAreCutToTheirCapacity)
         EXPECT_EQ(back.fields[size_t(i)], r.fields[size_t(i)].left(Contact::Capacity[size_t(i)])) << i;
 }
 
-// An edit pasted into the grid keeps what the record keeps: the report and
-// the files print the grid's rows.
-TEST(Contact, AGridEditKeepsWhatItsRecordHolds)
+// An edit pasted into the grid keeps what the files keep: the record's
+// capacity, the long length for the exchanges.
+TEST(Contact, AGridEditKeepsWhatTheFilesHold)
 {
     ContactLog contacts;
     ContactGrid grid(contacts);
-    ASSERT_TRUE(grid.setData(grid.index(ContactGrid::modelRow(1), Received), QString(10000, QLatin1Char('7')), Qt::EditRole));
-    EXPECT_EQ(contacts.cell(1, Received), QString(Contact::Capacity[Received], QLatin1Char('7')));
+    for (const auto& [column, kept] : {std::pair {Call, 11}, {Sent, Contact::LongExchange}, {Received, Contact::LongExchange}}) {
+        ASSERT_TRUE(grid.setData(grid.index(ContactGrid::modelRow(1), column), QString(10000, QLatin1Char('7')), Qt::EditRole));
+        EXPECT_EQ(contacts.cell(1, column), QString(kept, QLatin1Char('7'))) << column;
+    }
+}
+
+// A slot reads back whole, keys it does not know included, or not at all.
+TEST(ContactExtras, ASlotReadsBackOnlyWhole)
+{
+    ContactExtras extras;
+    extras.sent = QStringLiteral("599 1000 QRP");
+    extras.received = QStringLiteral("599 003 КО82 Ж");
+    extras.otherLines = "voice=contact-17.wav\nspot=14025.0\n";
+    const QByteArray slot = extras.encode();
+    ASSERT_EQ(slot.size(), ContactExtras::Size);
+    const std::optional<ContactExtras> back = ContactExtras::decode(slot.constData());
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->sent, extras.sent);
+    EXPECT_EQ(back->received, extras.received);
+    EXPECT_EQ(back->otherLines, extras.otherLines);
+    for (const int torn : {0, 2, 10, 200, 255}) {
+        QByteArray damaged = slot;
+        damaged[torn] = char(damaged[torn] ^ 0x20);
+        EXPECT_FALSE(ContactExtras::decode(damaged.constData())) << torn;
+    }
+    EXPECT_FALSE(ContactExtras::decode(QByteArray(ContactExtras::Size, '\0').constData()));
+}
+
+// Both exchanges fit at their longest in characters of three UTF-8 bytes;
+// a later version's lines give way to them.
+TEST(ContactExtras, TheExchangesAlwaysFitTheSlot)
+{
+    ContactExtras extras;
+    extras.sent = QString(60, QChar(0x4E2D));
+    extras.received = QString(60, QChar(0x6587));
+    extras.otherLines = "note=" + QByteArray(100, 'x') + '\n';
+    const std::optional<ContactExtras> back = ContactExtras::decode(extras.encode().constData());
+    ASSERT_TRUE(back);
+    for (const auto& [written, read] : {std::pair {extras.sent, back->sent}, {extras.received, back->received}}) {
+        EXPECT_GT(read.size(), Contact::Capacity[Sent]);
+        EXPECT_TRUE(written.startsWith(read));
+    }
+    EXPECT_TRUE(back->otherLines.isEmpty());
 }
 
 TEST(Contact, CharactersOutsideTheCodePageKeepTheLayout)
