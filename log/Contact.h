@@ -34,6 +34,9 @@ struct Contact
     // Not in the record: the repeat rule's mark, worked out from the log. A
     // repeat stays in the log and the files but counts no points and on no band.
     bool repeat = false;
+    // Not in the record: how many multipliers the contact brought, worked out
+    // from the log by the contest's rule, as the repeat mark is.
+    int multipliers = 0;
     // Not in the record either: what the stamp file keeps beside it, if it
     // agrees with the time field.
     std::optional<ContactStamp> stamp;

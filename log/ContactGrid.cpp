@@ -11,8 +11,8 @@ ContactGrid::ContactGrid(ContactLog& contacts, QObject* parent)
         const QModelIndex i = index(modelRow(row), column);
         Q_EMIT dataChanged(i, i, {Qt::DisplayRole, Qt::EditRole});
     });
-    connect(&contacts, &ContactLog::repeatChanged, this, [this](int row) {
-        Q_EMIT dataChanged(index(modelRow(row), 0), index(modelRow(row), Columns - 1), {RepeatRole});
+    connect(&contacts, &ContactLog::marksChanged, this, [this](int row) {
+        Q_EMIT dataChanged(index(modelRow(row), 0), index(modelRow(row), Columns - 1), {RepeatRole, MultipliersRole});
     });
     connect(&contacts, &ContactLog::aboutToGrow, this,
             [this](int rows, int grownRows) { beginInsertRows({}, modelRow(rows), modelRow(grownRows - 1)); });
@@ -35,6 +35,8 @@ QVariant ContactGrid::data(const QModelIndex& index, int role) const
         return {};
     if (role == RepeatRole)
         return m_contacts.isRepeat(logRow(index.row()));
+    if (role == MultipliersRole)
+        return m_contacts.contact(logRow(index.row())).multipliers;
     if (role != Qt::DisplayRole && role != Qt::EditRole)
         return {};
     return m_contacts.cell(logRow(index.row()), index.column());

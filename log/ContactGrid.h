@@ -15,6 +15,8 @@ public:
     static constexpr int Columns = QsoFieldCount;
     // data(): whether the row's contact repeats an earlier one.
     static constexpr int RepeatRole = Qt::UserRole + 1;
+    // data(): how many multipliers the row's contact brought.
+    static constexpr int MultipliersRole = Qt::UserRole + 2;
 
     explicit ContactGrid(ContactLog& contacts, QObject* parent = nullptr);
 

@@ -40,7 +40,7 @@ void ContactLog::setRepeat(int row, bool repeat)
     if (row < 1 || row >= m_rows.size() || m_rows[row].repeat == repeat)
         return;
     m_rows[row].repeat = repeat;
-    Q_EMIT repeatChanged(row);
+    Q_EMIT marksChanged(row);
 }
 
 void ContactLog::setMultipliers(int row, int count)
@@ -48,7 +48,7 @@ void ContactLog::setMultipliers(int row, int count)
     if (row < 1 || row >= m_rows.size() || m_rows[row].multipliers == count)
         return;
     m_rows[row].multipliers = count;
-    Q_EMIT repeatChanged(row);
+    Q_EMIT marksChanged(row);
 }
 
 void ContactLog::setStamp(int row, const std::optional<ContactStamp>& stamp)

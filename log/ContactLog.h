@@ -26,14 +26,14 @@ public:
     void setContact(int row, const Contact& contact); // its fields and repeat mark
     bool isRepeat(int row) const { return contact(row).repeat; }
     void setRepeat(int row, bool repeat);
-    void setMultipliers(int row, int count); // said as a change of the marks, with the repeat's
+    void setMultipliers(int row, int count);
     void setStamp(int row, const std::optional<ContactStamp>& stamp);
     // Keeps at least `spare` empty rows below `row`.
     void ensureRow(int row, int spare = 1);
 
 Q_SIGNALS:
     void cellChanged(int row, int column);
-    void repeatChanged(int row);
+    void marksChanged(int row); // its repeat mark or its multipliers
     void aboutToGrow(int rows, int grownRows);
     void grown();
 

@@ -22,6 +22,7 @@ constexpr int kPlainExchange = 8; // characters an exchange column is made for
 constexpr int kBaseRowHeight = 25;
 constexpr int kFieldInset = 4;
 const QColor kRepeatColour(255, 80, 80); // red that reads on blue and on yellow
+const QColor kMultiplierColour(0, 230, 0); // the received exchange that brought a multiplier
 
 const QString kNormalStyle = QStringLiteral(
     "QTableView { background: blue; color: yellow; selection-background-color: navy; selection-color: yellow; }"
@@ -32,7 +33,8 @@ const QString kEditStyle = QStringLiteral(
 
 // Cell editor: Latin letters to upper case, the Russian layout's letters
 // as their Latin ones, every keystroke committed but the time's: a time half
-// typed is no time, so it is taken when the editor closes. A repeat is red.
+// typed is no time, so it is taken when the editor closes. A repeat is red;
+// the received exchange that brought a multiplier green.
 class CellDelegate : public QStyledItemDelegate
 {
 public:
@@ -56,9 +58,11 @@ protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
     {
         QStyledItemDelegate::initStyleOption(option, index);
-        if (index.data(logbook::ContactGrid::RepeatRole).toBool()) {
+        const bool multiplier =
+            index.column() == logbook::Received && index.data(logbook::ContactGrid::MultipliersRole).toInt() > 0;
+        if (index.data(logbook::ContactGrid::RepeatRole).toBool() || multiplier) {
             for (const QPalette::ColorRole role : {QPalette::Text, QPalette::HighlightedText})
-                option->palette.setColor(role, kRepeatColour);
+                option->palette.setColor(role, multiplier ? kMultiplierColour : kRepeatColour);
         }
     }
 };
