@@ -27,6 +27,7 @@ void IniStore::load()
     const ExportOptions exports = readExportOptions(m_fileName);
     const QString masterPath = file.text(kMasterPathKey).trimmed();
     const WindowSettingsRead window = readWindowSettings(file);
+    const StationExchanges exchanges = readStationExchanges(m_fileName);
     const auto take = [this](auto& held, const auto& read, bool same, Section section) {
         held = read;
         if (!same)
@@ -37,6 +38,7 @@ void IniStore::load()
     take(m_exports, exports, exports == m_exports, Section::Exports);
     take(m_masterPath, masterPath, masterPath == m_masterPath, Section::Master);
     take(m_window, window, sameWindow(window, m_window), Section::Window);
+    take(m_exchanges, exchanges, exchanges == m_exchanges, Section::Exchange);
 }
 
 // A value read with a problem keeps it until setup sets another value.
@@ -78,6 +80,26 @@ void IniStore::setMasterPath(const QString& path)
     file.save();
     m_masterPath = path.trimmed();
     Q_EMIT changed(Section::Master);
+}
+
+StationExchange IniStore::exchange(const QString& contestId) const
+{
+    const auto held = m_exchanges.find(contestId);
+    return held == m_exchanges.end() ? StationExchange() : held->second;
+}
+
+// A contest without an id has no entry to keep its values under.
+void IniStore::setExchange(const QString& contestId, const StationExchange& exchange)
+{
+    const StationExchange clean = cleanExchange(exchange);
+    if (contestId.isEmpty() || clean == this->exchange(contestId))
+        return;
+    writeStationExchange(contestId, clean, m_fileName);
+    if (clean.empty())
+        m_exchanges.erase(contestId);
+    else
+        m_exchanges[contestId] = clean;
+    Q_EMIT changed(Section::Exchange);
 }
 
 void IniStore::setWindow(const WindowSettings& settings)

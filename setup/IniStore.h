@@ -3,6 +3,7 @@
 #include "keyer/KeyerSettings.h"
 #include "radio/RigSettings.h"
 #include "setup/ExportOptions.h"
+#include "setup/StationExchange.h"
 #include "setup/WindowSettings.h"
 
 #include <QObject>
@@ -17,7 +18,7 @@ class IniStore : public QObject
 {
     Q_OBJECT
 public:
-    enum class Section { Rig, Keyer, Exports, Master, Window };
+    enum class Section { Rig, Keyer, Exports, Master, Window, Exchange };
 
     explicit IniStore(QString fileName = logbook::kIniFileName);
 
@@ -30,6 +31,9 @@ public:
     // The master file setup chose (`Master/path`); empty: none.
     const QString& masterPath() const { return m_masterPath; }
     const WindowSettingsRead& window() const { return m_window; }
+    // The station's own exchange values by contest id; empty for a contest without any.
+    const StationExchanges& exchanges() const { return m_exchanges; }
+    StationExchange exchange(const QString& contestId) const;
 
     // Each writes its section when it differs from what is held, so that a
     // station that sets nothing gets no kvl.ini. Throws KvlError naming the
@@ -39,6 +43,7 @@ public:
     void setExports(const ExportOptions& options);
     void setMasterPath(const QString& path);
     void setWindow(const WindowSettings& settings); // written every time: the window's place moves
+    void setExchange(const QString& contestId, const StationExchange& exchange); // kept cleaned
 
 Q_SIGNALS:
     void changed(setup::IniStore::Section section);
@@ -53,6 +58,7 @@ private:
     ExportOptions m_exports;
     QString m_masterPath;
     WindowSettingsRead m_window;
+    StationExchanges m_exchanges;
 };
 
 } // namespace setup
