@@ -1,7 +1,28 @@
 #include "app/KvlWindows.h"
 
+#include "scoring/ContestCatalogue.h"
+#include "setupui/ContestExchangeNeeds.h"
+
 #include <cstdio>
+#include <map>
 #include <unistd.h>
+
+namespace {
+
+// What each contest listed asks of the station's own exchange; a name
+// without a description asks nothing.
+std::map<QString, ContestExchangeNeeds> exchangeNeeds(const session::ContestSession& session,
+                                                      const QStringList& names)
+{
+    std::map<QString, ContestExchangeNeeds> needs;
+    for (const QString& name : names) {
+        if (const scoring::ContestDescription* contest = session.catalogue().find(name))
+            needs[name] = contestExchangeNeeds(*contest);
+    }
+    return needs;
+}
+
+} // namespace
 
 KvlWindows createWindows(const MainWindowServices& services)
 {
@@ -11,7 +32,8 @@ KvlWindows createWindows(const MainWindowServices& services)
     const auto contests = [form1] {
         session::ContestSession& session = form1->session();
         session.reloadContests();
-        return TForm2::ContestOffer {session.contestNames(), session.catalogue().errors};
+        const QStringList names = session.contestNames();
+        return TForm2::ContestOffer {names, session.catalogue().errors, exchangeNeeds(session, names)};
     };
     windows.setup = std::make_unique<TForm2>(
         services.dialogs, form1->ports(), contests, form1->store(), form1->iniStore(),

@@ -5,6 +5,7 @@
 #include "keyer/PortList.h"
 #include "log/SubTourTimes.h"
 #include "setup/StationDataFile.h"
+#include "setupui/ExchangePage.h"
 #include "setupui/ExportPage.h"
 #include "setupui/KeyerPage.h"
 #include "setupui/RigPage.h"
@@ -57,6 +58,8 @@ TForm2::TForm2(Dialogs& dialogs, const keyer::PortEnumerator& ports, ContestsOff
     tabs->addTab(m_exportPage, QStringLiteral("Cabrillo и ADIF"));
     m_keyerPage = new KeyerPage(tabs);
     tabs->addTab(m_keyerPage, QStringLiteral("Манипуляция"));
+    m_exchangePage = new ExchangePage(tabs);
+    tabs->addTab(m_exchangePage, QStringLiteral("Обмен"));
     m_contestErrors = new QLabel(this);
     m_contestErrors->setObjectName(QStringLiteral("ContestErrors"));
     m_contestErrors->setStyleSheet(QStringLiteral("color: #c00000"));
@@ -72,6 +75,8 @@ TForm2::TForm2(Dialogs& dialogs, const keyer::PortEnumerator& ports, ContestsOff
     Edit41 = findChild<QLineEdit*>(QStringLiteral("Edit41"));
     ComboBox1 = findChild<QComboBox*>(QStringLiteral("ComboBox1"));
     ComboBox2 = findChild<QComboBox*>(QStringLiteral("ComboBox2"));
+    connect(ComboBox2, &QComboBox::currentTextChanged, m_exchangePage,
+            [this] { m_exchangePage->showContest(setup::shownText(ComboBox2)); });
     listContests(QString()); // none chosen until a value is loaded
     listPorts(QStringLiteral("None")); // until a value is loaded
 
@@ -95,6 +100,7 @@ void TForm2::FormCreate()
     m_rigPage->showSettings(m_ini.rig().settings, m_ports);
     m_exportPage->showOptions(m_ini.exports());
     m_keyerPage->showSettings(m_ini.keyer().settings, m_ports);
+    m_exchangePage->showExchanges(m_ini.exchanges());
     m_rigPage->showMasterPath(m_ini.masterPath());
     guarded(m_dialogs, [this] {
         const QStringList empty(setup::kTemplateLineCount, QString());
@@ -122,6 +128,8 @@ void TForm2::FormClose()
         m_ini.setExports(m_exportPage->options());
         m_ini.setKeyer(m_keyerPage->settings());
         m_ini.setMasterPath(m_rigPage->masterPath());
+        for (const auto& [contestId, exchange] : m_exchangePage->exchanges())
+            m_ini.setExchange(contestId, exchange);
         m_refreshMainCaption(*this);
         hide();
         if (const std::optional<QString> unreadable = logbook::unreadableTimesMessage(m_store.subTourTimes()))
@@ -175,6 +183,7 @@ void TForm2::listPorts(const QString& shown)
 void TForm2::listContests(const QString& shown)
 {
     const ContestOffer offer = m_contests();
+    m_exchangePage->setNeeds(offer.exchanges);
     ComboBox2->clear();
     ComboBox2->addItems(offer.names);
     setup::showText(ComboBox2, shown);

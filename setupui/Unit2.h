@@ -3,14 +3,17 @@
 #include "radio/RigSettings.h"
 #include "setup/IniStore.h"
 #include "setup/StationStore.h"
+#include "setupui/ContestExchangeNeeds.h"
 
 #include <QDialog>
 #include <QStringList>
 #include <array>
 #include <functional>
+#include <map>
 #include <vector>
 
 class Dialogs;
+class ExchangePage;
 class ExportPage;
 class KeyerPage;
 class RigPage;
@@ -34,11 +37,13 @@ public:
     // that the main window can set its caption from them.
     using SettingsChanged = std::function<void(TForm2&)>;
     // The contests to offer, read again at each opening, and what is wrong
-    // with the descriptions that are not offered.
+    // with the descriptions that are not offered, and what each contest asks
+    // of the station's own exchange (a name missing asks nothing).
     struct ContestOffer
     {
         QStringList names;
         QStringList errors;
+        std::map<QString, ContestExchangeNeeds> exchanges; // by name
     };
     using ContestsOffered = std::function<ContestOffer()>;
 
@@ -89,6 +94,7 @@ private:
     ContestsOffered m_contests;
     QStringList m_lines; // the file's lines; the fields own the bound ones
     ExportPage* m_exportPage = nullptr;
+    ExchangePage* m_exchangePage = nullptr; // follows the contest list
     std::vector<QWidget*> m_controls; // in the order of setup::setupFields()
 
     QLineEdit* Edit41 = nullptr;     // TX Delay

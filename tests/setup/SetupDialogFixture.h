@@ -31,13 +31,15 @@ protected:
         WorkDirTest::TearDown();
     }
 
-    void create()
+    static TForm2::ContestOffer builtInContests()
+    {
+        const scoring::ContestCatalogue builtIns = scoring::loadContestCatalogue({scoring::kBuiltInContests});
+        return TForm2::ContestOffer {builtIns.names(), builtIns.errors, {}};
+    }
+
+    void create(const TForm2::ContestsOffered& contests = builtInContests)
     {
         form.reset();
-        const auto contests = [] {
-            const scoring::ContestCatalogue builtIns = scoring::loadContestCatalogue({scoring::kBuiltInContests});
-            return TForm2::ContestOffer {builtIns.names(), builtIns.errors};
-        };
         form = std::make_unique<TForm2>(dialogs, ports, contests, store, ini, [this](TForm2&) {
             captions << setup::windowCaption(store.contestVariant(), QStringLiteral("SSB"), store.callSign());
         });
