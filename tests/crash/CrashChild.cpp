@@ -2,7 +2,7 @@
 // finished step on stdout, until it is killed.
 //   kvl_crash_child <folder> <seed>
 // A second child in the folder says ERROR <why> and exits with 3.
-// Lines: START <next row> | GRID <row>:<call> ... | DONE <row> <call> |
+// Lines: START <next row> | GRID <row>:<call>:<received> ... | DONE <row> <call> <received> |
 //        DELETING <row> | DELETED <row> | RESTORING <row> | RESTORED <row> | ERROR <text>
 #include "app/KvlWindows.h"
 #include "common/Clock.h"
@@ -47,13 +47,19 @@ void writeStationData()
         f.write(lines.join(QStringLiteral("\r\n")).toLatin1());
 }
 
+// One word: the report's words are split at spaces.
+QString receivedWord(TForm1& form, int row)
+{
+    return form.session().contacts().cell(row, logbook::Received).replace(QLatin1Char(' '), QLatin1Char('_'));
+}
+
 void reportStart(TForm1& form)
 {
     const int next = form.session().logbook().currentRow();
     ReportingDialogs::say(QStringLiteral("START %1").arg(next));
     QString grid = QStringLiteral("GRID");
     for (int r = 1; r < next; ++r)
-        grid += QStringLiteral(" %1:%2").arg(r).arg(form.session().contacts().cell(r, logbook::Call));
+        grid += QStringLiteral(" %1:%2:%3").arg(r).arg(form.session().contacts().cell(r, logbook::Call), receivedWord(form, r));
     ReportingDialogs::say(grid);
 }
 
@@ -68,11 +74,18 @@ void logOneContact(TForm1& form, QRandomGenerator& rng)
         QTest::keyClick(form.focusWidget(), Qt::Key_Escape);
         return;
     }
-    QTest::keyClicks(form.focusWidget(), QString::number(rng.bounded(1000)));
+    // A third of the exchanges are longer than the record holds, put in as a
+    // paste is, past the field's typing limit.
+    if (rng.bounded(3) == 0)
+        received->setText(QStringLiteral("599 %1 KO82 QRP").arg(row));
+    else
+        QTest::keyClicks(form.focusWidget(), QString::number(rng.bounded(1000)));
     QTest::keyClick(form.focusWidget(), Qt::Key_Return);
     // Reported as the grid shows it: what the operator sees logged.
     if (form.session().logbook().currentRow() == row + 1)
-        ReportingDialogs::say(QStringLiteral("DONE %1 %2").arg(row).arg(form.session().contacts().cell(row, logbook::Call)));
+        ReportingDialogs::say(QStringLiteral("DONE %1 %2 %3")
+                                  .arg(row)
+                                  .arg(form.session().contacts().cell(row, logbook::Call), receivedWord(form, row)));
 }
 
 void deleteOrRestore(TForm1& form)

@@ -1,6 +1,8 @@
 // Kills a logging main window at random moments and checks after every kill
-// that each contact it reported complete is on disk, that the state agrees with
-// the log, and that the next start-up brings all of it back.
+// that each contact it reported complete is on disk, its received exchange
+// whole however long, that the state agrees with the log, and that the next
+// start-up brings all of it back.
+#include "log/ContactExtras.h"
 #include "log/ContactStamp.h"
 #include "log/Contact.h"
 #include "log/StateRecord.h"
@@ -17,6 +19,7 @@ namespace {
 struct Expectation
 {
     QMap<int, QString> contacts;   // row -> call, reported complete and not since deleted
+    QMap<int, QString> received;   // row -> its received exchange, spaces as '_'
     QMap<int, QString> uncertain;  // in flight when killed: either way is fine
 };
 
@@ -41,6 +44,7 @@ protected:
         child.kill();
         child.waitForFinished(10000);
         out += child.readAllStandardOutput();
+        out.truncate(out.lastIndexOf('\n') + 1); // a line the kill cut short
         return QString::fromUtf8(out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     }
 
@@ -56,8 +60,10 @@ protected:
             if (w.first() == QLatin1String("START"))
                 forgetPast(w.value(1).toInt());
             const int row = w.value(1).toInt();
-            if (w.first() == QLatin1String("DONE") && w.size() == 3)
+            if (w.first() == QLatin1String("DONE") && w.size() == 4) {
                 expected.contacts[row] = w[2];
+                expected.received[row] = w[3];
+            }
             if (w.first() == QLatin1String("DELETING"))
                 expected.uncertain[row] = expected.contacts.take(row);
             if (w.first() == QLatin1String("DELETED"))
@@ -77,15 +83,16 @@ protected:
 
     void checkGridLine(const QStringList& words)
     {
-        QMap<int, QString> grid;
+        QMap<int, QString> grid; // row -> call:received
         for (int i = 1; i < words.size(); ++i) {
             const int colon = words[i].indexOf(QLatin1Char(':'));
             grid[words[i].left(colon).toInt()] = words[i].mid(colon + 1);
         }
         for (auto it = expected.contacts.cbegin(); it != expected.contacts.cend(); ++it) {
-            if (grid.value(it.key()) != it.value()) {
+            if (grid.value(it.key()) != it.value() + QLatin1Char(':') + expected.received.value(it.key())) {
                 ++lost;
-                ADD_FAILURE() << "row " << it.key() << " " << it.value().toStdString() << " not in the grid";
+                ADD_FAILURE() << "row " << it.key() << " " << it.value().toStdString() << " "
+                              << expected.received.value(it.key()).toStdString() << " not in the grid";
             }
         }
     }
@@ -104,6 +111,28 @@ protected:
             if (!stamp || !stamp->matches(record.fields[logbook::Time])) {
                 ++lost;
                 ADD_FAILURE() << "row " << it.key() << " has no stamp in step with it";
+            }
+        }
+    }
+
+    // Every completed contact's received exchange reads back whole: a long
+    // one from its slot beside the record, never cut.
+    void checkReceived(const QByteArray& log)
+    {
+        const QByteArray extras = readFile(QStringLiteral("system.kve"));
+        for (auto it = expected.contacts.cbegin(); it != expected.contacts.cend(); ++it) {
+            if (log.size() < it.key() * logbook::Contact::Size)
+                continue; // a lost record, counted already
+            const qsizetype at = qsizetype(it.key() - 1) * logbook::ContactExtras::Size;
+            const auto slot = extras.size() >= at + logbook::ContactExtras::Size
+                ? logbook::ContactExtras::decode(extras.constData() + at) : std::nullopt;
+            const auto record = logbook::Contact::decode(log.constData() + (it.key() - 1) * logbook::Contact::Size);
+            QString text = slot.value_or(logbook::ContactExtras {}).longText(logbook::Received, record.fields[logbook::Received]);
+            if (record.fields[logbook::Call] == it.value()
+                && text.replace(QLatin1Char(' '), QLatin1Char('_')) != expected.received.value(it.key())) {
+                ++lost;
+                ADD_FAILURE() << "row " << it.key() << " received " << text.toStdString() << ", reported "
+                              << expected.received.value(it.key()).toStdString();
             }
         }
     }
@@ -132,6 +161,7 @@ protected:
             }
         }
         checkStamps(log);
+        checkReceived(log);
         for (int row = 1; row < state.nextRow; ++row) {
             const auto record = logbook::Contact::decode(log.constData() + (row - 1) * logbook::Contact::Size);
             if (!expected.uncertain.contains(row)) {
