@@ -42,6 +42,14 @@ Contact withReceived(int n, const QString& received)
     return r;
 }
 
+// A start in the folder, as the program's: the state, then the log.
+struct Start
+{
+    ContactLog grid;
+    Logbook log {grid};
+    Start() { log.readState(); log.readLog(); }
+};
+
 QByteArray logBytes(int records)
 {
     QByteArray bytes;
@@ -269,66 +277,46 @@ TEST_F(LogbookTest, WithoutAStateTheCountersComeFromTheLog)
 }
 
 // The file comes with the first long exchange; a row's slot is rewritten
-// whenever the row is, so that a text cut back to the record's length does
-// not bring the long one back.
+// with the row, so that a text cut back to the record's length does not
+// bring the long one back.
 TEST_F(LogbookTest, LongExchangesComeBackWholeAtTheNextStart)
 {
-    log.readState();
-    log.readLog();
-    grid.setContact(1, contact(1));
-    log.writeLogFile();
-    EXPECT_FALSE(QFile::exists(kExtrasFileName));
-    Contact twoLong = withReceived(2, QStringLiteral("599 003 КО82 ЖЖ"));
-    twoLong.fields[Sent] = QStringLiteral("599 1000 QRP");
-    const Contact cutBack = withReceived(3, QStringLiteral("599 003 KO8"));
-    for (const Contact& c : {twoLong, withReceived(3, QStringLiteral("599 003 KO82")), cutBack}) {
-        log.setCurrentRow(c.call() == QLatin1String("UA2AA") ? 2 : 3);
-        grid.setContact(log.currentRow(), c);
-        log.writeLogFile();
+    Start s;
+    Contact two = withReceived(2, QStringLiteral("599 003 КО82 ЖЖ"));
+    two.fields[Sent] = QStringLiteral("599 1000 QRP");
+    const Contact three = withReceived(3, QStringLiteral("599 003 KO8"));
+    const std::pair<int, Contact> written[] = {
+        {1, contact(1)}, {2, two}, {3, withReceived(3, QStringLiteral("599 003 KO82"))}, {3, three}};
+    for (const auto& [row, c] : written) {
+        s.log.setCurrentRow(row);
+        s.grid.setContact(row, c);
+        s.log.writeLogFile();
+        EXPECT_EQ(QFile::exists(kExtrasFileName), row > 1);
     }
-    log.setCurrentRow(4);
-    log.writeCfgFile();
-    ContactLog g;
-    Logbook l(g);
-    l.readState();
-    l.readLog();
-    EXPECT_EQ(g.contact(1), contact(1));
-    EXPECT_EQ(g.contact(2), twoLong);
-    EXPECT_EQ(g.contact(3), cutBack);
+    s.log.setCurrentRow(4);
+    s.log.writeCfgFile();
+    const Start again;
+    EXPECT_EQ(again.grid.contact(2), two);
+    EXPECT_EQ(again.grid.contact(3), three);
 }
 
 // A slot stands only whole and where the record still holds its text's
 // beginning; otherwise the record's own text does.
 TEST_F(LogbookTest, TheRecordsTextStandsBesideAStaleOrTornSlot)
 {
-    const QString whole = QStringLiteral("599 1000 QRP");
     ContactExtras extras;
-    extras.received = whole;
+    extras.received = QStringLiteral("599 1000 QRP");
     const QByteArray slot = extras.encode();
-    struct Case
-    {
-        const char* what;
-        QString recordText;
-        QByteArray slot;
-        QString read;
-    };
-    const Case cases[] = {
-        {"in step", whole.left(11), slot, whole},
-        {"record changed without it", QStringLiteral("599 1001 QRP"), slot, QStringLiteral("599 1001 QR")},
-        {"record cut back without it", QStringLiteral("599"), slot, QStringLiteral("599")},
-        {"torn", whole.left(11), slot.left(200) + QByteArray(56, '\0'), whole.left(11)},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        writeFile(kStateFileName, stateBytes(3));
-        writeFile(kLogFileName, contact(1).encode() + withReceived(2, c.recordText).encode());
-        writeFile(kExtrasFileName, QByteArray(ContactExtras::Size, '\0') + c.slot);
-        ContactLog g;
-        Logbook l(g);
-        l.readState();
-        l.readLog();
-        EXPECT_EQ(g.cell(2, Received), c.read);
-        EXPECT_EQ(g.contact(1), contact(1));
+    const std::tuple<const char*, QString, QByteArray, QString> cases[] = {// the record's text, the slot, read
+        {"in step", "599 1000 QR", slot, "599 1000 QRP"},
+        {"record changed without it", "599 1001 QR", slot, "599 1001 QR"},
+        {"torn", "599 1000 QR", slot.left(200) + QByteArray(56, '\0'), "599 1000 QR"}};
+    for (const auto& [what, record, slotBytes, read] : cases) {
+        SCOPED_TRACE(what);
+        writeFile(kStateFileName, stateBytes(2));
+        writeFile(kLogFileName, withReceived(1, record).encode());
+        writeFile(kExtrasFileName, slotBytes);
+        EXPECT_EQ(Start().grid.cell(1, Received), read);
     }
 }
 
@@ -338,59 +326,39 @@ TEST_F(LogbookTest, AFailedContactLeavesNoSlotBehind)
 {
     for (const QString& folder : {kStateFileName, kExtrasFileName}) {
         SCOPED_TRACE(folder.toStdString());
-        for (const QString& name : {kStateFileName, kLogFileName, kExtrasFileName})
-            QFile::remove(name), QDir().rmdir(name);
-        QDir().mkdir(folder);
+        QDir().rmdir(kStateFileName), QFile::remove(kExtrasFileName);
+        ASSERT_TRUE(QDir().mkdir(folder));
         writeFile(kLogFileName, QByteArray());
-        ContactLog g;
-        Logbook l(g);
-        l.readState();
-        l.readLog();
-        try {
-            l.asOne([&] {
-                g.setContact(1, withReceived(1, QStringLiteral("599 003 KO82")));
-                l.writeLogFile();
-                l.setCurrentRow(2);
-                l.writeCfgFile();
-            });
-            ADD_FAILURE() << "written";
-        } catch (const KvlError& e) {
-            EXPECT_TRUE(e.message().contains(folder)) << e.message().toStdString();
-        }
-        EXPECT_EQ(readFile(kLogFileName).size(), 0);
-        EXPECT_EQ(readFile(kExtrasFileName).size(), 0);
-        g.setContact(1, contact(1)); // needing no slot, the contact is no business of the folder's
-        EXPECT_NO_THROW(l.writeLogFile());
+        Start s;
+        EXPECT_THROW(s.log.asOne([&] {
+            s.grid.setContact(1, withReceived(1, QStringLiteral("599 003 KO82")));
+            s.log.writeLogFile();
+            s.log.writeCfgFile();
+        }), KvlError);
+        EXPECT_EQ(readFile(kLogFileName).size() + readFile(kExtrasFileName).size(), 0);
+        s.grid.setContact(1, contact(1));
+        EXPECT_NO_THROW(s.log.writeLogFile());
     }
 }
 
 // Deleted while the contest runs, the file is made again at the next row
-// written, if some contact has a slot to put in it.
+// written, where some contact has a slot to put in it.
 TEST_F(LogbookTest, TheExtrasFileIsMadeAgainFromMemory)
 {
-    for (const bool cutBack : {false, true}) {
-        SCOPED_TRACE(cutBack ? "no long text left" : "a long text");
-        for (const QString& name : {kStateFileName, kLogFileName, kExtrasFileName, kStampFileName})
+    for (const QString& received : {QStringLiteral("599 003 KO82"), QStringLiteral("599")}) {
+        SCOPED_TRACE(received.toStdString());
+        for (const QString& name : {kStateFileName, kLogFileName, kExtrasFileName})
             QFile::remove(name);
-        ContactLog g;
-        Logbook l(g);
-        l.readState();
-        l.readLog();
-        g.setContact(1, withReceived(1, QStringLiteral("599 003 KO82")));
-        l.writeLogFile();
-        if (cutBack) {
-            g.setCell(1, Received, QStringLiteral("599"));
-            l.writeRow(1);
-        }
+        Start s;
+        s.grid.setContact(1, withReceived(1, QStringLiteral("599 003 KO82")));
+        s.log.writeLogFile();
+        s.grid.setCell(1, Received, received);
+        s.log.writeRow(1);
         ASSERT_TRUE(QFile::remove(kExtrasFileName));
-        l.setCurrentRow(2);
-        g.setContact(2, contact(2));
-        l.writeLogFile();
-        EXPECT_EQ(QFile::exists(kExtrasFileName), !cutBack);
-        EXPECT_EQ(l.takeRemade().join(QString()).contains(kExtrasFileName), !cutBack);
-        if (!cutBack) {
-            const std::optional<ContactExtras> slot = ContactExtras::decode(readFile(kExtrasFileName).constData());
-            EXPECT_EQ(slot.value_or(ContactExtras {}).received, QStringLiteral("599 003 KO82"));
-        }
+        s.log.setCurrentRow(2);
+        s.log.writeLogFile();
+        s.log.writeCfgFile();
+        EXPECT_EQ(s.log.takeRemade().join(QString()).contains(kExtrasFileName), received.size() > 11);
+        EXPECT_EQ(Start().grid.cell(1, Received), received);
     }
 }
