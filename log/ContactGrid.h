@@ -28,7 +28,8 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
-    // Keeps no more than the record keeps: the report and the files show the record.
+    // Keeps no more than the log keeps: the record's capacity, and for the
+    // exchanges what the extras file holds beside it.
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
 
 Q_SIGNALS:

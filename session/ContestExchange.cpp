@@ -9,13 +9,6 @@
 using namespace logbook;
 
 namespace session {
-namespace {
-
-// The received field's limit of the built-in contests, which receive any text.
-constexpr int kPlainReceivedLimit = 8;
-
-} // namespace
-
 void ContestSession::setStationExchanges(const setup::StationExchanges& exchanges)
 {
     m_stationExchanges = exchanges;
@@ -85,7 +78,7 @@ int ContestSession::exchangeLength() const
 {
     const scoring::ContestDescription* chosen = contest();
     if (!chosen || chosen->sent.empty())
-        return kPlainReceivedLimit;
+        return PlainReceivedLimit;
     return int(m_contacts.cell(currentRow(), Sent).size()) + 1; // an RST of three in CW
 }
 
@@ -98,7 +91,7 @@ const scoring::ExchangeForm* ContestSession::receivedForm() const
 int ContestSession::receivedLimit() const
 {
     const scoring::ExchangeForm* form = receivedForm();
-    return form ? scoring::receivedLength(*form, contest()->lists) : kPlainReceivedLimit;
+    return form ? scoring::receivedLength(*form, contest()->lists) : PlainReceivedLimit;
 }
 
 // The newest contact with the station tells its code or locator; a base

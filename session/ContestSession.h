@@ -42,6 +42,10 @@ enum class EntryEscape { ClearCall, ClearReceived, BackToCall };
 class ContestSession
 {
 public:
+    // The received field's limit for a contest that receives any text, as
+    // the built-in ones do.
+    static constexpr int PlainReceivedLimit = 8;
+
     // `settings` are the live setup fields, read at every use; `clock` times
     // the repeat gap; the contests are read from `contestFolders`, a later
     // folder's file taking an earlier one's place.

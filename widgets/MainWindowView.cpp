@@ -71,7 +71,8 @@ void MainWindowView::buildCentre(logbook::ContactLog& contacts)
     StringGrid1 = new ContactGridView(contacts, this);
     StringGrid1->setGeometry(115, 10, 399, 179);
     Edit1 = entryField(this, QStringLiteral("Edit1"), QRect(265, 164, 81, 22), 9, latinkeys::callText);
-    Edit2 = entryField(this, QStringLiteral("Edit2"), QRect(419, 164, 66, 22), 8, latinkeys::latinText);
+    Edit2 = entryField(this, QStringLiteral("Edit2"), QRect(419, 164, 66, 22),
+                       session::ContestSession::PlainReceivedLimit, latinkeys::latinText);
     Memo1 = helpPanel(this);
 }
 

@@ -36,8 +36,9 @@ protected:
                 session.selectBand(band);
         }
         session.selectMode(*logbook::modeFromText(QLatin1String(q.mode)));
-        if (q.sent)
+        if (q.sent) {
             EXPECT_EQ(session.contacts().cell(session.currentRow(), logbook::Sent), QLatin1String(q.sent));
+        }
         const QString call = QLatin1String(q.call);
         const scoring::CallsScanResult scan = session.scanCalls(call);
         const ContestSession::CallEntry entry = session.enterCall(call, QString());
@@ -90,8 +91,9 @@ TEST_F(ShippedContestsTest, EachLogsByItsPublishedRules)
                 session.offerSubTour();
             const int row = session.currentRow();
             EXPECT_EQ(enter(session, q), q.refusal);
-            if (q.refusal == Refusal::None && q.points)
+            if (q.refusal == Refusal::None && q.points) {
                 EXPECT_EQ(session.contacts().cell(row, logbook::Points), QString::fromUtf8(q.points));
+            }
         }
         const session::StatusFigures figures = session.status(clock.current());
         EXPECT_EQ(figures.multipliers.value_or(0), log.multipliers);
