@@ -58,8 +58,9 @@ TForm2::TForm2(Dialogs& dialogs, const keyer::PortEnumerator& ports, ContestsOff
     tabs->addTab(m_exportPage, QStringLiteral("Cabrillo и ADIF"));
     m_keyerPage = new KeyerPage(tabs);
     tabs->addTab(m_keyerPage, QStringLiteral("Манипуляция"));
+    // Beside the contest list, whose choice it follows.
     m_exchangePage = new ExchangePage(tabs);
-    tabs->addTab(m_exchangePage, QStringLiteral("Обмен"));
+    tabs->insertTab(1, m_exchangePage, QStringLiteral("Обмен"));
     m_contestErrors = new QLabel(this);
     m_contestErrors->setObjectName(QStringLiteral("ContestErrors"));
     m_contestErrors->setStyleSheet(QStringLiteral("color: #c00000"));

@@ -280,7 +280,7 @@ TEST_F(SetupDialogTest, EscOnEveryTabSavesAndHides)
         const char* control;
         int line;
     };
-    for (const Probe& p : {Probe {0, "Edit5", 4}, Probe {1, "Edit9", 8}, Probe {2, "Edit24", 25}, Probe {3, "Edit73", 70}}) {
+    for (const Probe& p : {Probe {0, "Edit5", 4}, Probe {2, "Edit9", 8}, Probe {3, "Edit24", 25}, Probe {4, "Edit73", 70}}) {
         reopen();
         tabs->setCurrentIndex(p.tab);
         QLineEdit* field = edit(QLatin1String(p.control));
@@ -291,7 +291,7 @@ TEST_F(SetupDialogTest, EscOnEveryTabSavesAndHides)
     }
     reopen();
     EXPECT_EQ(store.callSign(), QStringLiteral("T0"));
-    EXPECT_EQ(edit(QStringLiteral("Edit73"))->text(), QStringLiteral("t3"));
+    EXPECT_EQ(edit(QStringLiteral("Edit73"))->text(), QStringLiteral("t4"));
     QTest::keyClick(list(QStringLiteral("ComboBox1")), Qt::Key_Escape);
     EXPECT_TRUE(form->isHidden());
 }
