@@ -153,11 +153,23 @@ void TForm1::FormShow()
 void TForm1::FormActivate()
 {
     showChanges(m_session.rescore());
-    m_view->StringGrid1->setExchangeLength(m_session.exchangeLength());
+    widenForExchanges();
     if (!showChanges(m_session.loadRaBase()))
         return;
     m_transmitter.voice().OpenVoiceFiles();
     selectCurrentRow();
+}
+
+// A contest whose exchanges are longer than the built-in ones' widens the
+// grid's exchange columns, and the window as far as the grid needs.
+void TForm1::widenForExchanges()
+{
+    const int lacking = m_view->StringGrid1->setExchangeLength(m_session.exchangeLength());
+    if (lacking == 0 || isMaximized() || isFullScreen())
+        return;
+    resize(width() + lacking, height());
+    if (m_shown)
+        m_windowKeeper->keepOnScreen();
 }
 
 void TForm1::Timer1Timer()

@@ -78,6 +78,7 @@ private:
     bool showChanges(const session::Changes& changes);
     void showSubTourOffer(const session::Changes& changes);
     void refreshCaption();
+    void widenForExchanges();
     void selectCurrentRow();
 
     // Start-up and shutdown (TForm1.cpp).

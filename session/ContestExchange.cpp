@@ -79,7 +79,7 @@ int ContestSession::exchangeLength() const
     const scoring::ContestDescription* chosen = contest();
     if (!chosen || chosen->sent.empty())
         return PlainReceivedLimit;
-    return int(m_contacts.cell(currentRow(), Sent).size()) + 1; // an RST of three in CW
+    return int(m_contacts.cell(currentRow(), Sent).size()) + (m_mode == Mode::SSB ? 1 : 0); // an RST of three in CW
 }
 
 const scoring::ExchangeForm* ContestSession::receivedForm() const

@@ -12,7 +12,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <numeric>
 
 namespace {
 
@@ -196,30 +195,36 @@ void ContactGridView::resizeEvent(QResizeEvent* event)
     keepEntryRowAtBottom();
 }
 
-// The last column takes the rest (it stretches). Exchanges longer than the
-// columns are made for take their width from the other columns.
+// The last column takes the rest (it stretches). The exchange columns are as
+// wide as the contest's exchanges; all share the width the grid has.
 void ContactGridView::fitColumns()
 {
-    std::array<double, logbook::ContactGrid::Columns> widths {};
-    double total = 0;
-    for (int c = 0; c < logbook::ContactGrid::Columns; ++c) {
+    const double factor = double(width()) / (kBaseWidth + exchangeExtra());
+    for (int c = 0; c + 1 < logbook::ContactGrid::Columns; ++c) {
         const bool exchange = c == logbook::Sent || c == logbook::Received;
-        widths[size_t(c)] = kColumnWidths[size_t(c)] * (exchange ? double(m_exchangeChars) / kPlainExchange : 1.0);
-        total += widths[size_t(c)];
+        const double base = kColumnWidths[size_t(c)] * (exchange ? double(m_exchangeChars) / kPlainExchange : 1.0);
+        setColumnWidth(c, int(std::lround(base * factor)));
     }
-    const double factor = double(width()) / (kBaseWidth + total - std::accumulate(kColumnWidths.begin(), kColumnWidths.end(), 0));
-    for (int c = 0; c + 1 < logbook::ContactGrid::Columns; ++c)
-        setColumnWidth(c, int(std::lround(widths[size_t(c)] * factor)));
     Q_EMIT columnsFitted();
 }
 
-void ContactGridView::setExchangeLength(int chars)
+// What both exchange columns take beyond their width for the built-in contests.
+double ContactGridView::exchangeExtra() const
+{
+    return (kColumnWidths[logbook::Sent] + kColumnWidths[logbook::Received]) * double(m_exchangeChars - kPlainExchange)
+        / kPlainExchange;
+}
+
+int ContactGridView::setExchangeLength(int chars)
 {
     const int fitted = qMax(chars, kPlainExchange);
-    if (fitted == m_exchangeChars)
-        return;
-    m_exchangeChars = fitted;
-    fitColumns();
+    if (fitted != m_exchangeChars) {
+        m_exchangeChars = fitted;
+        fitColumns();
+    }
+    if (m_exchangeChars == kPlainExchange)
+        return 0; // the grid as it has always been: the operator sizes the window
+    return qMax(0, int(std::lround((kBaseWidth + exchangeExtra()) * m_scale)) - width());
 }
 
 QRect ContactGridView::entryCellRect(int column, int baseWidth) const

@@ -35,8 +35,9 @@ public:
     QRect entryCellRect(int column, int baseWidth) const;
     int blankHeight() const { return m_blank; }
     // The exchange columns take the width of `chars` characters (at least as
-    // many as the built-in contests' exchanges have).
-    void setExchangeLength(int chars);
+    // many as the built-in contests' exchanges have). Returns the width the
+    // grid lacks for its columns at their size, 0 when it has room.
+    int setExchangeLength(int chars);
 
 Q_SIGNALS:
     // The columns were fitted anew: what lies over the bottom line's cells
@@ -56,6 +57,7 @@ protected:
 
 private:
     void fitColumns();
+    double exchangeExtra() const;
     void keepEntryRowAtBottom();
 
     logbook::ContactGrid& m_grid;

@@ -117,3 +117,20 @@ TEST_F(WindowSizeTest, ALongCallsLineShowsItsFirstCallsAndTheWholeLineAsItsTip)
     EXPECT_EQ(restore->text(), QStringLiteral("RESTORE QSO"));
     EXPECT_EQ(restore->shownText(), restore->text());
 }
+
+// A contest whose exchanges are longer than the built-in ones' widens the
+// exchange columns, and the window, so that an exchange shows whole.
+TEST_F(WindowSizeTest, ALongExchangeShowsWhole)
+{
+    QDir().mkdir(QStringLiteral("contests"));
+    writeFile(QStringLiteral("contests/cfo.contest"), "name = ЦФО\ncabrillo = CFO\nbands = 160 80\nmodes = SSB CW\n"
+                                                      "exchange = rst serial locator4\n");
+    writeStationData(stationLines({{setup::ContestVariant, QStringLiteral("ЦФО")}, {setup::Locator, QStringLiteral("KO85")}}));
+    startActive();
+    key(Qt::Key_M, Qt::AltModifier); // CW: "599 001 KO85"
+    form1->FormActivate();
+    const QString sent = form1->session().contacts().cell(1, logbook::Sent);
+    ASSERT_EQ(sent, QStringLiteral("599 001 KO85"));
+    EXPECT_GT(form1->width(), form1->minimumWidth()); // today's size
+    EXPECT_LE(grid()->fontMetrics().horizontalAdvance(sent), grid()->columnWidth(logbook::Sent));
+}
