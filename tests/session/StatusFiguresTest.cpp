@@ -222,26 +222,17 @@ TEST_F(StatusFiguresTest, KeyerSpeedInWordsPerMinute)
 // the points, it says so.
 TEST(StatusLineTextTest, TheScoreAsTheContestCountsIt)
 {
-    const struct
-    {
-        qint64 score, points;
-        std::optional<int> multipliers;
-        bool judges, multiplied;
-        const char* shown;
-    } cases[] = {
+    const std::tuple<qint64, qint64, std::optional<int>, bool, bool, const char*> cases[] = {
+        // score, points, multipliers, judges, multiplied
         {7, 7, std::nullopt, false, false, "Очки 7"},
         {48, 12, 4, false, true, "Очки 12 × 4 = 48"},
         {12, 12, 4, false, false, "Очки 12, множителей 4"},
         {0, 0, 5, true, true, "Очки у судей, множителей 5"},
     };
-    for (const auto& c : cases) {
-        session::StatusFigures figures;
-        figures.score = c.score;
-        figures.points = c.points;
-        figures.multipliers = c.multipliers;
-        figures.judgesPoints = c.judges;
-        figures.multiplied = c.multiplied;
-        EXPECT_EQ(session::statusLineText(figures, std::nullopt).section(QStringLiteral(" | "), 2, 2),
-                  QString::fromUtf8(c.shown));
+    for (const auto& [score, points, multipliers, judges, multiplied, shown] : cases) {
+        session::StatusFigures f;
+        std::tie(f.score, f.points, f.multipliers, f.judgesPoints, f.multiplied) =
+            std::tie(score, points, multipliers, judges, multiplied);
+        EXPECT_EQ(session::statusLineText(f, std::nullopt).section(QStringLiteral(" | "), 2, 2), QString::fromUtf8(shown));
     }
 }
