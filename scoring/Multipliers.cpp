@@ -98,20 +98,7 @@ int MultiplierTally::add(const CountedContact& contact)
         if (!value.isEmpty() && m_counted.insert({m, scopeKey(m_scope, contact), value}).second)
             ++brought;
     }
-    m_total += brought;
     return brought;
-}
-
-MultiplierCount countMultipliers(const std::vector<Multiplier>& multipliers, MultiplierScope scope,
-                                 const ExchangeForm& received, const std::vector<CountedContact>& contacts,
-                                 const CodeLists& lists)
-{
-    MultiplierTally tally(multipliers, scope, received, lists);
-    MultiplierCount count;
-    for (const CountedContact& contact : contacts)
-        count.brought.push_back(tally.add(contact) > 0);
-    count.total = tally.total();
-    return count;
 }
 
 } // namespace scoring

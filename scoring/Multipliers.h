@@ -63,7 +63,6 @@ public:
 
     // How many multipliers `contact` brings.
     int add(const CountedContact& contact);
-    int total() const { return m_total; }
 
 private:
     std::vector<Multiplier> m_multipliers;
@@ -71,18 +70,6 @@ private:
     ExchangeForm m_received;
     CodeLists m_lists;
     std::set<std::tuple<size_t, int, QString>> m_counted; // multiplier, scope, value
-    int m_total = 0;
 };
-
-// How many multipliers the contacts bring, each counted once in its scope,
-// and which contacts brought a new one.
-struct MultiplierCount
-{
-    int total = 0;
-    std::vector<bool> brought;
-};
-MultiplierCount countMultipliers(const std::vector<Multiplier>& multipliers, MultiplierScope scope,
-                                 const ExchangeForm& received, const std::vector<CountedContact>& contacts,
-                                 const CodeLists& lists);
 
 } // namespace scoring

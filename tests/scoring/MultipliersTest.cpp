@@ -19,6 +19,15 @@ CountedContact contact(int band, Mode mode, int subTour, const char* call, const
     return {{band, mode}, subTour, QString::fromLatin1(call), QString::fromLatin1(received).split(QLatin1Char(' '))};
 }
 
+// What each contact brings, in log order.
+std::vector<int> brought(MultiplierTally tally, const std::vector<CountedContact>& contacts)
+{
+    std::vector<int> counts;
+    for (const CountedContact& c : contacts)
+        counts.push_back(tally.add(c));
+    return counts;
+}
+
 } // namespace
 
 // Short logs written from the published rules. Vladimir Test: each district
@@ -28,25 +37,17 @@ TEST(MultipliersTest, EachIsCountedOnceInItsScope)
 {
     const CodeLists lists = {{QStringLiteral("vl"), {QStringLiteral("VL01"), QStringLiteral("VL02")}}};
     const ExchangeForm vladimir = readExchangeForm(QStringLiteral("serial code:vl|locator4")).form;
-    const MultiplierCount v = countMultipliers(multipliers("code:vl locator-field"), MultiplierScope::BandAndMode, vladimir,
-                                               {contact(1, Mode::CW, 1, "RA3VAA", "001 VL01"),
-                                                contact(1, Mode::CW, 1, "UA3AB", "002 KO85"),
-                                                contact(1, Mode::CW, 2, "UA3AC", "003 KO86"), // KO again
-                                                contact(1, Mode::SSB, 2, "RA3VAB", "004 VL01"),
-                                                contact(0, Mode::CW, 3, "UA1AA", "005 LO01")},
-                                               lists);
-    EXPECT_EQ(v.total, 4);
-    EXPECT_EQ(v.brought, (std::vector<bool> {true, true, false, true, true}));
+    EXPECT_EQ(brought({multipliers("code:vl locator-field"), MultiplierScope::BandAndMode, vladimir, lists},
+                      {contact(1, Mode::CW, 1, "RA3VAA", "001 VL01"), contact(1, Mode::CW, 1, "UA3AB", "002 KO85"),
+                       contact(1, Mode::CW, 2, "UA3AC", "003 KO86"), // KO again
+                       contact(1, Mode::SSB, 2, "RA3VAB", "004 VL01"), contact(0, Mode::CW, 3, "UA1AA", "005 LO01")}),
+              (std::vector<int> {1, 1, 0, 1, 1}));
 
     const ExchangeForm wakeUp = readExchangeForm(QStringLiteral("rst serial suffix")).form;
-    const MultiplierCount w = countMultipliers(multipliers("call"), MultiplierScope::Band, wakeUp,
-                                               {contact(2, Mode::CW, 1, "UA3AAA", "579 001 QRP"),
-                                                contact(2, Mode::CW, 1, "UA3BBB", "599 002 AAA"),
-                                                contact(3, Mode::CW, 1, "UA3AAA", "599 003 BBB"),
-                                                contact(2, Mode::CW, 2, "UA3AAA", "599 004 AAA")},
-                                               {});
-    EXPECT_EQ(w.total, 3);
-    EXPECT_EQ(w.brought, (std::vector<bool> {true, true, true, false}));
+    EXPECT_EQ(brought({multipliers("call"), MultiplierScope::Band, wakeUp, {}},
+                      {contact(2, Mode::CW, 1, "UA3AAA", "579 001 QRP"), contact(2, Mode::CW, 1, "UA3BBB", "599 002 AAA"),
+                       contact(3, Mode::CW, 1, "UA3AAA", "599 003 BBB"), contact(2, Mode::CW, 2, "UA3AAA", "599 004 AAA")}),
+              (std::vector<int> {1, 1, 1, 0}));
 
     EXPECT_TRUE(readMultipliers(QStringLiteral("call district")).error.startsWith(QStringLiteral("множитель «district»")));
 }
