@@ -61,4 +61,14 @@ void IniSettings::save()
         throw KvlError(QStringLiteral("Не удалось записать файл %1").arg(displayName()));
 }
 
+QStringList IniSettings::groups(const QString& section)
+{
+    if (!readable())
+        return {};
+    m_settings.beginGroup(section);
+    const QStringList groups = m_settings.childGroups();
+    m_settings.endGroup();
+    return groups;
+}
+
 } // namespace logbook

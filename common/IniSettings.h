@@ -2,6 +2,7 @@
 
 #include <QSettings>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <optional>
 
@@ -31,6 +32,9 @@ public:
     // A value as text: an INI value with a comma comes back as a list, and is
     // joined again here. Empty when absent.
     QString text(const QString& key) const;
+    // The groups under `section` ("Exchange/VLADIMIR-TEST/..." gives
+    // "VLADIMIR-TEST"); none from a file that is not read.
+    QStringList groups(const QString& section);
     void setValue(const QString& key, const QVariant& value) { m_settings.setValue(key, value); }
     void remove(const QString& key) { m_settings.remove(key); }
 

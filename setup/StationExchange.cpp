@@ -1,9 +1,6 @@
 #include "setup/StationExchange.h"
 
-#include "common/FileNames.h"
-
 #include <QRegularExpression>
-#include <QSettings>
 
 namespace setup {
 namespace {
@@ -13,17 +10,6 @@ const QString kSection = QStringLiteral("Exchange");
 QString key(const QString& contestId, const char* name)
 {
     return kSection + QLatin1Char('/') + contestId + QLatin1Char('/') + QLatin1String(name);
-}
-
-// IniSettings reads values by key only; the contests the section names are
-// listed from the same file, once it is known to be one that may be read.
-QStringList contestIds(const logbook::IniSettings& file, const QString& fileName)
-{
-    if (!file.readable())
-        return {};
-    QSettings raw(logbook::existingFileName(fileName), QSettings::IniFormat);
-    raw.beginGroup(kSection);
-    return raw.childGroups();
 }
 
 } // namespace
@@ -37,9 +23,9 @@ StationExchange cleanExchange(const StationExchange& exchange)
 
 StationExchanges readStationExchanges(const QString& fileName)
 {
-    const logbook::IniSettings file(fileName);
+    logbook::IniSettings file(fileName);
     StationExchanges exchanges;
-    for (const QString& id : contestIds(file, fileName)) {
+    for (const QString& id : file.groups(kSection)) {
         const StationExchange read = cleanExchange(
             {file.text(key(id, "group")), file.text(key(id, "code")), file.text(key(id, "zone"))});
         if (!read.empty())
