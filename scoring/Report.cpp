@@ -87,13 +87,16 @@ ReportTotals reportTotals(const QVector<Contact>& rows, const ContestDescription
     const ClaimKind claim = contest ? contest->claim : ClaimKind::None;
     ReportTotals totals;
     totals.countsMultipliers = contest && !contest->multipliers.empty();
+    // Reading every points cell costs; only a sum needs them.
+    const bool sums = claim == ClaimKind::Sum || claim == ClaimKind::SumTimesMultipliers || totals.countsMultipliers;
     for (const Contact& r : rows) {
         if (!r.isContact() || r.repeat)
             continue;
         ++totals.contacts;
         if (r.plusPoint())
             ++totals.plusCount;
-        totals.points += r.points().value_or(0);
+        if (sums)
+            totals.points += r.points().value_or(0);
         totals.multipliers += r.multipliers;
     }
     switch (claim) {

@@ -22,7 +22,7 @@ struct ReportTotals
 {
     int contacts = 0;
     int plusCount = 0;       // points cells holding exactly "1+" (at least 1 under RA)
-    qint64 points = 0;       // the points cells summed, any that is no number as 0
+    qint64 points = 0;       // summed where the claim or the multipliers need it, no number as 0
     int multipliers = 0;     // those the contacts brought, by their marks
     bool countsMultipliers = false;
     qint64 claimedScore = 0; // RA: contacts x "1+" count; Asia: sum of the points; points x multipliers; else 0
