@@ -78,13 +78,20 @@ QString bandModeWord(int band, Mode mode)
     return (bandText(band) + modeText(mode)).left(8);
 }
 
+// Every row of a log is read through here: the words are made once.
 std::optional<BandAndMode> parseBandModeWord(const QString& word)
 {
-    for (Mode mode : {Mode::SSB, Mode::CW}) {
+    static const std::array<QString, 2 * kBandCount> words = [] {
+        std::array<QString, 2 * kBandCount> made;
         for (int band = 0; band < kBandCount; ++band) {
-            if (word == bandModeWord(band, mode))
-                return BandAndMode {band, mode};
+            made[size_t(2 * band)] = bandModeWord(band, Mode::SSB);
+            made[size_t(2 * band + 1)] = bandModeWord(band, Mode::CW);
         }
+        return made;
+    }();
+    for (size_t i = 0; i < words.size(); ++i) {
+        if (word == words[i])
+            return BandAndMode {int(i / 2), i % 2 ? Mode::CW : Mode::SSB};
     }
     return std::nullopt;
 }

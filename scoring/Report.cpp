@@ -82,24 +82,29 @@ QVector<Contact> loggedRows(const logbook::ContactLog& contacts, int currentRow)
     return rows;
 }
 
-ReportTotals reportTotals(const QVector<Contact>& rows, const ContestDescription* contest)
+TotalsTally::TotalsTally(const ContestDescription* contest)
+    : m_claim(contest ? contest->claim : ClaimKind::None)
 {
-    const ClaimKind claim = contest ? contest->claim : ClaimKind::None;
-    ReportTotals totals;
-    totals.countsMultipliers = contest && !contest->multipliers.empty();
-    // Reading every points cell costs; only a sum needs them.
-    const bool sums = claim == ClaimKind::Sum || claim == ClaimKind::SumTimesMultipliers || totals.countsMultipliers;
-    for (const Contact& r : rows) {
-        if (!r.isContact() || r.repeat)
-            continue;
-        ++totals.contacts;
-        if (r.plusPoint())
-            ++totals.plusCount;
-        if (sums)
-            totals.points += r.points().value_or(0);
-        totals.multipliers += r.multipliers;
-    }
-    switch (claim) {
+    m_totals.countsMultipliers = contest && !contest->multipliers.empty();
+    m_sums = m_claim == ClaimKind::Sum || m_claim == ClaimKind::SumTimesMultipliers || m_totals.countsMultipliers;
+}
+
+void TotalsTally::add(const Contact& r)
+{
+    if (!r.isContact() || r.repeat)
+        return;
+    ++m_totals.contacts;
+    if (r.plusPoint())
+        ++m_totals.plusCount;
+    if (m_sums)
+        m_totals.points += r.points().value_or(0);
+    m_totals.multipliers += r.multipliers;
+}
+
+ReportTotals TotalsTally::totals() const
+{
+    ReportTotals totals = m_totals;
+    switch (m_claim) {
     case ClaimKind::Plus:
         totals.plusCount = qMax(totals.plusCount, 1);
         totals.claimedScore = qint64(totals.contacts) * totals.plusCount;
@@ -109,6 +114,14 @@ ReportTotals reportTotals(const QVector<Contact>& rows, const ContestDescription
     case ClaimKind::None: break;
     }
     return totals;
+}
+
+ReportTotals reportTotals(const QVector<Contact>& rows, const ContestDescription* contest)
+{
+    TotalsTally tally(contest);
+    for (const Contact& r : rows)
+        tally.add(r);
+    return tally.totals();
 }
 
 QString bandChangesReached(const QVector<Contact>& rows)

@@ -31,9 +31,25 @@ struct ReportTotals
 // Grid rows 1 to currentRow - 1: the logged contacts, in order.
 QVector<logbook::Contact> loggedRows(const logbook::ContactLog& contacts, int currentRow);
 
-// By the contest's claim: where the points are summed a points cell that is
-// not an integer (the judges' "—") counts 0, so the report is always
-// complete. A repeat is listed but not counted. No contest claims nothing.
+// The totals contact by contact in log order, so that the claim can be read
+// after any of them. By the contest's claim: where the points are summed a
+// points cell that is not an integer (the judges' "—") counts 0, so the report
+// is always complete. A repeat is listed but not counted. No contest claims
+// nothing.
+class TotalsTally
+{
+public:
+    explicit TotalsTally(const ContestDescription* contest);
+    void add(const logbook::Contact& contact);
+    // The totals so far, the claimed score worked out.
+    ReportTotals totals() const;
+
+private:
+    ClaimKind m_claim;
+    bool m_sums; // reading every points cell costs; only a sum needs them
+    ReportTotals m_totals;
+};
+
 ReportTotals reportTotals(const QVector<logbook::Contact>& rows, const ContestDescription* contest);
 
 // The band change count reached: the highest number in the rows' band change

@@ -11,6 +11,7 @@
 #include "scoring/ContestVariant.h"
 #include "scoring/MasterMatch.h"
 #include "session/Changes.h"
+#include "session/ContestStatistics.h"
 #include "session/StatusFigures.h"
 #include "session/SubTourClock.h"
 #include "setup/StationExchange.h"
@@ -163,6 +164,8 @@ public:
     Stamps loggedStamps() const; // beside loggedRows()
     // The status line's figures at the clock's reading `now`, from memory alone.
     StatusFigures status(const QDateTime& now) const;
+    // The statistics window's figures at `now`, from memory alone.
+    ContestStatistics statistics(const QDateTime& now) const;
     // The warning to keep in sight while the log or the state cannot be
     // written; none once a write of it succeeds.
     std::optional<QString> logNotSaved() const;

@@ -72,12 +72,9 @@ bool ContestSession::repeatOnCurrentRow(Changes& changes)
     return true;
 }
 
-// A stamped contact knows its sub-tour; the others by the starts known.
 std::optional<int> ContestSession::subTourOf(int row) const
 {
-    if (const std::optional<ContactStamp> stamp = m_log.stamp(row))
-        return stamp->subTour;
-    return m_subTourStarts.numberAt(row - 1);
+    return m_subTourStarts.numberOf(m_contacts.contact(row), row - 1);
 }
 
 // An edit of a call or band can make a logged contact repeat an earlier one

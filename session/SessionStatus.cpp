@@ -16,6 +16,11 @@ StatusFigures ContestSession::status(const QDateTime& now) const
     return figures;
 }
 
+ContestStatistics ContestSession::statistics(const QDateTime& now) const
+{
+    return contestStatistics(loggedRows(), m_subTourStarts, contest(), now);
+}
+
 // The marks of the master-file line follow the repeat rule of the calls scan.
 scoring::WorkedCalls ContestSession::workedCalls() const
 {

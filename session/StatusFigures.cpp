@@ -9,23 +9,11 @@
 #include <iterator>
 
 namespace session {
-namespace {
 
-constexpr int kMinutesPerDay = 24 * 60;
-
-int minuteOfDay(const QTime& t)
-{
-    return t.hour() * 60 + t.minute();
-}
-
-// Minutes from `earlier` on to `later`, both minutes of the day: a later time
-// that reads earlier is on the next day.
 int minutesBetween(int earlier, int later)
 {
     return ((later - earlier) % kMinutesPerDay + kMinutesPerDay) % kMinutesPerDay;
 }
-
-} // namespace
 
 void SubTourStarts::reset(int storedStart, const Stamps& stamps)
 {

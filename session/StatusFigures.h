@@ -36,6 +36,12 @@ public:
     // The number of the sub-tour record `index` belongs to; none before the
     // first start known where earlier starts are unknown.
     std::optional<int> numberAt(int index) const;
+    // A stamped contact knows its sub-tour; the others, at record `index`, go
+    // by the starts known.
+    std::optional<int> numberOf(const logbook::Contact& contact, int index) const
+    {
+        return contact.stamp ? std::optional<int>(contact.stamp->subTour) : numberAt(index);
+    }
 
 private:
     std::map<int, int> m_starts {{0, 1}};
@@ -63,6 +69,17 @@ struct StatusFigures
 // pending: the one it would begin) and `now`, the clock's reading.
 StatusFigures statusFigures(const QVector<logbook::Contact>& rows, const scoring::ContestDescription* contest,
                             const SubTourStarts& starts, int subTourStart, const QDateTime& now);
+
+constexpr int kMinutesPerDay = 24 * 60;
+
+inline int minuteOfDay(const QTime& t)
+{
+    return t.hour() * 60 + t.minute();
+}
+
+// Minutes from `earlier` on to `later`, both minutes of the day: a later time
+// that reads earlier is on the next day.
+int minutesBetween(int earlier, int later);
 
 struct ContactRates
 {

@@ -113,6 +113,29 @@ TEST_F(StatusFiguresTest, DeletedAndRestoredContact)
     EXPECT_EQ(text(), "QSO 2 | Тур 1 (с 11:50): 2 | Очки 4 | Темп 6/ч, за час 2");
 }
 
+// The statistics read the log in memory as the status line does: a deleted
+// contact leaves them, a restored one comes back, an edited band moves it.
+TEST_F(StatusFiguresTest, StatisticsFollowTheLog)
+{
+    startSession(kRa);
+    session->selectBand(1);
+    logContact(QStringLiteral("GA1"), "11:50");
+    logContact(QStringLiteral("GA2"), "11:55");
+    const auto total = [this] { return session->statistics(at("12:00")).total; };
+    const int cw80 = session::bandModeColumn({1, logbook::Mode::CW});
+    const int ssb80 = session::bandModeColumn({1, logbook::Mode::SSB});
+    ASSERT_EQ(total().contacts[size_t(ssb80)], 2);
+    session->deleteOrRestore();
+    EXPECT_EQ(total().total, 1);
+    session->deleteOrRestore();
+    EXPECT_EQ(total().total, 2);
+    EXPECT_EQ(total().scoreAfter, 4);
+    session->contacts().setCell(1, logbook::BandMode, QStringLiteral("80CW"));
+    session->editRow(1, logbook::BandMode, QStringLiteral("80SSB"));
+    EXPECT_EQ(total().contacts[size_t(ssb80)], 1);
+    EXPECT_EQ(total().contacts[size_t(cw80)], 1);
+}
+
 // The stamps keep every contact's sub-tour: the numbers are exact after a
 // restart, and a lost state file gets its sub-tour start back. Without
 // stamps the state keeps only the current start, and the number says "at least".
