@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QTime>
+#include <QVector>
 #include <array>
 #include <optional>
 
@@ -64,6 +65,23 @@ struct Contact
     bool operator==(const Contact& other) const { return fields == other.fields; }
     // A row without a call (deleted, or never completed) is no contact.
     bool isContact() const { return !call().trimmed().isEmpty(); }
+};
+
+// Consecutive contacts seen where they lie, without a copy: a log's logged
+// rows, or a vector of contacts. Valid while what it looks at is unchanged.
+class ContactRows
+{
+public:
+    ContactRows(const QVector<Contact>& rows) : m_first(rows.constData()), m_count(int(rows.size())) {}
+    ContactRows(const Contact* first, int count) : m_first(first), m_count(count) {}
+    int size() const { return m_count; }
+    const Contact& operator[](int i) const { return m_first[i]; }
+    const Contact* begin() const { return m_first; }
+    const Contact* end() const { return m_first + m_count; }
+
+private:
+    const Contact* m_first;
+    int m_count;
 };
 
 } // namespace logbook

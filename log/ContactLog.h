@@ -21,6 +21,11 @@ public:
     int rowCount() const { return int(m_rows.size()); }
     // An empty contact past the end and at row 0.
     const Contact& contact(int row) const;
+    // Rows 1 to currentRow - 1, where they lie.
+    ContactRows logged(int currentRow) const
+    {
+        return {m_rows.constData() + 1, qBound(0, currentRow - 1, int(m_rows.size()) - 1)};
+    }
     QString cell(int row, int column) const;
     void setCell(int row, int column, const QString& text);
     void setContact(int row, const Contact& contact); // its fields and repeat mark

@@ -116,7 +116,7 @@ ReportTotals TotalsTally::totals() const
     return totals;
 }
 
-ReportTotals reportTotals(const QVector<Contact>& rows, const ContestDescription* contest)
+ReportTotals reportTotals(logbook::ContactRows rows, const ContestDescription* contest)
 {
     TotalsTally tally(contest);
     for (const Contact& r : rows)

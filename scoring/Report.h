@@ -50,7 +50,7 @@ private:
     ReportTotals m_totals;
 };
 
-ReportTotals reportTotals(const QVector<logbook::Contact>& rows, const ContestDescription* contest);
+ReportTotals reportTotals(logbook::ContactRows rows, const ContestDescription* contest);
 
 // The band change count reached: the highest number in the rows' band change
 // cells; empty when no row has one.

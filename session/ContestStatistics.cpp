@@ -2,6 +2,7 @@
 
 #include "scoring/Report.h"
 
+#include <algorithm>
 #include <map>
 
 namespace session {
@@ -26,9 +27,20 @@ qint64 cellPoints(const Contact& row)
     return row.plusPoint() ? 1 : row.points().value_or(0);
 }
 
+// The bar of the ten minutes from `start`, made where none is; the log is in
+// time order but for a clock stepped back or an edited time.
+RateBar& barAt(std::vector<RateBar>& bars, LocalMinute start)
+{
+    if (bars.empty() || bars.back().start < start)
+        return bars.emplace_back(RateBar {start, {}});
+    const auto at = std::lower_bound(bars.begin(), bars.end(), start,
+                                     [](const RateBar& bar, LocalMinute m) { return bar.start < m; });
+    return at->start == start ? *at : *bars.insert(at, RateBar {start, {}});
+}
+
 } // namespace
 
-std::vector<std::optional<LocalMinute>> contactMinutes(const QVector<Contact>& rows)
+std::vector<std::optional<LocalMinute>> contactMinutes(logbook::ContactRows rows)
 {
     std::vector<std::optional<LocalMinute>> minutes(size_t(rows.size()));
     const auto stampedMinute = [](const logbook::ContactStamp& s) { return floorDiv(s.utcSeconds + s.utcOffset, 60); };
@@ -69,7 +81,7 @@ std::vector<std::optional<LocalMinute>> contactMinutes(const QVector<Contact>& r
     return minutes;
 }
 
-ContestStatistics contestStatistics(const QVector<Contact>& rows, const SubTourStarts& starts,
+ContestStatistics contestStatistics(logbook::ContactRows rows, const SubTourStarts& starts,
                                     const scoring::ContestDescription* contest, const QDateTime& now)
 {
     ContestStatistics stats;
@@ -78,7 +90,6 @@ ContestStatistics contestStatistics(const QVector<Contact>& rows, const SubTourS
     stats.judgesPoints = contest && contest->points == scoring::PointsKind::None;
     stats.claimsScore = contest && contest->claim != scoring::ClaimKind::None && !stats.judgesPoints;
     const std::vector<std::optional<LocalMinute>> minutes = contactMinutes(rows);
-    std::map<LocalMinute, RateBar> bars;
     std::map<std::optional<int>, size_t> subTourAt;
     scoring::TotalsTally tally(contest);
     for (int i = 0; i < rows.size(); ++i) {
@@ -89,9 +100,7 @@ ContestStatistics contestStatistics(const QVector<Contact>& rows, const SubTourS
         const std::optional<LocalMinute>& minute = minutes[size_t(i)];
         if (minute) {
             const LocalMinute start = floorDiv(*minute, kRateBarMinutes) * kRateBarMinutes;
-            RateBar& bar = bars[start];
-            bar.start = start;
-            ++bar.contacts[bandMode->mode == logbook::Mode::CW ? 1 : 0];
+            ++barAt(stats.bars, start).contacts[bandMode->mode == logbook::Mode::CW ? 1 : 0];
         }
         const std::optional<int> number = starts.numberOf(row, i);
         auto [at, added] = subTourAt.try_emplace(number, stats.subTours.size());
@@ -118,8 +127,6 @@ ContestStatistics contestStatistics(const QVector<Contact>& rows, const SubTourS
         subTour.points += points;
         stats.total.points += points;
     }
-    for (auto& [start, bar] : bars)
-        stats.bars.push_back(bar);
     for (size_t i = 1; i < stats.subTours.size(); ++i)
         stats.subTours[i].change = stats.subTours[i].total - stats.subTours[i - 1].total;
     stats.total.scoreAfter = tally.totals().claimedScore;

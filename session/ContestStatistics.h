@@ -63,10 +63,10 @@ struct ContestStatistics
 // one that reads earlier than the contact before it being on the next day,
 // placed after the stamped contact before it (before the one after it when
 // none came before). None for a row without a readable time.
-std::vector<std::optional<LocalMinute>> contactMinutes(const QVector<logbook::Contact>& rows);
+std::vector<std::optional<LocalMinute>> contactMinutes(logbook::ContactRows rows);
 
 // `starts` number the unstamped rows; `now` is the clock's reading for the rates.
-ContestStatistics contestStatistics(const QVector<logbook::Contact>& rows, const SubTourStarts& starts,
+ContestStatistics contestStatistics(logbook::ContactRows rows, const SubTourStarts& starts,
                                     const scoring::ContestDescription* contest, const QDateTime& now);
 
 } // namespace session

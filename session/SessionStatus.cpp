@@ -11,14 +11,14 @@ namespace session {
 // the line already shows that sub-tour.
 StatusFigures ContestSession::status(const QDateTime& now) const
 {
-    StatusFigures figures = statusFigures(loggedRows(), contest(), m_subTourStarts, currentSubTourStart(), now);
+    StatusFigures figures = statusFigures(m_contacts.logged(currentRow()), contest(), m_subTourStarts, currentSubTourStart(), now);
     figures.nextSubTour = m_subTourClock.next(subTourTimes(now), now);
     return figures;
 }
 
 ContestStatistics ContestSession::statistics(const QDateTime& now) const
 {
-    return contestStatistics(loggedRows(), m_subTourStarts, contest(), now);
+    return contestStatistics(m_contacts.logged(currentRow()), m_subTourStarts, contest(), now);
 }
 
 // The marks of the master-file line follow the repeat rule of the calls scan.

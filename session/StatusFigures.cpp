@@ -59,7 +59,7 @@ std::optional<int> SubTourStarts::numberAt(int index) const
 
 // Walks back from the newest contact only as far as the hour reaches, so a
 // long log costs no more than a short one.
-ContactRates contactRates(const QVector<logbook::Contact>& rows, const QDateTime& now)
+ContactRates contactRates(logbook::ContactRows rows, const QDateTime& now)
 {
     ContactRates rates;
     const qint64 nowMinute = now.toSecsSinceEpoch() / 60;
@@ -82,7 +82,7 @@ ContactRates contactRates(const QVector<logbook::Contact>& rows, const QDateTime
     return rates;
 }
 
-StatusFigures statusFigures(const QVector<logbook::Contact>& rows, const scoring::ContestDescription* contest,
+StatusFigures statusFigures(logbook::ContactRows rows, const scoring::ContestDescription* contest,
                             const SubTourStarts& starts, int subTourStart, const QDateTime& now)
 {
     const int start = qMax(0, subTourStart);

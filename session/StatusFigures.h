@@ -67,7 +67,7 @@ struct StatusFigures
 
 // The sub-tour beginning at record `subTourStart` (with a new sub-tour
 // pending: the one it would begin) and `now`, the clock's reading.
-StatusFigures statusFigures(const QVector<logbook::Contact>& rows, const scoring::ContestDescription* contest,
+StatusFigures statusFigures(logbook::ContactRows rows, const scoring::ContestDescription* contest,
                             const SubTourStarts& starts, int subTourStart, const QDateTime& now);
 
 constexpr int kMinutesPerDay = 24 * 60;
@@ -89,7 +89,7 @@ struct ContactRates
 // Newest first: a stamped contact by its instant; one without a stamp by its
 // hh:mm, a time earlier than the one before it being the next day, and the
 // newest at most a day before `now`. Rows without a readable time are left out.
-ContactRates contactRates(const QVector<logbook::Contact>& rows, const QDateTime& now);
+ContactRates contactRates(logbook::ContactRows rows, const QDateTime& now);
 
 // PARIS speed of the keyer: the dot is DashTime / 3 ms, as keyed, and a word
 // of 50 dots takes 60 s at 1200 / dot words a minute. None for a dot under
