@@ -86,6 +86,7 @@ void TForm1::settingsChanged(TForm2& setupDialog)
     m_session.setCoordinates(setupDialog.lines().value(setup::Coordinates));
     WriteBitBtn();
     m_view->statusLine->refresh(); // the next sub-tour time may have changed
+    refreshStatistics(); // the contest may have changed
     if (m_shown) // from then on the rig follows setup
         m_rigFollower->follow(m_ini.rig().settings);
 }
@@ -104,6 +105,7 @@ bool TForm1::showChanges(const session::Changes& changes)
         m_dialogs.showError(errorBoxText(*changes.error));
     if (changes.notice)
         m_dialogs.showError(errorBoxText(*changes.notice));
+    refreshStatistics();
     return !changes.error;
 }
 
@@ -148,6 +150,8 @@ void TForm1::FormShow()
     runGuarded([this] { m_transmitter.readTxDelay(settings().txDelay()); });
     runGuarded([this] { FollowRig(); });
     showSubTourOffer(m_session.clockReading(m_clock.current())); // one that passed while the program was not running
+    if (m_ini.statisticsWindow().settings.open)
+        runGuarded([this] { openStatistics(); });
 }
 
 void TForm1::FormActivate()
@@ -178,6 +182,8 @@ void TForm1::Timer1Timer()
     m_view->Label1->setText(logbook::clockText(now.time()));
     showSubTourOffer(m_session.clockReading(now));
     m_view->statusLine->clockTick(now.time());
+    if (now.time().hour() * 60 + now.time().minute() != m_statisticsMinute)
+        refreshStatistics(); // the rates count whole minutes
 }
 
 // The report is rebuilt from the log at every exit, so one that cannot be
@@ -229,6 +235,7 @@ void TForm1::showEvent(QShowEvent* event)
 void TForm1::closeEvent(QCloseEvent* event)
 {
     runGuarded([this] { m_windowKeeper->save(); });
+    runGuarded([this] { saveStatisticsWindow(); });
     FormClose();
     event->accept();
     Q_EMIT closed();

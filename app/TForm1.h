@@ -19,6 +19,7 @@ class WindowKeeper;
 class QKeyEvent;
 class QMenu;
 class QTimer;
+class StatisticsWindow;
 namespace scoring {
 class MasterCallsLoader;
 }
@@ -118,6 +119,16 @@ private:
     void transmitKey(session::TransmitKey key, int index = 0);
     session::TransmitState transmitState() const;
 
+    // The statistics window (TForm1Statistics.cpp).
+    void buildStatistics();
+    void toggleStatistics();
+    void openStatistics();
+    void placeStatistics();
+    // After every change of the log, and as the minutes move the rates.
+    void refreshStatistics();
+    void saveStatisticsPicture();
+    void saveStatisticsWindow();
+
     // The rig (TForm1Rig.cpp).
     void connectRig();
     void FollowRig();
@@ -144,6 +155,10 @@ private:
     QMenu* File1 = nullptr;
     QMenu* Service1 = nullptr;
     QAction* N11 = nullptr; // "Строка позывных"
+    QAction* N13 = nullptr; // "Статистика"
+    StatisticsWindow* m_statistics = nullptr;
+    bool m_statisticsPlaced = false;
+    int m_statisticsMinute = -1; // the clock's minute the figures were worked out at
     QTimer* Timer1 = nullptr;
 };
 

@@ -102,6 +102,7 @@ void TForm1::altCommand(int key)
         m_view->Memo1->setFocus();
         break;
     case Qt::Key_0: Panel9Click(); break;
+    case Qt::Key_G: toggleStatistics(); break;
     case Qt::Key_F: // "Файл" by its Latin letter, and by its own (Ф is the A key)
     case Qt::Key_A: menukeys::open(menuBar(), File1); break;
     case Qt::Key_S: menukeys::open(menuBar(), Service1); break;

@@ -18,6 +18,7 @@ void TForm1::buildWindow()
     // Today's size is the smallest; the controls are built at it.
     m_view = new MainWindowView(m_session.contacts(), m_session, m_transmitter.keyer(), m_clock, this);
     setCentralWidget(m_view);
+    buildStatistics();
     m_windowKeeper = std::make_unique<WindowKeeper>(*this, *m_view, m_ini);
     buildMenu();
     m_master = new scoring::MasterCallsLoader(this);
@@ -61,5 +62,7 @@ void TForm1::buildMenu()
     N11->setCheckable(true);
     N11->setChecked(true);
     item(service, QStringLiteral("CW (0 \\ T)"), "N12", [this] { Panel9Click(); });
+    N13 = item(service, QStringLiteral("Статистика\tAlt+G"), "N13", [this] { toggleStatistics(); });
+    N13->setCheckable(true);
     m_windowKeeper->buildTextSizeMenu(service, [this](int step) { runGuarded([this, step] { m_windowKeeper->changeTextSize(step); }); });
 }

@@ -133,4 +133,20 @@ ContestStatistics contestStatistics(logbook::ContactRows rows, const SubTourStar
     return stats;
 }
 
+QString subTourLabel(const SubTourRow& row, bool exact)
+{
+    if (!row.number)
+        return QStringLiteral("ранее");
+    return (exact ? QString() : QStringLiteral("≥")) + QString::number(*row.number);
+}
+
+QString changeText(const std::optional<int>& change)
+{
+    if (!change)
+        return {};
+    if (*change < 0)
+        return QStringLiteral("−%1").arg(-*change);
+    return (*change > 0 ? QStringLiteral("+") : QString()) + QString::number(*change);
+}
+
 } // namespace session

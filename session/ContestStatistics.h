@@ -69,4 +69,10 @@ std::vector<std::optional<LocalMinute>> contactMinutes(logbook::ContactRows rows
 ContestStatistics contestStatistics(logbook::ContactRows rows, const SubTourStarts& starts,
                                     const scoring::ContestDescription* contest, const QDateTime& now);
 
+// How the window names a sub-tour: its number ("≥2" where the numbers are the
+// least they can be), or "ранее" for the contacts before the first start known.
+QString subTourLabel(const SubTourRow& row, bool exact);
+// A change against the sub-tour before: "+3", "−2", "0"; empty for none.
+QString changeText(const std::optional<int>& change);
+
 } // namespace session

@@ -8,6 +8,7 @@ namespace setup {
 namespace {
 
 const QString kMasterPathKey = QStringLiteral("Master/path");
+const QString kStatisticsSection = QStringLiteral("Statistics");
 
 bool sameWindow(const WindowSettingsRead& a, const WindowSettingsRead& b)
 {
@@ -28,6 +29,7 @@ void IniStore::load()
     const QString masterPath = file.text(kMasterPathKey).trimmed();
     const WindowSettingsRead window = readWindowSettings(file);
     const StationExchanges exchanges = readStationExchanges(m_fileName);
+    const SideWindowSettingsRead statistics = readSideWindowSettings(file, kStatisticsSection);
     const auto take = [this](auto& held, const auto& read, bool same, Section section) {
         held = read;
         if (!same)
@@ -39,6 +41,9 @@ void IniStore::load()
     take(m_masterPath, masterPath, masterPath == m_masterPath, Section::Master);
     take(m_window, window, sameWindow(window, m_window), Section::Window);
     take(m_exchanges, exchanges, exchanges == m_exchanges, Section::Exchange);
+    take(m_statistics, statistics,
+         statistics.settings == m_statistics.settings && statistics.problem == m_statistics.problem,
+         Section::Statistics);
 }
 
 // A value read with a problem keeps it until setup sets another value.
@@ -108,6 +113,16 @@ void IniStore::setWindow(const WindowSettings& settings)
     writeWindowSettings(file, settings);
     file.save();
     m_window = {settings, std::nullopt};
+}
+
+void IniStore::setStatisticsWindow(const SideWindowSettings& settings)
+{
+    if (settings == m_statistics.settings && !m_statistics.problem)
+        return;
+    logbook::IniSettings file(m_fileName);
+    writeSideWindowSettings(file, kStatisticsSection, settings);
+    file.save();
+    m_statistics = {settings, std::nullopt};
 }
 
 } // namespace setup

@@ -18,7 +18,7 @@ class IniStore : public QObject
 {
     Q_OBJECT
 public:
-    enum class Section { Rig, Keyer, Exports, Master, Window, Exchange };
+    enum class Section { Rig, Keyer, Exports, Master, Window, Exchange, Statistics };
 
     explicit IniStore(QString fileName = logbook::kIniFileName);
 
@@ -31,6 +31,7 @@ public:
     // The master file setup chose (`Master/path`); empty: none.
     const QString& masterPath() const { return m_masterPath; }
     const WindowSettingsRead& window() const { return m_window; }
+    const SideWindowSettingsRead& statisticsWindow() const { return m_statistics; }
     // The station's own exchange values by contest id; empty for a contest without any.
     const StationExchanges& exchanges() const { return m_exchanges; }
     StationExchange exchange(const QString& contestId) const;
@@ -43,6 +44,7 @@ public:
     void setExports(const ExportOptions& options);
     void setMasterPath(const QString& path);
     void setWindow(const WindowSettings& settings); // written every time: the window's place moves
+    void setStatisticsWindow(const SideWindowSettings& settings);
     void setExchange(const QString& contestId, const StationExchange& exchange); // kept cleaned
 
 Q_SIGNALS:
@@ -58,6 +60,7 @@ private:
     ExportOptions m_exports;
     QString m_masterPath;
     WindowSettingsRead m_window;
+    SideWindowSettingsRead m_statistics;
     StationExchanges m_exchanges;
 };
 

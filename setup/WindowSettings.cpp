@@ -9,10 +9,16 @@
 namespace setup {
 namespace {
 
+const QString kWindowSection = QStringLiteral("Window");
 const QString kTextSizeKey = QStringLiteral("Window/textSize");
 const QString kMaximisedKey = QStringLiteral("Window/maximised");
-const QStringList kGeometryKeys = {QStringLiteral("Window/x"), QStringLiteral("Window/y"),
-                                   QStringLiteral("Window/width"), QStringLiteral("Window/height")};
+const QStringList kGeometryNames = {QStringLiteral("x"), QStringLiteral("y"), QStringLiteral("width"),
+                                    QStringLiteral("height")};
+
+QString key(const QString& section, const QString& name)
+{
+    return section + QLatin1Char('/') + name;
+}
 
 // An absent key reads as nothing; one that is not a whole number is reported.
 std::optional<int> number(const logbook::IniSettings& ini, const QString& key, std::optional<QString>& problem)
@@ -28,6 +34,30 @@ std::optional<int> number(const logbook::IniSettings& ini, const QString& key, s
         problem = QStringLiteral("В файле %1 значение %2 не число: \"%3\"; взято значение по умолчанию")
                       .arg(ini.displayName(), key, text);
     return std::nullopt;
+}
+
+// All four numbers, with a width and a height; anything less is none.
+std::optional<QRect> geometry(const logbook::IniSettings& ini, const QString& section, std::optional<QString>& problem)
+{
+    int values[4] = {};
+    for (int i = 0; i < 4; ++i) {
+        const std::optional<int> value = number(ini, key(section, kGeometryNames[i]), problem);
+        if (!value)
+            return std::nullopt;
+        values[i] = *value;
+    }
+    if (values[2] <= 0 || values[3] <= 0)
+        return std::nullopt;
+    return QRect(values[0], values[1], values[2], values[3]);
+}
+
+void writeGeometry(logbook::IniSettings& ini, const QString& section, const std::optional<QRect>& geometry)
+{
+    if (!geometry)
+        return;
+    const int values[4] = {geometry->x(), geometry->y(), geometry->width(), geometry->height()};
+    for (int i = 0; i < 4; ++i)
+        ini.setValue(key(section, kGeometryNames[i]), values[i]);
 }
 
 } // namespace
@@ -49,15 +79,7 @@ WindowSettingsRead readWindowSettings(const logbook::IniSettings& ini)
     if (const std::optional<int> size = number(ini, kTextSizeKey, problem))
         read.settings.textSize = std::clamp(*size, kTextSizes[0], kTextSizes[std::size(kTextSizes) - 1]);
     read.settings.maximised = number(ini, kMaximisedKey, problem).value_or(0) != 0;
-    int values[4] = {};
-    for (int i = 0; i < 4; ++i) {
-        const std::optional<int> value = number(ini, kGeometryKeys[i], problem);
-        if (!value)
-            return read;
-        values[i] = *value;
-    }
-    if (values[2] > 0 && values[3] > 0)
-        read.settings.geometry = QRect(values[0], values[1], values[2], values[3]);
+    read.settings.geometry = geometry(ini, kWindowSection, problem);
     return read;
 }
 
@@ -65,12 +87,21 @@ void writeWindowSettings(logbook::IniSettings& ini, const WindowSettings& settin
 {
     ini.setValue(kTextSizeKey, settings.textSize);
     ini.setValue(kMaximisedKey, settings.maximised ? 1 : 0);
-    if (!settings.geometry)
-        return;
-    const QRect& g = *settings.geometry;
-    const int values[4] = {g.x(), g.y(), g.width(), g.height()};
-    for (int i = 0; i < 4; ++i)
-        ini.setValue(kGeometryKeys[i], values[i]);
+    writeGeometry(ini, kWindowSection, settings.geometry);
+}
+
+SideWindowSettingsRead readSideWindowSettings(const logbook::IniSettings& ini, const QString& section)
+{
+    SideWindowSettingsRead read;
+    read.settings.open = number(ini, key(section, QStringLiteral("open")), read.problem).value_or(0) != 0;
+    read.settings.geometry = geometry(ini, section, read.problem);
+    return read;
+}
+
+void writeSideWindowSettings(logbook::IniSettings& ini, const QString& section, const SideWindowSettings& settings)
+{
+    ini.setValue(key(section, QStringLiteral("open")), settings.open ? 1 : 0);
+    writeGeometry(ini, section, settings.geometry);
 }
 
 QRect fitOnScreen(const QRect& frame, const QSize& smallest, const QRect& area)

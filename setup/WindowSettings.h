@@ -40,6 +40,24 @@ WindowSettingsRead readWindowSettings(const logbook::IniSettings& ini);
 // Sets the values; the caller saves the file.
 void writeWindowSettings(logbook::IniSettings& ini, const WindowSettings& settings);
 
+// A window beside the main one (section [Statistics]): its place and size,
+// and whether it was open at the last exit.
+struct SideWindowSettings
+{
+    std::optional<QRect> geometry;
+    bool open = false;
+    bool operator==(const SideWindowSettings& o) const { return geometry == o.geometry && open == o.open; }
+};
+
+struct SideWindowSettingsRead
+{
+    SideWindowSettings settings;
+    std::optional<QString> problem;
+};
+
+SideWindowSettingsRead readSideWindowSettings(const logbook::IniSettings& ini, const QString& section);
+void writeSideWindowSettings(logbook::IniSettings& ini, const QString& section, const SideWindowSettings& settings);
+
 // Where a window `frame` goes to lie inside a screen's free `area`: moved as
 // little as it must, shrunk to the area but never below `smallest`. One that
 // cannot fit even then keeps its top-left corner, with the caption and the

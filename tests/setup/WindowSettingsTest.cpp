@@ -40,4 +40,9 @@ TEST_F(WindowSettingsFile, WrittenSettingsReadBackAndABadValueIsNamed)
     EXPECT_FALSE(bad.settings.geometry); // not all four values
     ASSERT_TRUE(bad.problem);
     EXPECT_TRUE(bad.problem->contains(QStringLiteral("\"big\""))) << qPrintable(*bad.problem);
+
+    writeFile(QStringLiteral("KVL.INI"), "[Statistics]\nopen=yes\nx=1\ny=2\nwidth=300\nheight=200\n");
+    const SideWindowSettingsRead side = readSideWindowSettings(logbook::IniSettings(), QStringLiteral("Statistics"));
+    EXPECT_EQ(side.settings.geometry, QRect(1, 2, 300, 200)); // the other values stand
+    EXPECT_TRUE(side.problem && side.problem->contains(QStringLiteral("Statistics/open")));
 }
