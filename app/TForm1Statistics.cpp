@@ -73,10 +73,13 @@ void TForm1::refreshStatistics()
         return;
     const QDateTime now = m_clock.current();
     m_statisticsMinute = now.time().hour() * 60 + now.time().minute();
-    const QString heading = QStringList {settings().callSign().trimmed(), settings().contestVariant().trimmed()}
-                                .filter(QRegularExpression(QStringLiteral("\\S")))
-                                .join(QStringLiteral(" — "));
-    m_statistics->showStatistics(m_session.statistics(now), heading);
+    const session::ContestStatistics stats = m_session.statistics(now);
+    QString heading = QStringList {settings().callSign().trimmed(), settings().contestVariant().trimmed()}
+                          .filter(QRegularExpression(QStringLiteral("\\S")))
+                          .join(QStringLiteral(" — "));
+    if (stats.firstDay)
+        heading += (heading.isEmpty() ? QString() : QStringLiteral(", ")) + stats.firstDay->toString(QStringLiteral("dd.MM.yyyy"));
+    m_statistics->showStatistics(stats, heading);
 }
 
 // Beside the log, named by the station's call.

@@ -38,6 +38,17 @@ RateBar& barAt(std::vector<RateBar>& bars, LocalMinute start)
     return at->start == start ? *at : *bars.insert(at, RateBar {start, {}});
 }
 
+std::vector<AxisStretch> axisStretches(const std::vector<RateBar>& bars)
+{
+    std::vector<AxisStretch> stretches;
+    for (const RateBar& bar : bars) {
+        if (stretches.empty() || bar.start - stretches.back().to > kAxisPauseMinutes)
+            stretches.push_back({bar.start, bar.start});
+        stretches.back().to = bar.start + kRateBarMinutes;
+    }
+    return stretches;
+}
+
 } // namespace
 
 std::vector<std::optional<LocalMinute>> contactMinutes(logbook::ContactRows rows)
@@ -102,6 +113,8 @@ ContestStatistics contestStatistics(logbook::ContactRows rows, const SubTourStar
             const LocalMinute start = floorDiv(*minute, kRateBarMinutes) * kRateBarMinutes;
             ++barAt(stats.bars, start).contacts[bandMode->mode == logbook::Mode::CW ? 1 : 0];
         }
+        if (!stats.firstDay && row.stamp)
+            stats.firstDay = QDate(1970, 1, 1).addDays(floorDiv(*minute, kMinutesPerDay));
         const std::optional<int> number = starts.numberOf(row, i);
         auto [at, added] = subTourAt.try_emplace(number, stats.subTours.size());
         if (added) {
@@ -127,6 +140,7 @@ ContestStatistics contestStatistics(logbook::ContactRows rows, const SubTourStar
         subTour.points += points;
         stats.total.points += points;
     }
+    stats.stretches = axisStretches(stats.bars);
     for (size_t i = 1; i < stats.subTours.size(); ++i)
         stats.subTours[i].change = stats.subTours[i].total - stats.subTours[i - 1].total;
     stats.total.scoreAfter = tally.totals().claimedScore;

@@ -32,6 +32,17 @@ struct RateBar
     std::array<int, 2> contacts {};      // by mode: SSB, CW
 };
 
+// A stretch of the bars' time axis. A pause longer than two hours is left out
+// of the axis (a night between tours, a contact days after the contest), so
+// that the contest's own bars keep their width.
+struct AxisStretch
+{
+    LocalMinute from = 0; // the first bar's start
+    LocalMinute to = 0;   // the last bar's end
+    bool operator==(const AxisStretch& o) const { return from == o.from && to == o.to; }
+};
+constexpr int kAxisPauseMinutes = 120;
+
 struct SubTourRow
 {
     std::optional<int> number;           // none: the contacts before the first sub-tour start known
@@ -49,10 +60,12 @@ struct ContestStatistics
     // Every contact with a time, repeats too, as the rate counts them; only
     // the tens that hold one, in time order.
     std::vector<RateBar> bars;
+    std::vector<AxisStretch> stretches;
     // The counted contacts: a repeat counts on no band and no points.
     std::vector<SubTourRow> subTours;
     SubTourRow total;
     std::array<bool, kBandModeColumns> columns {}; // the band-modes any sub-tour has
+    std::optional<QDate> firstDay; // the first stamped contact's, on the operator's clock
     bool subToursExact = true; // false: the numbers are the least the sub-tours can be
     ContactRates rates;
     bool judgesPoints = false; // the points are the judges': none to show

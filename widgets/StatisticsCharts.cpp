@@ -50,6 +50,7 @@ RateGraph::RateGraph(QWidget* parent) : QWidget(parent)
 void RateGraph::setStatistics(const session::ContestStatistics& stats)
 {
     m_bars = stats.bars;
+    m_stretches = stats.stretches;
     m_starts.clear();
     for (size_t i = 1; i < stats.subTours.size(); ++i) {
         const session::SubTourRow& row = stats.subTours[i];
@@ -73,10 +74,22 @@ void RateGraph::paintEvent(QPaintEvent*)
         highest = std::max(highest, bar.contacts[0] + bar.contacts[1]);
     const QRect plot = rect().adjusted(fm.horizontalAdvance(QString::number(highest)) + 2 * kGap,
                                        fm.height() + kGap, -kGap, -(fm.height() + kGap));
-    const LocalMinute first = m_bars.front().start;
-    const LocalMinute span = std::max<LocalMinute>(60, m_bars.back().start + session::kRateBarMinutes - first);
-    const double perMinute = double(plot.width()) / double(span);
-    const auto xAt = [&](LocalMinute m) { return plot.left() + double(m - first) * perMinute; };
+    // The stretches side by side, a pause left out showing as a gap.
+    constexpr LocalMinute kBreak = 20;
+    LocalMinute shown = -kBreak;
+    std::vector<LocalMinute> offsets;
+    for (const session::AxisStretch& s : m_stretches) {
+        offsets.push_back(shown + kBreak);
+        shown += kBreak + s.to - s.from;
+    }
+    shown = std::max<LocalMinute>(60, shown);
+    const double perMinute = double(plot.width()) / double(shown);
+    const auto xAt = [&](LocalMinute m) {
+        size_t i = 0;
+        while (i + 1 < m_stretches.size() && m >= m_stretches[i + 1].from)
+            ++i;
+        return plot.left() + double(offsets[i] + m - m_stretches[i].from) * perMinute;
+    };
     const auto yAt = [&](int count) { return plot.bottom() - double(count) * plot.height() / highest; };
 
     // The count axis: nought, half and the highest ten minutes.
@@ -97,14 +110,26 @@ void RateGraph::paintEvent(QPaintEvent*)
         p.fillRect(QRectF(xAt(bar.start), yAt(ssb + cw), barWidth, yAt(ssb) - yAt(ssb + cw)), modeColour(logbook::Mode::CW));
     }
     p.drawLine(plot.bottomLeft(), plot.bottomRight());
-    // The time axis on whole steps of the clock.
+    // The time axis on whole steps of the clock, a break mark between stretches.
     const int step = labelStep(perMinute, fm.horizontalAdvance(QStringLiteral("00:00")) + 2 * kGap);
-    for (LocalMinute m = (first + step - 1) / step * step; m <= first + span; m += step) {
-        const double x = xAt(m);
-        p.drawLine(QPointF(x, plot.bottom()), QPointF(x, plot.bottom() + 3));
-        const QString text = clockText(m);
-        const double half = fm.horizontalAdvance(text) / 2.0;
-        p.drawText(QPointF(std::clamp(x - half, 0.0, std::max(0.0, width() - 2 * half)), plot.bottom() + fm.ascent() + 4), text);
+    for (size_t i = 0; i < m_stretches.size(); ++i) {
+        const session::AxisStretch& s = m_stretches[i];
+        if (i > 0) {
+            const double x = xAt(s.from) - kBreak * perMinute / 2;
+            p.drawLine(QPointF(x - 4, plot.bottom() + 4), QPointF(x, plot.bottom() - 4));
+            p.drawLine(QPointF(x, plot.bottom() + 4), QPointF(x + 4, plot.bottom() - 4));
+        }
+        const LocalMinute firstStep = (s.from + step - 1) / step * step;
+        // A stretch too short for a whole step is named by its start.
+        for (LocalMinute m = firstStep > s.to ? s.from : firstStep; m <= s.to; m = (m / step + 1) * step) {
+            const double x = xAt(m);
+            p.drawLine(QPointF(x, plot.bottom()), QPointF(x, plot.bottom() + 3));
+            const QString text = clockText(m);
+            const double half = fm.horizontalAdvance(text) / 2.0;
+            p.drawText(QPointF(std::clamp(x - half, 0.0, std::max(0.0, width() - 2 * half)),
+                               plot.bottom() + fm.ascent() + 4),
+                       text);
+        }
     }
     // The sub-tour starts.
     p.setPen(QPen(QColor(0xb0, 0x20, 0x20), 1, Qt::DashLine));

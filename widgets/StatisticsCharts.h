@@ -21,6 +21,7 @@ protected:
 
 private:
     std::vector<session::RateBar> m_bars;
+    std::vector<session::AxisStretch> m_stretches;
     std::vector<std::pair<session::LocalMinute, QString>> m_starts; // the sub-tours after the first
 };
 

@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSaveFile>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -79,6 +80,7 @@ StatisticsWindow::StatisticsWindow(QWidget* parent) : QWidget(parent, Qt::Window
 
 void StatisticsWindow::showStatistics(const session::ContestStatistics& stats, const QString& heading)
 {
+    m_shown = stats;
     m_heading->setText(heading);
     m_rates->setText(QStringLiteral("Сейчас: %1 за 10 минут (%2 в час), %3 за последний час")
                          .arg(stats.rates.lastTenMinutes)
@@ -129,6 +131,11 @@ void StatisticsWindow::fillTable(const session::ContestStatistics& stats)
     putRow(int(stats.subTours.size()), stats.total, QStringLiteral("Итого"), true);
     m_table->resizeColumnsToContents();
     m_table->resizeRowsToContents();
+    // No taller than its rows: the room left goes to the pictures.
+    int height = m_table->horizontalHeader()->height() + 2 * m_table->frameWidth();
+    for (int row = 0; row < m_table->rowCount(); ++row)
+        height += m_table->rowHeight(row);
+    m_table->setMaximumHeight(height + m_table->horizontalScrollBar()->sizeHint().height());
     if (!stats.subTours.empty())
         m_table->scrollToBottom(); // the sub-tour being worked stays in sight
 }
@@ -162,6 +169,13 @@ void StatisticsWindow::keyPressEvent(QKeyEvent* event)
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+void StatisticsWindow::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange && m_table) // also while it is being built
+        fillTable(m_shown);
 }
 
 void StatisticsWindow::hideEvent(QHideEvent* event)

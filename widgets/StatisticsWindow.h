@@ -34,6 +34,7 @@ Q_SIGNALS:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void fillTable(const session::ContestStatistics& stats);
@@ -46,4 +47,5 @@ private:
     ScoreCourse* m_course = nullptr;
     QPushButton* m_save = nullptr;
     QLabel* m_notice = nullptr;
+    session::ContestStatistics m_shown; // the table is filled again at a new text size
 };

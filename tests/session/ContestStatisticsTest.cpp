@@ -124,9 +124,11 @@ TEST(ContestStatisticsTest, SubToursBarsAndTheScoresCourse)
         EXPECT_EQ(row.contacts[size_t(column(1, Mode::CW))], table[i].cw80);
         EXPECT_EQ(row.contacts[size_t(column(2, Mode::SSB))], table[i].ssb40);
     }
+    EXPECT_EQ(stats.firstDay, QDate(2026, 12, 5));
     EXPECT_EQ(stats.total.total, 7);
     EXPECT_EQ(stats.total.scoreAfter, 40);
     EXPECT_EQ(stats.total.contacts[size_t(column(1, Mode::SSB))], 2);
+    EXPECT_EQ(stats.stretches, (std::vector<session::AxisStretch> {{noon, noon + 70}}));
     const std::array<bool, session::kBandModeColumns> worked = {false, false, true, true, true, true};
     EXPECT_EQ(stats.columns, worked);
     EXPECT_TRUE(stats.claimsScore);
@@ -180,4 +182,17 @@ TEST(ContestStatisticsTest, AnUnstampedLogsEarlierRows)
     EXPECT_EQ(stats.bars[1].start - stats.bars[0].start, 10);
     EXPECT_EQ(stats.bars[1].contacts[0], 2);
     EXPECT_FALSE(stats.claimsScore);
+}
+
+// The axis leaves out a pause of more than two hours, and only that.
+TEST(ContestStatisticsTest, TheTimeAxisLeavesOutLongPauses)
+{
+    const QVector<Contact> rows = rowsOf({{"10:00", "80CW", "1", 1}, {"12:09", "80CW", "1", 1},
+                                          {"14:20", "80CW", "1", 1}, {"18:36", "80CW", "1", 1, 0, false, 3}});
+    const session::ContestStatistics stats = session::contestStatistics(rows, {}, nullptr, kNow);
+    ASSERT_EQ(stats.stretches.size(), 3u);
+    const LocalMinute ten = stats.bars.front().start;
+    EXPECT_EQ(stats.stretches[0], (session::AxisStretch {ten, ten + 130}));
+    EXPECT_EQ(stats.stretches[1], (session::AxisStretch {ten + 260, ten + 270}));
+    EXPECT_EQ(stats.stretches[2].to - stats.stretches[2].from, 10);
 }
