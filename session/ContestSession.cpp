@@ -240,6 +240,7 @@ Changes ContestSession::completeContact(const QString& typed, const QDateTime& r
         m_typed.clear(); // logged: the fields are emptied, the next call is typed
         m_receivedOpen = false;
         changes.contactLogged = true;
+        changes.warning = QString(); // a refusal before this Enter no longer holds
     });
 }
 

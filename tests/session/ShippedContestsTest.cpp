@@ -45,8 +45,10 @@ protected:
         QString reason = entry.warning;
         if (entry.received) {
             const session::Changes changes = session.completeContact(QLatin1String(q.received), clock.current());
-            if (changes.contactLogged)
+            if (changes.contactLogged) {
+                EXPECT_EQ(changes.warning, std::optional<QString>(QString())); // an earlier refusal's text goes
                 return Refusal::None;
+            }
             reason = changes.warning.value_or(session.lastScan().dupeWarning);
         } else if (entry.refused && reason.isEmpty()) {
             reason = scan.dupeWarning;
