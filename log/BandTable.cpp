@@ -11,15 +11,16 @@ struct BandRow
     const char* text;
     int lowerEdgeKhz;
     int upperEdgeKhz; // the contest's part of the band ends here
+    int voiceFromKhz; // the band plan's voice part begins here
 };
 
 constexpr std::array<BandRow, kBandCount> kBands = {{
-    {" 160", "160", 1800, 2000},
-    {"  80", "80", 3500, 3800},
-    {"  40", "40", 7000, 7200},
-    {"  20", "20", 14000, 14350},
-    {"  15", "15", 21000, 21450},
-    {"  10", "10", 28000, 29700},
+    {" 160", "160", 1800, 2000, 1840},
+    {"  80", "80", 3500, 3800, 3600},
+    {"  40", "40", 7000, 7200, 7040},
+    {"  20", "20", 14000, 14350, 14070},
+    {"  15", "15", 21000, 21450, 21070},
+    {"  10", "10", 28000, 29700, 28070},
 }};
 
 } // namespace
@@ -47,6 +48,14 @@ std::optional<int> contestBandOfFrequency(qint64 hz)
             return band;
     }
     return std::nullopt;
+}
+
+std::optional<Mode> modeOfFrequency(qint64 hz)
+{
+    const std::optional<int> band = contestBandOfFrequency(hz);
+    if (!band)
+        return std::nullopt;
+    return hz < qint64(kBands.at(size_t(*band)).voiceFromKhz) * 1000 ? Mode::CW : Mode::SSB;
 }
 
 QString adifBandName(int band)

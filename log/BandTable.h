@@ -17,6 +17,9 @@ QString adifBandName(int band);     // "160m" ... "10m"
 // The band whose contest range (edges included) holds a frequency: 1.8-2.0,
 // 3.5-3.8, 7.0-7.2, 14.0-14.35, 21.0-21.45, 28.0-29.7 MHz. None outside them.
 std::optional<int> contestBandOfFrequency(qint64 hz);
+// The mode a frequency of a contest band is worked in by the band plan: CW
+// below 1840, 3600, 7040, 14070, 21070 and 28070 kHz, SSB above.
+std::optional<Mode> modeOfFrequency(qint64 hz);
 QString modeText(Mode mode);        // "SSB" / "CW"
 QString modeWord(Mode mode);        // "ssb" / "cw"
 std::optional<Mode> modeFromText(const QString& text);

@@ -10,6 +10,7 @@
 #include "scoring/ContestCatalogue.h"
 #include "scoring/ContestVariant.h"
 #include "scoring/MasterMatch.h"
+#include "scoring/WorkedIndex.h"
 #include "session/Changes.h"
 #include "session/ContestStatistics.h"
 #include "session/StatusFigures.h"
@@ -111,6 +112,7 @@ public:
     Changes editRow(int row, int column, const QString& before);
     // The rig's last known frequency, 0 while no rig is followed or heard.
     void setRigFrequency(qint64 hz) { m_rigFrequency = hz; }
+    qint64 rigFrequency() const { return m_rigFrequency; }
 
     // Sub-tours and deletion.
     // At each clock reading: whether a listed sub-tour time has passed since
@@ -173,6 +175,8 @@ public:
     std::optional<QString> takeFileNotice();
     // The log's calls for the marks of the master-file line.
     scoring::WorkedCalls workedCalls() const;
+    // Where each logged call was worked, for the marks of the band map.
+    scoring::WorkedIndex workedIndex() const;
     // The master calls `typed` matches, marked by the log (gathered once
     // until the session changes); none while no call is being entered.
     std::vector<scoring::MasterCall> masterCalls(const scoring::MasterIndex& index, const QString& typed,
@@ -213,6 +217,7 @@ private:
     bool repeatOnCurrentRow(Changes& changes);
     std::optional<logbook::BandAndMode> lastLoggedBandMode() const;
     scoring::RepeatRule repeatRule() const;
+    int scanSubTourStart() const;
     int currentSubTourStart() const;
     std::optional<QString> notAllowedHere() const;
     bool takeEditedTime(int row, const QString& before, Changes& changes);

@@ -21,16 +21,27 @@ ContestStatistics ContestSession::statistics(const QDateTime& now) const
     return contestStatistics(m_contacts.logged(currentRow()), m_subTourStarts, contest(), now);
 }
 
-// The marks of the master-file line follow the repeat rule of the calls scan.
+// The marks of the master-file line and of the band map follow the repeat
+// rule of the calls scan, in the sub-tour a contact logged now would be in.
+int ContestSession::scanSubTourStart() const
+{
+    scoring::CallsScanInput input;
+    input.subTourStart = m_log.state().subTourStart;
+    input.currentRow = currentRow();
+    input.newSubTourPending = m_subTourPending;
+    return scoring::scanSubTourStart(input);
+}
+
 scoring::WorkedCalls ContestSession::workedCalls() const
 {
     const int row = currentRow();
-    scoring::CallsScanInput input;
-    input.subTourStart = m_log.state().subTourStart;
-    input.currentRow = row;
-    input.newSubTourPending = m_subTourPending;
-    return scoring::workedCalls(m_contacts, row, m_contacts.cell(row, logbook::BandMode), scoring::scanSubTourStart(input),
+    return scoring::workedCalls(m_contacts, row, m_contacts.cell(row, logbook::BandMode), scanSubTourStart(),
                                 repeatRule(), m_clock.now());
+}
+
+scoring::WorkedIndex ContestSession::workedIndex() const
+{
+    return scoring::WorkedIndex(m_contacts, currentRow(), scanSubTourStart(), repeatRule(), m_clock.now());
 }
 
 std::vector<scoring::MasterCall> ContestSession::masterCalls(const scoring::MasterIndex& index, const QString& typed,

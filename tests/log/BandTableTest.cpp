@@ -47,3 +47,14 @@ TEST(BandTable, ExportFrequencyAndBandNameFollowThePanelOrder)
         EXPECT_EQ(adifBandName(band), QLatin1String(names[band])) << band;
     }
 }
+
+TEST(BandTable, ABandPlanGivesTheModeOfAFrequency)
+{
+    using logbook::Mode;
+    const std::pair<qint64, std::optional<Mode>> cases[] = {
+        {1839999, Mode::CW}, {1840000, Mode::SSB}, {3599000, Mode::CW}, {3650000, Mode::SSB},
+        {14069900, Mode::CW}, {14070000, Mode::SSB}, {28000000, Mode::CW}, {5000000, std::nullopt},
+    };
+    for (const auto& [hz, mode] : cases)
+        EXPECT_EQ(logbook::modeOfFrequency(hz), mode) << hz;
+}
