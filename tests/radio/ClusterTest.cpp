@@ -1,9 +1,83 @@
+#include "radio/ClusterLines.h"
 #include "radio/ClusterSettings.h"
 #include "tests/support/WorkDir.h"
 
 #include <gtest/gtest.h>
 
 using namespace radio;
+using namespace std::chrono_literals;
+
+TEST(ClusterLines, SpotLinesOfSeveralNodesAreRead)
+{
+    struct Case
+    {
+        const char* line;
+        qint64 hz;
+        const char* call;
+        const char* spotter;
+        const char* comment;
+        std::optional<QTime> utc;
+    };
+    const Case cases[] = {
+        {"DX de SP5XYZ:     14025.0  ua1aa        CQ TEST                        1234Z", 14025000, "UA1AA", "SP5XYZ",
+         "CQ TEST", QTime(12, 34)},
+        {"DX de K1TTT-#:    7003.1  UA9XX        CW 12 dB 25 WPM CQ             0005Z", 7003100, "UA9XX", "K1TTT-#",
+         "CW 12 dB 25 WPM CQ", QTime(0, 5)},
+        {"DX de W3LPL:  3505.0  RA3AAA/P   tnx qso  2359Z FN20", 3505000, "RA3AAA/P", "W3LPL", "tnx qso", QTime(23, 59)},
+        {"DX de RA3AAA-2-#:1296123.45 R1ANF\t\t1200Z KO85", 1296123450, "R1ANF", "RA3AAA-2-#", "", QTime(12, 0)},
+        {"DX de UA1AA  14025  UA1ZZ  no time here", 14025000, "UA1ZZ", "UA1AA", "no time here", std::nullopt},
+        {"DX de UA1AA:  14025  UA1ZZ  up 2 2560Z", 14025000, "UA1ZZ", "UA1AA", "up 2", std::nullopt},
+    };
+    for (const Case& c : cases) {
+        const std::optional<Spot> spot = parseSpotLine(QString::fromLatin1(c.line));
+        ASSERT_TRUE(spot) << c.line;
+        EXPECT_EQ(spot->frequencyHz, c.hz) << c.line;
+        EXPECT_EQ(spot->call, QLatin1String(c.call)) << c.line;
+        EXPECT_EQ(spot->spotter, QLatin1String(c.spotter)) << c.line;
+        EXPECT_EQ(spot->comment, QLatin1String(c.comment)) << c.line;
+        EXPECT_EQ(spot->utc, c.utc) << c.line;
+    }
+    for (const char* line : {"", "UA1AA de RA3AAA 599 001", "DX de UA1AA: 99.9 UA1ZZ 1234Z",
+                             "DX de UA1AA: 300000001 UA1ZZ 1234Z", "DX de UA1AA: abc UA1ZZ", "DX de UA1AA: 14025 ??? 1234Z"})
+        EXPECT_FALSE(parseSpotLine(QString::fromLatin1(line))) << line;
+}
+
+TEST(ClusterLines, TelnetCommandsAreLeftOutWhereverTheBytesSplit)
+{
+    // WILL ECHO, a doubled 255, a subnegotiation, CR, NOP, NUL
+    static constexpr char kBytes[] = "ab\xff\xfb\x01" "c\xff\xff" "d\xff\xfa\x18\x00x\xff\xf0" "e\r\n\xff\xf1" "f\0\n";
+    const QByteArray bytes(kBytes, sizeof kBytes - 1);
+    for (int piece : {1, 2, 3, int(bytes.size())}) {
+        TelnetLines telnet;
+        QList<QByteArray> lines;
+        for (int at = 0; at < bytes.size(); at += piece)
+            lines += telnet.feed(bytes.mid(at, piece));
+        EXPECT_EQ(lines, QList<QByteArray>({"abc\xff" "de", "f"})) << piece;
+    }
+}
+
+TEST(ClusterLines, ALineOverTheLimitIsCutAndItsRestDropped)
+{
+    TelnetLines telnet(8);
+    EXPECT_EQ(telnet.feed("12345678\n123456789\nok\nlogin: "), QList<QByteArray>({"12345678", "12345678", "ok"}));
+    EXPECT_EQ(telnet.pending(), "login: ");
+}
+
+TEST(ClusterLines, RussianTextIsReadInEachEncoding)
+{
+    for (const QByteArray& bytes : {QByteArray("\xcc\xee\xf1\xea\xe2\xe0"), QByteArray("\xed\xcf\xd3\xcb\xd7\xc1"),
+                                    QString::fromUtf8("Москва").toUtf8()})
+        EXPECT_EQ(decodeClusterText(bytes), QString::fromUtf8("Москва")) << bytes.toHex().constData();
+    EXPECT_EQ(decodeClusterText("DX de \xff"), QString::fromUtf8("DX de я"));
+}
+
+TEST(ClusterLines, RetriesWaitLongerUpToTheLongest)
+{
+    const std::pair<int, std::chrono::milliseconds> cases[] = {
+        {0, 2000ms}, {1, 2000ms}, {2, 4000ms}, {3, 8000ms}, {5, 32000ms}, {6, 60000ms}, {1000, 60000ms}};
+    for (const auto& [failures, delay] : cases)
+        EXPECT_EQ(retryDelay(failures, ClusterTiming {}).count(), delay.count()) << failures;
+}
 
 using ClusterSettingsTest = WorkDirTest;
 
