@@ -1,11 +1,20 @@
+#include "radio/ClusterClient.h"
 #include "radio/ClusterLines.h"
 #include "radio/ClusterSettings.h"
 #include "tests/support/WorkDir.h"
 
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace radio;
 using namespace std::chrono_literals;
+
+namespace {
+constexpr int kWaitMs = 10000; // only keeps a broken test from hanging
+}
 
 TEST(ClusterLines, SpotLinesOfSeveralNodesAreRead)
 {
@@ -95,4 +104,51 @@ TEST_F(ClusterSettingsTest, AreWrittenAndReadBackAndABadPortIsNamed)
     EXPECT_EQ(read.settings.host, QStringLiteral("dxc.example.org"));
     EXPECT_EQ(read.settings.port, kDefaultClusterPort);
     EXPECT_EQ(read.problem, QStringLiteral("kvl.ini, [Cluster] port: «abc» — не номер порта; взят 7300"));
+}
+
+TEST(ClusterClient, LogsInReadsSpotsAndLinesAndComesBackAfterALoss)
+{
+    QTcpServer node;
+    ASSERT_TRUE(node.listen(QHostAddress::LocalHost));
+    QList<QTcpSocket*> peers;
+    QObject::connect(&node, &QTcpServer::newConnection, [&] {
+        while (QTcpSocket* peer = node.nextPendingConnection()) {
+            peers << peer;
+            peer->write("\xff\xfb\x01login: ");
+        }
+    });
+    ClusterClient client(ClusterTiming {10ms, 40ms});
+    QSignalSpy spots(&client, &ClusterClient::spotReceived);
+    QSignalSpy lines(&client, &ClusterClient::lineReceived);
+    QSignalSpy states(&client, &ClusterClient::stateChanged);
+    const ClusterSettings settings {QStringLiteral("127.0.0.1"), node.serverPort(), QString(), 30};
+    client.follow(settings, QStringLiteral("ua3aaa"));
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !peers.isEmpty() && peers[0]->canReadLine(); }, kWaitMs));
+    EXPECT_EQ(peers[0]->readLine(), "UA3AAA\r\n");
+    client.follow(settings, QStringLiteral("ua3aaa")); // the same again keeps the connection
+    ASSERT_TRUE(client.send(QStringLiteral("sh/dx")));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return peers[0]->canReadLine(); }, kWaitMs));
+    EXPECT_EQ(peers[0]->readLine(), "sh/dx\r\n");
+
+    peers[0]->write("DX de SP5XYZ:  14025.0  UA1AA  cq  1234Z\a\r\n%%% ~~~\r\n" + QByteArray(1025, 'x') + "\r\n");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return lines.size() == 3; }, kWaitMs));
+    ASSERT_EQ(spots.size(), 1);
+    EXPECT_EQ(spots[0][0].value<Spot>().call, QStringLiteral("UA1AA"));
+    EXPECT_EQ(spots[0][0].value<Spot>().utc, QTime(12, 34)); // the bell after it left out
+    EXPECT_EQ(lines[0][0].toString(), QStringLiteral("login:"));
+    EXPECT_EQ(lines[1][0].toString(), QStringLiteral("%%% ~~~"));
+    EXPECT_EQ(lines[2][0].toString(), QString(1024, QLatin1Char('x')));
+
+    peers[0]->close();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return peers.size() == 2 && peers[1]->canReadLine(); }, kWaitMs));
+    const QString lost = QStringLiteral("Кластер: нет связи с 127.0.0.1:%1 (").arg(node.serverPort());
+    EXPECT_TRUE(std::any_of(states.begin(), states.end(), [&](const QList<QVariant>& s) {
+        return s[0].toString().startsWith(lost) && s[0].toString().endsWith(QStringLiteral("), новая попытка через 1 с"));
+    }));
+
+    client.follow({}, QStringLiteral("UA3AAA"));
+    EXPECT_FALSE(client.connected());
+    EXPECT_EQ(states.last()[0].toString(), QString());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return peers[1]->state() == QAbstractSocket::UnconnectedState; }, kWaitMs));
 }
