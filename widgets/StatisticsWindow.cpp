@@ -1,13 +1,11 @@
 #include "widgets/StatisticsWindow.h"
 
 #include "common/FileNames.h"
-#include "widgets/KeyChord.h"
 #include "widgets/StatisticsCharts.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QImageWriter>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -34,11 +32,9 @@ QLabel* captionLabel(const QString& text, QWidget* parent)
 
 } // namespace
 
-StatisticsWindow::StatisticsWindow(QWidget* parent) : QWidget(parent, Qt::Window)
+StatisticsWindow::StatisticsWindow(QWidget* parent)
+    : SideWindow(parent, QStringLiteral("Statistics"), QStringLiteral("Статистика"), Qt::Key_G)
 {
-    setObjectName(QStringLiteral("Statistics"));
-    setWindowTitle(QStringLiteral("Статистика"));
-    setAttribute(Qt::WA_WindowPropagation); // the main window's text size
     m_picture = new QWidget(this);
     m_picture->setAutoFillBackground(true);
     m_heading = captionLabel(QString(), m_picture);
@@ -161,15 +157,6 @@ void StatisticsWindow::showNotice(const QString& text)
     m_notice->setText(text);
 }
 
-void StatisticsWindow::keyPressEvent(QKeyEvent* event)
-{
-    if ((event->key() == Qt::Key_Escape && keychord::noModifier(event))
-        || (keychord::altOnly(event) && keychord::latinKey(event) == Qt::Key_G)) {
-        hide();
-        return;
-    }
-    QWidget::keyPressEvent(event);
-}
 
 void StatisticsWindow::changeEvent(QEvent* event)
 {
@@ -178,9 +165,3 @@ void StatisticsWindow::changeEvent(QEvent* event)
         fillTable(m_shown);
 }
 
-void StatisticsWindow::hideEvent(QHideEvent* event)
-{
-    QWidget::hideEvent(event);
-    if (!event->spontaneous())
-        Q_EMIT hidden();
-}

@@ -2,7 +2,7 @@
 
 #include "session/ContestStatistics.h"
 
-#include <QWidget>
+#include "widgets/SideWindow.h"
 #include <optional>
 
 class QLabel;
@@ -14,7 +14,7 @@ class ScoreCourse;
 // "Статистика": the contest at a look beside the main window, kept open while
 // logging. It shows the figures it is given; the main window gives it new ones
 // after every change of the log.
-class StatisticsWindow : public QWidget
+class StatisticsWindow : public SideWindow
 {
     Q_OBJECT
 public:
@@ -29,11 +29,8 @@ public:
 
 Q_SIGNALS:
     void savePictureClicked();
-    void hidden(); // closed, by Esc, Alt+G or its frame
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:

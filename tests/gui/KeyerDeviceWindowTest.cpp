@@ -51,8 +51,9 @@ TEST_F(KeyerDeviceWindowTest, WinKeyerKeysTheMacroAndHoldsSendingWhileBusy)
     winKeyer.status(0xC0);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !form1->transmitter().sending(); }, kWaitMs));
 
-    form1->close();
-    EXPECT_TRUE(winKeyer.received().endsWith(QByteArray::fromHex("0003"))) << winKeyer.received().toHex().toStdString();
+    form1->close(); // the emulator reads on its own thread: the close command may come a moment later
+    EXPECT_TRUE(QTest::qWaitFor([&] { return winKeyer.received().endsWith(QByteArray::fromHex("0003")); }, kWaitMs))
+        << winKeyer.received().toHex().toStdString();
 }
 
 TEST_F(KeyerDeviceWindowTest, AnAbsentWinKeyerIsSaidAndLoggingGoesOn)
