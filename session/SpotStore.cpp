@@ -1,5 +1,7 @@
 #include "session/SpotStore.h"
 
+#include "scoring/MasterIndex.h"
+
 #include <QRegularExpression>
 #include <algorithm>
 
@@ -62,6 +64,18 @@ std::optional<MapSpot> SpotStore::next(int band, qint64 hz, bool up) const
     }
     const auto below = std::find_if(spots.rbegin(), spots.rend(), [hz](const MapSpot& s) { return s.frequencyHz < hz; });
     return below == spots.rend() ? std::nullopt : std::optional<MapSpot>(*below);
+}
+
+std::vector<MarkedSpot> markedSpots(const SpotStore& spots, int band, const scoring::WorkedIndex& worked,
+                                    const scoring::MasterIndex* master)
+{
+    std::vector<MarkedSpot> marked;
+    for (MapSpot& spot : spots.onBand(band)) {
+        const scoring::SpotMark mark = worked.mark(spot.call, spot.bandMode);
+        const bool unknown = master && !master->contains(spot.call.toLatin1());
+        marked.push_back({std::move(spot), mark, unknown});
+    }
+    return marked;
 }
 
 } // namespace session

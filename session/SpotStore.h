@@ -1,6 +1,7 @@
 #pragma once
 
 #include "log/BandTable.h"
+#include "scoring/WorkedIndex.h"
 
 #include <QDateTime>
 #include <QString>
@@ -8,6 +9,10 @@
 #include <vector>
 
 // The spots the band map shows: the cluster's, kept while they are fresh.
+namespace scoring {
+class MasterIndex;
+}
+
 namespace session {
 
 struct MapSpot
@@ -45,5 +50,17 @@ public:
 private:
     std::vector<MapSpot> m_spots; // oldest first
 };
+
+struct MarkedSpot
+{
+    MapSpot spot;
+    scoring::SpotMark mark = scoring::SpotMark::New;
+    bool unknown = false; // a master file is in use and does not list the call
+};
+
+// A band's spots, lowest first, marked by the log and set apart where the
+// master file (none: no file in use) does not know the call.
+std::vector<MarkedSpot> markedSpots(const SpotStore& spots, int band, const scoring::WorkedIndex& worked,
+                                    const scoring::MasterIndex* master);
 
 } // namespace session
