@@ -93,7 +93,7 @@ QStringList headerLines(const QVector<DatedContact>& contacts, const StationSett
     addTag(lines, "CATEGORY-BAND", categoryBand(contacts));
     addTag(lines, "CATEGORY-MODE", categoryMode(contacts));
     addTag(lines, "CATEGORY-TRANSMITTER", QStringLiteral("ONE"));
-    addTag(lines, "CATEGORY-ASSISTED", QStringLiteral("NON-ASSISTED"));
+    addTag(lines, "CATEGORY-ASSISTED", options.assisted ? QStringLiteral("ASSISTED") : QStringLiteral("NON-ASSISTED"));
     addTag(lines, "CATEGORY-POWER", options.power);
     addTag(lines, "CLAIMED-SCORE", QString::number(totals.claimedScore));
     addTag(lines, "NAME", asciiText(fullName(s)));

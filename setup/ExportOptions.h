@@ -11,13 +11,18 @@
 //   [Export]
 //   contest=RUS-RA-CHAMP   ; CONTEST / CONTEST_ID; empty: the contest variant's own name
 //   power=LOW              ; CATEGORY-POWER: HIGH, LOW or QRP; empty: the line is left out
+//   assisted=1             ; CATEGORY-ASSISTED: ASSISTED (a cluster was used); absent or 0: NON-ASSISTED
 namespace setup {
 
 struct ExportOptions
 {
     QString contestName;
     QString power;
-    bool operator==(const ExportOptions& o) const { return contestName == o.contestName && power == o.power; }
+    bool assisted = false;
+    bool operator==(const ExportOptions& o) const
+    {
+        return contestName == o.contestName && power == o.power && assisted == o.assisted;
+    }
 };
 
 // The powers Cabrillo knows, in the order setup offers them.
@@ -27,5 +32,7 @@ inline const QStringList kPowerCategories = {QStringLiteral("HIGH"), QStringLite
 ExportOptions readExportOptions(const QString& fileName = logbook::kIniFileName);
 // Keeps whatever else the file holds. Throws KvlError naming the file when it cannot be written.
 void writeExportOptions(const ExportOptions& options, const QString& fileName = logbook::kIniFileName);
+// Only `assisted`, the rest of [Export] left as the file has it. Throws as writeExportOptions.
+void writeExportAssisted(bool assisted, const QString& fileName = logbook::kIniFileName);
 
 } // namespace setup

@@ -1,5 +1,6 @@
 #include "setupui/ExportPage.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QLineEdit>
@@ -15,18 +16,22 @@ ExportPage::ExportPage(QWidget* parent) : QWidget(parent)
     m_power->addItem(QStringLiteral("Не указана"), QString());
     for (const QString& power : setup::kPowerCategories)
         m_power->addItem(power, power);
+    m_assisted = new QCheckBox(QStringLiteral("Категория с помощью (ASSISTED): кластер использовался"), this);
+    m_assisted->setObjectName(QStringLiteral("ExportAssisted"));
     auto* form = new QFormLayout(this);
     form->addRow(QStringLiteral("Соревнование (CONTEST)"), m_contest);
     form->addRow(QStringLiteral("Мощность (CATEGORY-POWER)"), m_power);
+    form->addRow(m_assisted);
 }
 
 void ExportPage::showOptions(const setup::ExportOptions& options)
 {
     m_contest->setText(options.contestName);
     m_power->setCurrentIndex(qMax(0, m_power->findData(options.power)));
+    m_assisted->setChecked(options.assisted);
 }
 
 setup::ExportOptions ExportPage::options() const
 {
-    return {m_contest->text().trimmed(), m_power->currentData().toString()};
+    return {m_contest->text().trimmed(), m_power->currentData().toString(), m_assisted->isChecked()};
 }

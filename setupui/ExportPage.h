@@ -4,11 +4,13 @@
 
 #include <QWidget>
 
+class QCheckBox;
 class QComboBox;
 class QLineEdit;
 
 // The tab "Cabrillo и ADIF": the contest's name for the robots (empty: the
-// one its description gives) and the power category, kept in kvl.ini.
+// one its description gives), the power category and whether the station
+// was assisted (a cluster used), kept in kvl.ini.
 class ExportPage : public QWidget
 {
 public:
@@ -20,4 +22,5 @@ public:
 private:
     QLineEdit* m_contest = nullptr;
     QComboBox* m_power = nullptr;
+    QCheckBox* m_assisted = nullptr;
 };

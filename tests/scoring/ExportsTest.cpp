@@ -287,6 +287,8 @@ TEST_F(ExportsTest, TheCabrilloHeaderAsContestRobotsReadIt)
         EXPECT_TRUE(cbr.contains(QStringLiteral("\r\n") + line + QStringLiteral("\r\n"))) << line.toStdString();
     EXPECT_EQ(cbr.count(QStringLiteral("ADDRESS: ")), 6);
     EXPECT_EQ(cbr.count(QStringLiteral("QSO: ")), 2);
+    CreateExports(legacy(rows), s, builtInContest(kRa), {QString(), QString(), true}, kCreated);
+    EXPECT_TRUE(readFile(QStringLiteral("UA9XYZ.cbr")).contains("\r\nCATEGORY-ASSISTED: ASSISTED\r\n"));
 }
 
 // A contest that names its exchange has its fields as the QSO: line's

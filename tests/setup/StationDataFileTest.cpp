@@ -111,13 +111,13 @@ TEST_F(StationDataFileTest, AWriteCutShortKeepsTheOldFile)
 }
 
 // The export options in kvl.ini: kept beside the rig's section, a power
-// Cabrillo does not know read as none.
+// Cabrillo does not know read as none, assisted only when it says 1.
 TEST_F(StationDataFileTest, ExportOptionsKeepTheRestOfKvlIni)
 {
-    writeFile(QStringLiteral("KVL.INI"), "[Rig]\nmodel=2\n[Export]\npower=1 kW\n");
+    writeFile(QStringLiteral("KVL.INI"), "[Rig]\nmodel=2\n[Export]\npower=1 kW\nassisted=yes\n");
     EXPECT_EQ(setup::readExportOptions(), setup::ExportOptions {});
-    setup::writeExportOptions({QStringLiteral("RDXC"), QStringLiteral("QRP")});
-    EXPECT_EQ(setup::readExportOptions(), (setup::ExportOptions {QStringLiteral("RDXC"), QStringLiteral("QRP")}));
+    setup::writeExportOptions({QStringLiteral("RDXC"), QStringLiteral("QRP"), true});
+    EXPECT_EQ(setup::readExportOptions(), (setup::ExportOptions {QStringLiteral("RDXC"), QStringLiteral("QRP"), true}));
     EXPECT_TRUE(readFile(QStringLiteral("KVL.INI")).contains("model=2"));
 }
 
