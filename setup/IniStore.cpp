@@ -76,6 +76,15 @@ void IniStore::setExports(const ExportOptions& options)
     Q_EMIT changed(Section::Exports);
 }
 
+void IniStore::setAssisted(bool assisted)
+{
+    if (assisted == m_exports.assisted)
+        return;
+    writeExportAssisted(assisted, m_fileName);
+    m_exports.assisted = assisted;
+    Q_EMIT changed(Section::Exports);
+}
+
 void IniStore::setMasterPath(const QString& path)
 {
     if (path.trimmed() == m_masterPath)

@@ -42,6 +42,8 @@ public:
     void setRig(const radio::RigSettings& settings);
     void setKeyer(const keyer::KeyerSettings& settings);
     void setExports(const ExportOptions& options);
+    // CATEGORY-ASSISTED alone, for the main window: the rest of [Export] stays as the file has it.
+    void setAssisted(bool assisted);
     void setMasterPath(const QString& path);
     void setWindow(const WindowSettings& settings); // written every time: the window's place moves
     void setStatisticsWindow(const SideWindowSettings& settings);

@@ -38,6 +38,7 @@ TEST_F(IniStoreTest, WritesOnlyWhatChangedAndSaysWhichSectionChanged)
     ini.load();
     ini.setRig({});
     ini.setExports({});
+    ini.setAssisted(false);
     ini.setMasterPath(QStringLiteral("  "));
     EXPECT_FALSE(QFile::exists(QStringLiteral("kvl.ini")));
     EXPECT_TRUE(said.isEmpty());
@@ -47,4 +48,6 @@ TEST_F(IniStoreTest, WritesOnlyWhatChangedAndSaysWhichSectionChanged)
     EXPECT_EQ(said, (QList<IniStore::Section> {IniStore::Section::Master, IniStore::Section::Exports}));
     EXPECT_EQ(ini.masterPath(), QStringLiteral("calls.scp"));
     EXPECT_EQ(ini.exports().power, QStringLiteral("QRP"));
+    ini.setAssisted(true);
+    EXPECT_EQ(readExportOptions(), (ExportOptions {QString(), QStringLiteral("QRP"), true}));
 }
