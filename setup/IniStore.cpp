@@ -25,6 +25,7 @@ void IniStore::load()
     const logbook::IniSettings file(m_fileName);
     const radio::RigSettingsRead rig = radio::readRigSettings(m_fileName);
     const keyer::KeyerSettingsRead keyer = keyer::readKeyerSettings(m_fileName);
+    const radio::ClusterSettingsRead cluster = radio::readClusterSettings(m_fileName);
     const ExportOptions exports = readExportOptions(m_fileName);
     const QString masterPath = file.text(kMasterPathKey).trimmed();
     const WindowSettingsRead window = readWindowSettings(file);
@@ -37,6 +38,8 @@ void IniStore::load()
     };
     take(m_rig, rig, rig.settings == m_rig.settings && rig.problem == m_rig.problem, Section::Rig);
     take(m_keyer, keyer, keyer.settings == m_keyer.settings && keyer.problem == m_keyer.problem, Section::Keyer);
+    take(m_cluster, cluster, cluster.settings == m_cluster.settings && cluster.problem == m_cluster.problem,
+         Section::Cluster);
     take(m_exports, exports, exports == m_exports, Section::Exports);
     take(m_masterPath, masterPath, masterPath == m_masterPath, Section::Master);
     take(m_window, window, sameWindow(window, m_window), Section::Window);
@@ -83,6 +86,11 @@ void IniStore::setAssisted(bool assisted)
     writeExportAssisted(assisted, m_fileName);
     m_exports.assisted = assisted;
     Q_EMIT changed(Section::Exports);
+}
+
+void IniStore::setCluster(const radio::ClusterSettings& settings)
+{
+    replace(m_cluster, settings, radio::writeClusterSettings, Section::Cluster);
 }
 
 void IniStore::setMasterPath(const QString& path)

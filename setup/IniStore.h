@@ -1,6 +1,7 @@
 #pragma once
 
 #include "keyer/KeyerSettings.h"
+#include "radio/ClusterSettings.h"
 #include "radio/RigSettings.h"
 #include "setup/ExportOptions.h"
 #include "setup/StationExchange.h"
@@ -18,7 +19,7 @@ class IniStore : public QObject
 {
     Q_OBJECT
 public:
-    enum class Section { Rig, Keyer, Exports, Master, Window, Exchange, Statistics };
+    enum class Section { Rig, Keyer, Exports, Master, Window, Exchange, Statistics, Cluster };
 
     explicit IniStore(QString fileName = logbook::kIniFileName);
 
@@ -27,6 +28,7 @@ public:
 
     const radio::RigSettingsRead& rig() const { return m_rig; }
     const keyer::KeyerSettingsRead& keyer() const { return m_keyer; }
+    const radio::ClusterSettingsRead& cluster() const { return m_cluster; }
     const ExportOptions& exports() const { return m_exports; }
     // The master file setup chose (`Master/path`); empty: none.
     const QString& masterPath() const { return m_masterPath; }
@@ -44,6 +46,7 @@ public:
     void setExports(const ExportOptions& options);
     // CATEGORY-ASSISTED alone, for the main window: the rest of [Export] stays as the file has it.
     void setAssisted(bool assisted);
+    void setCluster(const radio::ClusterSettings& settings);
     void setMasterPath(const QString& path);
     void setWindow(const WindowSettings& settings); // written every time: the window's place moves
     void setStatisticsWindow(const SideWindowSettings& settings);
@@ -59,6 +62,7 @@ private:
     QString m_fileName;
     radio::RigSettingsRead m_rig;
     keyer::KeyerSettingsRead m_keyer;
+    radio::ClusterSettingsRead m_cluster;
     ExportOptions m_exports;
     QString m_masterPath;
     WindowSettingsRead m_window;

@@ -5,6 +5,7 @@
 #include "keyer/PortList.h"
 #include "log/SubTourTimes.h"
 #include "setup/StationDataFile.h"
+#include "setupui/ClusterPage.h"
 #include "setupui/ExchangePage.h"
 #include "setupui/ExportPage.h"
 #include "setupui/KeyerPage.h"
@@ -54,6 +55,12 @@ TForm2::TForm2(Dialogs& dialogs, const keyer::PortEnumerator& ports, ContestsOff
     layout->addWidget(tabs);
     m_rigPage = new RigPage(tabs);
     tabs->addTab(m_rigPage, QStringLiteral("Трансивер (CAT)"));
+    m_clusterPage = new ClusterPage(tabs);
+    tabs->addTab(m_clusterPage, QStringLiteral("Кластер"));
+    connect(&m_store, &setup::StationStore::changed, m_clusterPage, [this](int line) {
+        if (line == setup::CallSign)
+            m_clusterPage->showStationCall(m_store.callSign());
+    });
     m_exportPage = new ExportPage(tabs);
     tabs->addTab(m_exportPage, QStringLiteral("Cabrillo и ADIF"));
     m_keyerPage = new KeyerPage(tabs);
@@ -99,6 +106,8 @@ void TForm2::FormCreate()
     // A bad kvl.ini is the main window's to report; the tab then shows no rig.
     m_ini.load();
     m_rigPage->showSettings(m_ini.rig().settings, m_ports);
+    m_clusterPage->showSettings(m_ini.cluster().settings);
+    m_clusterPage->showStationCall(m_store.callSign());
     m_exportPage->showOptions(m_ini.exports());
     m_keyerPage->showSettings(m_ini.keyer().settings, m_ports);
     m_exchangePage->showExchanges(m_ini.exchanges());
@@ -126,6 +135,7 @@ void TForm2::FormClose()
         saveFields();
         setup::writeStationData(setup::kStationDataFileName, m_lines);
         m_ini.setRig(rigSettings());
+        m_ini.setCluster(m_clusterPage->settings());
         m_ini.setExports(m_exportPage->options());
         m_ini.setKeyer(m_keyerPage->settings());
         m_ini.setMasterPath(m_rigPage->masterPath());

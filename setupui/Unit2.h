@@ -12,6 +12,7 @@
 #include <map>
 #include <vector>
 
+class ClusterPage;
 class Dialogs;
 class ExchangePage;
 class ExportPage;
@@ -102,5 +103,6 @@ private:
     QComboBox* ComboBox2 = nullptr;  // contest variant
     QLabel* m_contestErrors = nullptr; // the descriptions not offered, and why
     RigPage* m_rigPage = nullptr;
+    ClusterPage* m_clusterPage = nullptr; // the login call's hint follows the call sign
     KeyerPage* m_keyerPage = nullptr;
 };
