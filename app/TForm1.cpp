@@ -43,6 +43,8 @@ TForm1::TForm1(const MainWindowServices& services, QWidget* parent)
             runGuarded([this] { FollowMasterFile(); });
         if (section == setup::IniStore::Section::Exchange)
             m_session.setStationExchanges(m_ini.exchanges());
+        if (section == setup::IniStore::Section::Cluster && m_shown)
+            runGuarded([this] { followCluster(); });
     });
     if (const std::optional<QString> problem = m_windowKeeper->restore())
         m_dialogs.showError(errorBoxText(*problem));
@@ -106,6 +108,7 @@ bool TForm1::showChanges(const session::Changes& changes)
     if (changes.notice)
         m_dialogs.showError(errorBoxText(*changes.notice));
     refreshStatistics();
+    refreshBandMap(); // the marks follow the log, the band and the sub-tour
     return !changes.error;
 }
 
@@ -149,6 +152,7 @@ void TForm1::FormShow()
     runGuarded([this] { OpenKeyingPort(); });
     runGuarded([this] { m_transmitter.readTxDelay(settings().txDelay()); });
     runGuarded([this] { FollowRig(); });
+    runGuarded([this] { followCluster(); });
     showSubTourOffer(m_session.clockReading(m_clock.current())); // one that passed while the program was not running
     if (m_ini.statisticsWindow().settings.open)
         runGuarded([this] { openStatistics(); });
@@ -182,8 +186,14 @@ void TForm1::Timer1Timer()
     m_view->Label1->setText(logbook::clockText(now.time()));
     showSubTourOffer(m_session.clockReading(now));
     m_view->statusLine->clockTick(now.time());
-    if (now.time().hour() * 60 + now.time().minute() != m_statisticsMinute)
+    const int minute = now.time().hour() * 60 + now.time().minute();
+    if (minute != m_statisticsMinute)
         refreshStatistics(); // the rates count whole minutes
+    if (minute != m_spotMinute) {
+        m_spotMinute = minute;
+        m_spots.age(now, m_ini.cluster().settings.spotMinutes);
+        refreshBandMap();
+    }
 }
 
 // The report is rebuilt from the log at every exit, so one that cannot be

@@ -4,6 +4,7 @@
 #include "keyer/SystemPortEnumerator.h"
 #include "session/ContestSession.h"
 #include "session/RigFollower.h"
+#include "session/SpotStore.h"
 #include "session/Transmitter.h"
 #include "setup/IniStore.h"
 #include "setup/StationStore.h"
@@ -20,6 +21,12 @@ class QKeyEvent;
 class QMenu;
 class QTimer;
 class StatisticsWindow;
+class BandMapWindow;
+class ClusterWindow;
+namespace radio {
+class ClusterClient;
+struct Spot;
+}
 namespace scoring {
 class MasterCallsLoader;
 }
@@ -129,6 +136,19 @@ private:
     void saveStatisticsPicture();
     void saveStatisticsWindow();
 
+    // The cluster, its spots on the band map (TForm1Cluster.cpp).
+    void buildCluster();
+    void followCluster();
+    void takeSpotFromNode(const radio::Spot& spot);
+    void toggleBandMap();
+    void toggleClusterWindow();
+    void toggleSideWindow(QWidget* window, QAction* item);
+    // After every change of the log, band or sub-tour, and as the spots age.
+    void refreshBandMap();
+    void takeSpot(const QString& call, qint64 hz);
+    void nextSpot(bool up); // Ctrl+Up, Ctrl+Down
+    void sendSpot();
+
     // The rig (TForm1Rig.cpp).
     void connectRig();
     void FollowRig();
@@ -159,6 +179,15 @@ private:
     StatisticsWindow* m_statistics = nullptr;
     bool m_statisticsPlaced = false;
     int m_statisticsMinute = -1; // the clock's minute the figures were worked out at
+    radio::ClusterClient* m_cluster = nullptr;
+    session::SpotStore m_spots;
+    BandMapWindow* m_bandMap = nullptr;
+    ClusterWindow* m_clusterWindow = nullptr;
+    QAction* N14 = nullptr; // "Карта диапазона"
+    QAction* N15 = nullptr; // "Кластер"
+    int m_spotMinute = -1;   // the clock's minute the spots were last aged at
+    qint64 m_lastSpotHz = 0; // where Ctrl+Up and Ctrl+Down go on from without a rig
+    bool m_assistedNoted = false;
     QTimer* Timer1 = nullptr;
 };
 

@@ -73,6 +73,8 @@ void TForm1::FormKeyDown(QKeyEvent* e)
         m_view->statusLine->refresh();
     if (ctrlOnly(e))
         CtrlLayer(true);
+    if (ctrlOnly(e) && (e->key() == Qt::Key_Up || e->key() == Qt::Key_Down))
+        nextSpot(e->key() == Qt::Key_Up);
     if (altOnly(e))
         altCommand(latinKey(e));
     if (const std::optional<int> step = textSizeStep(e))
@@ -103,6 +105,8 @@ void TForm1::altCommand(int key)
         break;
     case Qt::Key_0: Panel9Click(); break;
     case Qt::Key_G: toggleStatistics(); break;
+    case Qt::Key_K: toggleBandMap(); break;
+    case Qt::Key_L: toggleClusterWindow(); break;
     case Qt::Key_F: // "Файл" by its Latin letter, and by its own (Ф is the A key)
     case Qt::Key_A: menukeys::open(menuBar(), File1); break;
     case Qt::Key_S: menukeys::open(menuBar(), Service1); break;

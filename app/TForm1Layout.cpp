@@ -19,6 +19,7 @@ void TForm1::buildWindow()
     m_view = new MainWindowView(m_session.contacts(), m_session, m_transmitter.keyer(), m_clock, this);
     setCentralWidget(m_view);
     buildStatistics();
+    buildCluster();
     m_windowKeeper = std::make_unique<WindowKeeper>(*this, *m_view, m_ini);
     buildMenu();
     m_master = new scoring::MasterCallsLoader(this);
@@ -64,5 +65,10 @@ void TForm1::buildMenu()
     item(service, QStringLiteral("CW (0 \\ T)"), "N12", [this] { Panel9Click(); });
     N13 = item(service, QStringLiteral("Статистика\tAlt+G"), "N13", [this] { toggleStatistics(); });
     N13->setCheckable(true);
+    N14 = item(service, QStringLiteral("Карта диапазона\tAlt+K"), "N14", [this] { toggleBandMap(); });
+    N14->setCheckable(true);
+    N15 = item(service, QStringLiteral("Кластер\tAlt+L"), "N15", [this] { toggleClusterWindow(); });
+    N15->setCheckable(true);
+    item(service, QStringLiteral("Отправить спот"), "N16", [this] { sendSpot(); });
     m_windowKeeper->buildTextSizeMenu(service, [this](int step) { runGuarded([this, step] { m_windowKeeper->changeTextSize(step); }); });
 }

@@ -65,4 +65,12 @@ RigFollower::Typed RigFollower::tuneTo(const QString& typed)
     return m_rig.tune(*tune) ? Typed::Tuned : Typed::RigSilent;
 }
 
+bool RigFollower::tuneToFrequency(qint64 hz)
+{
+    radio::RigTune tune;
+    tune.frequencyHz = hz;
+    tune.band = logbook::contestBandOfFrequency(hz);
+    return m_rig.tune(tune);
+}
+
 } // namespace session

@@ -35,6 +35,9 @@ public:
     enum class Typed { NoFrequency, Tuned, RigSilent };
     // Enter in the call field: a frequency in kHz tunes the rig, and is no call.
     Typed tuneTo(const QString& typed);
+    // A spot chosen on the band map: the rig goes to its frequency, its mode
+    // left as it is. False while no rig answers.
+    bool tuneToFrequency(qint64 hz);
 
 Q_SIGNALS:
     void bandWanted(int band);

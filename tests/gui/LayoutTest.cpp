@@ -85,6 +85,8 @@ TEST_F(MainWindowTest, TheMenuCarriesItsCaptions)
         QStringLiteral("&Выход"),          QStringLiteral("&Сервис"),    QStringLiteral("&Режим редактора"),
         QStringLiteral("-"),               QStringLiteral("&Очистка ЛОГа"), QStringLiteral("-"),
         QStringLiteral("&Help"),           QStringLiteral("-"),          QStringLiteral("Строка позывных"),
-        QStringLiteral("CW (0 \\ T)"), QStringLiteral("Статистика\tAlt+G"), QStringLiteral("Размер текста")};
+        QStringLiteral("CW (0 \\ T)"), QStringLiteral("Статистика\tAlt+G"),
+        QStringLiteral("Карта диапазона\tAlt+K"), QStringLiteral("Кластер\tAlt+L"), QStringLiteral("Отправить спот"),
+        QStringLiteral("Размер текста")};
     EXPECT_EQ(captions, expected);
 }
