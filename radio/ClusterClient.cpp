@@ -91,6 +91,7 @@ private:
     ClusterTiming m_timing;
     QTcpSocket* m_socket = nullptr;
     QTimer* m_retry = nullptr;
+    QTimer* m_connecting = nullptr; // how long a connection may take to be made
     TelnetLines m_lines {kLineLimit};
     QString m_host;
     int m_port = 0;
@@ -109,7 +110,14 @@ void ClusterClient::Worker::setUp()
     m_retry = new QTimer(this);
     m_retry->setSingleShot(true);
     connect(m_retry, &QTimer::timeout, this, &Worker::connectNow);
+    m_connecting = new QTimer(this);
+    m_connecting->setSingleShot(true);
+    connect(m_connecting, &QTimer::timeout, this, [this] {
+        lost(QStringLiteral("узел не ответил за %1 с").arg(m_timing.connectTimeout.count() / 1000));
+        m_socket->abort();
+    });
     connect(m_socket, &QTcpSocket::connected, this, [this] {
+        m_connecting->stop();
         m_socket->setSocketOption(QAbstractSocket::KeepAliveOption, 1);
         m_mailbox.connected = true;
         post(Mailbox::Kind::State, QStringLiteral("Кластер: подключено к %1").arg(node()));
@@ -144,6 +152,7 @@ void ClusterClient::Worker::connectNow()
     m_lines = TelnetLines(kLineLimit);
     post(Mailbox::Kind::State, QStringLiteral("Кластер: подключение к %1…").arg(node()));
     m_socket->connectToHost(m_host, quint16(m_port));
+    m_connecting->start(m_timing.connectTimeout);
 }
 
 // Closes the connection with no new attempt.
@@ -153,6 +162,8 @@ void ClusterClient::Worker::drop()
     m_mailbox.connected = false;
     if (m_retry)
         m_retry->stop();
+    if (m_connecting)
+        m_connecting->stop();
     if (m_socket)
         m_socket->abort();
 }
@@ -162,6 +173,7 @@ void ClusterClient::Worker::lost(const QString& reason)
     if (!m_live)
         return;
     readAvailable(true); // what the node sent before it left, at most one socket buffer
+    m_connecting->stop();
     m_live = false;
     m_mailbox.connected = false;
     const std::chrono::milliseconds delay = retryDelay(++m_failures, m_timing);

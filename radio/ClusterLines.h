@@ -66,6 +66,8 @@ struct ClusterTiming
 {
     std::chrono::milliseconds firstRetry {2000};
     std::chrono::milliseconds longestRetry {60000};
+    // A node that neither takes nor refuses the connection by then counts as lost.
+    std::chrono::milliseconds connectTimeout {20000};
 };
 
 // The wait before the next attempt after `failures` failed ones in a row:
