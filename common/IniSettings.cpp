@@ -40,6 +40,12 @@ IniSettings::IniSettings(const QString& fileName)
 {
 }
 
+QString IniSettings::unreadableText(const QString& consequence) const
+{
+    const QString why = refusal().isEmpty() ? QString() : QStringLiteral(" (%1)").arg(refusal());
+    return QStringLiteral("%1 не читается%2. %3").arg(displayName(), why, consequence);
+}
+
 QString IniSettings::displayName() const
 {
     return QFileInfo(m_name).fileName();

@@ -28,6 +28,8 @@ public:
     QString refusal() const { return m_refusal.value_or(QString()); }
     // The file's name as it stands in the folder, for messages.
     QString displayName() const;
+    // "kvl.ini не читается (why). <consequence>", for a file not read.
+    QString unreadableText(const QString& consequence) const;
 
     // A value as text: an INI value with a comma comes back as a list, and is
     // joined again here. Empty when absent.

@@ -38,8 +38,7 @@ ClusterSettingsRead readClusterSettings(const QString& fileName)
     ClusterSettingsRead read;
     const logbook::IniSettings file(fileName);
     if (!file.readable()) {
-        const QString why = file.refusal().isEmpty() ? QString() : QStringLiteral(" (%1)").arg(file.refusal());
-        read.problem = QStringLiteral("%1 не читается%2. Кластер не подключается").arg(file.displayName(), why);
+        read.problem = file.unreadableText(QStringLiteral("Кластер не подключается"));
         return read;
     }
     QStringList problems;

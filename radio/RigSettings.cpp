@@ -37,9 +37,7 @@ RigSettingsRead readRigSettings(const QString& fileName)
     RigSettingsRead read;
     const logbook::IniSettings file(fileName);
     if (!file.readable()) {
-        const QString why = file.refusal().isEmpty() ? QString() : QStringLiteral(" (%1)").arg(file.refusal());
-        read.problem = QStringLiteral("%1 не читается%2. Трансивер не отслеживается; полоса и вид работы — вручную")
-                           .arg(file.displayName(), why);
+        read.problem = file.unreadableText(QStringLiteral("Трансивер не отслеживается; полоса и вид работы — вручную"));
         return read;
     }
     const QString model = file.text(kModelKey);
