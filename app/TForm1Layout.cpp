@@ -3,8 +3,11 @@
 
 #include "scoring/MasterCallsLoader.h"
 #include "widgets/MainWindowView.h"
+#include "widgets/BandMapWindow.h"
+#include "widgets/ClusterWindow.h"
 #include "widgets/MasterCallsLine.h"
 #include "widgets/MenuKeys.h"
+#include "widgets/StatisticsWindow.h"
 #include "widgets/WidgetStyle.h"
 #include "widgets/WindowKeeper.h"
 
@@ -20,6 +23,14 @@ void TForm1::buildWindow()
     setCentralWidget(m_view);
     buildStatistics();
     buildCluster();
+    // The main window's text size, in the windows beside it too.
+    connect(m_view, &ScalableClient::laidOut, this, [this] {
+        const QFont scaled = widgetstyle::sansFont(m_view->scaled(font().pixelSize()));
+        for (QWidget* side : {static_cast<QWidget*>(m_statistics), static_cast<QWidget*>(m_bandMap),
+                              static_cast<QWidget*>(m_clusterWindow)})
+            side->setFont(scaled);
+        refreshBandMap(); // its rows are made in the window's font
+    });
     m_windowKeeper = std::make_unique<WindowKeeper>(*this, *m_view, m_ini);
     buildMenu();
     m_master = new scoring::MasterCallsLoader(this);

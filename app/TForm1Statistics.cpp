@@ -7,7 +7,6 @@
 #include "common/FileNames.h"
 #include "widgets/MainWindowView.h"
 #include "widgets/StatisticsWindow.h"
-#include "widgets/WidgetStyle.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -27,9 +26,6 @@ void TForm1::buildStatistics()
     });
     if (const std::optional<QString>& problem = m_ini.statisticsWindow().problem)
         m_dialogs.showError(errorBoxText(*problem));
-    // The main window's text size, in its window too.
-    connect(m_view, &ScalableClient::laidOut, m_statistics,
-            [this] { m_statistics->setFont(widgetstyle::sansFont(m_view->scaled(font().pixelSize()))); });
 }
 
 void TForm1::toggleStatistics()

@@ -19,7 +19,7 @@ QString kilohertz(qint64 hz)
 
 // New in green, new again in green with ↺, a repeat in grey; a call the
 // master file does not know in italics with "?".
-void markItem(QTreeWidgetItem* item, const session::MarkedSpot& s)
+void markItem(QTreeWidgetItem* item, const session::MarkedSpot& s, QFont font)
 {
     QString call = s.spot.call;
     if (s.mark == scoring::SpotMark::Again)
@@ -28,7 +28,6 @@ void markItem(QTreeWidgetItem* item, const session::MarkedSpot& s)
         call += QStringLiteral(" ?");
     item->setText(1, call);
     const QColor colour = s.mark == scoring::SpotMark::Repeat ? QColor(0x90, 0x90, 0x90) : QColor(0x1b, 0x7f, 0x1b);
-    QFont font = item->font(1);
     font.setBold(s.mark != scoring::SpotMark::Repeat);
     font.setItalic(s.unknown);
     for (int c = 0; c < item->columnCount(); ++c) {
@@ -39,12 +38,13 @@ void markItem(QTreeWidgetItem* item, const session::MarkedSpot& s)
     item->setData(0, kCallRole, s.spot.call);
 }
 
-QTreeWidgetItem* spotItem(const session::MarkedSpot& s, const QDateTime& now)
+// In the list's font: an item's own font is otherwise the application's.
+QTreeWidgetItem* spotItem(const session::MarkedSpot& s, const QDateTime& now, const QFont& font)
 {
     const qint64 minutes = qMax<qint64>(0, s.spot.heard.secsTo(now) / 60);
     auto* item = new QTreeWidgetItem({kilohertz(s.spot.frequencyHz), QString(), QString::number(minutes), s.spot.comment});
     item->setToolTip(3, QStringLiteral("%1 — %2").arg(s.spot.spotter, s.spot.comment));
-    markItem(item, s);
+    markItem(item, s, font);
     return item;
 }
 
@@ -99,13 +99,15 @@ void BandMapWindow::showSpots(const BandSpots& current, const std::vector<BandSp
         auto* cursor = new QTreeWidgetItem({kilohertz(rigHz), QStringLiteral("◀ трансивер")});
         cursor->setFlags(Qt::ItemIsEnabled);
         cursor->setForeground(1, QColor(0xb0, 0x20, 0x20));
+        cursor->setFont(0, m_current->font());
+        cursor->setFont(1, m_current->font());
         m_current->addTopLevelItem(cursor);
         cursorPlaced = true;
     };
     for (const session::MarkedSpot& s : current.spots) {
         if (!cursorPlaced && s.spot.frequencyHz > rigHz)
             placeCursor();
-        QTreeWidgetItem* item = spotItem(s, now);
+        QTreeWidgetItem* item = spotItem(s, now, m_current->font());
         m_current->addTopLevelItem(item);
         if (s.spot.call == chosen)
             m_current->setCurrentItem(item);
@@ -118,12 +120,12 @@ void BandMapWindow::showSpots(const BandSpots& current, const std::vector<BandSp
             continue;
         auto* heading = new QTreeWidgetItem({QStringLiteral("%1 м").arg(logbook::bandText(band.band))});
         heading->setFlags(Qt::ItemIsEnabled);
-        QFont bold = heading->font(0);
+        QFont bold = m_others->font();
         bold.setBold(true);
         heading->setFont(0, bold);
         m_others->addTopLevelItem(heading);
         for (const session::MarkedSpot& s : band.spots)
-            m_others->addTopLevelItem(spotItem(s, now));
+            m_others->addTopLevelItem(spotItem(s, now, m_others->font()));
     }
     for (QTreeWidget* list : {m_current, m_others}) {
         for (int c = 0; c + 1 < list->columnCount(); ++c)

@@ -61,4 +61,8 @@ TEST_F(BandMapWindowTest, ASpotClickedTunesTheRigAndTakesItsCall)
     EXPECT_TRUE(QTest::qWaitFor([this] { return rigctld.command(QStringLiteral("f")) == "3525000\n"; }, kRigctldWaitMs));
     EXPECT_EQ(control<QLineEdit>("Edit1")->text(), QStringLiteral("UA9QQQ"));
     EXPECT_EQ(focused(), control("Edit1"));
+
+    const int pixels = QFontInfo(spotOnMap(QStringLiteral("UA9QQQ"))->font(1)).pixelSize();
+    key(Qt::Key_Plus, Qt::ControlModifier); // the text grows on the map too
+    EXPECT_GT(QFontInfo(spotOnMap(QStringLiteral("UA9QQQ"))->font(1)).pixelSize(), pixels);
 }
