@@ -16,7 +16,10 @@
 #include "widgets/MacroButtons.h"
 #include "widgets/MainWindowView.h"
 #include "widgets/Panel.h"
+#include "widgets/StatisticsWindow.h"
 #include "widgets/StatusLine.h"
+#include "widgets/BandMapWindow.h"
+#include "widgets/ClusterWindow.h"
 #include "widgets/WindowKeeper.h"
 
 #include <QAction>
@@ -154,8 +157,12 @@ void TForm1::FormShow()
     runGuarded([this] { FollowRig(); });
     runGuarded([this] { followCluster(); });
     showSubTourOffer(m_session.clockReading(m_clock.current())); // one that passed while the program was not running
-    if (m_ini.statisticsWindow().settings.open)
+    if (m_statistics->wasOpen())
         runGuarded([this] { openStatistics(); });
+    if (m_bandMap->wasOpen())
+        runGuarded([this] { toggleBandMap(); });
+    if (m_clusterWindow->wasOpen())
+        runGuarded([this] { toggleClusterWindow(); });
 }
 
 void TForm1::FormActivate()
@@ -245,7 +252,7 @@ void TForm1::showEvent(QShowEvent* event)
 void TForm1::closeEvent(QCloseEvent* event)
 {
     runGuarded([this] { m_windowKeeper->save(); });
-    runGuarded([this] { saveStatisticsWindow(); });
+    saveSideWindows();
     FormClose();
     event->accept();
     Q_EMIT closed();

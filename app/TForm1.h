@@ -21,6 +21,7 @@ class QKeyEvent;
 class QMenu;
 class QTimer;
 class StatisticsWindow;
+class SideWindow;
 class BandMapWindow;
 class ClusterWindow;
 namespace radio {
@@ -130,11 +131,10 @@ private:
     void buildStatistics();
     void toggleStatistics();
     void openStatistics();
-    void placeStatistics();
     // After every change of the log, and as the minutes move the rates.
     void refreshStatistics();
     void saveStatisticsPicture();
-    void saveStatisticsWindow();
+    void saveSideWindows();
 
     // The cluster, its spots on the band map (TForm1Cluster.cpp).
     void buildCluster();
@@ -142,7 +142,7 @@ private:
     void takeSpotFromNode(const radio::Spot& spot);
     void toggleBandMap();
     void toggleClusterWindow();
-    void toggleSideWindow(QWidget* window, QAction* item);
+    void toggleSideWindow(SideWindow* window, QAction* item);
     // After every change of the log, band or sub-tour, and as the spots age.
     void refreshBandMap();
     void takeSpot(const QString& call, qint64 hz);
@@ -177,7 +177,6 @@ private:
     QAction* N11 = nullptr; // "Строка позывных"
     QAction* N13 = nullptr; // "Статистика"
     StatisticsWindow* m_statistics = nullptr;
-    bool m_statisticsPlaced = false;
     int m_statisticsMinute = -1; // the clock's minute the figures were worked out at
     radio::ClusterClient* m_cluster = nullptr;
     session::SpotStore m_spots;

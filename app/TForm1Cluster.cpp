@@ -9,6 +9,7 @@
 #include "widgets/BandMapWindow.h"
 #include "widgets/ClusterWindow.h"
 #include "widgets/MainWindowView.h"
+#include "widgets/StatisticsWindow.h"
 #include "widgets/StatusLine.h"
 
 #include <QAction>
@@ -21,6 +22,8 @@ void TForm1::buildCluster()
     m_bandMap = new BandMapWindow(this);
     m_clusterWindow = new ClusterWindow(this);
     m_bandMap->setAttribute(Qt::WA_ShowWithoutActivating);
+    m_bandMap->keepIn(m_ini, setup::IniStore::SideWindow::BandMap, SideWindow::Side::Left);
+    m_clusterWindow->keepIn(m_ini, setup::IniStore::SideWindow::Cluster, SideWindow::Side::Below);
     connect(m_cluster, &radio::ClusterClient::spotReceived, this,
             [this](const radio::Spot& spot) { runGuarded([this, &spot] { takeSpotFromNode(spot); }); });
     connect(m_cluster, &radio::ClusterClient::lineReceived, m_clusterWindow, &ClusterWindow::appendLine);
@@ -73,16 +76,23 @@ void TForm1::toggleClusterWindow()
     toggleSideWindow(m_clusterWindow, N15);
 }
 
-void TForm1::toggleSideWindow(QWidget* window, QAction* item)
+void TForm1::toggleSideWindow(SideWindow* window, QAction* item)
 {
     if (window->isVisible()) {
         window->hide();
         return;
     }
-    window->show();
-    window->raise();
+    window->open(*this);
     item->setChecked(true);
     refreshBandMap();
+}
+
+// At exit: each window's place, and whether it was open.
+void TForm1::saveSideWindows()
+{
+    for (SideWindow* window : {static_cast<SideWindow*>(m_statistics), static_cast<SideWindow*>(m_bandMap),
+                               static_cast<SideWindow*>(m_clusterWindow)})
+        runGuarded([window] { window->savePlace(); });
 }
 
 void TForm1::refreshBandMap()

@@ -9,9 +9,7 @@
 #include "widgets/StatisticsWindow.h"
 
 #include <QAction>
-#include <QGuiApplication>
 #include <QRegularExpression>
-#include <QScreen>
 
 void TForm1::buildStatistics()
 {
@@ -24,7 +22,8 @@ void TForm1::buildStatistics()
         activateWindow();
         AC();
     });
-    if (const std::optional<QString>& problem = m_ini.statisticsWindow().problem)
+    m_statistics->keepIn(m_ini, setup::IniStore::SideWindow::Statistics, SideWindow::Side::Right);
+    if (const std::optional<QString>& problem = m_ini.sideWindow(setup::IniStore::SideWindow::Statistics).problem)
         m_dialogs.showError(errorBoxText(*problem));
 }
 
@@ -38,29 +37,10 @@ void TForm1::toggleStatistics()
 
 void TForm1::openStatistics()
 {
-    if (!m_statisticsPlaced)
-        placeStatistics();
-    m_statistics->show();
-    m_statistics->raise();
+    m_statistics->open(*this);
     N13->setChecked(true);
     m_statisticsMinute = -1;
     refreshStatistics();
-}
-
-// Where it was last time, inside a screen still there; else to the right
-// of the main window, as far as its screen lets it.
-void TForm1::placeStatistics()
-{
-    m_statisticsPlaced = true;
-    const std::optional<QRect>& saved = m_ini.statisticsWindow().settings.geometry;
-    const QScreen* screen = saved ? QGuiApplication::screenAt(saved->center()) : nullptr;
-    QRect wanted = saved.value_or(QRect());
-    if (!screen) {
-        screen = this->screen();
-        const QRect frame = frameGeometry();
-        wanted = QRect(frame.right() + 1, frame.top(), m_statistics->width(), std::max(frame.height(), m_statistics->height()));
-    }
-    m_statistics->setGeometry(setup::fitOnScreen(wanted, m_statistics->minimumSizeHint(), screen->availableGeometry()));
 }
 
 void TForm1::refreshStatistics()
@@ -91,12 +71,3 @@ void TForm1::saveStatisticsPicture()
     m_statistics->showNotice(QStringLiteral("Записано: ") + name);
 }
 
-// Its place only once it was placed: a window never opened keeps kvl.ini as it is.
-void TForm1::saveStatisticsWindow()
-{
-    setup::SideWindowSettings kept = m_ini.statisticsWindow().settings;
-    kept.open = m_statistics->isVisible();
-    if (m_statisticsPlaced)
-        kept.geometry = m_statistics->normalGeometry();
-    m_ini.setStatisticsWindow(kept);
-}

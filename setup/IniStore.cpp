@@ -8,7 +8,8 @@ namespace setup {
 namespace {
 
 const QString kMasterPathKey = QStringLiteral("Master/path");
-const QString kStatisticsSection = QStringLiteral("Statistics");
+const QString kSideWindowSections[] = {QStringLiteral("Statistics"), QStringLiteral("BandMap"),
+                                       QStringLiteral("ClusterWindow")};
 
 bool sameWindow(const WindowSettingsRead& a, const WindowSettingsRead& b)
 {
@@ -30,7 +31,9 @@ void IniStore::load()
     const QString masterPath = file.text(kMasterPathKey).trimmed();
     const WindowSettingsRead window = readWindowSettings(file);
     const StationExchanges exchanges = readStationExchanges(m_fileName);
-    const SideWindowSettingsRead statistics = readSideWindowSettings(file, kStatisticsSection);
+    std::array<SideWindowSettingsRead, 3> sideWindows;
+    for (size_t i = 0; i < sideWindows.size(); ++i)
+        sideWindows[i] = readSideWindowSettings(file, kSideWindowSections[i]);
     const auto take = [this](auto& held, const auto& read, bool same, Section section) {
         held = read;
         if (!same)
@@ -44,9 +47,14 @@ void IniStore::load()
     take(m_masterPath, masterPath, masterPath == m_masterPath, Section::Master);
     take(m_window, window, sameWindow(window, m_window), Section::Window);
     take(m_exchanges, exchanges, exchanges == m_exchanges, Section::Exchange);
-    take(m_statistics, statistics,
-         statistics.settings == m_statistics.settings && statistics.problem == m_statistics.problem,
-         Section::Statistics);
+    const auto sameSideWindows = [&] {
+        for (size_t i = 0; i < sideWindows.size(); ++i) {
+            if (!(sideWindows[i].settings == m_sideWindows[i].settings) || sideWindows[i].problem != m_sideWindows[i].problem)
+                return false;
+        }
+        return true;
+    };
+    take(m_sideWindows, sideWindows, sameSideWindows(), Section::SideWindows);
 }
 
 // A value read with a problem keeps it until setup sets another value.
@@ -132,14 +140,15 @@ void IniStore::setWindow(const WindowSettings& settings)
     m_window = {settings, std::nullopt};
 }
 
-void IniStore::setStatisticsWindow(const SideWindowSettings& settings)
+void IniStore::setSideWindow(SideWindow which, const SideWindowSettings& settings)
 {
-    if (settings == m_statistics.settings && !m_statistics.problem)
+    SideWindowSettingsRead& held = m_sideWindows[size_t(which)];
+    if (settings == held.settings && !held.problem)
         return;
     logbook::IniSettings file(m_fileName);
-    writeSideWindowSettings(file, kStatisticsSection, settings);
+    writeSideWindowSettings(file, kSideWindowSections[size_t(which)], settings);
     file.save();
-    m_statistics = {settings, std::nullopt};
+    held = {settings, std::nullopt};
 }
 
 } // namespace setup

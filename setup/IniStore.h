@@ -9,6 +9,7 @@
 
 #include <QObject>
 #include <QString>
+#include <array>
 
 // kvl.ini's values in memory, each typed: read from the file at start-up and
 // when setup opens, written to it when setup sets one that differs. Everyone
@@ -19,7 +20,10 @@ class IniStore : public QObject
 {
     Q_OBJECT
 public:
-    enum class Section { Rig, Keyer, Exports, Master, Window, Exchange, Statistics, Cluster };
+    enum class Section { Rig, Keyer, Exports, Master, Window, Exchange, SideWindows, Cluster };
+    // The windows beside the main one whose place is kept: sections
+    // [Statistics], [BandMap] and [ClusterWindow].
+    enum class SideWindow { Statistics, BandMap, Cluster };
 
     explicit IniStore(QString fileName = logbook::kIniFileName);
 
@@ -33,7 +37,7 @@ public:
     // The master file setup chose (`Master/path`); empty: none.
     const QString& masterPath() const { return m_masterPath; }
     const WindowSettingsRead& window() const { return m_window; }
-    const SideWindowSettingsRead& statisticsWindow() const { return m_statistics; }
+    const SideWindowSettingsRead& sideWindow(SideWindow which) const { return m_sideWindows[size_t(which)]; }
     // The station's own exchange values by contest id; empty for a contest without any.
     const StationExchanges& exchanges() const { return m_exchanges; }
     StationExchange exchange(const QString& contestId) const;
@@ -49,7 +53,7 @@ public:
     void setCluster(const radio::ClusterSettings& settings);
     void setMasterPath(const QString& path);
     void setWindow(const WindowSettings& settings); // written every time: the window's place moves
-    void setStatisticsWindow(const SideWindowSettings& settings);
+    void setSideWindow(SideWindow which, const SideWindowSettings& settings);
     void setExchange(const QString& contestId, const StationExchange& exchange); // kept cleaned
 
 Q_SIGNALS:
@@ -66,7 +70,7 @@ private:
     ExportOptions m_exports;
     QString m_masterPath;
     WindowSettingsRead m_window;
-    SideWindowSettingsRead m_statistics;
+    std::array<SideWindowSettingsRead, 3> m_sideWindows;
     StationExchanges m_exchanges;
 };
 
