@@ -21,7 +21,8 @@ void TForm1::buildCluster()
     m_cluster = new radio::ClusterClient({}, this);
     m_bandMap = new BandMapWindow(this);
     m_clusterWindow = new ClusterWindow(this);
-    m_bandMap->setAttribute(Qt::WA_ShowWithoutActivating);
+    m_bandMap->setAttribute(Qt::WA_ShowWithoutActivating); // the typing goes on in the main window
+    m_clusterWindow->setAttribute(Qt::WA_ShowWithoutActivating); // a click takes it to the command line
     m_bandMap->keepIn(m_ini, setup::IniStore::SideWindow::BandMap, SideWindow::Side::Left);
     m_clusterWindow->keepIn(m_ini, setup::IniStore::SideWindow::Cluster, SideWindow::Side::Below);
     connect(m_cluster, &radio::ClusterClient::spotReceived, this,
