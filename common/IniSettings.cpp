@@ -40,6 +40,15 @@ IniSettings::IniSettings(const QString& fileName)
 {
 }
 
+std::optional<int> iniWholeNumber(const QString& value, int least, int most, int fallback)
+{
+    if (value.trimmed().isEmpty())
+        return fallback;
+    bool ok = false;
+    const int n = value.trimmed().toInt(&ok);
+    return ok && n >= least && n <= most ? std::optional<int>(n) : std::nullopt;
+}
+
 QString IniSettings::unreadableText(const QString& consequence) const
 {
     const QString why = refusal().isEmpty() ? QString() : QStringLiteral(" (%1)").arg(refusal());

@@ -15,6 +15,10 @@ inline const QString kIniFileName = QStringLiteral("kvl.ini");
 // A settings file is a few lines; anything past this is no settings file.
 constexpr qint64 kIniMaxBytes = 1024 * 1024;
 
+// A whole number from `least` to `most` as a settings file holds it; an
+// absent or blank value is `fallback`, anything else none.
+std::optional<int> iniWholeNumber(const QString& value, int least, int most, int fallback);
+
 class IniSettings
 {
 public:

@@ -15,16 +15,6 @@ const QString kCallKey = QStringLiteral("Cluster/call");
 const QString kAgeKey = QStringLiteral("Cluster/age");
 constexpr int kLongestSpotMinutes = 7 * 24 * 60; // a spot a week old is no spot
 
-// A whole number from `least` to `most`; an absent or empty value is `fallback`.
-std::optional<int> number(const QString& value, int least, int most, int fallback)
-{
-    if (value.trimmed().isEmpty())
-        return fallback;
-    bool ok = false;
-    const int n = value.trimmed().toInt(&ok);
-    return ok && n >= least && n <= most ? std::optional<int>(n) : std::nullopt;
-}
-
 QString badValue(const QString& fileName, const QString& key, const QString& value, const QString& meaning)
 {
     return QStringLiteral("%1, [Cluster] %2: «%3» — %4")
@@ -47,14 +37,14 @@ ClusterSettingsRead readClusterSettings(const QString& fileName)
     s.call = file.text(kCallKey).trimmed();
 
     const QString port = file.text(kPortKey);
-    if (const std::optional<int> n = number(port, 1, 65535, kDefaultClusterPort))
+    if (const std::optional<int> n = logbook::iniWholeNumber(port, 1, 65535, kDefaultClusterPort))
         s.port = *n;
     else
         problems << badValue(fileName, kPortKey, port,
                              QStringLiteral("не номер порта; взят %1").arg(kDefaultClusterPort));
 
     const QString age = file.text(kAgeKey);
-    if (const std::optional<int> n = number(age, 1, kLongestSpotMinutes, kDefaultSpotMinutes))
+    if (const std::optional<int> n = logbook::iniWholeNumber(age, 1, kLongestSpotMinutes, kDefaultSpotMinutes))
         s.spotMinutes = *n;
     else
         problems << badValue(fileName, kAgeKey, age,

@@ -5,6 +5,7 @@
 
 #include <QFileInfo>
 #include <QStringList>
+#include <limits>
 #include <optional>
 
 namespace radio {
@@ -13,16 +14,6 @@ namespace {
 const QString kModelKey = QStringLiteral("Rig/model");
 const QString kPortKey = QStringLiteral("Rig/port");
 const QString kSpeedKey = QStringLiteral("Rig/speed");
-
-// An absent or empty value is 0.
-std::optional<int> count(const QString& value)
-{
-    if (value.trimmed().isEmpty())
-        return 0;
-    bool ok = false;
-    const int n = value.trimmed().toInt(&ok);
-    return ok && n >= 0 ? std::optional<int>(n) : std::nullopt;
-}
 
 QString badValue(const QString& fileName, const QString& key, const QString& value, const QString& meaning)
 {
@@ -42,8 +33,8 @@ RigSettingsRead readRigSettings(const QString& fileName)
     }
     const QString model = file.text(kModelKey);
     const QString speed = file.text(kSpeedKey);
-    const std::optional<int> modelNumber = count(model);
-    const std::optional<int> baud = count(speed);
+    const std::optional<int> modelNumber = logbook::iniWholeNumber(model, 0, std::numeric_limits<int>::max(), 0);
+    const std::optional<int> baud = logbook::iniWholeNumber(speed, 0, std::numeric_limits<int>::max(), 0);
     if (!modelNumber)
         read.problem = badValue(fileName, kModelKey, model, QStringLiteral("номер модели Hamlib"));
     else if (!baud)
