@@ -1,6 +1,7 @@
 #pragma once
 
 #include "radio/RigPoller.h"
+#include "radio/UdpSender.h"
 #include "scoring/ContestCatalogue.h"
 
 #include <QStringList>
@@ -17,7 +18,7 @@ class VoicePlayer;
 // Everything outside the program that the main window touches, passed in so
 // that tests can stand in for each: the clock, the message boxes, the keying
 // port's device, the keyer's time, the two voice players; and, where a test
-// stands in for them, the serial ports present and the rig.
+// stands in for them, the serial ports present, the rig and the network.
 struct MainWindowServices
 {
     Clock& clock;
@@ -31,6 +32,8 @@ struct MainWindowServices
     // How the rig of kvl.ini is reached; none given: through Hamlib.
     radio::RigPoller::ConnectionFactory rigConnection = {};
     radio::RigTiming rigTiming = {};
+    // Where the station's datagrams go out; none given: the network.
+    radio::UdpSender::SinkFactory udpSink = {};
     // Where the contest descriptions are read, a later folder's file taking an
     // earlier one's place: the program's own, then the working folder's.
     QStringList contestFolders = {scoring::kBuiltInContests, QStringLiteral("contests")};

@@ -48,12 +48,15 @@ TForm1::TForm1(const MainWindowServices& services, QWidget* parent)
             m_session.setStationExchanges(m_ini.exchanges());
         if (section == setup::IniStore::Section::Cluster && m_shown)
             runGuarded([this] { followCluster(); });
+        if (section == setup::IniStore::Section::Udp && m_shown)
+            runGuarded([this] { followUdp(false); });
     });
     if (const std::optional<QString> problem = m_windowKeeper->restore())
         m_dialogs.showError(errorBoxText(*problem));
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     connectControls();
+    buildBroadcast(services.udpSink);
     qApp->installEventFilter(this);
     FormCreate();
     Timer1->start(1000);
@@ -112,6 +115,7 @@ bool TForm1::showChanges(const session::Changes& changes)
         m_dialogs.showError(errorBoxText(*changes.notice));
     refreshStatistics();
     refreshBandMap(); // the marks follow the log, the band and the sub-tour
+    broadcastChanges(changes);
     return !changes.error;
 }
 
@@ -156,6 +160,7 @@ void TForm1::FormShow()
     runGuarded([this] { m_transmitter.readTxDelay(settings().txDelay()); });
     runGuarded([this] { FollowRig(); });
     runGuarded([this] { followCluster(); });
+    runGuarded([this] { followUdp(true); });
     showSubTourOffer(m_session.clockReading(m_clock.current())); // one that passed while the program was not running
     if (m_statistics->wasOpen())
         runGuarded([this] { openStatistics(); });
@@ -193,6 +198,7 @@ void TForm1::Timer1Timer()
     m_view->Label1->setText(logbook::clockText(now.time()));
     showSubTourOffer(m_session.clockReading(now));
     m_view->statusLine->clockTick(now.time());
+    broadcastTick(now);
     const int minute = now.time().hour() * 60 + now.time().minute();
     if (minute != m_statisticsMinute)
         refreshStatistics(); // the rates count whole minutes

@@ -5,6 +5,7 @@
 #include "session/ContestSession.h"
 #include "session/RigFollower.h"
 #include "session/SpotStore.h"
+#include "session/StationBroadcast.h"
 #include "session/Transmitter.h"
 #include "setup/IniStore.h"
 #include "setup/StationStore.h"
@@ -149,6 +150,13 @@ private:
     void nextSpot(bool up); // Ctrl+Up, Ctrl+Down
     void sendSpot();
 
+    // The station's other tools over UDP (TForm1Udp.cpp).
+    void buildBroadcast(const radio::UdpSender::SinkFactory& sink);
+    void followUdp(bool starting);
+    void broadcastChanges(const session::Changes& changes);
+    void broadcastRadio();
+    void broadcastTick(const QDateTime& now);
+
     // The rig (TForm1Rig.cpp).
     void connectRig();
     void FollowRig();
@@ -187,6 +195,8 @@ private:
     int m_spotMinute = -1;   // the clock's minute the spots were last aged at
     qint64 m_lastSpotHz = 0; // where Ctrl+Up and Ctrl+Down go on from without a rig
     bool m_assistedNoted = false;
+    radio::UdpSender* m_udp = nullptr;
+    std::unique_ptr<session::StationBroadcast> m_broadcast;
     QTimer* Timer1 = nullptr;
 };
 

@@ -1,9 +1,21 @@
 #pragma once
 
+#include "log/Contact.h"
+
 #include <QString>
 #include <optional>
 
 namespace session {
+
+// A logged contact that an operation added (a restore too), edited or
+// deleted, for the station's other tools.
+struct ContactChange
+{
+    enum class Kind { Logged, Edited, Deleted };
+    Kind kind = Kind::Logged;
+    int row = 0;
+    logbook::Contact before; // edited or deleted: the contact as it was, with its stamp
+};
 
 // What one operation of the contest session changed, for the window to show.
 // Grid cells carry no flag: the grid model tells its view itself.
@@ -19,6 +31,7 @@ struct Changes
     bool scan = false;       // the calls scan ran again: marks, calls lines, repeat warning
     bool refused = false;    // a repeat on the band-mode it would be logged on: nothing logged
     bool contactLogged = false; // the entry fields empty for the next call; the Enter macro goes out
+    std::optional<ContactChange> contactChange; // once on disk
     // The step that failed, for the error box; the steps after it were not
     // done, and what the steps before it changed stays changed.
     std::optional<QString> error;

@@ -240,6 +240,7 @@ Changes ContestSession::completeContact(const QString& typed, const QDateTime& r
         m_typed.clear(); // logged: the fields are emptied, the next call is typed
         m_receivedOpen = false;
         changes.contactLogged = true;
+        changes.contactChange = ContactChange {ContactChange::Kind::Logged, row, {}};
         changes.warning = QString(); // a refusal before this Enter no longer holds
     });
 }
@@ -264,6 +265,9 @@ Changes ContestSession::editRow(int row, int column, const QString& before)
 {
     return run([&](Changes& changes) {
         const bool logged = row >= 1 && row < currentRow();
+        Contact was = m_contacts.contact(row); // with the stamp it had
+        if (column >= 0 && column < QsoFieldCount)
+            was.fields[size_t(column)] = before;
         if (logged && column == Time && !takeEditedTime(row, before, changes))
             return;
         if (logged && (column == Sent || column == Received))
@@ -278,6 +282,8 @@ Changes ContestSession::editRow(int row, int column, const QString& before)
         m_log.writeRow(row);
         if (changes.counters)
             m_log.writeCfgFile();
+        if (logged && was.fields != m_contacts.contact(row).fields)
+            changes.contactChange = ContactChange {ContactChange::Kind::Edited, row, was};
     });
 }
 

@@ -108,6 +108,7 @@ void ContestSession::deleteLastContact(Changes& changes)
     m_log.writeStamp(row, std::nullopt);
     prefillCurrentRow();
     markMultipliers();
+    changes.contactChange = ContactChange {ContactChange::Kind::Deleted, row, *m_restore};
 }
 
 void ContestSession::restoreLastContact(Changes& changes)
@@ -127,6 +128,7 @@ void ContestSession::restoreLastContact(Changes& changes)
     markRepeats(changes); // an edit since the deletion may have moved its mark
     markMultipliers();
     m_log.writeCfgFile();
+    changes.contactChange = ContactChange {ContactChange::Kind::Logged, row, {}};
 }
 
 void ContestSession::clearLog()

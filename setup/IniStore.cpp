@@ -27,6 +27,7 @@ void IniStore::load()
     const radio::RigSettingsRead rig = radio::readRigSettings(m_fileName);
     const keyer::KeyerSettingsRead keyer = keyer::readKeyerSettings(m_fileName);
     const radio::ClusterSettingsRead cluster = radio::readClusterSettings(m_fileName);
+    const radio::UdpSettingsRead udp = radio::readUdpSettings(m_fileName);
     const ExportOptions exports = readExportOptions(m_fileName);
     const QString masterPath = file.text(kMasterPathKey).trimmed();
     const WindowSettingsRead window = readWindowSettings(file);
@@ -43,6 +44,7 @@ void IniStore::load()
     take(m_keyer, keyer, keyer.settings == m_keyer.settings && keyer.problem == m_keyer.problem, Section::Keyer);
     take(m_cluster, cluster, cluster.settings == m_cluster.settings && cluster.problem == m_cluster.problem,
          Section::Cluster);
+    take(m_udp, udp, udp.settings == m_udp.settings && udp.problem == m_udp.problem, Section::Udp);
     take(m_exports, exports, exports == m_exports, Section::Exports);
     take(m_masterPath, masterPath, masterPath == m_masterPath, Section::Master);
     take(m_window, window, sameWindow(window, m_window), Section::Window);
@@ -99,6 +101,11 @@ void IniStore::setAssisted(bool assisted)
 void IniStore::setCluster(const radio::ClusterSettings& settings)
 {
     replace(m_cluster, settings, radio::writeClusterSettings, Section::Cluster);
+}
+
+void IniStore::setUdp(const radio::UdpSettings& settings)
+{
+    replace(m_udp, settings, radio::writeUdpSettings, Section::Udp);
 }
 
 void IniStore::setMasterPath(const QString& path)

@@ -3,6 +3,7 @@
 #include "keyer/KeyerSettings.h"
 #include "radio/ClusterSettings.h"
 #include "radio/RigSettings.h"
+#include "radio/UdpSettings.h"
 #include "setup/ExportOptions.h"
 #include "setup/StationExchange.h"
 #include "setup/WindowSettings.h"
@@ -20,7 +21,7 @@ class IniStore : public QObject
 {
     Q_OBJECT
 public:
-    enum class Section { Rig, Keyer, Exports, Master, Window, Exchange, SideWindows, Cluster };
+    enum class Section { Rig, Keyer, Exports, Master, Window, Exchange, SideWindows, Cluster, Udp };
     // The windows beside the main one whose place is kept: sections
     // [Statistics], [BandMap] and [ClusterWindow].
     enum class SideWindow { Statistics, BandMap, Cluster };
@@ -33,6 +34,9 @@ public:
     const radio::RigSettingsRead& rig() const { return m_rig; }
     const keyer::KeyerSettingsRead& keyer() const { return m_keyer; }
     const radio::ClusterSettingsRead& cluster() const { return m_cluster; }
+    const radio::UdpSettingsRead& udp() const { return m_udp; }
+    // The log's mark for the contacts' ids, read from the file at each call.
+    QString udpLogMark() const { return radio::readUdpLogMark(m_fileName); }
     const ExportOptions& exports() const { return m_exports; }
     // The master file setup chose (`Master/path`); empty: none.
     const QString& masterPath() const { return m_masterPath; }
@@ -51,6 +55,8 @@ public:
     // CATEGORY-ASSISTED alone, for the main window: the rest of [Export] stays as the file has it.
     void setAssisted(bool assisted);
     void setCluster(const radio::ClusterSettings& settings);
+    void setUdp(const radio::UdpSettings& settings);
+    void setUdpLogMark(const QString& mark) { radio::writeUdpLogMark(mark, m_fileName); }
     void setMasterPath(const QString& path);
     void setWindow(const WindowSettings& settings); // written every time: the window's place moves
     void setSideWindow(SideWindow which, const SideWindowSettings& settings);
@@ -67,6 +73,7 @@ private:
     radio::RigSettingsRead m_rig;
     keyer::KeyerSettingsRead m_keyer;
     radio::ClusterSettingsRead m_cluster;
+    radio::UdpSettingsRead m_udp;
     ExportOptions m_exports;
     QString m_masterPath;
     WindowSettingsRead m_window;

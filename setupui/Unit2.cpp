@@ -6,6 +6,7 @@
 #include "log/SubTourTimes.h"
 #include "setup/StationDataFile.h"
 #include "setupui/ClusterPage.h"
+#include "setupui/UdpPage.h"
 #include "setupui/ExchangePage.h"
 #include "setupui/ExportPage.h"
 #include "setupui/KeyerPage.h"
@@ -61,6 +62,8 @@ TForm2::TForm2(Dialogs& dialogs, const keyer::PortEnumerator& ports, ContestsOff
         if (line == setup::CallSign)
             m_clusterPage->showStationCall(m_store.callSign());
     });
+    m_udpPage = new UdpPage(tabs);
+    tabs->addTab(m_udpPage, QStringLiteral("Сеть (UDP)"));
     m_exportPage = new ExportPage(tabs);
     tabs->addTab(m_exportPage, QStringLiteral("Cabrillo и ADIF"));
     m_keyerPage = new KeyerPage(tabs);
@@ -108,6 +111,7 @@ void TForm2::FormCreate()
     m_rigPage->showSettings(m_ini.rig().settings, m_ports);
     m_clusterPage->showSettings(m_ini.cluster().settings);
     m_clusterPage->showStationCall(m_store.callSign());
+    m_udpPage->showSettings(m_ini.udp().settings);
     m_exportPage->showOptions(m_ini.exports());
     m_keyerPage->showSettings(m_ini.keyer().settings, m_ports);
     m_exchangePage->showExchanges(m_ini.exchanges());
@@ -136,6 +140,7 @@ void TForm2::FormClose()
         setup::writeStationData(setup::kStationDataFileName, m_lines);
         m_ini.setRig(rigSettings());
         m_ini.setCluster(m_clusterPage->settings());
+        m_ini.setUdp(m_udpPage->settings());
         m_ini.setExports(m_exportPage->options());
         m_ini.setKeyer(m_keyerPage->settings());
         m_ini.setMasterPath(m_rigPage->masterPath());

@@ -13,6 +13,7 @@
 #include <vector>
 
 class ClusterPage;
+class UdpPage;
 class Dialogs;
 class ExchangePage;
 class ExportPage;
@@ -104,5 +105,6 @@ private:
     QLabel* m_contestErrors = nullptr; // the descriptions not offered, and why
     RigPage* m_rigPage = nullptr;
     ClusterPage* m_clusterPage = nullptr; // the login call's hint follows the call sign
+    UdpPage* m_udpPage = nullptr;
     KeyerPage* m_keyerPage = nullptr;
 };

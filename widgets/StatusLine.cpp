@@ -44,6 +44,8 @@ void StatusLine::refresh()
         text += QStringLiteral(" | ") + m_rigText;
     if (!m_keyerText.isEmpty())
         text += QStringLiteral(" | ") + m_keyerText;
+    if (!m_networkText.isEmpty())
+        text += QStringLiteral(" | ") + m_networkText;
     if (!m_fileNotice.isEmpty() && reading >= m_fileNoticeUntil)
         m_fileNotice.clear();
     if (!m_fileNotice.isEmpty())
@@ -71,6 +73,12 @@ void StatusLine::showRig(const QString& text)
 void StatusLine::showKeyer(const QString& text)
 {
     m_keyerText = text;
+    refresh();
+}
+
+void StatusLine::showNetwork(const QString& text)
+{
+    m_networkText = text;
     refresh();
 }
 

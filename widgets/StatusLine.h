@@ -36,6 +36,8 @@ public:
     void showRigState(qint64 hz, const QString& notice);
     // What the keyer device says of its troubles (not there, not answering).
     void showKeyer(const QString& text);
+    // What the station's network says (a datagram not sent); empty: nothing.
+    void showNetwork(const QString& text);
     // What keeps the transmitter from being switched (the rig's PTT not
     // answering): shown in red, until an empty text.
     void showPttTrouble(const QString& text);
@@ -52,6 +54,7 @@ private:
     int m_shownMinute = -1; // of the day, of the figures shown
     QString m_rigText;
     QString m_keyerText;
+    QString m_networkText;
     QString m_pttTrouble;
     QString m_fileNotice;
     QDateTime m_fileNoticeUntil;

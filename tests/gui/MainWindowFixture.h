@@ -28,6 +28,7 @@ protected:
     // The rig of kvl.ini, where a test writes one; through Hamlib unless set.
     radio::RigPoller::ConnectionFactory rigConnection;
     radio::RigTiming rigTiming;
+    radio::UdpSender::SinkFactory udpSink; // the network unless set
     std::unique_ptr<TForm1> form1;
     std::unique_ptr<TForm2> form2;
 
@@ -64,7 +65,7 @@ protected:
         form2.reset(); // a child of the main window: it goes first
         form1.reset();
         KvlWindows windows =
-            createWindows({clock, dialogs, port, keyerTime, voice1, voice2, &ports, rigConnection, rigTiming});
+            createWindows({clock, dialogs, port, keyerTime, voice1, voice2, &ports, rigConnection, rigTiming, udpSink});
         form1 = std::move(windows.main);
         form2 = std::move(windows.setup);
     }
