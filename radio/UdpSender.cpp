@@ -26,9 +26,11 @@ public:
         const QHostAddress address = addressOf(to.host, why);
         if (address.isNull())
             return why;
-        if (m_socket.writeDatagram(datagram, address, quint16(to.port)) == datagram.size())
+        // One socket a protocol: an IPv4 and an IPv6 destination may be listed together.
+        QUdpSocket& socket = address.protocol() == QAbstractSocket::IPv6Protocol ? m_socket6 : m_socket4;
+        if (socket.writeDatagram(datagram, address, quint16(to.port)) == datagram.size())
             return QString();
-        return m_socket.errorString();
+        return socket.errorString();
     }
 
 private:
@@ -64,7 +66,8 @@ private:
         return held->second.address;
     }
 
-    QUdpSocket m_socket;
+    QUdpSocket m_socket4;
+    QUdpSocket m_socket6;
     std::map<QString, Looked> m_names;
 };
 
