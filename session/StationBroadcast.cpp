@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QTimeZone>
+#include <utility>
 
 namespace session {
 
@@ -53,23 +54,36 @@ scoring::PacketContact StationBroadcast::packetContact(const logbook::Contact& c
     return p;
 }
 
+// An edit waits until the row is left alone; whatever comes next for
+// another row sends it first, so the tools hear the changes in order. A
+// deleted row's edit needs no replace: the deletion names the contact.
 void StationBroadcast::contactChanged(const ContactChange& change, const QDateTime& now)
 {
-    const scoring::PacketStation s = station();
+    if (m_edit && (m_edit->row != change.row || change.kind == ContactChange::Kind::Logged))
+        sendEdit(now);
     switch (change.kind) {
     case ContactChange::Kind::Logged:
-        m_send(scoring::contactInfoPacket(packetContact(m_session.contacts().contact(change.row), change.row, now), s));
+        m_send(scoring::contactInfoPacket(packetContact(m_session.contacts().contact(change.row), change.row, now),
+                                          station()));
         break;
-    case ContactChange::Kind::Edited: {
-        const scoring::PacketContact before = packetContact(change.before, change.row, now);
-        m_send(scoring::contactReplacePacket(packetContact(m_session.contacts().contact(change.row), change.row, now),
-                                             before.call, before.utc, s));
+    case ContactChange::Kind::Edited:
+        if (!m_edit)
+            m_edit = Edit {change.row, change.before, now};
+        m_edit->last = now;
         break;
-    }
     case ContactChange::Kind::Deleted:
-        m_send(scoring::contactDeletePacket(packetContact(change.before, change.row, now), s));
+        m_edit.reset();
+        m_send(scoring::contactDeletePacket(packetContact(change.before, change.row, now), station()));
         break;
     }
+}
+
+void StationBroadcast::sendEdit(const QDateTime& now)
+{
+    const Edit edit = *std::exchange(m_edit, std::nullopt);
+    const scoring::PacketContact before = packetContact(edit.before, edit.row, now);
+    m_send(scoring::contactReplacePacket(packetContact(m_session.contacts().contact(edit.row), edit.row, now),
+                                         before.call, before.utc, station()));
 }
 
 scoring::RadioState StationBroadcast::radioState() const
@@ -99,6 +113,8 @@ void StationBroadcast::tick(const QDateTime& now)
     const auto due = [&now](const QDateTime& sent, int seconds) {
         return !sent.isValid() || sent.secsTo(now) >= seconds || sent.secsTo(now) < 0;
     };
+    if (m_edit && due(m_edit->last, kEditQuietSeconds))
+        sendEdit(now);
     if (due(m_radioSent, kRadioSeconds))
         sendRadio(radioState(), now);
     if (station().contestName != m_announcedContest)

@@ -26,6 +26,9 @@ public:
     using Send = std::function<void(const QByteArray&)>;
     static constexpr int kRadioSeconds = 10;
     static constexpr int kScoreSeconds = 60;
+    // The grid writes an edited cell at every key: one replace goes out for
+    // the edit, once the row has been left alone this long.
+    static constexpr int kEditQuietSeconds = 2;
 
     // All three must outlive the broadcast; `send` hands a datagram over and
     // never waits.
@@ -42,8 +45,9 @@ public:
     void contactChanged(const ContactChange& change, const QDateTime& now);
     // The band, the mode or the rig's frequency may have moved.
     void radioChanged(const QDateTime& now);
-    // Every clock reading: the rig's packet every ten seconds, the score's
-    // every minute where it moved, and AppInfo when the contest changed.
+    // Every clock reading: an edit gone quiet, the rig's packet every ten
+    // seconds, the score's every minute where it moved, and AppInfo when the
+    // contest changed.
     void tick(const QDateTime& now);
 
 private:
@@ -51,6 +55,7 @@ private:
     scoring::PacketContact packetContact(const logbook::Contact& contact, int row, const QDateTime& now) const;
     scoring::RadioState radioState() const;
     void sendRadio(const scoring::RadioState& state, const QDateTime& now);
+    void sendEdit(const QDateTime& now);
 
     const ContestSession& m_session;
     const StationSettings& m_settings;
@@ -59,6 +64,13 @@ private:
     QString m_logMark;
     QString m_computerName;
     QString m_announcedContest;
+    struct Edit
+    {
+        int row = 0;
+        logbook::Contact before; // as it was before the first key
+        QDateTime last;
+    };
+    std::optional<Edit> m_edit; // not yet sent
     std::optional<scoring::RadioState> m_radio; // the last sent
     QDateTime m_radioSent;
     std::optional<scoring::ScoreState> m_score;

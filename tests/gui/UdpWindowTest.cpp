@@ -134,7 +134,10 @@ TEST_F(UdpWindowTest, ALoggedEditedAndDeletedContactAndTheRigReachAListener)
 
     logbook::ContactGrid& grid = control<ContactGridView>("StringGrid1")->grid();
     clock.time = {9, 30, 0}; // the edit's time is not the contact's
-    grid.setData(grid.index(logbook::ContactGrid::modelRow(1), logbook::Call), QStringLiteral("UA3AB"), Qt::EditRole);
+    const QModelIndex call = grid.index(logbook::ContactGrid::modelRow(1), logbook::Call);
+    grid.setData(call, QStringLiteral("UA3A"), Qt::EditRole); // the grid writes at every key
+    grid.setData(call, QStringLiteral("UA3AB"), Qt::EditRole);
+    clock.time = {9, 30, 5}; // one replace, once the row is left alone
     const Packet edited = listener.next(QStringLiteral("contactreplace"));
     EXPECT_EQ(edited["call"], QStringLiteral("UA3AB"));
     EXPECT_EQ(edited["oldcall"], QStringLiteral("UA3AA"));
