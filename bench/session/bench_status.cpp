@@ -165,6 +165,19 @@ int main(int argc, char** argv)
             statisticsWindow->repaint();
         });
     report("completing a contact with the statistics window open and painted (goal p99 <= 5 ms)", followed);
+    statisticsWindow->hide();
+    // Datagrams to this machine, where nothing listens: each contact's goes
+    // out on the sender's thread.
+    form1.iniStore().setUdp({{{QStringLiteral("127.0.0.1"), 12060}}});
+    const std::vector<double> broadcast = timed(
+        300,
+        [&](int i) {
+            call->setText(QStringLiteral("RC%1B").arg(i));
+            form1.CallEntered();
+            received->setText(QStringLiteral("GA%1").arg(i));
+        },
+        [&] { form1.CompleteContact(); });
+    report("completing a contact with the UDP datagrams on (goal p99 <= 5 ms)", broadcast);
     std::printf("shown: %s\n", qPrintable(line->text()));
     return 0;
 }
