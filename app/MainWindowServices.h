@@ -1,5 +1,6 @@
 #pragma once
 
+#include "keyer/ContestRecorder.h"
 #include "radio/RigPoller.h"
 #include "radio/UdpSender.h"
 #include "scoring/ContestCatalogue.h"
@@ -18,7 +19,8 @@ class VoicePlayer;
 // Everything outside the program that the main window touches, passed in so
 // that tests can stand in for each: the clock, the message boxes, the keying
 // port's device, the keyer's time, the two voice players; and, where a test
-// stands in for them, the serial ports present, the rig and the network.
+// stands in for them, the serial ports present, the rig, the network and
+// the disk the contest is recorded on.
 struct MainWindowServices
 {
     Clock& clock;
@@ -34,6 +36,8 @@ struct MainWindowServices
     radio::RigTiming rigTiming = {};
     // Where the station's datagrams go out; none given: the network.
     radio::UdpSender::SinkFactory udpSink = {};
+    // Where the contest's recording goes; none given: the disk.
+    keyer::AudioStorage audioStorage = {};
     // Where the contest descriptions are read, a later folder's file taking an
     // earlier one's place: the program's own, then the working folder's.
     QStringList contestFolders = {scoring::kBuiltInContests, QStringLiteral("contests")};

@@ -50,6 +50,8 @@ TForm1::TForm1(const MainWindowServices& services, QWidget* parent)
             runGuarded([this] { followCluster(); });
         if (section == setup::IniStore::Section::Udp && m_shown)
             runGuarded([this] { followUdp(false); });
+        if (section == setup::IniStore::Section::Audio && m_shown)
+            runGuarded([this] { followAudio(); });
     });
     if (const std::optional<QString> problem = m_windowKeeper->restore())
         m_dialogs.showError(errorBoxText(*problem));
@@ -57,6 +59,7 @@ TForm1::TForm1(const MainWindowServices& services, QWidget* parent)
     Timer1->setObjectName(QStringLiteral("Timer1"));
     connectControls();
     buildBroadcast(services.udpSink);
+    buildAudio(services.audioStorage);
     qApp->installEventFilter(this);
     FormCreate();
     Timer1->start(1000);
@@ -161,6 +164,7 @@ void TForm1::FormShow()
     runGuarded([this] { FollowRig(); });
     runGuarded([this] { followCluster(); });
     runGuarded([this] { followUdp(true); });
+    runGuarded([this] { followAudio(); });
     showSubTourOffer(m_session.clockReading(m_clock.current())); // one that passed while the program was not running
     if (m_statistics->wasOpen())
         runGuarded([this] { openStatistics(); });
@@ -199,6 +203,7 @@ void TForm1::Timer1Timer()
     showSubTourOffer(m_session.clockReading(now));
     m_view->statusLine->clockTick(now.time());
     broadcastTick(now);
+    m_contestRecorder->clockReading(now);
     const int minute = now.time().hour() * 60 + now.time().minute();
     if (minute != m_statisticsMinute)
         refreshStatistics(); // the rates count whole minutes

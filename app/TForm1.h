@@ -2,6 +2,7 @@
 
 #include "app/MainWindowServices.h"
 #include "keyer/SystemPortEnumerator.h"
+#include "keyer/VoiceRecorder.h"
 #include "session/ContestSession.h"
 #include "session/RigFollower.h"
 #include "session/SpotStore.h"
@@ -24,6 +25,10 @@ class QTimer;
 class StatisticsWindow;
 class SideWindow;
 class BandMapWindow;
+namespace keyer {
+class ContestRecorder;
+struct AudioStorage;
+}
 class ClusterWindow;
 namespace radio {
 class ClusterClient;
@@ -157,6 +162,12 @@ private:
     void broadcastRadio();
     void broadcastTick(const QDateTime& now);
 
+    // Recording the voice calls and the contest (TForm1Audio.cpp).
+    void buildAudio(const keyer::AudioStorage& storage);
+    bool voiceRecordingKey(QKeyEvent* e);
+    void recordingEnded(const keyer::VoiceRecorder::Result& result);
+    void followAudio();
+
     // The rig (TForm1Rig.cpp).
     void connectRig();
     void FollowRig();
@@ -195,6 +206,8 @@ private:
     int m_spotMinute = -1;   // the clock's minute the spots were last aged at
     qint64 m_lastSpotHz = 0; // where Ctrl+Up and Ctrl+Down go on from without a rig
     bool m_assistedNoted = false;
+    keyer::VoiceRecorder* m_voiceRecorder = nullptr;
+    keyer::ContestRecorder* m_contestRecorder = nullptr;
     radio::UdpSender* m_udp = nullptr;
     std::unique_ptr<session::StationBroadcast> m_broadcast;
     QTimer* Timer1 = nullptr;

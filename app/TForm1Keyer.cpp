@@ -31,6 +31,8 @@ void TForm1::Panel9Click()
 void TForm1::transmitKey(session::TransmitKey key, int index)
 {
     AC();
+    if (m_voiceRecorder->recording())
+        return; // the microphone is being recorded: nothing goes on the air
     const session::Transmit transmit = session::transmitFor(key, index, transmitState(), settings());
     const keyer::MacroValues values {settings().callSign(), m_view->Edit1->text(),
                                      m_session.contacts().cell(m_session.currentRow(), logbook::Sent),

@@ -39,6 +39,8 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
 
 bool TForm1::previewKey(QWidget* target, QKeyEvent* e)
 {
+    if (e->type() == QEvent::KeyPress && !e->isAutoRepeat() && voiceRecordingKey(e))
+        return true;
     if (e->type() == QEvent::KeyPress)
         FormKeyDown(e);
     else if (e->isAutoRepeat())

@@ -28,6 +28,7 @@ void IniStore::load()
     const keyer::KeyerSettingsRead keyer = keyer::readKeyerSettings(m_fileName);
     const radio::ClusterSettingsRead cluster = radio::readClusterSettings(m_fileName);
     const radio::UdpSettingsRead udp = radio::readUdpSettings(m_fileName);
+    const keyer::AudioSettingsRead audio = keyer::readAudioSettings(m_fileName);
     const ExportOptions exports = readExportOptions(m_fileName);
     const QString masterPath = file.text(kMasterPathKey).trimmed();
     const WindowSettingsRead window = readWindowSettings(file);
@@ -45,6 +46,7 @@ void IniStore::load()
     take(m_cluster, cluster, cluster.settings == m_cluster.settings && cluster.problem == m_cluster.problem,
          Section::Cluster);
     take(m_udp, udp, udp.settings == m_udp.settings && udp.problem == m_udp.problem, Section::Udp);
+    take(m_audio, audio, audio.settings == m_audio.settings && audio.problem == m_audio.problem, Section::Audio);
     take(m_exports, exports, exports == m_exports, Section::Exports);
     take(m_masterPath, masterPath, masterPath == m_masterPath, Section::Master);
     take(m_window, window, sameWindow(window, m_window), Section::Window);
@@ -106,6 +108,11 @@ void IniStore::setCluster(const radio::ClusterSettings& settings)
 void IniStore::setUdp(const radio::UdpSettings& settings)
 {
     replace(m_udp, settings, radio::writeUdpSettings, Section::Udp);
+}
+
+void IniStore::setAudio(const keyer::AudioSettings& settings)
+{
+    replace(m_audio, settings, keyer::writeAudioSettings, Section::Audio);
 }
 
 void IniStore::setMasterPath(const QString& path)

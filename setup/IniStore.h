@@ -1,5 +1,6 @@
 #pragma once
 
+#include "keyer/AudioSettings.h"
 #include "keyer/KeyerSettings.h"
 #include "radio/ClusterSettings.h"
 #include "radio/RigSettings.h"
@@ -21,7 +22,7 @@ class IniStore : public QObject
 {
     Q_OBJECT
 public:
-    enum class Section { Rig, Keyer, Exports, Master, Window, Exchange, SideWindows, Cluster, Udp };
+    enum class Section { Rig, Keyer, Exports, Master, Window, Exchange, SideWindows, Cluster, Udp, Audio };
     // The windows beside the main one whose place is kept: sections
     // [Statistics], [BandMap] and [ClusterWindow].
     enum class SideWindow { Statistics, BandMap, Cluster };
@@ -35,6 +36,7 @@ public:
     const keyer::KeyerSettingsRead& keyer() const { return m_keyer; }
     const radio::ClusterSettingsRead& cluster() const { return m_cluster; }
     const radio::UdpSettingsRead& udp() const { return m_udp; }
+    const keyer::AudioSettingsRead& audio() const { return m_audio; }
     // The log's mark for the contacts' ids, read from the file at each call.
     QString udpLogMark() const { return radio::readUdpLogMark(m_fileName); }
     const ExportOptions& exports() const { return m_exports; }
@@ -56,6 +58,7 @@ public:
     void setAssisted(bool assisted);
     void setCluster(const radio::ClusterSettings& settings);
     void setUdp(const radio::UdpSettings& settings);
+    void setAudio(const keyer::AudioSettings& settings);
     void setUdpLogMark(const QString& mark) { radio::writeUdpLogMark(mark, m_fileName); }
     void setMasterPath(const QString& path);
     void setWindow(const WindowSettings& settings); // written every time: the window's place moves
@@ -74,6 +77,7 @@ private:
     keyer::KeyerSettingsRead m_keyer;
     radio::ClusterSettingsRead m_cluster;
     radio::UdpSettingsRead m_udp;
+    keyer::AudioSettingsRead m_audio;
     ExportOptions m_exports;
     QString m_masterPath;
     WindowSettingsRead m_window;

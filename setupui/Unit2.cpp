@@ -7,6 +7,7 @@
 #include "setup/StationDataFile.h"
 #include "setupui/ClusterPage.h"
 #include "setupui/UdpPage.h"
+#include "setupui/AudioPage.h"
 #include "setupui/ExchangePage.h"
 #include "setupui/ExportPage.h"
 #include "setupui/KeyerPage.h"
@@ -62,6 +63,8 @@ TForm2::TForm2(Dialogs& dialogs, const keyer::PortEnumerator& ports, ContestsOff
         if (line == setup::CallSign)
             m_clusterPage->showStationCall(m_store.callSign());
     });
+    m_audioPage = new AudioPage(tabs);
+    tabs->addTab(m_audioPage, QStringLiteral("Звук"));
     m_udpPage = new UdpPage(tabs);
     tabs->addTab(m_udpPage, QStringLiteral("Сеть (UDP)"));
     m_exportPage = new ExportPage(tabs);
@@ -112,6 +115,7 @@ void TForm2::FormCreate()
     m_clusterPage->showSettings(m_ini.cluster().settings);
     m_clusterPage->showStationCall(m_store.callSign());
     m_udpPage->showSettings(m_ini.udp().settings);
+    m_audioPage->showSettings(m_ini.audio().settings);
     m_exportPage->showOptions(m_ini.exports());
     m_keyerPage->showSettings(m_ini.keyer().settings, m_ports);
     m_exchangePage->showExchanges(m_ini.exchanges());
@@ -141,6 +145,7 @@ void TForm2::FormClose()
         m_ini.setRig(rigSettings());
         m_ini.setCluster(m_clusterPage->settings());
         m_ini.setUdp(m_udpPage->settings());
+        m_ini.setAudio(m_audioPage->settings());
         m_ini.setExports(m_exportPage->options());
         m_ini.setKeyer(m_keyerPage->settings());
         m_ini.setMasterPath(m_rigPage->masterPath());

@@ -14,6 +14,7 @@
 
 class ClusterPage;
 class UdpPage;
+class AudioPage;
 class Dialogs;
 class ExchangePage;
 class ExportPage;
@@ -106,5 +107,6 @@ private:
     RigPage* m_rigPage = nullptr;
     ClusterPage* m_clusterPage = nullptr; // the login call's hint follows the call sign
     UdpPage* m_udpPage = nullptr;
+    AudioPage* m_audioPage = nullptr;
     KeyerPage* m_keyerPage = nullptr;
 };

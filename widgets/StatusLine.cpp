@@ -42,14 +42,16 @@ void StatusLine::refresh()
     QString text = session::statusLineText(m_session.status(reading), cw ? std::optional<int>(m_keyer.DashTime()) : std::nullopt);
     if (!m_rigText.isEmpty())
         text += QStringLiteral(" | ") + m_rigText;
-    if (!m_keyerText.isEmpty())
-        text += QStringLiteral(" | ") + m_keyerText;
-    if (!m_networkText.isEmpty())
-        text += QStringLiteral(" | ") + m_networkText;
+    for (const QString& note : m_notes) {
+        if (!note.isEmpty())
+            text += QStringLiteral(" | ") + note;
+    }
     if (!m_fileNotice.isEmpty() && reading >= m_fileNoticeUntil)
         m_fileNotice.clear();
     if (!m_fileNotice.isEmpty())
         text = m_fileNotice + QStringLiteral(" | ") + text;
+    if (!m_recording.isEmpty())
+        text = m_recording + QStringLiteral(" | ") + text; // what the operator is doing now
     if (!m_pttTrouble.isEmpty())
         text = m_pttTrouble + QStringLiteral(" | ") + text; // first: the transmitter matters most now
     setText(text);
@@ -70,15 +72,15 @@ void StatusLine::showRig(const QString& text)
     refresh();
 }
 
-void StatusLine::showKeyer(const QString& text)
+void StatusLine::showNote(Note source, const QString& text)
 {
-    m_keyerText = text;
+    m_notes[size_t(source)] = text;
     refresh();
 }
 
-void StatusLine::showNetwork(const QString& text)
+void StatusLine::showRecording(const QString& text)
 {
-    m_networkText = text;
+    m_recording = text;
     refresh();
 }
 

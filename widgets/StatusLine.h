@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QTime>
+#include <array>
 
 class Clock;
 
@@ -34,10 +35,16 @@ public:
     void showRig(const QString& text);
     // The rig's frequency (none at 0) and what it says, after a dash.
     void showRigState(qint64 hz, const QString& notice);
-    // What the keyer device says of its troubles (not there, not answering).
-    void showKeyer(const QString& text);
-    // What the station's network says (a datagram not sent); empty: nothing.
-    void showNetwork(const QString& text);
+    // What a device says of its troubles, after the figures, until an empty
+    // text: the keyer device (not there, not answering), the station's
+    // network (a datagram not sent), the contest's recording (stopped, and why).
+    enum class Note { Keyer, Network, Audio };
+    void showNote(Note source, const QString& text);
+    void showKeyer(const QString& text) { showNote(Note::Keyer, text); }
+    void showNetwork(const QString& text) { showNote(Note::Network, text); }
+    void showAudio(const QString& text) { showNote(Note::Audio, text); }
+    // A voice call being recorded, first in the line; empty: none.
+    void showRecording(const QString& text);
     // What keeps the transmitter from being switched (the rig's PTT not
     // answering): shown in red, until an empty text.
     void showPttTrouble(const QString& text);
@@ -53,8 +60,8 @@ private:
     const Clock& m_clock;
     int m_shownMinute = -1; // of the day, of the figures shown
     QString m_rigText;
-    QString m_keyerText;
-    QString m_networkText;
+    std::array<QString, 3> m_notes; // by Note
+    QString m_recording;
     QString m_pttTrouble;
     QString m_fileNotice;
     QDateTime m_fileNoticeUntil;

@@ -29,6 +29,7 @@ protected:
     radio::RigPoller::ConnectionFactory rigConnection;
     radio::RigTiming rigTiming;
     radio::UdpSender::SinkFactory udpSink; // the network unless set
+    keyer::AudioStorage audioStorage;      // the disk unless set
     std::unique_ptr<TForm1> form1;
     std::unique_ptr<TForm2> form2;
 
@@ -65,7 +66,8 @@ protected:
         form2.reset(); // a child of the main window: it goes first
         form1.reset();
         KvlWindows windows =
-            createWindows({clock, dialogs, port, keyerTime, voice1, voice2, &ports, rigConnection, rigTiming, udpSink});
+            createWindows({clock, dialogs, port, keyerTime, voice1, voice2, &ports, rigConnection, rigTiming, udpSink,
+                           audioStorage});
         form1 = std::move(windows.main);
         form2 = std::move(windows.setup);
     }

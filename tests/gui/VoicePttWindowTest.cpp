@@ -15,14 +15,6 @@ namespace {
 
 enum Path { Cat, Rts, WinKeyer };
 
-// One server for the whole binary: Qt's audio stays with the first it met.
-bool pulseRunning()
-{
-    static PrivatePulse pulse;
-    static const bool running = pulse.start();
-    return running;
-}
-
 } // namespace
 
 class VoicePttWindowTest : public MainWindowTest, public testing::WithParamInterface<Path>
@@ -34,7 +26,7 @@ protected:
 
     void startInSsb(int callMs)
     {
-        if (!pulseRunning())
+        if (!privatePulseRunning())
             GTEST_SKIP() << "no PulseAudio to play the call (Debian: pulseaudio)";
         writeFile(QStringLiteral("CQ1.Wav"), wavebytes::silence(callMs * 8));
         if (GetParam() == Cat) {
