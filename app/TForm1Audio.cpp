@@ -41,7 +41,11 @@ void TForm1::buildAudio(const keyer::AudioStorage& storage)
     });
     connect(m_voiceRecorder, &keyer::VoiceRecorder::finishedAlone, this,
             [this](const keyer::VoiceRecorder::Result& result) { runGuarded([&] { recordingEnded(result); }); });
-    connect(m_contestRecorder, &keyer::ContestRecorder::stopped, m_view->statusLine, &StatusLine::showAudio);
+    // Said first for a while, and kept at the end of the line.
+    connect(m_contestRecorder, &keyer::ContestRecorder::stopped, m_view->statusLine, [this](const QString& why) {
+        m_view->statusLine->showAudio(why);
+        m_view->statusLine->showFileNotice(why);
+    });
     connect(m_contestRecorder, &keyer::ContestRecorder::fileStarted, m_view->statusLine,
             [this] { m_view->statusLine->showAudio(QStringLiteral("● запись контеста")); });
 }
@@ -63,12 +67,9 @@ bool TForm1::voiceRecordingKey(QKeyEvent* e)
     if (!shifted || m_session.mode() != logbook::Mode::SSB)
         return false;
     m_transmitter.stop(); // nothing on the air, PTT off, while the microphone is recorded
-    const QString why = m_voiceRecorder->start(index + 1, keyer::VoiceMessages::fileNames()[size_t(index)],
-                                               m_ini.audio().settings.input);
-    if (why.isEmpty())
-        m_view->statusLine->showRecording(recordingText(index + 1, 0, 0));
-    else
-        m_view->statusLine->showFileNotice(why);
+    m_voiceRecorder->start(index + 1, keyer::VoiceMessages::fileNames()[size_t(index)], m_ini.audio().settings.input);
+    m_view->statusLine->showFileNotice(QString()); // an earlier recording's word is old news
+    m_view->statusLine->showRecording(recordingText(index + 1, 0, 0));
     return true;
 }
 

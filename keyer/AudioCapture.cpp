@@ -99,6 +99,16 @@ AudioCapture::~AudioCapture()
 
 QString AudioCapture::start(const QString& inputName)
 {
+    const QString why = open(inputName);
+    if (why.isEmpty())
+        Q_EMIT started(m_rate);
+    else
+        Q_EMIT failed(why);
+    return why;
+}
+
+QString AudioCapture::open(const QString& inputName)
+{
     stop();
     QAudioDevice device = QMediaDevices::defaultAudioInput();
     if (!inputName.isEmpty()) {

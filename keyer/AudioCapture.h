@@ -33,18 +33,21 @@ public:
     ~AudioCapture() override;
 
     // Starts reading the input of that name, the system's default for an
-    // empty one. Why not, in Russian with the system's reason; empty when started.
+    // empty one. Why not, in Russian with the system's reason (also told by
+    // `failed`); empty when started (told by `started`).
     QString start(const QString& inputName);
     void stop();
     bool running() const { return m_source != nullptr; }
     int rate() const { return m_rate; }
 
 Q_SIGNALS:
+    void started(int rate);
     void samplesArrived(const QByteArray& samples);
-    // The input stopped by itself (unplugged, the sound server gone).
+    // The input did not start, or stopped by itself (unplugged, the sound server gone).
     void failed(const QString& why);
 
 private:
+    QString open(const QString& inputName);
     void readAvailable();
 
     std::unique_ptr<QAudioSource> m_source;

@@ -58,8 +58,8 @@ public:
             connect(m_capture, &AudioCapture::samplesArrived, this, [this](const QByteArray& s) { take(s); });
             connect(m_capture, &AudioCapture::failed, this, [this](const QString& why) { fail(why); });
         }
-        if (const QString why = m_capture->start(inputName); !why.isEmpty())
-            return fail(why);
+        if (!m_capture->start(inputName).isEmpty())
+            return; // `failed` told it
         if (roomLeft())
             openFile(now);
     }

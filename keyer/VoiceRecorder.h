@@ -1,15 +1,18 @@
 #pragma once
 
-#include "keyer/AudioCapture.h"
-
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <QThread>
 
 // Records a voice call from the sound input into its wave file: the samples
 // are held until the recording ends, and the old file is replaced only then,
-// whole; a recording that failed or holds nothing leaves it as it was.
+// whole; a recording that failed or holds nothing leaves it as it was. The
+// input is opened and read on a thread of its own: the sound system may take
+// its time to start, the window never waits for it.
 namespace keyer {
+
+class AudioCapture;
 
 class VoiceRecorder : public QObject
 {
@@ -19,10 +22,12 @@ public:
     static constexpr int kShortestMs = 250; // anything shorter is a key pressed twice, no call
 
     explicit VoiceRecorder(QObject* parent = nullptr);
+    ~VoiceRecorder() override; // the input closed, the thread ended
 
-    // Call `message` (1 or 2) into `fileName` from the input of that name (empty:
-    // the system's default). Why not, in Russian; empty when recording.
-    QString start(int message, const QString& fileName, const QString& inputName);
+    // Call `message` (1 or 2) into `fileName` from the input of that name
+    // (empty: the system's default). An input that does not start ends the
+    // recording by itself, and says why.
+    void start(int message, const QString& fileName, const QString& inputName);
     bool recording() const { return m_message != 0; }
     int message() const { return m_message; }
     double seconds() const;
@@ -45,10 +50,12 @@ private:
     void take(const QByteArray& samples);
     Result end(const QString& failure);
 
-    AudioCapture m_capture;
+    QThread m_thread;
+    AudioCapture* m_capture = nullptr; // lives on m_thread, deleted as it ends
     QByteArray m_samples;
     QString m_fileName;
     int m_message = 0;
+    int m_rate = 0;      // of this recording's input, once it started
     double m_level = 0;
 };
 

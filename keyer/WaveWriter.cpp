@@ -48,7 +48,10 @@ QString WaveStream::failure() const
 
 QString WaveStream::begin()
 {
-    return m_device.write(waveHeader(m_rate, 0)) == kWaveHeaderBytes ? QString() : failure();
+    if (m_device.write(waveHeader(m_rate, 0)) != kWaveHeaderBytes)
+        return failure();
+    auto* file = qobject_cast<QFileDevice*>(&m_device);
+    return !file || file->flush() ? QString() : failure(); // a file that is there is a wave file
 }
 
 QString WaveStream::append(const QByteArray& samples)

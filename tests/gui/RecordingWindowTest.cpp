@@ -118,7 +118,7 @@ TEST_F(RecordingWindowTest, AnEmptyRecordingOrNoInputKeepsTheOldCall)
 {
     startInSsb("input=Микрофон которого нет");
     key(Qt::Key_F2, Qt::ShiftModifier);
-    EXPECT_TRUE(status().contains(QStringLiteral("нет устройства записи «Микрофон которого нет»"))) << qPrintable(status());
+    EXPECT_TRUE(waitForStatus(QStringLiteral("нет устройства записи «Микрофон которого нет»"))) << qPrintable(status());
     EXPECT_EQ(readFile(QStringLiteral("CQ2.Wav")), oldCall);
 
     form1->iniStore().setAudio({});
