@@ -122,10 +122,12 @@ TEST_F(RecordingWindowTest, AnEmptyRecordingOrNoInputKeepsTheOldCall)
     EXPECT_EQ(readFile(QStringLiteral("CQ2.Wav")), oldCall);
 
     form1->iniStore().setAudio({});
-    key(Qt::Key_F2, Qt::ShiftModifier);
-    key(Qt::Key_F2, Qt::ShiftModifier); // the same key again, at once
-    EXPECT_TRUE(status().contains(QStringLiteral("Запись CQ2 пуста"))) << qPrintable(status());
-    EXPECT_EQ(readFile(QStringLiteral("CQ2.Wav")), oldCall);
+    for (Qt::Key ends : {Qt::Key_Escape, Qt::Key_F2}) { // Esc, or the same key again, at once
+        key(Qt::Key_F2, Qt::ShiftModifier);
+        key(ends, ends == Qt::Key_F2 ? Qt::ShiftModifier : Qt::NoModifier);
+        EXPECT_TRUE(status().contains(QStringLiteral("Запись CQ2 пуста"))) << qPrintable(status());
+        EXPECT_EQ(readFile(QStringLiteral("CQ2.Wav")), oldCall);
+    }
 }
 
 TEST_F(RecordingWindowTest, TheContestIsRecordedWhileContactsAreLogged)
