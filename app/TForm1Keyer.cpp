@@ -31,8 +31,6 @@ void TForm1::Panel9Click()
 void TForm1::transmitKey(session::TransmitKey key, int index)
 {
     AC();
-    if (m_voiceRecorder->recording())
-        return; // the microphone is being recorded: nothing goes on the air
     const session::Transmit transmit = session::transmitFor(key, index, transmitState(), settings());
     const keyer::MacroValues values {settings().callSign(), m_view->Edit1->text(),
                                      m_session.contacts().cell(m_session.currentRow(), logbook::Sent),
@@ -44,7 +42,9 @@ void TForm1::transmitKey(session::TransmitKey key, int index)
 
 session::TransmitState TForm1::transmitState() const
 {
-    return m_transmitter.state(m_session.mode(), m_ctrlLayer);
+    session::TransmitState state = m_transmitter.state(m_session.mode(), m_ctrlLayer);
+    state.recording = m_voiceRecorder->recording();
+    return state;
 }
 
 // The captions come from the setup fields as they stand, so an edit there

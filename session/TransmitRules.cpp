@@ -25,6 +25,8 @@ QString macroText(TransmitKey key, int index, bool ctrlLayer, const StationSetti
 Transmit transmitFor(TransmitKey key, int index, const TransmitState& state, const StationSettings& settings)
 {
     Transmit transmit;
+    if (state.recording)
+        return transmit;
     if (state.mode == logbook::Mode::SSB) {
         if (key == TransmitKey::Function && index < 2 && !state.cwSending)
             transmit.voiceCall = index + 1;

@@ -34,6 +34,7 @@ struct TransmitState
     bool cwSending = false;    // a CW message is going out
     bool voicePlaying = false; // a voice call is on the air
     bool ctrlLayer = false;    // Ctrl alone is held: the buttons are the Ctrl bank
+    bool recording = false;    // the microphone is being recorded: nothing goes on the air
 };
 
 struct Transmit

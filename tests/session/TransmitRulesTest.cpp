@@ -45,6 +45,7 @@ TEST(TransmitRulesTest, EachKeyByModeAndWhatIsOnTheAir)
         {"F1 in CW with no port", TransmitKey::Function, 0, with(cw, [](auto& s) { s.portSet = false; }), nullptr, 0},
         {"F1 in CW while a message goes out", TransmitKey::Function, 0, with(cw, [](auto& s) { s.cwSending = true; }), nullptr, 0},
         {"Enter in CW while a voice call plays", TransmitKey::Enter, 0, with(cw, [](auto& s) { s.voicePlaying = true; }), nullptr, 0},
+        {"F1 in SSB while a call is recorded", TransmitKey::Function, 0, with(ssb, [](auto& s) { s.recording = true; }), nullptr, 0},
     };
     for (const auto& c : cases) {
         const Transmit t = transmitFor(c.key, c.index, c.state, settings);
