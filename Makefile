@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # KVL: the two commands an operator or a developer needs are `make run` and `make test`.
 BUILD    ?= build
 GENERATE  = cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up stages, the clock, what the session changed, and the shutdown of
 // the main window.
 #include "app/TForm1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Recording from the sound input: the voice calls on Shift+F1 and Shift+F2
 // in SSB, and the whole contest where setup asks for it.
 #include "app/TForm1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The DX cluster: its spots on the band map, marked by the repeat rule of
 // the sub-tour being worked; a spot chosen tunes the rig and takes its call.
 #include "app/TForm1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Entry of contacts: the call and received fields, the calls lines, the
 // master-file line, completing a contact, and editing logged rows in the grid.
 #include "app/TForm1.h"

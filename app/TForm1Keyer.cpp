@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Transmitter control: the keying port, the Morse keyer's hooks, the macros of
 // the function keys, Enter and the space bar, and the voice messages.
 #include "app/TForm1.h"

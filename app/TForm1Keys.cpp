@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard: the window sees every key before the focused control, runs its
 // dispatchers, then the focused control's own handlers.
 #include "app/TForm1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Building the main window: its client area and its menus.
 #include "app/TForm1.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rig and the logger in step: the rig's wishes act as the operator's own
 // clicks; its frequency and its troubles show in the status line, never in a
 // box that would take the keys from the operator.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics window beside the main one: opened and closed by Alt+G or
 // the menu, given new figures after every change of the log, its place kept.
 #include "app/TForm1.h"

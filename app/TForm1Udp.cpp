@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The station's other tools hear the contest: contacts, the rig, the score
 // and the program go out as UDP datagrams, handed to a thread of their own.
 #include "app/TForm1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/KvlWindows.h"
 #include "common/Clock.h"
 #include "common/FolderLock.h"

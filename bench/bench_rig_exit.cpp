@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Exit with a rig that accepts the connection and never answers (a listener
 // that never replies, standing for rigctld caught in a hung rig): from the
 // close of the main window to the end of the process, in a child process per

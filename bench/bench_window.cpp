@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window with a full 1999-contact log: start-up up to an active
 // window, and completing a contact, durable writes included.
 #include "app/KvlWindows.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/ErrorGuard.h"
 
 QString errorBoxText(const QString& message)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Base files and the lookups of the call-entered step over any text and call.
 #include "fuzz/FuzzFields.h"
 #include "scoring/BaseText.h"

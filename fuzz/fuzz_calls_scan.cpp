@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calls scan over any log file and any entry state, in memory and
 // through the log file as the window runs it.
 #include "fuzz/FuzzFields.h"

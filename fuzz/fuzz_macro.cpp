@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Macro expansion with any macro text and any values of the moment.
 #include "fuzz/FuzzFields.h"
 #include "keyer/Macros.h"

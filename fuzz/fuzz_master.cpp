@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The master call file over any text, and its matches for any typed call.
 #include "common/KvlError.h"
 #include "fuzz/FuzzFields.h"

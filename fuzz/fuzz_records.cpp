@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The state and log files as read at start-up, whatever they hold.
 #include "common/KvlError.h"
 #include "fuzz/FuzzFields.h"

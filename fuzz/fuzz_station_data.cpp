@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The station data file as read at start-up: RTF, or plain text when it is not.
 #include "fuzz/FuzzFields.h"
 #include "setup/StationDataFile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The check that a voice file is wave audio, over any file.
 #include "fuzz/FuzzFields.h"
 #include "keyer/WaveFile.h"

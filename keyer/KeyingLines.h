@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The two control lines of the keying port: DTR keys the Morse code (on = key

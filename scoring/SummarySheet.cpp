@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The summary sheet: a text copy of the contest's paper report form, filled
 // with the operator's data from setup and the report's totals.
 #include "scoring/Report.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every include runs downwards: a folder includes only itself and the folders
 # before it in KVL_FOLDER_ORDER (lowest first; a nested folder is a floor of
 # its own). Run by CTest as include_order; prints each include that runs up.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs every Debian package KVL needs to build, run and test.
 # As root it installs what is missing; otherwise it prints the command to run.
 set -euo pipefail

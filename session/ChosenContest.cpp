@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The contest chosen in setup, as its description reads: its repeat rule,
 // its sub-tours and the bands and modes a contact may be logged in.
 #include "session/ContestSession.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A contact is counted only once it is on disk: what a logging step changed
 // in memory goes back when its writes fail, and a log that cannot be written
 // is said.

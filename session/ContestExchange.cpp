@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exchange a contest's description names: what the station sends by its
 // group, the received fields checked and pre-filled field by field, and the
 // multipliers the contacts bring.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the entry of a contact stands, and what the keys of the entry
 // fields do by the contest's rules.
 #include "session/ContestSession.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The repeat rule: a station counts once per band-mode in a sub-tour, on the
 // band-mode its contact is logged on. The call being entered is scanned as it
 // is typed, again at every change of band, mode or sub-tour, and once more

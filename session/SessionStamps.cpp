@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The contacts' stamps: the full instant, the rig's frequency and the
 // sub-tour's number beside each record.
 #include "session/ContestSession.h"

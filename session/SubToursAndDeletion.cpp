@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sub-tours, taking back the last contact, and clearing the log.
 #include "session/ContestSession.h"
 

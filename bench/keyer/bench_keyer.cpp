@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keying precision: a 60-character macro keyed with the real time source on
 // /dev/ttyS0 where it can be opened (on recorded lines otherwise), with the
 // window idle and with a key typed every 100 ms, each without and with a rig

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Key press to the first byte at the device, for each keyer device: the
 // macro handed to the keyer as the key handler does, then the moment its
 // first byte reaches a WinKeyer on a pseudo-terminal (so the 9.2 ms a byte

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A node that floods the client over 127.0.0.1: 100,000 spot lines with one
 // 50 MB line without a line end halfway through them. Prints the spots
 // received, the spots per second, and the process's peak memory (VmHWM)

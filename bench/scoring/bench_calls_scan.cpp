@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calls scan per key release, file read included, on logs of 1999 and
 // 10,000 contacts: an operator types calls letter by letter, half of them
 // already in the log, half new. Prints p50, p99 and the worst scan in µs.

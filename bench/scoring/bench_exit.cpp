@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The work done at exit on a 10,000-contact log: the report (log and
 // summary sheet) and the Cabrillo and ADIF files, durable writes included.
 // Prints the median and the worst of several exits in ms.

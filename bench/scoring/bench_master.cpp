@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The master call file of 50,000 calls: its load (read and index), and the
 // match per key as the operator types calls letter by letter: calls of the
 // file, busted calls (one character changed, dropped or added) and calls the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window in CW with a 10,000-contact RA log: completing a contact,
 // durable writes and the status line's update included, and the status
 // line's figures alone.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading and saving a station data file of 10,000 lines, far past the 105 the
 // dialog writes, as a file grown by hand might be. Prints the median and the
 // worst of several runs of each.

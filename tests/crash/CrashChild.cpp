@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Logs contacts from scripted keys in the real main window, reporting each
 // finished step on stdout, until it is killed.
 //   kvl_crash_child <folder> <seed>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Kills a logging main window at random moments and checks after every kill
 // that each contact it reported complete is on disk, that the state agrees with
 // the log, and that the next start-up brings all of it back, a received

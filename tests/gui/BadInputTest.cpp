@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every file the program reads, damaged every way a disk or an operator can
 // damage it, and pastes the entry fields were never meant for: the window
 // must start, say what the operator has to mend, and keep what was logged.

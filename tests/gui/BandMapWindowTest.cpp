@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The band map with a cluster node played by the test on a local port and a
 // real rigctld: a spot clicked tunes the rig and takes the call.
 #include "tests/gui/MainWindowFixture.h"

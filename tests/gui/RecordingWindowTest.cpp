@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Recording from the sound input: a private PulseAudio whose only source is
 // a sine generator, so that what was recorded can be checked by its tone.
 #include "keyer/WaveFile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window following a rig: a stand-in rig whose dial the test turns,
 // read by the real poller on its own thread.
 #include "tests/gui/MainWindowFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window and a real rigctld serving Hamlib's dummy rig: the rig follows
 // the logger, and the logger the rig, without a tug of war.
 #include "tests/gui/MainWindowFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The contest as the station's other tools hear it: a listener on this
 // machine takes the datagrams the main window sends.
 #include "tests/gui/MainWindowFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // F1 in SSB really plays CQ1.Wav (on a private PulseAudio), and PTT follows it on
 // each path: a real rigctld with CAT PTT, RTS on the keying port, a WinKeyer.
 #include "keyer/SoundVoicePlayer.h"

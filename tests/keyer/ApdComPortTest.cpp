@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/KvlError.h"
 #include "keyer/ApdComPort.h"
 #include "keyer/SerialPortDevice.h"

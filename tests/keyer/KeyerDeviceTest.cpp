@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "keyer/CwDaemonDevice.h"
 #include "keyer/CwKeyer.h"
 #include "keyer/KeyerSettings.h"

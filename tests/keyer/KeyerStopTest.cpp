@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "keyer/CwKeyer.h"
 #include "tests/support/LineRecorder.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests on the machine's own serial ports; a test skips where the device it
 // needs is missing or cannot be opened.
 #include "common/KvlError.h"

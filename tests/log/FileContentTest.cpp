@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/FileContent.h"
 #include "common/FolderLock.h"
 #include "common/IniSettings.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/FileNames.h"
 #include "common/KvlError.h"
 #include "log/BandTable.h"

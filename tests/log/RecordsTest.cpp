@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "log/ContactExtras.h"
 #include "log/ContactGrid.h"
 #include "log/Contact.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rig's own keyer through rigctld's network protocol: a recording relay
 // between the program's connection and a real rigctld (whose dummy rig throws
 // the text away) shows what reaches the rig.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "radio/ClusterClient.h"
 #include "radio/ClusterLines.h"
 #include "radio/ClusterSettings.h"

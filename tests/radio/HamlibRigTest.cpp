@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hamlib's own dummy rig (model 1) in this process, and the poller's thread.
 #include "radio/HamlibModels.h"
 #include "radio/HamlibRig.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The poller against a real rigctld serving Hamlib's dummy rig on this
 // machine, as an operator shares a rig with other programs.
 #include "radio/HamlibRig.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/FileNames.h"
 #include "log/Contact.h"
 #include "log/RecordFile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "scoring/ContestCatalogue.h"
 
 #include "tests/support/WorkDir.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "scoring/ExportText.h"
 #include "scoring/Exports.h"
 #include "setup/StationSettings.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "session/ContestStatistics.h"
 
 #include <gtest/gtest.h>
@@ -158,8 +159,9 @@ TEST(ContestStatisticsTest, ContactMinutesAcrossMidnightWithAndWithoutStamps)
         for (size_t i = 0; i < minutes.size(); ++i) {
             SCOPED_TRACE(i);
             ASSERT_EQ(minutes[i].has_value(), c.fromFirst[i].has_value());
-            if (minutes[i])
+            if (minutes[i]) {
                 EXPECT_EQ(*minutes[i] - *minutes[0], *c.fromFirst[i]);
+            }
         }
     }
 }

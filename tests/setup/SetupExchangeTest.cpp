@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tab "Обмен" and kvl.ini.
 #include "scoring/ContestDescription.h"
 #include "setup/StationExchange.h"

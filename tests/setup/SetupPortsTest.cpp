@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The port field lists the serial ports present, as a fake enumerator says.
 #include "tests/setup/SetupDialogFixture.h"
 

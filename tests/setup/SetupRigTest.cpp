@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tabs "Трансивер (CAT)" and "Кластер", and kvl.ini.
 #include "tests/setup/SetupDialogFixture.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/KvlError.h"
 #include "setup/ExportOptions.h"
 #include "setup/SetupFields.h"

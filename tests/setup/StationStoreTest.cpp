@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "setup/IniStore.h"
 #include "setup/StationStore.h"
 #include "tests/support/WorkDir.h"

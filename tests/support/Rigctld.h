@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A real rigctld serving Hamlib's dummy rig on a free localhost port, as an
