@@ -38,7 +38,6 @@ public:
     // `failed`); empty when started (told by `started`).
     QString start(const QString& inputName);
     void stop();
-    bool running() const { return m_source != nullptr; }
     int rate() const { return m_rate; }
 
 Q_SIGNALS:

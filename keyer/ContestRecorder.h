@@ -40,7 +40,6 @@ public:
     void stop();
     // Each clock reading: a new hour begins a new file.
     void clockReading(const QDateTime& now);
-    bool running() const { return m_running; }
 
 Q_SIGNALS:
     void fileStarted(const QString& path);

@@ -26,7 +26,6 @@ public:
     QString begin();
     QString append(const QByteArray& samples);
     QString updateHeader();
-    qint64 dataBytes() const { return m_dataBytes; }
     int rate() const { return m_rate; }
 
 private:
