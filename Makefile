@@ -22,7 +22,7 @@ GENERATE_FUZZ = cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithD
 FUZZ_SECONDS ?= 300
 FUZZ_TARGETS = station_data records base calls_scan master macro wave
 
-.PHONY: all deps build run test test-plain test-sanitize test-fuzz fuzz-build fuzz bench clean
+.PHONY: all deps build run test test-plain test-sanitize test-fuzz fuzz-build fuzz bench package package-check clean
 
 all: build
 
@@ -75,6 +75,17 @@ bench: build
 	cmake --build $(BUILD) --target benchmarks
 	@for b in $$(find $(BUILD)/bench -type f -name 'bench_*' -perm -u+x | sort); do \
 	  echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b || exit 1; done
+
+# The Debian package kvl_<version>_amd64.deb in $(BUILD), checked by lintian
+# (an error fails); package-check then installs it with apt and starts the
+# installed program in a fresh folder (root only: CI does it in its root).
+package: build
+	rm -f $(BUILD)/kvl_*.deb
+	cd $(BUILD) && cpack -G DEB
+	lintian --info --fail-on error $(BUILD)/kvl_*.deb
+
+package-check: package
+	scripts/check-package.sh $(BUILD)/kvl_*.deb
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

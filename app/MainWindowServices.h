@@ -42,4 +42,6 @@ struct MainWindowServices
     // Where the contest descriptions are read, a later folder's file taking an
     // earlier one's place: the program's own, then the working folder's.
     QStringList contestFolders = {scoring::kBuiltInContests, QStringLiteral("contests")};
+    // The operator's manual that "Help" opens; none given: none shipped.
+    QString manualFile = {};
 };

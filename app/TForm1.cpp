@@ -16,6 +16,7 @@
 #include "widgets/ContactGridView.h"
 #include "widgets/MacroButtons.h"
 #include "widgets/MainWindowView.h"
+#include "widgets/ManualWindow.h"
 #include "widgets/Panel.h"
 #include "widgets/StatisticsWindow.h"
 #include "widgets/StatusLine.h"
@@ -26,6 +27,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QTimer>
 
@@ -36,6 +38,7 @@ TForm1::TForm1(const MainWindowServices& services, QWidget* parent)
     , m_session(m_store, services.clock, services.contestFolders)
     , m_transmitter(services.portDevice, services.keyerTime, services.player1, services.player2)
     , m_ports(services.ports ? *services.ports : m_machinePorts)
+    , m_manualFile(services.manualFile)
 {
     m_rig = services.rigConnection ? new radio::RigPoller(services.rigConnection, services.rigTiming, this)
                                    : new radio::RigPoller(this);
@@ -67,6 +70,18 @@ TForm1::TForm1(const MainWindowServices& services, QWidget* parent)
 }
 
 TForm1::~TForm1() = default;
+
+void TForm1::showManual()
+{
+    if (m_manualFile.isEmpty() || !QFileInfo::exists(m_manualFile)) {
+        m_dialogs.showError(QStringLiteral("Руководство не найдено")
+                            + (m_manualFile.isEmpty() ? QString() : QStringLiteral(": ") + m_manualFile));
+        return;
+    }
+    if (!m_manual)
+        m_manual = new ManualWindow(this);
+    runGuarded([this] { m_manual->showManual(m_manualFile); });
+}
 
 void TForm1::connectControls()
 {

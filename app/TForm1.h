@@ -31,6 +31,7 @@ class ContestRecorder;
 struct AudioStorage;
 }
 class ClusterWindow;
+class ManualWindow;
 namespace radio {
 class ClusterClient;
 struct Spot;
@@ -169,6 +170,9 @@ private:
     void recordingEnded(const keyer::VoiceRecorder::Result& result);
     void followAudio();
 
+    // "Help": the manual in a window of its own.
+    void showManual();
+
     // The rig (TForm1Rig.cpp).
     void connectRig();
     void FollowRig();
@@ -211,6 +215,8 @@ private:
     keyer::ContestRecorder* m_contestRecorder = nullptr;
     radio::UdpSender* m_udp = nullptr;
     std::unique_ptr<session::StationBroadcast> m_broadcast;
+    QString m_manualFile;
+    ManualWindow* m_manual = nullptr; // made when first asked for
     QTimer* Timer1 = nullptr;
 };
 

@@ -2,6 +2,7 @@
 // Building the main window: its client area and its menus.
 #include "app/TForm1.h"
 
+#include "common/Version.h"
 #include "scoring/MasterCallsLoader.h"
 #include "widgets/MainWindowView.h"
 #include "widgets/BandMapWindow.h"
@@ -17,7 +18,7 @@
 void TForm1::buildWindow()
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Velmar ver 3.01"));
+    setWindowTitle(QStringLiteral("Velmar ver ") + QLatin1String(kvl::kVersion));
     setFont(widgetstyle::sansFont(13));
     // Today's size is the smallest; the controls are built at it.
     m_view = new MainWindowView(m_session.contacts(), m_session, m_transmitter.keyer(), m_clock, this);
@@ -67,7 +68,7 @@ void TForm1::buildMenu()
     service->addSeparator();
     item(service, QStringLiteral("&Очистка ЛОГа"), "N7", [this] { ClearLog(); });
     service->addSeparator();
-    service->addAction(QStringLiteral("&Help"))->setObjectName(QStringLiteral("N9"));
+    item(service, QStringLiteral("&Help"), "N9", [this] { showManual(); });
     service->addSeparator();
     // The item has just toggled its mark.
     N11 = item(service, QStringLiteral("Строка позывных"), "N11",

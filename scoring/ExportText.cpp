@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scoring/ExportText.h"
+#include "common/Version.h"
 
 
 #include <algorithm>
@@ -121,7 +122,7 @@ QString programName()
 
 QString programVersion()
 {
-    return QStringLiteral(KVL_VERSION);
+    return QString::fromLatin1(kvl::kVersion);
 }
 
 } // namespace scoring

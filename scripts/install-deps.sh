@@ -15,6 +15,7 @@ packages=(
   fonts-dejavu-core fonts-liberation
   qt6-translations-l10n
   tzdata
+  dpkg-dev lintian
 )
 
 missing=()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "common/Version.h"
 #include "log/SubTourTimes.h"
 #include "setup/StationLines.h"
 
@@ -49,10 +50,10 @@ private:
 
 namespace setup {
 
-// "KVL Версия 3.01 : " + variant + " - " + mode caption + ". " + call sign.
+// "KVL Версия <version> : " + variant + " - " + mode caption + ". " + call sign.
 inline QString windowCaption(const QString& variant, const QString& modeCaption, const QString& callSign)
 {
-    return QStringLiteral("KVL Версия 3.01 : ") + variant + QStringLiteral(" - ") + modeCaption
+    return QStringLiteral("KVL Версия ") + QLatin1String(kvl::kVersion) + QStringLiteral(" : ") + variant + QStringLiteral(" - ") + modeCaption
         + QStringLiteral(". ") + callSign;
 }
 

@@ -31,6 +31,7 @@ protected:
     radio::RigTiming rigTiming;
     radio::UdpSender::SinkFactory udpSink; // the network unless set
     keyer::AudioStorage audioStorage;      // the disk unless set
+    QString manualFile;                    // none shipped unless set
     std::unique_ptr<TForm1> form1;
     std::unique_ptr<TForm2> form2;
 
@@ -66,9 +67,10 @@ protected:
     {
         form2.reset(); // a child of the main window: it goes first
         form1.reset();
-        KvlWindows windows =
-            createWindows({clock, dialogs, port, keyerTime, voice1, voice2, &ports, rigConnection, rigTiming, udpSink,
-                           audioStorage});
+        MainWindowServices services {clock,    dialogs,       port,      keyerTime, voice1,      voice2,
+                                     &ports,   rigConnection, rigTiming, udpSink,   audioStorage};
+        services.manualFile = manualFile;
+        KvlWindows windows = createWindows(services);
         form1 = std::move(windows.main);
         form2 = std::move(windows.setup);
     }
