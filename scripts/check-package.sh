@@ -22,15 +22,22 @@ for f in /usr/share/kvl/starter/Mydata.kvl /usr/share/kvl/manual/manual.md /usr/
 done
 
 folder=$(mktemp -d)
-trap 'kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; rm -rf "$folder"' EXIT
+out=$(mktemp)
+pid=
+finish() {
+  if [ -n "$pid" ]; then kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; fi
+  rm -rf "$folder" "$out"
+  return 0
+}
+trap finish EXIT
 cp /usr/share/kvl/starter/Mydata.kvl "$folder/"
 cd "$folder"
-QT_QPA_PLATFORM=offscreen kvl >kvl.out 2>&1 &
+QT_QPA_PLATFORM=offscreen kvl >"$out" 2>&1 &
 pid=$!
 # At most a minute for the state (52 bytes) and the log to appear.
 for _ in $(seq 600); do
   if [ "$(stat -c %s cfg.kvl 2>/dev/null || echo 0)" -eq 52 ] && [ -e system.kvl ]; then
-    kill -0 "$pid" 2>/dev/null || { echo "kvl ended early:" >&2; cat kvl.out >&2; exit 1; }
+    kill -0 "$pid" 2>/dev/null || { echo "kvl ended early:" >&2; cat "$out" >&2; exit 1; }
     echo "the installed kvl started in $folder and wrote: $(ls | tr '\n' ' ')"
     exit 0
   fi
@@ -38,5 +45,5 @@ for _ in $(seq 600); do
   sleep 0.1
 done
 echo "the installed kvl wrote no state and log in $folder; it said:" >&2
-cat kvl.out >&2
+cat "$out" >&2
 exit 1
