@@ -32,6 +32,11 @@ void ExportPage::showOptions(const setup::ExportOptions& options)
     m_assisted->setChecked(options.assisted);
 }
 
+void ExportPage::showAssisted(bool assisted)
+{
+    m_assisted->setChecked(assisted);
+}
+
 setup::ExportOptions ExportPage::options() const
 {
     return {m_contest->text().trimmed(), m_power->currentData().toString(), m_assisted->isChecked()};

@@ -18,6 +18,8 @@ public:
     explicit ExportPage(QWidget* parent = nullptr);
 
     void showOptions(const setup::ExportOptions& options);
+    // The main window marks the station assisted when a spot comes in.
+    void showAssisted(bool assisted);
     setup::ExportOptions options() const;
 
 private:

@@ -112,15 +112,12 @@ void TForm2::FormCreate()
 {
     // A bad kvl.ini is the main window's to report; the tab then shows no rig.
     m_ini.load();
-    m_rigPage->showSettings(m_ini.rig().settings, m_ports);
-    m_clusterPage->showSettings(m_ini.cluster().settings);
-    m_clusterPage->showStationCall(m_store.callSign());
-    m_udpPage->showSettings(m_ini.udp().settings);
-    m_audioPage->showSettings(m_ini.audio().settings);
-    m_exportPage->showOptions(m_ini.exports());
-    m_keyerPage->showSettings(m_ini.keyer().settings, m_ports);
-    m_exchangePage->showExchanges(m_ini.exchanges());
-    m_rigPage->showMasterPath(m_ini.masterPath());
+    showIniSettings();
+    // The main window writes one of them itself, while this dialog may be open.
+    connect(&m_ini, &setup::IniStore::changed, this, [this](setup::IniStore::Section section) {
+        if (section == setup::IniStore::Section::Exports && isVisible())
+            m_exportPage->showAssisted(m_ini.exports().assisted);
+    });
     guarded(m_dialogs, [this] {
         const QStringList empty(setup::kTemplateLineCount, QString());
         if (!logbook::fileExists(setup::kStationDataFileName))
@@ -136,6 +133,20 @@ void TForm2::FormCreate()
         loadFields();
         m_refreshMainCaption(*this);
     });
+}
+
+// What kvl.ini holds now: it may have changed since the dialog was last open.
+void TForm2::showIniSettings()
+{
+    m_rigPage->showSettings(m_ini.rig().settings, m_ports);
+    m_clusterPage->showSettings(m_ini.cluster().settings);
+    m_clusterPage->showStationCall(m_store.callSign());
+    m_udpPage->showSettings(m_ini.udp().settings);
+    m_audioPage->showSettings(m_ini.audio().settings);
+    m_exportPage->showOptions(m_ini.exports());
+    m_keyerPage->showSettings(m_ini.keyer().settings, m_ports);
+    m_exchangePage->showExchanges(m_ini.exchanges());
+    m_rigPage->showMasterPath(m_ini.masterPath());
 }
 
 void TForm2::FormClose()
@@ -213,10 +224,11 @@ void TForm2::listContests(const QString& shown)
     m_contestErrors->setVisible(!offer.errors.isEmpty());
 }
 
-// A port plugged in since the dialog was last open is offered at once, and
-// so is a contest description.
+// Shown as things are now: kvl.ini, which the main window writes too, and
+// the ports and contest descriptions added since the dialog was last open.
 void TForm2::showEvent(QShowEvent* event)
 {
+    showIniSettings();
     listPorts(setup::shownText(ComboBox1));
     listContests(setup::shownText(ComboBox2));
     QDialog::showEvent(event);

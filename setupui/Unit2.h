@@ -64,6 +64,7 @@ public:
     // Loads the station data file into the fields (creating it when missing)
     // and sets the main window's caption.
     void FormCreate();
+    void showIniSettings();
     // Saves the fields, sets the caption and hides; on a write error the
     // dialog stays open with its fields as they are.
     void FormClose();

@@ -371,3 +371,21 @@ TEST_F(SetupDialogTest, SubTourTimesThatAreNoTimesAreNamedWhenSetupCloses)
     EXPECT_EQ(dialogs.errors.size(), 1);
     EXPECT_TRUE(dialogs.errors.value(0).contains(QStringLiteral(": «25:00», «10:60», «1:2», «12345», «10.00», «ТУР2»."))) << dialogs.errors.value(0).toStdString();
 }
+
+// A spot marks the station assisted from the main window, while setup is
+// open or before it opens again: closing setup keeps the mark.
+TEST_F(SetupDialogTest, ClosingKeepsTheAssistedMarkASpotSet)
+{
+    for (const bool openWhenMarked : {false, true}) {
+        ini.setAssisted(false);
+        create();
+        if (openWhenMarked)
+            reopen();
+        ini.setAssisted(true);
+        if (!openWhenMarked)
+            reopen();
+        QTest::keyClick(edit(QStringLiteral("Edit5")), Qt::Key_Escape);
+        EXPECT_TRUE(form->isHidden());
+        EXPECT_TRUE(setup::readExportOptions().assisted) << openWhenMarked;
+    }
+}
